@@ -1,0 +1,76 @@
+#include "platform/os_clock.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "clock/earth_time.h"
+
+namespace norvane {
+namespace {
+
+EarthTime FromTm(const std::tm& tm, int ms) {
+    return EarthTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour,
+                     tm.tm_min,         tm.tm_sec,     ms};
+}
+
+void SplitNow(std::time_t& secs, int& ms) {
+    using namespace std::chrono;
+    auto now = time_point_cast<milliseconds>(system_clock::now()).time_since_epoch().count();
+    auto s = now / 1000;
+    if (now % 1000 < 0) --s;
+    secs = static_cast<std::time_t>(s);
+    ms = static_cast<int>(now - s * 1000);
+}
+
+SystemOsClock g_system;
+OsClock* g_current = &g_system;
+
+}  // namespace
+
+EarthTime SystemOsClock::utcNow() const {
+    std::time_t s;
+    int ms;
+    SplitNow(s, ms);
+    std::tm tm{};
+    gmtime_r(&s, &tm);
+    return FromTm(tm, ms);
+}
+
+EarthTime SystemOsClock::localNow() const {
+    std::time_t s;
+    int ms;
+    SplitNow(s, ms);
+    std::tm tm{};
+    localtime_r(&s, &tm);
+    return FromTm(tm, ms);
+}
+
+int SystemOsClock::localBias() const {
+    // tm_gmtoff is seconds east of UTC in the zone's current (standard or
+    // daylight) state; the bias has the opposite sign, in minutes.
+    std::time_t s = std::time(nullptr);
+    std::tm tm{};
+    if (localtime_r(&s, &tm) == nullptr) return 0;
+    return static_cast<int>(-tm.tm_gmtoff / 60);
+}
+
+std::uint32_t SystemOsClock::tickCount() const {
+    using namespace std::chrono;
+    auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ms));
+}
+
+OsClock& osClock() { return *g_current; }
+
+ScopedOsClock::ScopedOsClock(OsClock& clock) : previous_(g_current) { g_current = &clock; }
+ScopedOsClock::~ScopedOsClock() { g_current = previous_; }
+
+EarthTime FakeOsClock::localNow() const {
+    return EarthTimeFromMilliseconds(EarthMilliseconds(utc_) - std::int64_t{bias_} * 60'000);
+}
+
+void FakeOsClock::advanceMs(std::int64_t ms) {
+    utc_ = EarthTimeFromMilliseconds(EarthMilliseconds(utc_) + ms);
+}
+
+}  // namespace norvane

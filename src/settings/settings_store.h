@@ -1,0 +1,52 @@
+#pragma once
+// The per-user settings: a registry-like tree of sections and typed values kept
+// in one text file in the format of a Windows registry export.
+//
+// A SettingsStore is a short-lived accessor: create one, do a batch of reads and
+// writes, let it go. Creating it locks the file against other processes and reads
+// it; destroying it writes the file (atomically) only if something changed.
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace norvane {
+
+class SettingsFile;
+
+class SettingsStore {
+public:
+    // The user's settings file: $NORVANE_SETTINGS, else $XDG_CONFIG_HOME/Tobrin/Norvane.reg
+    // (~/.config when unset).
+    SettingsStore();
+    explicit SettingsStore(const QString& path);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    static QString DefaultPath();
+
+    // Sections are backslash-separated paths below the root ("Option\\Scroll").
+    // Names compare without regard to letter case.
+    QString ReadString(const QString& section, const QString& name, const QString& def) const;
+    int ReadInteger(const QString& section, const QString& name, int def) const;
+    bool ReadBool(const QString& section, const QString& name, bool def) const;
+
+    void WriteString(const QString& section, const QString& name, const QString& value);
+    // Stored as a dword, or as decimal text when the value already exists as a string.
+    void WriteInteger(const QString& section, const QString& name, int value);
+    void WriteBool(const QString& section, const QString& name, bool value);
+
+    // Deletes the section with all its subsections.
+    void EraseSection(const QString& section);
+
+    bool SectionExists(const QString& section) const;
+    bool ValueExists(const QString& section, const QString& name) const;
+    // Names of the direct subsections and of the values of a section, in file order.
+    QStringList SubSections(const QString& section) const;
+    QStringList ValueNames(const QString& section) const;
+
+private:
+    std::unique_ptr<SettingsFile> file_;
+};
+
+}  // namespace norvane
