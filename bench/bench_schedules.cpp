@@ -1,0 +1,77 @@
+#include <benchmark/benchmark.h>
+
+#include "clock/earth_time.h"
+#include "clock/vanatime.h"
+#include "schedules/chocobo_page.h"
+#include "schedules/guild_page.h"
+#include "schedules/racial_page.h"
+#include "schedules/ship_page.h"
+
+namespace {
+
+using namespace norvane;
+
+// One clock tick at a time, half a second apart, so every page sees fresh values.
+struct TickSource {
+    EarthTime utc{2026, 5, 17, 12, 0, 0, 0};
+    int bias = -540;
+    VanaDateTime game;
+    EarthTime local;
+
+    void Next() {
+        const std::int64_t ms = EarthMilliseconds(utc) + 500;
+        utc = EarthTimeFromMilliseconds(ms);
+        game = VanaTimeAt(utc);
+        local = EarthTimeFromMilliseconds(ms - std::int64_t{bias} * 60'000);
+    }
+};
+
+void BM_ShipPage(benchmark::State& state) {
+    TickSource t;
+    for (auto _ : state) {
+        t.Next();
+        benchmark::DoNotOptimize(ComputeShipPage(t.game, t.local, t.bias));
+    }
+}
+BENCHMARK(BM_ShipPage);
+
+void BM_GuildPage(benchmark::State& state) {
+    TickSource t;
+    for (auto _ : state) {
+        t.Next();
+        benchmark::DoNotOptimize(ComputeGuildPage(t.game, t.local, t.bias));
+    }
+}
+BENCHMARK(BM_GuildPage);
+
+// What one tick computes for all four pages: both tables and both upper parts.
+void BM_AllPagesOneTick(benchmark::State& state) {
+    TickSource t;
+    for (auto _ : state) {
+        t.Next();
+        benchmark::DoNotOptimize(ComputeShipPage(t.game, t.local, t.bias));
+        benchmark::DoNotOptimize(ComputeGuildPage(t.game, t.local, t.bias));
+        benchmark::DoNotOptimize(ComputeRacialNow(t.game, t.local, t.bias));
+        benchmark::DoNotOptimize(ComputeChocoboNow(t.game, t.local, t.bias));
+    }
+}
+BENCHMARK(BM_AllPagesOneTick);
+
+// The same plus the two ten-row lists, as when a page is selected.
+void BM_AllPagesWithLists(benchmark::State& state) {
+    TickSource t;
+    for (auto _ : state) {
+        t.Next();
+        benchmark::DoNotOptimize(ComputeShipPage(t.game, t.local, t.bias));
+        benchmark::DoNotOptimize(ComputeGuildPage(t.game, t.local, t.bias));
+        benchmark::DoNotOptimize(ComputeRacialNow(t.game, t.local, t.bias));
+        benchmark::DoNotOptimize(ComputeChocoboNow(t.game, t.local, t.bias));
+        benchmark::DoNotOptimize(ComputeRacialSchedule(t.game, 3, t.bias));
+        benchmark::DoNotOptimize(ComputeChocoboSchedule(t.game, 1, t.bias));
+    }
+}
+BENCHMARK(BM_AllPagesWithLists);
+
+}  // namespace
+
+BENCHMARK_MAIN();
