@@ -1,0 +1,46 @@
+#pragma once
+// Alarm sounds, behind one small interface so that tests never play real sound.
+#include <QString>
+#include <QStringList>
+
+namespace norvane {
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Starts playing a wave file and returns at once. A newer sound cuts off one
+    // still playing. A missing or unplayable file, or no sound device, is skipped
+    // silently: the caller treats the sound as played either way.
+    virtual void play(const QString& path) = 0;
+};
+
+// Plays through Qt Multimedia with one player for the whole program. Needs a
+// running Qt application; without one nothing is played.
+class QtSoundPlayer final : public SoundPlayer {
+public:
+    void play(const QString& path) override;
+};
+
+// The player every part of the program uses. Defaults to a QtSoundPlayer.
+SoundPlayer& soundPlayer();
+
+// Replaces the process player while alive (tests); restores the previous one on destruction.
+class ScopedSoundPlayer {
+public:
+    explicit ScopedSoundPlayer(SoundPlayer& player);
+    ~ScopedSoundPlayer();
+    ScopedSoundPlayer(const ScopedSoundPlayer&) = delete;
+    ScopedSoundPlayer& operator=(const ScopedSoundPlayer&) = delete;
+
+private:
+    SoundPlayer* previous_;
+};
+
+// Records what would have been played, in order (tests).
+class FakeSoundPlayer final : public SoundPlayer {
+public:
+    void play(const QString& path) override { played.append(path); }
+    QStringList played;
+};
+
+}  // namespace norvane
