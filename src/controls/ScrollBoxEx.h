@@ -1,0 +1,63 @@
+#pragma once
+// The scrolling container of each page: takes the keyboard focus when clicked,
+// scrolls with the arrow and page keys, and reports gaining and losing focus.
+// Tab and Ctrl+Tab keep their usual meaning (next control, next page).
+//
+// Child controls go on Contents(); with AutoScroll on, the scrolled area grows
+// to hold them all, and never shrinks below the visible area.
+#include <QPoint>
+#include <QScrollArea>
+
+class QWheelEvent;
+
+namespace norvane {
+
+class TScrollBoxEx : public QScrollArea {
+    Q_OBJECT
+public:
+    // One line of the arrow keys, in pixels.
+    static constexpr int kLineStep = 8;
+
+    explicit TScrollBoxEx(QWidget* parent = nullptr);
+
+    // The widget that holds the scrolled controls.
+    QWidget* Contents() const { return widget(); }
+
+    // Scroll ranges follow the children; off, the contents keep the visible size.
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool value);
+    // Re-sizes the contents to their children (done automatically on changes).
+    void UpdateScrollRange();
+
+    // Scroll positions (what a child's contents coordinate is offset by).
+    QPoint ScrollPosition() const;
+
+signals:
+    void OnFocusEnter();
+    void OnFocusLeave();
+    // Wheel events, offered first to the owner; setting `handled` stops the
+    // box's own scrolling. OnMouseWheelDown is the wheel turned toward the user.
+    void OnMouseWheel(QWheelEvent* event, bool& handled);
+    void OnMouseWheelDown(QWheelEvent* event, bool& handled);
+    void OnMouseWheelUp(QWheelEvent* event, bool& handled);
+    void OnClick();
+    void OnDblClick();
+    void OnResize();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool autoScroll_ = true;
+    bool pressed_ = false;
+};
+
+}  // namespace norvane
