@@ -8,6 +8,7 @@
 #include "buildinfo.h"
 #include "clock/earth_time.h"
 #include "clock/vanatime.h"
+#include "platform/single_instance.h"
 #include "schedules/print_pages.h"
 
 namespace norvane {
@@ -114,6 +115,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (cmd == "--print-time") return PrintTime(args, out, err);
     if (cmd == "--to-earth") return ToEarth(args, out, err);
     if (cmd == "--print") return RunPrintCommand(args, out, err);
+    if (cmd == "--post")
+        return args.size() == 3 ? PostMessageCommand(args[2], err) : BadArgument(err, "--post needs one message name");
     return BadArgument(err, "unknown argument: " + cmd);
 }
 

@@ -1,0 +1,114 @@
+#pragma once
+// One running copy per user, and the small set of messages other processes may
+// send it. The running copy listens on a per-user local socket; a lock file
+// beside it decides which of two simultaneous starts becomes that copy.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace norvane {
+
+inline constexpr char kInstanceName[] = "NORVANE-Main-by-Tobrin";
+
+// The messages the running copy accepts, one name per line on its socket.
+enum class AppMessage { MainActive, MainExit, NetworkError0, NetworkError1, NetworkError2 };
+
+inline constexpr char kMainActiveMessage[] = "NORVANE Main Active Message";
+inline constexpr char kMainExitMessage[] = "NORVANE Main Exit Message";
+inline constexpr char kNetworkError0Message[] = "NORVANE Network Error 0 Message";
+inline constexpr char kNetworkError1Message[] = "NORVANE Network Error 1 Message";
+inline constexpr char kNetworkError2Message[] = "NORVANE Network Error 2 Message";
+
+std::optional<AppMessage> AppMessageFromName(std::string_view name);
+const char* AppMessageName(AppMessage message);
+
+// Folder holding the socket and its lock: $NORVANE_RUNTIME_DIR, else
+// $XDG_RUNTIME_DIR, else /tmp/norvane-<uid> (created 0700 and checked to be
+// ours). Empty, with `error` set, when no safe folder can be had.
+QString InstanceRuntimeFolder(QString* error = nullptr);
+// Creates `path` 0700 if missing; true only when it is then a real directory
+// owned by this user and closed to everyone else.
+bool EnsurePrivateFolder(const QString& path, QString* error = nullptr);
+
+// An exclusive flock on a file; released when the object dies (or the process
+// does, which is what frees a crashed copy's claim).
+class InstanceLock {
+public:
+    InstanceLock() = default;
+    ~InstanceLock();
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    enum class Result { Acquired, Busy, Failed };
+    // Never waits: Busy when another holder has it.
+    Result tryAcquire(const QString& path);
+    bool held() const { return fd_ >= 0; }
+    void release();
+
+private:
+    int fd_ = -1;
+};
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    enum class Role {
+        Primary,    // we are the running copy and serve messages
+        Secondary,  // another copy runs; tell it and end
+        Unguarded,  // no safe place for the socket: run without the guard
+    };
+
+    // `folder` empty: InstanceRuntimeFolder().
+    explicit SingleInstance(const QString& folder = QString(), QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    Role start();
+    Role role() const { return role_; }
+    QString errorString() const { return error_; }
+    QString socketPath() const;
+
+    // Limits on what a peer may send; defaults suit real use, tests shorten them.
+    void setPeerTimeout(int ms) { peerTimeoutMs_ = ms; }
+    static constexpr int kMaxLineLength = 128;
+    static constexpr int kMaxPeers = 16;
+
+signals:
+    void messageReceived(norvane::AppMessage message);
+    void activateRequested();
+    void exitRequested();
+    // The three network-error messages all ask for the help file at context 0.
+    void helpRequested(int context);
+
+private:
+    void onNewConnection();
+    void onPeerReadyRead(QLocalSocket* peer);
+    void dispatch(AppMessage message);
+
+    QString folder_;
+    InstanceLock lock_;
+    QLocalServer* server_ = nullptr;
+    Role role_ = Role::Unguarded;
+    QString error_;
+    int peerTimeoutMs_ = 2000;
+    int peers_ = 0;
+};
+
+enum class PostResult { Delivered, NotRunning };
+
+// Sends one message to the running copy and waits for its acknowledgement.
+// `folder` empty: InstanceRuntimeFolder(). `waitMs` bounds the whole exchange;
+// connecting is retried until then, for a copy that is still starting up.
+PostResult PostAppMessage(AppMessage message, int waitMs = 1000, const QString& folder = QString());
+
+// `norvane --post NAME`: 0 delivered, 1 no running copy took it, 2 unknown name.
+int PostMessageCommand(const std::string& name, std::ostream& err);
+
+}  // namespace norvane

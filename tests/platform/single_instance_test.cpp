@@ -1,0 +1,344 @@
+#include "platform/single_instance.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <future>
+#include <poll.h>
+#include <sstream>
+#include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <vector>
+
+namespace norvane {
+namespace {
+
+using namespace std::chrono_literals;
+
+void Pump(int ms) {
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Runs `f` on another thread while this thread's event loop keeps serving.
+template <class F>
+auto OffThread(F f) {
+    auto future = std::async(std::launch::async, f);
+    QDeadlineTimer deadline(15000);
+    while (future.wait_for(0ms) != std::future_status::ready && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    auto result = future.get();
+    Pump(30);  // let queued deliveries run
+    return result;
+}
+
+// A peer speaking the raw socket protocol, without any of our client code.
+class RawPeer {
+public:
+    explicit RawPeer(const QString& path) : fd_(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        const QByteArray native = QFile::encodeName(path);
+        std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", native.constData());
+        connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+    }
+    ~RawPeer() { ::close(fd_); }
+    bool connected() const { return connected_; }
+    void send(const std::string& data) { (void)!::send(fd_, data.data(), data.size(), MSG_NOSIGNAL); }
+    // Reads until `lines` newlines arrived, the server closed, or the time ran out.
+    std::string read(int lines, int timeoutMs, bool* closed = nullptr) {
+        std::string got;
+        QDeadlineTimer deadline(timeoutMs);
+        while (std::count(got.begin(), got.end(), '\n') < lines && !deadline.hasExpired()) {
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, static_cast<int>(deadline.remainingTime())) <= 0) break;
+            char buf[256];
+            const ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
+            if (n <= 0) {
+                if (closed) *closed = true;
+                break;
+            }
+            got.append(buf, static_cast<std::size_t>(n));
+        }
+        return got;
+    }
+
+private:
+    int fd_;
+    bool connected_ = false;
+};
+
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    QString folder() const { return dir_.path(); }
+    PostResult Post(AppMessage m, int waitMs = 1000) {
+        const QString f = folder();
+        return OffThread([=] { return PostAppMessage(m, waitMs, f); });
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST(AppMessages, NamesRoundTripAndNothingElseMatches) {
+    for (auto m : {AppMessage::MainActive, AppMessage::MainExit, AppMessage::NetworkError0, AppMessage::NetworkError1,
+                   AppMessage::NetworkError2})
+        EXPECT_EQ(AppMessageFromName(AppMessageName(m)), m);
+    EXPECT_EQ(AppMessageFromName("NORVANE Main Active Message"), AppMessage::MainActive);
+    EXPECT_FALSE(AppMessageFromName("norvane main active message"));
+    EXPECT_FALSE(AppMessageFromName("NORVANE Main Active Message "));
+    EXPECT_FALSE(AppMessageFromName("NORVANE Network Error 3 Message"));
+    EXPECT_FALSE(AppMessageFromName(""));
+}
+
+TEST_F(SingleInstanceTest, SecondStartFindsTheFirstAndActivatesIt) {
+    SingleInstance first(folder());
+    ASSERT_EQ(first.start(), SingleInstance::Role::Primary);
+    EXPECT_TRUE(first.errorString().isEmpty());
+    SingleInstance second(folder());
+    EXPECT_EQ(second.start(), SingleInstance::Role::Secondary);
+
+    int activations = 0;
+    QObject::connect(&first, &SingleInstance::activateRequested, [&] { ++activations; });
+    EXPECT_EQ(Post(AppMessage::MainActive), PostResult::Delivered);
+    EXPECT_EQ(activations, 1);
+}
+
+TEST_F(SingleInstanceTest, EachMessageRaisesItsSignal) {
+    SingleInstance instance(folder());
+    ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+    std::vector<AppMessage> seen;
+    int exits = 0;
+    std::vector<int> helpContexts;
+    QObject::connect(&instance, &SingleInstance::messageReceived, [&](AppMessage m) { seen.push_back(m); });
+    QObject::connect(&instance, &SingleInstance::exitRequested, [&] { ++exits; });
+    QObject::connect(&instance, &SingleInstance::helpRequested, [&](int c) { helpContexts.push_back(c); });
+
+    const std::vector<AppMessage> sent = {AppMessage::MainExit, AppMessage::NetworkError0, AppMessage::NetworkError1,
+                                          AppMessage::NetworkError2, AppMessage::MainActive};
+    for (auto m : sent) EXPECT_EQ(Post(m), PostResult::Delivered);
+    EXPECT_EQ(seen, sent);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(helpContexts, (std::vector<int>{0, 0, 0}));
+}
+
+TEST_F(SingleInstanceTest, LinesMayArriveInPiecesAndSeveralToAConnection) {
+    SingleInstance instance(folder());
+    ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+    int activations = 0, exits = 0;
+    QObject::connect(&instance, &SingleInstance::activateRequested, [&] { ++activations; });
+    QObject::connect(&instance, &SingleInstance::exitRequested, [&] { ++exits; });
+    const QString path = instance.socketPath();
+    const std::string reply = OffThread([path] {
+        RawPeer peer(path);
+        peer.send("NORVANE Main ");
+        std::this_thread::sleep_for(50ms);
+        peer.send("Active Message\r\nNORVANE Main Exit Message\n");
+        return peer.read(2, 2000);
+    });
+    EXPECT_EQ(reply, "OK\nOK\n");
+    EXPECT_EQ(activations, 1);
+    EXPECT_EQ(exits, 1);
+}
+
+TEST_F(SingleInstanceTest, UnknownTextIsRefusedAndServingGoesOn) {
+    SingleInstance instance(folder());
+    ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+    int messages = 0;
+    QObject::connect(&instance, &SingleInstance::messageReceived, [&] { ++messages; });
+    const QString path = instance.socketPath();
+    const std::string reply = OffThread([path] {
+        RawPeer peer(path);
+        peer.send("hello\n\nNORVANE Main Active\n\x01\xff\xfe\n");
+        return peer.read(4, 2000);
+    });
+    EXPECT_EQ(reply, "ERR\nERR\nERR\nERR\n");
+    EXPECT_EQ(messages, 0);
+    EXPECT_EQ(Post(AppMessage::MainActive), PostResult::Delivered);
+    EXPECT_EQ(messages, 1);
+}
+
+TEST_F(SingleInstanceTest, OverlongLineDropsThePeer) {
+    SingleInstance instance(folder());
+    ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+    int messages = 0;
+    QObject::connect(&instance, &SingleInstance::messageReceived, [&] { ++messages; });
+    const QString path = instance.socketPath();
+    for (const std::string tail : {"", "\n"}) {  // with and without an end of line
+        const bool closed = OffThread([path, tail] {
+            RawPeer peer(path);
+            // A valid name buried in a line that is too long must not count.
+            peer.send(std::string(100000, 'A') + "NORVANE Main Active Message" + tail);
+            bool c = false;
+            peer.read(1, 3000, &c);
+            return c;
+        });
+        EXPECT_TRUE(closed);
+    }
+    EXPECT_EQ(messages, 0);
+    EXPECT_EQ(Post(AppMessage::MainActive), PostResult::Delivered);
+    EXPECT_EQ(messages, 1);
+}
+
+TEST_F(SingleInstanceTest, SilentPeerIsCutOffWhileOthersAreServed) {
+    SingleInstance instance(folder());
+    instance.setPeerTimeout(300);
+    ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+    const QString path = instance.socketPath();
+    auto silent = std::async(std::launch::async, [path] {
+        RawPeer peer(path);
+        peer.send("NORVANE Main Act");  // never finished
+        bool closed = false;
+        const auto start = std::chrono::steady_clock::now();
+        peer.read(1, 5000, &closed);
+        return std::make_pair(closed, std::chrono::steady_clock::now() - start);
+    });
+    Pump(50);
+    EXPECT_EQ(Post(AppMessage::MainActive), PostResult::Delivered);
+    while (silent.wait_for(0ms) != std::future_status::ready) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const auto [closed, waited] = silent.get();
+    EXPECT_TRUE(closed);
+    EXPECT_LT(waited, 3s);
+}
+
+// Leaves a socket file with nobody listening, as a copy that crashed would.
+void PlantStaleSocket(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", QFile::encodeName(path).constData());
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFile::exists(path));
+}
+
+TEST_F(SingleInstanceTest, StaleSocketIsNotARunningCopyAndGetsReplaced) {
+    const QString path = folder() + "/NORVANE-Main-by-Tobrin";
+    PlantStaleSocket(path);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Post(AppMessage::MainActive, 300), PostResult::NotRunning);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+
+    SingleInstance instance(folder());
+    ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+    EXPECT_TRUE(instance.errorString().isEmpty()) << instance.errorString().toStdString();
+    EXPECT_EQ(Post(AppMessage::MainActive), PostResult::Delivered);
+}
+
+TEST_F(SingleInstanceTest, CleanEndRemovesTheSocket) {
+    {
+        SingleInstance instance(folder());
+        ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+        EXPECT_TRUE(QFile::exists(instance.socketPath()));
+    }
+    EXPECT_FALSE(QFile::exists(folder() + "/NORVANE-Main-by-Tobrin"));
+    SingleInstance next(folder());
+    EXPECT_EQ(next.start(), SingleInstance::Role::Primary);
+}
+
+QProcess* StartProbe(const QString& folder, int serveMs, int expected = -1) {
+    auto* p = new QProcess;
+    p->start(QStringLiteral(INSTANCE_PROBE), {folder, QString::number(serveMs), QString::number(expected)});
+    return p;
+}
+
+TEST_F(SingleInstanceTest, KilledCopyDoesNotBlockTheNextStart) {
+    std::unique_ptr<QProcess> probe(StartProbe(folder(), 20000));
+    ASSERT_TRUE(probe->waitForReadyRead(5000));
+    ASSERT_EQ(probe->readLine().trimmed(), "primary");
+    SingleInstance blocked(folder());
+    EXPECT_EQ(blocked.start(), SingleInstance::Role::Secondary);
+
+    ::kill(static_cast<pid_t>(probe->processId()), SIGKILL);
+    probe->waitForFinished(5000);
+    ASSERT_TRUE(QFile::exists(folder() + "/NORVANE-Main-by-Tobrin"));  // left behind
+
+    SingleInstance next(folder());
+    ASSERT_EQ(next.start(), SingleInstance::Role::Primary);
+    EXPECT_EQ(Post(AppMessage::MainActive), PostResult::Delivered);
+}
+
+TEST_F(SingleInstanceTest, SimultaneousStartsLeaveExactlyOneRunning) {
+    std::vector<std::unique_ptr<QProcess>> probes;
+    for (int i = 0; i < 4; ++i) probes.emplace_back(StartProbe(folder(), 10000, 3));
+    int primaries = 0, delivered = 0;
+    QByteArray primaryOutput;
+    for (auto& p : probes) {
+        ASSERT_TRUE(p->waitForFinished(15000));
+        const QByteArray out = p->readAllStandardOutput();
+        if (p->exitCode() == 0) {
+            ++primaries;
+            primaryOutput = out;
+        } else if (p->exitCode() == 3) {
+            ++delivered;
+        } else {
+            ADD_FAILURE() << "probe exit " << p->exitCode();
+        }
+    }
+    EXPECT_EQ(primaries, 1);
+    EXPECT_EQ(delivered, 3);
+    EXPECT_TRUE(primaryOutput.contains("received 3")) << primaryOutput.toStdString();
+}
+
+TEST(InstanceLock, OnlyOneHolderAtATimeEvenWithinOneProcess) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/x.lock";
+    InstanceLock a, b;
+    EXPECT_EQ(a.tryAcquire(path), InstanceLock::Result::Acquired);
+    EXPECT_EQ(b.tryAcquire(path), InstanceLock::Result::Busy);
+    EXPECT_FALSE(b.held());
+    a.release();
+    EXPECT_EQ(b.tryAcquire(path), InstanceLock::Result::Acquired);
+    EXPECT_EQ(a.tryAcquire(dir.path() + "/missing/x.lock"), InstanceLock::Result::Failed);
+}
+
+TEST(RuntimeFolder, SharedFolderMustBeOursAndClosed) {
+    QTemporaryDir dir;
+    const QString fresh = dir.path() + "/fresh";
+    EXPECT_TRUE(EnsurePrivateFolder(fresh));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(fresh).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+    const QString open = dir.path() + "/open";
+    ASSERT_EQ(::mkdir(QFile::encodeName(open).constData(), 0700), 0);
+    ::chmod(QFile::encodeName(open).constData(), 0755);
+    QString error;
+    EXPECT_FALSE(EnsurePrivateFolder(open, &error));
+    EXPECT_FALSE(error.isEmpty());
+
+    const QString link = dir.path() + "/link";
+    ASSERT_EQ(::symlink(QFile::encodeName(fresh).constData(), QFile::encodeName(link).constData()), 0);
+    EXPECT_FALSE(EnsurePrivateFolder(link));
+}
+
+TEST_F(SingleInstanceTest, PostCommandExitStatuses) {
+    qputenv("NORVANE_RUNTIME_DIR", folder().toLocal8Bit());
+    std::ostringstream err;
+    EXPECT_EQ(PostMessageCommand("NORVANE Main Typo Message", err), 2);
+    EXPECT_NE(err.str().find("unknown message"), std::string::npos);
+    EXPECT_EQ(OffThread([&] { return PostMessageCommand(kMainExitMessage, err); }), 1);
+
+    SingleInstance instance;  // finds its folder the same way
+    ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+    EXPECT_EQ(instance.socketPath(), folder() + "/NORVANE-Main-by-Tobrin");
+    int exits = 0;
+    QObject::connect(&instance, &SingleInstance::exitRequested, [&] { ++exits; });
+    std::ostringstream quiet;
+    EXPECT_EQ(OffThread([&] { return PostMessageCommand(kMainExitMessage, quiet); }), 0);
+    EXPECT_EQ(exits, 1);
+    EXPECT_TRUE(quiet.str().empty());
+    qunsetenv("NORVANE_RUNTIME_DIR");
+}
+
+}  // namespace
+}  // namespace norvane
