@@ -1,16 +1,63 @@
-// Process entry.
+// Process entry: the command-line faces, or the one running copy of the window.
+#include <QApplication>
+
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/cli.h"
-#include "clock/vanatime.h"
+#include "app/help_viewer.h"
+#include "app/main.h"
+#include "platform/single_instance.h"
+
+namespace {
+
+// Qt would abort with a terse message when no display can be reached: say what
+// is needed instead.
+bool HasDisplay() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return true;
+    const char* x = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (wayland && *wayland);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv, argv + argc);
     if (norvane::IsCommandLineRequest(args)) return norvane::RunCommandLine(args, std::cout, std::cerr);
-    std::string text;
-    norvane::GetVanaTime(text);
-    std::cout << text << '\n';
-    return 0;
+
+    if (!HasDisplay()) {
+        std::cerr << "norvane: no display to open the window on (DISPLAY or WAYLAND_DISPLAY is not set).\n"
+                     "Start it from a desktop session, or use the terminal faces: norvane --help\n";
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Norvane");
+    QApplication::setApplicationDisplayName("Norvane");
+
+    norvane::SingleInstance instance;
+    switch (instance.start()) {
+        case norvane::SingleInstance::Role::Secondary:
+            // Another copy runs: bring it forward and end without a window.
+            norvane::PostAppMessage(norvane::AppMessage::MainActive, 3000);
+            return 0;
+        case norvane::SingleInstance::Role::Unguarded:
+            std::cerr << "norvane: " << instance.errorString().toStdString()
+                      << " (running without the single-instance guard)\n";
+            break;
+        case norvane::SingleInstance::Role::Primary: break;
+    }
+
+    norvane::TfrmMain frmMain(args);
+    QObject::connect(&instance, &norvane::SingleInstance::activateRequested, &frmMain,
+                     &norvane::TfrmMain::ActivateFromMessage);
+    QObject::connect(&instance, &norvane::SingleInstance::exitRequested, &frmMain, &QWidget::close);
+    QObject::connect(&instance, &norvane::SingleInstance::helpRequested, &frmMain,
+                     [&frmMain](int context) { norvane::ShowHelp(&frmMain, context); });
+    frmMain.show();
+    return app.exec();
 }

@@ -1,0 +1,53 @@
+// One clock tick of the main window, offscreen, with the game clock moving on
+// half a second per tick as it does for real.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "app/main.h"
+
+namespace {
+
+void BM_ClockTick(benchmark::State& state) {
+    QTemporaryDir dir;
+    qputenv("NORVANE_SETTINGS", dir.filePath("Norvane.reg").toUtf8());
+    norvane::FakeOsClock clock;
+    norvane::ScopedOsClock scope(clock);
+    norvane::TfrmMain w({"norvane"});
+    w.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        clock.advanceMs(500);
+        w.tmrClockTimer();
+    }
+}
+BENCHMARK(BM_ClockTick);
+
+void BM_ClockTickWithPaint(benchmark::State& state) {
+    QTemporaryDir dir;
+    qputenv("NORVANE_SETTINGS", dir.filePath("Norvane.reg").toUtf8());
+    norvane::FakeOsClock clock;
+    norvane::ScopedOsClock scope(clock);
+    norvane::TfrmMain w({"norvane"});
+    w.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        clock.advanceMs(500);
+        w.tmrClockTimer();
+        // The repaint the tick asked for.
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ClockTickWithPaint);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

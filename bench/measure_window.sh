@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Measures Norvane against a minimal Qt clock under the same X server: time from
+# start to first shown window, resident memory, and CPU while idle over a period.
+#   bench/measure_window.sh [BUILD_DIR] [IDLE_SECONDS]
+set -u
+build=${1:-build}
+idle=${2:-60}
+work=$(mktemp -d)
+export NORVANE_SETTINGS=$work/Norvane.reg NORVANE_RUNTIME_DIR=$work/run
+unset QT_QPA_PLATFORM
+pids=()
+trap 'for p in "${pids[@]}"; do kill $p 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"' EXIT
+if [ -z "${DISPLAY:-}" ]; then
+  export DISPLAY=:97
+  Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+  sleep 1
+  openbox >/dev/null 2>&1 & pids+=($!)
+  sleep 0.5
+fi
+hz=$(getconf CLK_TCK)
+
+measure() {  # name title command...
+  local name=$1 title=$2; shift 2
+  local t0 t1 pid
+  t0=$(date +%s%N)
+  "$@" & pid=$!
+  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do sleep 0.005; done
+  t1=$(date +%s%N)
+  sleep 2
+  local rss cpu0 cpu1
+  rss=$(awk '/VmRSS/ {print $2}' /proc/$pid/status)
+  cpu0=$(awk '{print $14 + $15}' /proc/$pid/stat)
+  sleep "$idle"
+  cpu1=$(awk '{print $14 + $15}' /proc/$pid/stat)
+  kill $pid; wait $pid 2>/dev/null
+  printf '%-8s start %5d ms   rss %6d KiB   idle cpu %5d ms over %ds\n' "$name" \
+    $(((t1 - t0) / 1000000)) "$rss" $(((cpu1 - cpu0) * 1000 / hz)) "$idle"
+}
+
+measure minimal Minimal "$build/bench/minimal_clock"
+measure norvane Norvane "$build/src/norvane"

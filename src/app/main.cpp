@@ -1,0 +1,418 @@
+#include "app/main.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "app/pictures.h"
+#include "controls/EdgePanel.h"
+#include "controls/ImageEx.h"
+#include "controls/LinePageCtrl.h"
+#include "controls/LinePanel.h"
+#include "controls/ScrollBoxEx.h"
+#include "controls/TitleButtons.h"
+#include "schedules/moon.h"
+#include "schedules/week.h"
+#include "settings/settings_store.h"
+
+namespace norvane {
+
+namespace {
+
+const char* const kPageCaptions[7] = {"タイマー", "船・飛空挺", "ギルド", "種族装備",
+                                      "チョコボ", "スキル", "カレンダー"};
+const char* const kPageActionCaptions[7] = {"タイマー(&T)", "船・飛空挺(&S)", "ギルド(&G)",
+                                            "種族装備(&R)", "チョコボ(&B)", "スキル(&K)",
+                                            "カレンダー(&C)"};
+const char* const kPageHints[7] = {
+    "タイマーのページを開きます。", "船・飛空挺のページを開きます。", "ギルドのページを開きます。",
+    "種族装備のページを開きます。", "チョコボのページを開きます。", "スキルのページを開きます。",
+    "カレンダーのページを開きます。"};
+
+bool HasMsUiGothic() { return QFontDatabase::families().contains("MS UI Gothic"); }
+
+}  // namespace
+
+QFont MainWindowFont() {
+    QFont f(HasMsUiGothic() ? QStringLiteral("MS UI Gothic") : QStringLiteral("Noto Sans CJK JP"));
+    if (!HasMsUiGothic()) f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(12);
+    return f;
+}
+
+TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowSystemMenuHint) {
+    setObjectName("frmMain");
+    setWindowTitle("Norvane");
+    setWindowIcon(WindowIcon());
+    setFont(MainWindowFont());
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    CreateActions();
+    CreateFrame();
+    CreateMenus();
+    CreateClockPanel();
+    CreatePages();
+    CreateForecastWindows();
+
+    const bool simpleArg = AsksForSimpleMode(args);
+
+    tmrClock = new QTimer(this);
+    tmrClock->setObjectName("tmrClock");
+    tmrClock->setTimerType(Qt::PreciseTimer);
+    tmrClock->setInterval(500);
+    connect(tmrClock, &QTimer::timeout, this, &TfrmMain::tmrClockTimer);
+    // One tick first, so the clock labels have their texts and widths for the layout.
+    tmrClockTimer();
+
+    mbrMenu->setFont(font());
+    // 79 pixels fit the menu in "MS UI Gothic"; other faces may need a little more.
+    mbrHolder_->setGeometry(4, 3, std::max(HasMsUiGothic() ? 79 : 86, mbrMenu->sizeHint().width()), 22);
+    tbrMenu->move(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y());
+
+    LayoutClockPanel();
+    SetUpPages();
+    imgExit->SetPicture(SimpleButtonPicture(SimpleButton::Exit, false));
+    imgReturn->SetPicture(SimpleButtonPicture(SimpleButton::Return, false));
+    imgMenu->SetPicture(SimpleButtonPicture(SimpleButton::Menu, false));
+
+    StartupSettings st;
+    {
+        SettingsStore store;
+        st = ReadStartupSettings(store);
+    }
+    const WinRect wa = WorkArea();
+    NormalBounds b = SaneBounds(st.bounds, wa);
+    WinPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
+    setMinimumSize(kNormalMinWidth, kNormalMinHeight);
+    setGeometry(p.x, p.y, b.width, b.height);
+    UpdateWindowRegion();
+    LayoutNormal();
+    if (st.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+    allways_ = st.allways;
+    ApplyAllways();
+    WheelOwn = st.wheelOwn;
+    WheelLines = st.wheelLines;
+    ApplyPageChoices(st);
+    ApplySkin();
+    if (st.simpleMode || simpleArg) actSimpleExecute();
+    if (st.executeSync) StartTimeSync();
+    SetUpTimers();
+    // An index outside the pages leaves the first page showing.
+    pclMain->SetActivePage(st.page);
+    tmrClock->start();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+bool TfrmMain::IsNormalMode() const { return actSimple->isVisible(); }
+
+WinRect TfrmMain::WorkArea() const {
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return {0, 0, 1024, 768};
+    QRect r = s->availableGeometry();
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+void TfrmMain::CreateActions() {
+    grpPage = new QActionGroup(this);
+    grpPage->setExclusive(true);
+    for (int i = 0; i < 7; ++i) {
+        auto* a = new QAction(QString::fromUtf8(kPageActionCaptions[i]), this);
+        a->setObjectName(QString("actPage%1").arg(i + 1));
+        a->setStatusTip(QString::fromUtf8(kPageHints[i]));
+        a->setCheckable(true);
+        a->setActionGroup(grpPage);
+        connect(a, &QAction::triggered, this, [this, i] { actPageExecute(i + 1); });
+        actPage[static_cast<std::size_t>(i)] = a;
+    }
+    actPage[0]->setChecked(true);
+
+    actSimple = new QAction(QStringLiteral("シンプルモードへ切り替え(&S)"), this);
+    actSimple->setObjectName("actSimple");
+    actSimple->setIconText(QStringLiteral("シンプルモード"));
+    actSimple->setStatusTip(QStringLiteral("ウインドウ表示をシンプルモードへ切り替えます。"));
+    connect(actSimple, &QAction::triggered, this, &TfrmMain::actSimpleExecute);
+
+    actNormal = new QAction(QStringLiteral("通常モードへ切り替え(&N)"), this);
+    actNormal->setObjectName("actNormal");
+    actNormal->setStatusTip(QStringLiteral("ウインドウ表示を通常モードへ切り替えます。"));
+    actNormal->setVisible(false);
+    connect(actNormal, &QAction::triggered, this, &TfrmMain::actNormalExecute);
+
+    actAllways = new QAction(QStringLiteral("常に手前に表示(&A)"), this);
+    actAllways->setObjectName("actAllways");
+    actAllways->setIconText(QStringLiteral("&手前に表示"));
+    actAllways->setStatusTip(QStringLiteral("ウインドウを常に手前に表示します。"));
+    actAllways->setCheckable(true);
+    connect(actAllways, &QAction::triggered, this, &TfrmMain::actAllwaysExecute);
+
+    actExit = new QAction(QStringLiteral("終了(&X)"), this);
+    actExit->setObjectName("actExit");
+    actExit->setStatusTip(QStringLiteral("Norvane を終了します。"));
+    connect(actExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TfrmMain::CreateMenus() {
+    // A menu bar stretches itself over its parent: give it a holder of its own width.
+    mbrHolder_ = new QWidget(pnlMenu);
+    mbrMenu = new QMenuBar(mbrHolder_);
+    auto* holderLayout = new QVBoxLayout(mbrHolder_);
+    holderLayout->setContentsMargins(0, 0, 0, 0);
+    holderLayout->addWidget(mbrMenu);
+    mbrMenu->setObjectName("mbrMenu");
+    mnuMenu = mbrMenu->addMenu(QStringLiteral("メニュー(&M)"));
+    mnuPage = mnuMenu->addMenu(QStringLiteral("ページ切り替え(&P)"));
+    mnuPage->setObjectName("mnuPage");
+    for (QAction* a : actPage) mnuPage->addAction(a);
+    mnuMenu->addSeparator();
+    mnuMenu->addAction(actSimple);
+    mnuMenu->addAction(actNormal);
+    mnuMenu->addAction(actAllways);
+    mnuMenu->addSeparator();
+    mnuMenu->addAction(actExit);
+
+    tbrMenu = new QToolBar(pnlMenu);
+    tbrMenu->setObjectName("tbrMenu");
+    tbrMenu->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tbrMenu->setIconSize(QSize(16, 16));
+    tbrMenu->addAction(actSimple);
+    tbrMenu->addAction(actAllways);
+    tbrMenu->setFixedHeight(22);
+    StyleMenus();
+}
+
+void TfrmMain::StyleMenus() {
+    // The menu bar's colour scheme, shared by the toolbar and the pop-up menus.
+    const QString bace = ToQColor(Bace).name();
+    const QString sheet = QStringLiteral(
+        "QMenuBar, QToolBar { background: %1; border: none; }"
+        "QMenuBar::item { background: transparent; padding: 1px 5px; }"
+        "QMenuBar::item:selected, QToolButton:hover { background: %2; }"
+        "QToolButton { padding: 1px 4px; border: none; }")
+        .arg(bace, ToQColor(ShadeColor(Bace, Back, 4)).name());
+    mbrMenu->setStyleSheet(sheet);
+    tbrMenu->setStyleSheet(sheet);
+}
+
+void TfrmMain::CreatePages() {
+    pclMain = new TLinePageControl(pnlMenu);
+    pclMain->setObjectName("pclMain");
+    pclMain->SetTabPosition(tpBottom);
+    pclMain->SetEdgeRound(RoundKinds(rkBottomLeft) | rkBottomRight);
+    TScrollBoxEx** boxes[7] = {&scrTimer, &scrShip, &scrGuild, &scrRacial,
+                               &scrChoco, &scrSkill, &scrCalen};
+    const char* const names[7] = {"scrTimer", "scrShip", "scrGuild", "scrRacial",
+                                  "scrChoco", "scrSkill", "scrCalen"};
+    for (int i = 0; i < 7; ++i) {
+        auto* page = new TLinePage(pclMain);
+        page->setObjectName(QString("ltsTab%1").arg(i + 1));
+        page->SetCaption(QString::fromUtf8(kPageCaptions[i]));
+        ltsTab[static_cast<std::size_t>(i)] = page;
+        auto* box = new TScrollBoxEx(page);
+        box->setObjectName(names[i]);
+        box->setFrameShape(QFrame::NoFrame);
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Window, ToQColor(pclMain->Color()));
+        box->setPalette(pal);
+        box->viewport()->setPalette(pal);
+        if (box->Contents()) box->Contents()->setPalette(pal);
+        auto* fill = new QVBoxLayout(page);
+        fill->setContentsMargins(0, 0, 0, 0);
+        fill->addWidget(box);
+        *boxes[i] = box;
+    }
+    connect(pclMain, &TLinePageControl::OnChange, this, &TfrmMain::pclMainChange);
+}
+
+void TfrmMain::CreateForecastWindows() {
+    frmWeek = new TfrmWeek(this);
+    frmWeek->SetWeekPictures(WeekPictures());
+    frmMoon = new TfrmMoon(this);
+    frmMoon->SetMoonPictures(MoonPictures());
+    connect(frmWeek, &TForecastWindow::pressed, this, [this] { WeekPopupShown = false; });
+    connect(frmMoon, &TForecastWindow::pressed, this, [this] { MoonPopupShown = false; });
+    connect(frmWeek, &TForecastWindow::closed, this, &TfrmMain::ForecastClosed);
+    connect(frmMoon, &TForecastWindow::closed, this, &TfrmMain::ForecastClosed);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive) return;
+        // The application lost activation: close what is open and forget the marks.
+        if (WeekPopupShown) frmWeek->close(), WeekPopupShown = false;
+        if (MoonPopupShown) frmMoon->close(), MoonPopupShown = false;
+    });
+}
+
+// --- Modes ------------------------------------------------------------------
+
+void TfrmMain::ApplyMode(bool simple) {
+    for (QWidget* w : std::initializer_list<QWidget*>{tbsMain, mbrHolder_, tbrMenu, pclMain, imgLogo,
+                                                      lblHelp, lblTimeHelp})
+        w->setVisible(!simple);
+    mnuPage->menuAction()->setVisible(!simple);
+    actSimple->setVisible(!simple);
+    for (QWidget* w : std::initializer_list<QWidget*>{imgExit, imgMenu, imgReturn}) w->setVisible(simple);
+    actNormal->setVisible(simple);
+    pnlTime->SetEdgeRound(simple ? RoundKinds(rkTopLeft) | rkTopRight | rkBottomLeft | rkBottomRight
+                                 : RoundKinds(rkTopLeft) | rkTopRight);
+}
+
+void TfrmMain::actSimpleExecute() {
+    if (!IsNormalMode()) return;
+    WasMaximized = isMaximized();
+    if (WasMaximized) showNormal();
+    const WinRect wa = WorkArea();
+    WinPoint p;
+    {
+        SettingsStore store;
+        WriteNormalBounds(store, {x(), y(), width(), height()});
+        p = FitToWorkArea(wa, ReadSimplePosition(store), kSimpleWidth, kSimpleHeight);
+    }
+    const bool wasVisible = isVisible();
+    hide();
+    ApplyMode(true);
+    setMinimumSize(kSimpleWidth, kSimpleHeight);
+    setGeometry(p.x, p.y, kSimpleWidth, kSimpleHeight);
+    LayoutSimple();
+    if (wasVisible) show();
+    UpdateWindowRegion();
+    ApplyAllways();
+}
+
+void TfrmMain::actNormalExecute() {
+    if (IsNormalMode()) return;
+    const WinRect wa = WorkArea();
+    NormalBounds b;
+    {
+        SettingsStore store;
+        WriteSimplePosition(store, {x(), y()});
+        b = SaneBounds(ReadNormalBounds(store, 490), wa);
+    }
+    WinPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
+    const bool wasVisible = isVisible();
+    hide();
+    ApplyMode(false);
+    setMinimumSize(kNormalMinWidth, kNormalMinHeight);
+    setGeometry(p.x, p.y, b.width, b.height);
+    LayoutNormal();
+    if (wasVisible) show();
+    UpdateWindowRegion();
+    if (WasMaximized) showMaximized();
+    ApplyAllways();
+}
+
+void TfrmMain::actAllwaysExecute() {
+    allways_ = !allways_;
+    ApplyAllways();
+}
+
+void TfrmMain::ApplyAllways() {
+    actAllways->setChecked(allways_);
+    // Changing the stays-on-top state of the native window updates the window
+    // manager's state in place: the window is not hidden or moved.
+    if (QWindow* w = windowHandle())
+        w->setFlag(Qt::WindowStaysOnTopHint, allways_);
+    else
+        setWindowFlag(Qt::WindowStaysOnTopHint, allways_);
+}
+
+// --- Pages ------------------------------------------------------------------
+
+void TfrmMain::actTabExecute(int page) {
+    if (page < 1 || page > 7) return;
+    CurrentPage = page;
+    actPage[static_cast<std::size_t>(page - 1)]->setChecked(true);
+    switch (page) {
+        case 2: UpdateShipPage(GetVanaTime()); break;
+        case 3: UpdateGuildPage(GetVanaTime()); break;
+        case 4:
+            UpdateRacialNow(GetVanaTime());
+            btnRacialRefClick();
+            break;
+        case 5:
+            UpdateChocoboNow(GetVanaTime());
+            btnChocoRefClick();
+            break;
+        case 7: btnCalenRefClick(); break;
+        default: break;
+    }
+}
+
+void TfrmMain::actPageExecute(int page) {
+    actTabExecute(page);
+    pclMain->SetActivePage(page - 1);
+}
+
+void TfrmMain::pclMainChange() { actTabExecute(pclMain->ActivePage() + 1); }
+
+void TfrmMain::ApplySkin() {
+    pnlMenu->SetEdgeColor(Back);
+    pnlMenu->SetColor(Bace);
+    pnlTime->SetEdgeColor(Bace);
+    pnlTime->SetLineColor(Edge);
+    pclMain->SetEdgeColor(Bace);
+    pclMain->SetLineColor(Edge);
+    pclMain->TabStyle()->SetPassiveTabColor(Item);
+    tbsMain->SetColor(Back);
+    StyleMenus();
+    QPalette pal = lblHelp->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    lblHelp->setPalette(pal);
+    lblTimeHelp->setPalette(pal);
+    update();
+}
+// Time synchronisation arrives with its own dialog; nothing to do yet.
+void TfrmMain::StartTimeSync() {}
+
+// --- Messages and closing -----------------------------------------------------
+
+void TfrmMain::ActivateFromMessage() {
+    update();
+    if (isMinimized()) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    if (!isVisible()) show();
+    raise();
+    if (!isActiveWindow()) activateWindow();
+}
+
+CloseState TfrmMain::CurrentCloseState() const {
+    CloseState c;
+    c.simpleMode = !IsNormalMode();
+    c.maximized = isMaximized();
+    QRect g = normalGeometry().isValid() && isMaximized() ? normalGeometry() : geometry();
+    c.bounds = {g.x(), g.y(), g.width(), g.height()};
+    c.simplePos = {x(), y()};
+    c.allways = allways_;
+    c.page = pclMain->ActivePage();
+    CollectPageChoices(c);
+    return c;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        {
+            SettingsStore store;
+            WriteCloseState(store, CurrentCloseState());
+        }
+        SaveTimerRowSelections();
+        if (WeekPopupShown) frmWeek->close();
+        if (MoonPopupShown) frmMoon->close();
+        tmrClock->stop();
+    }
+    event->accept();
+}
+
+}  // namespace norvane
