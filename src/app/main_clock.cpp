@@ -80,6 +80,10 @@ void TfrmMain::CreateClockPanel() {
     imgVanaMoon = new TImageEx(pnlTime);
     imgVanaMoon->setObjectName("imgVanaMoon");
     imgVanaMoon->setGeometry(0, 6, 32, 32);
+    // Moves over the pictures matter without a button held (they re-arm the forecast).
+    for (QWidget* w : std::initializer_list<QWidget*>{lblVanaWCap1, lblVanaWCap2, imgVanaWeek,
+                                                      lblVanaMCap1, lblVanaMCap2, imgVanaMoon})
+        w->setMouseTracking(true);
     for (QWidget* w : std::initializer_list<QWidget*>{lblVanaWCap1, lblVanaWCap2, imgVanaWeek}) {
         w->setStatusTip(weekHint);
         w->setCursor(PointCursor());

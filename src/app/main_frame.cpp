@@ -1,5 +1,7 @@
 // The main window as a window: its own frame, shape, hit testing, system menu,
 // and dragging in simple mode.
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -86,8 +88,10 @@ void TfrmMain::LayoutNormal() {
     pclMain->setGeometry(10, pageTop, pnlMenu->width() - 20,
                          pnlMenu->height() - (pnlTime->y() + pnlTime->height() + 16));
     const int helpTop = pnlMenu->y() + pnlMenu->height() + 7;
-    lblHelp->setGeometry(10, helpTop, cw / 2, 14);
-    lblTimeHelp->setGeometry(cw / 2, helpTop, cw / 2 - 10, 14);
+    // The hint line takes what the synchronisation state leaves of the width.
+    const int stateWidth = lblTimeHelp->text().isEmpty() ? 0 : lblTimeHelp->sizeHint().width();
+    lblTimeHelp->setGeometry(cw - 10 - stateWidth, helpTop, stateWidth, 14);
+    lblHelp->setGeometry(10, helpTop, std::max(0, cw - 28 - stateWidth), 14);
     imgLogo->move(pnlTime->width() - imgLogo->width() - 6, 6);
 }
 
