@@ -188,6 +188,26 @@ TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     EXPECT_EQ(ReadSimplePosition(s), (WinPoint{200, 210}));
 }
 
+TEST_F(MainWindowTest, MaximizedSurvivesSimpleModeAndCloseKeepsTheNormalBounds) {
+    Write({{"Window", "Width", 600}, {"Window", "Height", 400}, {"Window", "Left", 20},
+           {"Window", "Top", 30}, {"Window", "Maximized", 1}});
+    {
+        auto w = Start();
+        w->show();
+        EXPECT_TRUE(w->isMaximized());
+        w->actSimpleExecute();
+        EXPECT_TRUE(w->WasMaximized);
+        EXPECT_FALSE(w->isMaximized());
+        EXPECT_EQ(w->size(), QSize(426, 56));
+        w->actNormalExecute();
+        EXPECT_TRUE(w->isMaximized());
+        w->close();
+    }
+    SettingsStore s(path_);
+    EXPECT_TRUE(s.ReadBool("Window", "Maximized", false));
+    EXPECT_EQ(ReadNormalBounds(s, 514), (NormalBounds{20, 30, 600, 400}));
+}
+
 TEST_F(MainWindowTest, TickRefreshesPagesOnlyInNormalMode) {
     auto w = Start();
     w->actPage[1]->trigger();
