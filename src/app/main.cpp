@@ -26,6 +26,7 @@
 #include "schedules/moon.h"
 #include "schedules/week.h"
 #include "settings/settings_store.h"
+#include "timers/timer_page.h"
 
 namespace norvane {
 
@@ -367,6 +368,7 @@ void TfrmMain::ApplySkin() {
     pclMain->SetLineColor(Edge);
     pclMain->TabStyle()->SetPassiveTabColor(Item);
     tbsMain->SetColor(Back);
+    if (pagTimer) pagTimer->SetItemColour(Item);
     StyleMenus();
     QPalette pal = lblHelp->palette();
     pal.setColor(QPalette::WindowText, Qt::white);

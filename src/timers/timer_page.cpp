@@ -1,0 +1,261 @@
+#include "timers/timer_page.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QWidget>
+#include <QFontMetrics>
+#include <algorithm>
+#include <iterator>
+
+#include "controls/ImageEx.h"
+#include "controls/Shape.h"
+#include "timers/timer_pictures.h"
+
+namespace norvane {
+namespace {
+
+constexpr ColorRef kCellBorder = Rgb(192, 192, 192);  // silver
+
+// Places of the controls within a cell, from the cell's top-left corner.
+constexpr QPoint kNumberAt{8, 4};
+constexpr QPoint kDisplayAt{26, 14};
+constexpr QPoint kStartTimeAt{102, 20};
+constexpr QPoint kIconAt{139, 4};
+constexpr QPoint kListAt{8, 38};
+constexpr QPoint kStartAt{8, 62};
+constexpr QPoint kResetAt{100, 62};
+
+constexpr QSize kIconSize{15, 15};
+constexpr QSize kListSize{144, 21};
+constexpr QSize kStartSize{88, 22};
+constexpr QSize kResetSize{52, 22};
+
+QString CellName(const char* prefix, int cell) {
+    return QString::fromLatin1(prefix) + QString::number(cell + 1);
+}
+
+// Labels of a fixed size: a new text then never asks the parent for a relayout,
+// which keeps the tick cheap.
+QLabel* FixedLabel(QWidget* parent, const QString& name, const QString& text, QSize size) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFixedSize(size);
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return l;
+}
+
+// The window font, down to 9 pixels when needed so that the longest Start caption
+// ("10チェーン [F12]") fits its button whatever face the system supplies.
+QFont StartButtonFont(const QFont& base) {
+    const QString longest[] = {TimerChainCaption(10, kTimerCellCount - 1),
+                               TimerRestartCaption(kTimerCellCount - 1)};
+    QFont f = base;
+    const int room = kStartSize.width() - 8;  // less the button's frame and margins
+    for (int px = base.pixelSize() > 0 ? base.pixelSize() : 12; px >= 9; --px) {
+        f.setPixelSize(px);
+        const QFontMetrics fm(f);
+        if (std::all_of(std::begin(longest), std::end(longest),
+                        [&](const QString& t) { return fm.horizontalAdvance(t) <= room; }))
+            break;
+    }
+    return f;
+}
+
+void SetBackground(QLabel* label, ColorRef colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, ToQColor(colour));
+    label->setPalette(pal);
+    label->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+int TimerColumns(int clientWidth) { return std::max(1, clientWidth / kTimerCellPitchX); }
+
+std::array<QPoint, kTimerCellCount> TimerCellOrigins(int clientWidth) {
+    std::array<QPoint, kTimerCellCount> at{};
+    int col = 0, line = 0;
+    for (auto& p : at) {
+        p = QPoint(kTimerCellPitchX * col, kTimerCellPitchY * line);
+        // The next cell starts a new row when another column would not fit.
+        if (clientWidth < kTimerCellPitchX * ++col + kTimerCellPitchX) {
+            col = 0;
+            ++line;
+        }
+    }
+    return at;
+}
+
+TTimerPage::TTimerPage(QWidget* contents, QObject* parent) : QObject(parent) {
+    setObjectName(QStringLiteral("pagTimer"));
+    shownColour_.fill(kTimerColourNormal);
+    for (int c = 0; c < kTimerCellCount; ++c) CreateCell(contents, c);
+    LayoutCells(contents->width());
+    ShowCells(~0u);
+}
+
+void TTimerPage::CreateCell(QWidget* contents, int cell) {
+    const auto i = static_cast<std::size_t>(cell);
+    const QFontMetrics small(contents->font());
+
+    auto* shape = new TShape(contents);
+    shape->setObjectName(CellName("shpTimer", cell));
+    shape->resize(kTimerCellWidth, kTimerCellHeight);
+    shape->SetBrushColor(item_);
+    shape->SetPenColor(kCellBorder);
+    shpTimer[i] = shape;
+
+    QLabel* number = FixedLabel(contents, CellName("lblTimerN", cell), TimerNumberCaption(cell),
+                                QSize(kDisplayAt.x() - kNumberAt.x(), small.height()));
+    lblTimerN[i] = number;
+
+    QFont big = contents->font();
+    big.setBold(true);
+    big.setPixelSize(21);
+    QLabel* display = FixedLabel(contents, CellName("lblTimer", cell), FormatTimerReading(0),
+                                 QSize(kStartTimeAt.x() - kDisplayAt.x(), kListAt.y() - kDisplayAt.y()));
+    display->setFont(big);
+    SetTextColour(display, kTimerColourNormal);
+    SetBackground(display, item_);
+    lblTimer[i] = display;
+
+    QLabel* started = FixedLabel(contents, CellName("lblTimerC", cell), QStringLiteral("00:00:00"),
+                                 QSize(kTimerCellWidth - 6 - kStartTimeAt.x(), small.height()));
+    SetBackground(started, item_);
+    lblTimerC[i] = started;
+
+    auto* icon = new TImageEx(contents);
+    icon->setObjectName(CellName("imgTimer", cell));
+    icon->resize(kIconSize);
+    icon->setProperty("Tag", cell);
+    icon->setStatusTip(kTimerAlarmIconHint);
+    icon->setToolTip(kTimerAlarmIconHint);
+    icon->setCursor(Qt::PointingHandCursor);
+    icon->SetPicture(AlarmIconPicture(false));
+    imgTimer[i] = icon;
+
+    auto* list = new QComboBox(contents);
+    list->setObjectName(CellName("cmbTimer", cell));
+    list->setProperty("Tag", cell + 1);
+    list->setEditable(false);
+    list->setMaxVisibleItems(12);
+    list->setFixedSize(kListSize);
+    cmbTimer[i] = list;
+
+    auto* start = new QToolButton(contents);
+    start->setObjectName(CellName("btnTimer", cell));
+    start->setProperty("Tag", cell + 1);
+    start->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    start->setFixedSize(kStartSize);
+    start->setFont(StartButtonFont(contents->font()));
+    start->setFocusPolicy(Qt::TabFocus);
+    btnTimer[i] = start;
+
+    auto* reset = new QToolButton(contents);
+    reset->setObjectName(CellName("btnTimerR", cell));
+    reset->setProperty("Tag", cell + 1);
+    reset->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    reset->setFixedSize(kResetSize);
+    reset->setFont(start->font());
+    reset->setFocusPolicy(Qt::TabFocus);
+    btnTimerR[i] = reset;
+}
+
+void TTimerPage::BindActions(const TimerControls<QAction>& start, const TimerControls<QAction>& reset) {
+    actStart_ = start;
+    actReset_ = reset;
+    for (std::size_t i = 0; i < start.size(); ++i) {
+        btnTimer[i]->setDefaultAction(start[i]);
+        btnTimerR[i]->setDefaultAction(reset[i]);
+    }
+    ShowCells(~0u);
+}
+
+void TTimerPage::LayoutCells(int clientWidth) {
+    const auto origins = TimerCellOrigins(clientWidth);
+    for (int c = 0; c < kTimerCellCount; ++c) PlaceCell(c, origins[static_cast<std::size_t>(c)]);
+}
+
+void TTimerPage::PlaceCell(int cell, QPoint o) {
+    const auto i = static_cast<std::size_t>(cell);
+    shpTimer[i]->move(o);
+    lblTimerN[i]->move(o + kNumberAt);
+    lblTimer[i]->move(o + kDisplayAt);
+    lblTimerC[i]->move(o + kStartTimeAt);
+    imgTimer[i]->move(o + kIconAt + (pressed_[i] ? QPoint(1, 1) : QPoint()));
+    cmbTimer[i]->move(o + kListAt);
+    btnTimer[i]->move(o + kStartAt);
+    btnTimerR[i]->move(o + kResetAt);
+}
+
+void TTimerPage::ShowRows() {
+    const QStringList& names = Cells.SetNames();
+    for (int c = 0; c < kTimerCellCount; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        SetTextColour(lblTimerN[i], kTimerNumberColour);
+        QComboBox* list = cmbTimer[i];
+        // Filling and selecting is not a change by the user.
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(names);
+        list->setCurrentIndex(Cells.View(c).selection);
+    }
+    ShowCells(~0u);
+}
+
+void TTimerPage::ShowCell(int cell) {
+    if (cell < 0 || cell >= kTimerCellCount) return;
+    const auto i = static_cast<std::size_t>(cell);
+    const TimerCellView& v = Cells.View(cell);
+    lblTimer[i]->setText(v.display);
+    if (v.colour != shownColour_[i]) {
+        SetTextColour(lblTimer[i], v.colour);
+        shownColour_[i] = v.colour;
+    }
+    lblTimerC[i]->setText(v.startTime);
+    cmbTimer[i]->setEnabled(v.listEnabled);
+    if (QAction* a = actStart_[i]) {
+        a->setText(v.startCaption);
+        a->setEnabled(v.actionsEnabled);
+    }
+    if (QAction* a = actReset_[i]) a->setEnabled(v.actionsEnabled);
+}
+
+void TTimerPage::ShowCells(std::uint32_t mask) {
+    for (int c = 0; c < kTimerCellCount; ++c)
+        if (mask & (1u << c)) ShowCell(c);
+}
+
+void TTimerPage::SetItemColour(ColorRef colour) {
+    item_ = colour;
+    for (std::size_t i = 0; i < shpTimer.size(); ++i) {
+        shpTimer[i]->SetBrushColor(colour);
+        SetBackground(lblTimer[i], colour);
+        SetBackground(lblTimerC[i], colour);
+    }
+}
+
+void TTimerPage::ShowAlarmPicture(int cell, bool active) {
+    if (cell < 0 || cell >= kTimerCellCount) return;
+    imgTimer[static_cast<std::size_t>(cell)]->SetPicture(AlarmIconPicture(active));
+}
+
+void TTimerPage::PressAlarmIcon(int cell, bool down) {
+    if (cell < 0 || cell >= kTimerCellCount) return;
+    const auto i = static_cast<std::size_t>(cell);
+    if (pressed_[i] == down) return;
+    pressed_[i] = down;
+    imgTimer[i]->move(imgTimer[i]->pos() + (down ? QPoint(1, 1) : QPoint(-1, -1)));
+}
+
+void TTimerPage::SetTextColour(QLabel* label, std::uint32_t colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, ToQColor(colour));
+    label->setPalette(pal);
+}
+
+}  // namespace norvane
