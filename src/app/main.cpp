@@ -369,6 +369,7 @@ void TfrmMain::ApplySkin() {
     pclMain->TabStyle()->SetPassiveTabColor(Item);
     tbsMain->SetColor(Back);
     if (pagTimer) pagTimer->SetItemColour(Item);
+    ApplyPageColours();
     StyleMenus();
     QPalette pal = lblHelp->palette();
     pal.setColor(QPalette::WindowText, Qt::white);

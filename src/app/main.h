@@ -14,20 +14,26 @@
 
 class QAction;
 class QActionGroup;
+class QComboBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
+class QPushButton;
 class QTimer;
 class QToolBar;
 
 namespace norvane {
 
+class TChocoView;
 class TEdgePanel;
+class TGuildView;
 class TImageEx;
 class TLinePage;
 class TLinePageControl;
 class TLinePanel;
+class TRacialView;
 class TScrollBoxEx;
+class TShipView;
 class TTitleButtons;
 class TfrmMoon;
 class TfrmWeek;
@@ -101,6 +107,27 @@ public:
     TfrmMoon* frmMoon = nullptr;
 
     // --- Schedule pages (set up and refreshed in main_pages.cpp).
+    // The pages' controls, owned by their scroll boxes.
+    TShipView* shipView = nullptr;
+    TGuildView* guildView = nullptr;
+    TRacialView* racialView = nullptr;
+    TChocoView* chocoView = nullptr;
+    QComboBox* cmbRacial = nullptr;
+    QPushButton* btnRacialRef = nullptr;
+    QComboBox* cmbChoco = nullptr;
+    QPushButton* btnChocoRef = nullptr;
+    void SetUpGuildPage();
+    void ShowRacialSchedule(int race);
+    void ShowChocoboSchedule(int town);
+    void cmbRacialChange();
+    void cmbChocoChange();
+    // Column layouts; they change nothing while the pages are hidden (simple mode).
+    void scrShipResize();
+    void scrGuildResize();
+    void scrRacialResize();
+    void scrChocoResize();
+    // Header bands take Mid, row stripes Item: run again after the colours change.
+    void ApplyPageColours();
 
     // --- Timer page (set up and run in main_timers.cpp).
     // Cells are numbered as their controls: actions and lists carry 1..12, the

@@ -1,0 +1,68 @@
+// Refreshing the showing schedule page, offscreen: the tick's page step when the
+// clock has not moved (nothing to write) and when it moves on a second.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "app/main.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+using norvane::TfrmMain;
+
+// The page refresh the clock tick runs for page 2-5.
+void Refresh(TfrmMain& w, int page, const norvane::VanaDateTime& d) {
+    switch (page) {
+        case 2: w.UpdateShipPage(d); break;
+        case 3: w.UpdateGuildPage(d); break;
+        case 4: w.UpdateRacialNow(d); break;
+        default: w.UpdateChocoboNow(d); break;
+    }
+}
+
+void RunPage(benchmark::State& state, std::int64_t stepMs) {
+    const int page = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    const QString settings = dir.filePath("Norvane.reg");
+    qputenv("NORVANE_SETTINGS", settings.toUtf8());
+    {
+        // Lists filled, as a user with choices sees them.
+        norvane::SettingsStore store(settings);
+        store.WriteInteger("Option", "Racial", 3);
+        store.WriteInteger("Option", "Chocobo", 1);
+    }
+    norvane::FakeOsClock clock;
+    clock.setBias(-540);
+    norvane::ScopedOsClock scope(clock);
+    TfrmMain w({"norvane"});
+    w.show();
+    w.actPage[static_cast<std::size_t>(page - 1)]->trigger();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        clock.advanceMs(stepMs);
+        Refresh(w, page, norvane::GetVanaTime());
+    }
+    QApplication::processEvents();
+}
+
+void BM_PageRefreshUnchanged(benchmark::State& state) { RunPage(state, 0); }
+BENCHMARK(BM_PageRefreshUnchanged)->DenseRange(2, 5)->Unit(benchmark::kMicrosecond);
+
+// Every countdown of the page changes (the repaint itself is not counted).
+void BM_PageRefreshNextSecond(benchmark::State& state) { RunPage(state, 1000); }
+BENCHMARK(BM_PageRefreshNextSecond)->DenseRange(2, 5)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
