@@ -45,14 +45,17 @@ EarthTime SystemOsClock::localNow() const {
     return FromTm(tm, ms);
 }
 
-int SystemOsClock::localBias() const {
-    // tm_gmtoff is seconds east of UTC in the zone's current (standard or
-    // daylight) state; the bias has the opposite sign, in minutes.
-    std::time_t s = std::time(nullptr);
+int SystemBiasAt(const EarthTime& utc) {
+    // tm_gmtoff is seconds east of UTC in the zone's state at that instant; the
+    // bias has the opposite sign, in minutes.
+    const std::int64_t unixSeconds = EarthSeconds(utc) - EarthSeconds(EarthTime{1970, 1, 1});
+    const auto t = static_cast<std::time_t>(unixSeconds);
     std::tm tm{};
-    if (localtime_r(&s, &tm) == nullptr) return 0;
+    if (localtime_r(&t, &tm) == nullptr) return 0;
     return static_cast<int>(-tm.tm_gmtoff / 60);
 }
+
+int SystemOsClock::localBias() const { return SystemBiasAt(utcNow()); }
 
 std::uint32_t SystemOsClock::tickCount() const {
     using namespace std::chrono;

@@ -38,6 +38,10 @@ public:
     std::uint32_t tickCount() const override;
 };
 
+// Bias (minutes, UTC = local + bias) of the system time zone at a UTC instant, in
+// the standard or daylight state in force then; 0 when the zone cannot be read.
+int SystemBiasAt(const EarthTime& utc);
+
 // The clock every part of the program reads. Defaults to the system clock.
 OsClock& osClock();
 

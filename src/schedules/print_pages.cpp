@@ -36,16 +36,6 @@ std::optional<int> ParseIndex(const std::string& s, int limit) {
     return v;
 }
 
-// Bias (minutes, UTC = local + bias) of the system time zone at a UTC instant,
-// so a past or future instant gets its own standard or daylight offset.
-int SystemBiasAt(const EarthTime& utc) {
-    const std::int64_t unixSeconds = EarthSeconds(utc) - EarthSeconds(EarthTime{1970, 1, 1});
-    const auto t = static_cast<std::time_t>(unixSeconds);
-    std::tm tm{};
-    if (localtime_r(&t, &tm) == nullptr) return 0;
-    return static_cast<int>(-tm.tm_gmtoff / 60);
-}
-
 void PrintShips(const ScheduleMoment& m, std::ostream& out) {
     for (const ShipRowView& row : ComputeShipPage(m.game, m.local, m.bias)) {
         out << row.originCaption << '\t' << row.destCaption;
