@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scoped_tz.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
@@ -22,24 +24,6 @@ Run Cli(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
-// Sets TZ for one test and restores it afterwards.
-class ScopedTz {
-public:
-    explicit ScopedTz(const char* tz) {
-        if (const char* old = std::getenv("TZ")) old_ = old, had_ = true;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~ScopedTz() {
-        if (had_) setenv("TZ", old_.c_str(), 1);
-        else unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::string old_;
-    bool had_ = false;
-};
 
 TEST(CommandLine, PrintTime) {
     auto r = Cli({"--print-time", "2003-12-01T09:00:01Z"});

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scoped_tz.h"
+
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -11,24 +13,6 @@
 namespace norvane {
 namespace {
 
-// Sets TZ for the scope and restores it afterwards.
-class ScopedTz {
-public:
-    explicit ScopedTz(const char* tz) {
-        if (const char* old = std::getenv("TZ")) old_ = old, had_ = true;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~ScopedTz() {
-        if (had_) setenv("TZ", old_.c_str(), 1);
-        else unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::string old_;
-    bool had_ = false;
-};
 
 TEST(SystemClock, BiasFollowsTheZoneAndItsDaylightState) {
     const EarthTime winter{2026, 1, 15, 12, 0, 0, 0};
