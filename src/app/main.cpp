@@ -177,15 +177,28 @@ void TfrmMain::CreateMenus() {
     holderLayout->addWidget(mbrMenu);
     mbrMenu->setObjectName("mbrMenu");
     mnuMenu = mbrMenu->addMenu(QStringLiteral("メニュー(&M)"));
-    mnuPage = mnuMenu->addMenu(QStringLiteral("ページ切り替え(&P)"));
-    mnuPage->setObjectName("mnuPage");
-    for (QAction* a : actPage) mnuPage->addAction(a);
+    QMenu* barPages = mnuMenu->addMenu(QStringLiteral("ページ切り替え(&P)"));
+    for (QAction* a : actPage) barPages->addAction(a);
     mnuMenu->addSeparator();
     mnuMenu->addAction(actSimple);
     mnuMenu->addAction(actNormal);
     mnuMenu->addAction(actAllways);
     mnuMenu->addSeparator();
     mnuMenu->addAction(actExit);
+
+    // The simple-mode menu button's pop-up; its page group leaves out the calendar.
+    mnuMain = new QMenu(this);
+    mnuMain->setObjectName("mnuMain");
+    mnuPage = mnuMain->addMenu(QStringLiteral("ページ切り替え(&P)"));
+    mnuPage->setObjectName("mnuPage");
+    mnuPage->menuAction()->setStatusTip(QStringLiteral("ページ切り替えに関するメニューグループです。"));
+    for (int i = 0; i < 6; ++i) mnuPage->addAction(actPage[static_cast<std::size_t>(i)]);
+    mnuMain->addSeparator();
+    mnuMain->addAction(actSimple);
+    mnuMain->addAction(actNormal);
+    mnuMain->addAction(actAllways);
+    mnuMain->addSeparator();
+    mnuMain->addAction(actExit);
 
     tbrMenu = new QToolBar(pnlMenu);
     tbrMenu->setObjectName("tbrMenu");

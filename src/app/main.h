@@ -68,7 +68,8 @@ public:
     TTitleButtons* tbsMain;
     QMenuBar* mbrMenu;
     QMenu* mnuMenu;
-    QMenu* mnuPage;
+    QMenu* mnuMain;  // pop-up of the simple-mode menu button
+    QMenu* mnuPage;  // its page group, shown in normal mode only
     QToolBar* tbrMenu;
     TEdgePanel* pnlMenu;
     TLinePanel* pnlTime;
@@ -182,6 +183,10 @@ public:
     // Forecast windows (the picture presses).
     void imgVanaWeekMouseDown();
     void imgVanaMoonMouseDown();
+    // The simple-mode image buttons.
+    void imgExitClick();
+    void imgReturnClick();
+    void imgMenuClick();
 
     // Page refreshes; the pages fill them in as they arrive.
     void UpdateShipPage(const VanaDateTime& d);

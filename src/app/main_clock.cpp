@@ -2,6 +2,7 @@
 // windows that open under the weekday and moon pictures.
 #include <QEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -118,6 +119,18 @@ void TfrmMain::CreateClockPanel() {
     imgMenu->setGeometry(361, 6, 15, 15);
     imgMenu->setStatusTip(QStringLiteral("メインメニューを表示します。"));
     for (QWidget* w : {imgExit, imgReturn, imgMenu}) w->hide();
+    const std::pair<TImageEx*, SimpleButton> buttons[] = {
+        {imgExit, SimpleButton::Exit}, {imgReturn, SimpleButton::Return}, {imgMenu, SimpleButton::Menu}};
+    for (auto [img, kind] : buttons) {
+        // Highlighted under the mouse, pushed one pixel down and right while pressed.
+        connect(img, &TImageEx::OnMouseEnter, this, [img, kind] { img->SetPicture(SimpleButtonPicture(kind, true)); });
+        connect(img, &TImageEx::OnMouseExit, this, [img, kind] { img->SetPicture(SimpleButtonPicture(kind, false)); });
+        connect(img, &TImageEx::OnMouseDown, this, [img] { img->move(img->pos() + QPoint(1, 1)); });
+        connect(img, &TImageEx::OnMouseUp, this, [img] { img->move(img->pos() - QPoint(1, 1)); });
+    }
+    connect(imgExit, &TImageEx::OnClick, this, &TfrmMain::imgExitClick);
+    connect(imgReturn, &TImageEx::OnClick, this, &TfrmMain::imgReturnClick);
+    connect(imgMenu, &TImageEx::OnClick, this, &TfrmMain::imgMenuClick);
 
     // Presses, hovers and simple-mode drags on the panel and its labels.
     pnlTime->installEventFilter(this);
@@ -235,6 +248,16 @@ void TfrmMain::imgVanaWeekMouseDown() {
 void TfrmMain::imgVanaMoonMouseDown() {
     frmMoon->SetMoonPhase(LastMoon);
     OpenForecast(frmMoon, imgVanaMoon, MoonPopupShown);
+}
+
+void TfrmMain::imgExitClick() { close(); }
+
+void TfrmMain::imgReturnClick() { actNormal->trigger(); }
+
+void TfrmMain::imgMenuClick() {
+    // Directly below the button.
+    mnuMain->popup(imgMenu->mapToGlobal(QPoint(0, imgMenu->height())));
+    imgMenu->SetPicture(SimpleButtonPicture(SimpleButton::Menu, false));
 }
 
 void TfrmMain::OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -206,6 +208,30 @@ TEST_F(MainWindowTest, MaximizedSurvivesSimpleModeAndCloseKeepsTheNormalBounds) 
     SettingsStore s(path_);
     EXPECT_TRUE(s.ReadBool("Window", "Maximized", false));
     EXPECT_EQ(ReadNormalBounds(s, 514), (NormalBounds{20, 30, 600, 400}));
+}
+
+void Click(QWidget* w) {
+    const QPointF at(3, 3);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+TEST_F(MainWindowTest, SimpleModeButtonsReturnAndClose) {
+    auto w = Start({"norvane", "/s"});
+    w->show();
+    const QPoint at = w->imgReturn->pos();
+    Click(w->imgReturn);
+    EXPECT_TRUE(w->IsNormalMode());
+    EXPECT_EQ(w->imgReturn->pos(), at);  // the pressed offset is undone
+    w->actSimpleExecute();
+    Click(w->imgExit);
+    EXPECT_FALSE(w->isVisible());
+    SettingsStore s(path_);
+    EXPECT_TRUE(s.ReadBool("Option", "SimpleMode", false));
 }
 
 TEST_F(MainWindowTest, TickRefreshesPagesOnlyInNormalMode) {
