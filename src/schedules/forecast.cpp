@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "clock/earth_time.h"
+#include "schedules/schedule_common.h"
 
 namespace norvane {
 namespace {
@@ -11,12 +12,6 @@ namespace {
 constexpr std::array<int, 8> kWeakWeekday = {4, 5, 0, 1, 3, 2, 7, 6};
 
 bool IsWeekday(int i) { return i >= 0 && i < 8; }
-
-std::int64_t Remaining(const EarthTime& target, const EarthTime& localNow) {
-    // A clock that stepped past the target (or a stale game date) must not
-    // show a negative count.
-    return std::max<std::int64_t>(0, CountdownSeconds(target, localNow));
-}
 
 }  // namespace
 
@@ -34,7 +29,7 @@ std::array<WeekdayCell, 8> WeekdayCells(int today) {
 }
 
 std::int64_t WeekCountdownSeconds(const VanaDateTime& now, const EarthTime& localNow, int bias) {
-    return Remaining(VanaToEarth(now.Year, now.Month, now.Day, 23, 59, 59, bias), localNow);
+    return ShownCountdown(VanaToEarth(now.Year, now.Month, now.Day, 23, 59, 59, bias), localNow);
 }
 
 std::string WeekCountdownText(std::int64_t seconds) {
@@ -62,7 +57,7 @@ VanaDateTime MoonPhaseEnd(const VanaDateTime& now, int moon) {
 }
 
 std::int64_t MoonCountdownSeconds(const VanaDateTime& now, int moon, const EarthTime& localNow, int bias) {
-    return Remaining(VanaToEarth(MoonPhaseEnd(now, moon), bias), localNow);
+    return ShownCountdown(VanaToEarth(MoonPhaseEnd(now, moon), bias), localNow);
 }
 
 std::string MoonCountdownText(std::int64_t seconds) {
