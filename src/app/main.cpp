@@ -82,7 +82,9 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
 
     mbrMenu->setFont(font());
     // 79 pixels fit the menu in "MS UI Gothic"; other faces may need a little more.
-    mbrHolder_->setGeometry(4, 3, std::max(HasMsUiGothic() ? 79 : 86, mbrMenu->sizeHint().width()), 22);
+    const QSize menuHint = mbrMenu->sizeHint();
+    mbrHolder_->setGeometry(4, 3, std::max(HasMsUiGothic() ? 79 : 86, menuHint.width()),
+                            std::max(22, menuHint.height()));
     tbrMenu->move(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y());
 
     LayoutClockPanel();
@@ -206,21 +208,23 @@ void TfrmMain::CreateMenus() {
     tbrMenu->setIconSize(QSize(16, 16));
     tbrMenu->addAction(actSimple);
     tbrMenu->addAction(actAllways);
-    tbrMenu->setFixedHeight(22);
     StyleMenus();
 }
 
 void TfrmMain::StyleMenus() {
     // The menu bar's colour scheme, shared by the toolbar and the pop-up menus.
-    const QString bace = ToQColor(Bace).name();
-    const QString sheet = QStringLiteral(
-        "QMenuBar, QToolBar { background: %1; border: none; }"
-        "QMenuBar::item { background: transparent; padding: 1px 5px; }"
-        "QMenuBar::item:selected, QToolButton:hover { background: %2; }"
-        "QToolButton { padding: 1px 4px; border: none; }")
-        .arg(bace, ToQColor(ShadeColor(Bace, Back, 4)).name());
-    mbrMenu->setStyleSheet(sheet);
-    tbrMenu->setStyleSheet(sheet);
+    // A palette rather than a style sheet: style sheets cost a re-polish each time.
+    QPalette pal = mbrMenu->palette();
+    const QColor bace = ToQColor(Bace);
+    pal.setColor(QPalette::Window, bace);
+    pal.setColor(QPalette::Button, bace);
+    pal.setColor(QPalette::Base, bace);
+    pal.setColor(QPalette::Highlight, ToQColor(ShadeColor(Bace, Back, 6)));
+    pal.setColor(QPalette::HighlightedText, Qt::white);
+    for (QWidget* w : std::initializer_list<QWidget*>{mbrHolder_, mbrMenu, tbrMenu, mnuMain}) {
+        w->setPalette(pal);
+        w->setAutoFillBackground(true);
+    }
 }
 
 void TfrmMain::CreatePages() {
@@ -254,20 +258,34 @@ void TfrmMain::CreatePages() {
 }
 
 void TfrmMain::CreateForecastWindows() {
-    frmWeek = new TfrmWeek(this);
-    frmWeek->SetWeekPictures(WeekPictures());
-    frmMoon = new TfrmMoon(this);
-    frmMoon->SetMoonPictures(MoonPictures());
-    connect(frmWeek, &TForecastWindow::pressed, this, [this] { WeekPopupShown = false; });
-    connect(frmMoon, &TForecastWindow::pressed, this, [this] { MoonPopupShown = false; });
-    connect(frmWeek, &TForecastWindow::closed, this, &TfrmMain::ForecastClosed);
-    connect(frmMoon, &TForecastWindow::closed, this, &TfrmMain::ForecastClosed);
+    // The windows themselves are built on first use: most sessions never open them,
+    // and building them costs start-up time.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive) return;
         // The application lost activation: close what is open and forget the marks.
         if (WeekPopupShown) frmWeek->close(), WeekPopupShown = false;
         if (MoonPopupShown) frmMoon->close(), MoonPopupShown = false;
     });
+}
+
+TfrmWeek* TfrmMain::WeekWindow() {
+    if (!frmWeek) {
+        frmWeek = new TfrmWeek(this);
+        frmWeek->SetWeekPictures(WeekPictures());
+        connect(frmWeek, &TForecastWindow::pressed, this, [this] { WeekPopupShown = false; });
+        connect(frmWeek, &TForecastWindow::closed, this, &TfrmMain::ForecastClosed);
+    }
+    return frmWeek;
+}
+
+TfrmMoon* TfrmMain::MoonWindow() {
+    if (!frmMoon) {
+        frmMoon = new TfrmMoon(this);
+        frmMoon->SetMoonPictures(MoonPictures());
+        connect(frmMoon, &TForecastWindow::pressed, this, [this] { MoonPopupShown = false; });
+        connect(frmMoon, &TForecastWindow::closed, this, &TfrmMain::ForecastClosed);
+    }
+    return frmMoon;
 }
 
 // --- Modes ------------------------------------------------------------------

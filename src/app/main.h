@@ -104,8 +104,11 @@ public:
     TImageEx* imgMenu;
 
     QTimer* tmrClock;
+    // Built on first use; the open marks are never set while they are null.
     TfrmWeek* frmWeek = nullptr;
     TfrmMoon* frmMoon = nullptr;
+    TfrmWeek* WeekWindow();
+    TfrmMoon* MoonWindow();
 
     // --- Schedule pages (set up and refreshed in main_pages.cpp).
     // The pages' controls, owned by their scroll boxes.
@@ -117,6 +120,9 @@ public:
     QPushButton* btnRacialRef = nullptr;
     QComboBox* cmbChoco = nullptr;
     QPushButton* btnChocoRef = nullptr;
+    // A page's controls are built on its first refresh; BuildSchedulePages builds all four.
+    void BuildSchedulePage(int page);
+    void BuildSchedulePages();
     void SetUpGuildPage();
     void ShowRacialSchedule(int race);
     void ShowChocoboSchedule(int town);

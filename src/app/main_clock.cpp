@@ -241,12 +241,12 @@ bool TfrmMain::event(QEvent* event) {
 }
 
 void TfrmMain::imgVanaWeekMouseDown() {
-    frmWeek->SetWeekday(LastWeekday);
+    WeekWindow()->SetWeekday(LastWeekday);
     OpenForecast(frmWeek, imgVanaWeek, WeekPopupShown);
 }
 
 void TfrmMain::imgVanaMoonMouseDown() {
-    frmMoon->SetMoonPhase(LastMoon);
+    MoonWindow()->SetMoonPhase(LastMoon);
     OpenForecast(frmMoon, imgVanaMoon, MoonPopupShown);
 }
 

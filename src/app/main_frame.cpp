@@ -81,7 +81,8 @@ void TfrmMain::LayoutNormal() {
     pnlMenu->setGeometry(7, 27, cw - 14, ch - 54);
     tbsMain->setGeometry(cw - 7 - 51, 2, 51, 25);
     tbrMenu->adjustSize();
-    tbrMenu->setGeometry(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y(), tbrMenu->sizeHint().width(), 22);
+    tbrMenu->setGeometry(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y(), tbrMenu->sizeHint().width(),
+                         mbrHolder_->height());
     const int top = tbrMenu->y() + tbrMenu->height() + 4;
     pnlTime->setGeometry(10, top, pnlMenu->width() - 20, pnlTime->height());
     const int pageTop = pnlTime->y() + pnlTime->height() + 8;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QLabel>
@@ -232,6 +233,26 @@ TEST_F(MainWindowTest, SimpleModeButtonsReturnAndClose) {
     EXPECT_FALSE(w->isVisible());
     SettingsStore s(path_);
     EXPECT_TRUE(s.ReadBool("Option", "SimpleMode", false));
+}
+
+TEST_F(MainWindowTest, SchedulePagesAreBuiltWhenFirstShownAndKeepUnseenChoices) {
+    Write({{"Option", "Racial", 3}, {"Option", "Chocobo", 2}});
+    {
+        auto w = Start();
+        EXPECT_EQ(w->shipView, nullptr);
+        EXPECT_EQ(w->racialView, nullptr);
+        w->actPage[1]->trigger();
+        EXPECT_NE(w->shipView, nullptr);
+        w->actPage[4]->trigger();
+        ASSERT_NE(w->cmbChoco, nullptr);
+        EXPECT_EQ(w->cmbChoco->currentIndex(), 2);
+        w->cmbChoco->setCurrentIndex(1);
+        EXPECT_EQ(w->racialView, nullptr);
+        w->close();
+    }
+    SettingsStore s(path_);
+    EXPECT_EQ(s.ReadInteger("Option", "Racial", -1), 3);
+    EXPECT_EQ(s.ReadInteger("Option", "Chocobo", -1), 1);
 }
 
 TEST_F(MainWindowTest, TickRefreshesPagesOnlyInNormalMode) {

@@ -37,7 +37,12 @@ protected:
 
     void Write(const char* name, int value) { SettingsStore(path_).WriteInteger("Option", name, value); }
     int Stored(const char* name) const { return SettingsStore(path_).ReadInteger("Option", name, 99); }
-    std::unique_ptr<TfrmMain> Start() { return std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"}); }
+    // The pages are built on first use; these tests look at all four from the start.
+    std::unique_ptr<TfrmMain> Start() {
+        auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+        w->BuildSchedulePages();
+        return w;
+    }
 
     static QLabel* Label(TfrmMain& w, const char* name) {
         auto* l = w.findChild<QLabel*>(name);
