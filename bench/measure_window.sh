@@ -19,13 +19,25 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 hz=$(getconf CLK_TCK)
 
-measure() {  # name title command...
-  local name=$1 title=$2; shift 2
+start_ms() {  # title command...: time from start to the first shown window
+  local title=$1; shift
   local t0 t1 pid
   t0=$(date +%s%N)
-  "$@" & pid=$!
+  "$@" 2>/dev/null & pid=$!
   until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do sleep 0.005; done
   t1=$(date +%s%N)
+  kill $pid; wait $pid 2>/dev/null
+  echo $(((t1 - t0) / 1000000))
+}
+
+measure() {  # name title command...
+  local name=$1 title=$2; shift 2
+  local starts=() pid
+  for _ in 1 2 3 4 5 6 7 8 9; do starts+=($(start_ms "$title" "$@")); done
+  local median
+  median=$(printf '%s\n' "${starts[@]}" | sort -n | sed -n 5p)
+  "$@" 2>/dev/null & pid=$!
+  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do sleep 0.005; done
   sleep 2
   local rss cpu0 cpu1
   rss=$(awk '/VmRSS/ {print $2}' /proc/$pid/status)
@@ -33,8 +45,8 @@ measure() {  # name title command...
   sleep "$idle"
   cpu1=$(awk '{print $14 + $15}' /proc/$pid/stat)
   kill $pid; wait $pid 2>/dev/null
-  printf '%-8s start %5d ms   rss %6d KiB   idle cpu %5d ms over %ds\n' "$name" \
-    $(((t1 - t0) / 1000000)) "$rss" $(((cpu1 - cpu0) * 1000 / hz)) "$idle"
+  printf '%-8s start %5d ms (median of 9: %s)   rss %6d KiB   idle cpu %5d ms over %ds\n' "$name" \
+    "$median" "${starts[*]}" "$rss" $(((cpu1 - cpu0) * 1000 / hz)) "$idle"
 }
 
 measure minimal Minimal "$build/bench/minimal_clock"
