@@ -11,7 +11,9 @@ unset QT_QPA_PLATFORM
 pids=()
 trap 'for p in "${pids[@]}"; do kill $p 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"' EXIT
 if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:97
+  for n in $(seq 90 120); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { export DISPLAY=:$n; break; }
+  done
   Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
   sleep 1
   openbox >/dev/null 2>&1 & pids+=($!)
