@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
+
+#include "clock/support.h"
 
 namespace norvane {
 namespace {
@@ -12,27 +12,25 @@ namespace {
 QtSoundPlayer g_qtPlayer;
 SoundPlayer* g_current = &g_qtPlayer;
 
-// Owned by the application object so that it goes away while Qt Multimedia is
-// still alive; created on the first alarm, so a silent session never opens the
-// audio device.
-QPointer<QSoundEffect> g_effect;
+using PlayFn = void (*)(const QString&);
+
+// The audio module beside the program, loaded once; null when it cannot be had.
+PlayFn AudioModule() {
+    static PlayFn play = [] {
+        QLibrary module(QString::fromStdString(ProgramFolder()) + QStringLiteral("libnorvane_sound.so"));
+        module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        return reinterpret_cast<PlayFn>(module.resolve("norvane_play_sound"));
+    }();
+    return play;
+}
 
 }  // namespace
 
 void QtSoundPlayer::play(const QString& path) {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (app == nullptr) return;
+    if (QCoreApplication::instance() == nullptr) return;
     QFileInfo file(path);
     if (path.isEmpty() || !file.isFile() || !file.isReadable()) return;
-    if (g_effect.isNull()) g_effect = new QSoundEffect(app);
-    const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
-    // Stop first: setting the same source again would not restart it. A file that
-    // failed before is loaded afresh, as it may have been replaced since.
-    g_effect->stop();
-    if (g_effect->source() == url && g_effect->status() == QSoundEffect::Error)
-        g_effect->setSource(QUrl());
-    g_effect->setSource(url);
-    g_effect->play();
+    if (PlayFn fn = AudioModule()) fn(file.absoluteFilePath());
 }
 
 SoundPlayer& soundPlayer() { return *g_current; }

@@ -14,8 +14,9 @@ public:
     virtual void play(const QString& path) = 0;
 };
 
-// Plays through Qt Multimedia with one player for the whole program. Needs a
-// running Qt application; without one nothing is played.
+// Plays through Qt Multimedia with one player for the whole program. The audio
+// module ("libnorvane_sound.so" beside the program) is loaded on the first sound.
+// Needs a running Qt application; without one, or without the module, nothing is played.
 class QtSoundPlayer final : public SoundPlayer {
 public:
     void play(const QString& path) override;
