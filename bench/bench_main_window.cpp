@@ -32,12 +32,3 @@ void BM_ClockTickWithPaint(benchmark::State& state) { RunTicks(state, true); }
 BENCHMARK(BM_ClockTickWithPaint);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

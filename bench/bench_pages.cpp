@@ -56,13 +56,3 @@ void BM_PageRefreshNextSecond(benchmark::State& state) { RunPage(state, 1000); }
 BENCHMARK(BM_PageRefreshNextSecond)->DenseRange(2, 5)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
