@@ -4,14 +4,18 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <ostream>
+#include <poll.h>
+#include <string>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -119,20 +123,50 @@ void InstanceLock::release() {
 
 // ---- SingleInstance ----
 
+// One connected sender: its socket, what it sent so far without a line end,
+// and the timer that cuts it off when it never finishes.
+class InstancePeer : public QObject {
+public:
+    InstancePeer(int fd, QObject* parent) : QObject(parent), fd_(fd), notifier_(fd, QSocketNotifier::Read, this) {}
+    ~InstancePeer() override { ::close(fd_); }
+    InstancePeer(const InstancePeer&) = delete;
+    InstancePeer& operator=(const InstancePeer&) = delete;
+
+    int fd() const { return fd_; }
+    QSocketNotifier& notifier() { return notifier_; }
+    QByteArray pending;
+    QTimer timeout;
+
+    // Stops listening at once; the object goes when control is back in the loop.
+    void drop() {
+        notifier_.setEnabled(false);
+        timeout.stop();
+        deleteLater();
+    }
+    void reply(const char* text) {
+        // Replies are a few bytes into an empty buffer; a peer that stopped
+        // reading simply misses its answer.
+        (void)!::send(fd_, text, std::strlen(text), MSG_NOSIGNAL | MSG_DONTWAIT);
+    }
+
+private:
+    int fd_;
+    QSocketNotifier notifier_;
+};
+
 SingleInstance::SingleInstance(const QString& folder, QObject* parent) : QObject(parent), folder_(folder) {}
 
 SingleInstance::~SingleInstance() {
-    // Close the server (which removes the socket file) before letting go of the
-    // lock, so a copy starting right now never finds our socket half gone.
-    delete server_;
-    server_ = nullptr;
+    // Remove the socket before letting go of the lock, so a copy starting right
+    // now never finds our socket half gone.
+    closeServer();
     lock_.release();
 }
 
 QString SingleInstance::socketPath() const { return folder_.isEmpty() ? QString() : SocketPathIn(folder_); }
 
 SingleInstance::Role SingleInstance::start() {
-    if (server_ || lock_.held()) return role_;
+    if (serverFd_ >= 0 || lock_.held()) return role_;
     if (folder_.isEmpty()) folder_ = InstanceRuntimeFolder(&error_);
     if (folder_.isEmpty()) return role_ = Role::Unguarded;
     if (QFile::encodeName(socketPath()).size() >= static_cast<int>(sizeof(sockaddr_un{}.sun_path))) {
@@ -149,75 +183,101 @@ SingleInstance::Role SingleInstance::start() {
     case InstanceLock::Result::Acquired:
         break;
     }
-
-    // Holding the lock, any socket file here is a leftover of a copy that died.
-    QLocalServer::removeServer(socketPath());
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
-    if (!server_->listen(socketPath())) {
-        // Still the one running copy (we hold the lock); we just cannot be reached.
-        error_ = server_->errorString();
-        delete server_;
-        server_ = nullptr;
-    }
+    // Failing to listen still leaves us the one running copy (we hold the
+    // lock); we just cannot be reached.
+    listen();
     return role_ = Role::Primary;
 }
 
+bool SingleInstance::listen() {
+    const QByteArray path = QFile::encodeName(socketPath());
+    // Holding the lock, any socket file here is a leftover of a copy that died.
+    ::unlink(path.constData());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        error_ = QStringLiteral("cannot create a socket: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::memcpy(addr.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    // Nobody can connect before listen(), and by then only this user may.
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::chmod(path.constData(), 0600) != 0 ||
+        ::listen(fd, kMaxPeers) != 0) {
+        error_ = QStringLiteral("cannot listen on %1: %2")
+                     .arg(socketPath(), QString::fromLocal8Bit(std::strerror(errno)));
+        ::close(fd);
+        ::unlink(path.constData());
+        return false;
+    }
+    serverFd_ = fd;
+    serverNotifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(serverNotifier_, &QSocketNotifier::activated, this, &SingleInstance::onNewConnection);
+    return true;
+}
+
+void SingleInstance::closeServer() {
+    if (serverFd_ < 0) return;
+    delete serverNotifier_;
+    serverNotifier_ = nullptr;
+    const QObjectList children = this->children();
+    for (QObject* child : children) delete dynamic_cast<InstancePeer*>(child);
+    ::close(serverFd_);
+    serverFd_ = -1;
+    ::unlink(QFile::encodeName(socketPath()).constData());
+}
+
 void SingleInstance::onNewConnection() {
-    while (QLocalSocket* peer = server_->nextPendingConnection()) {
+    for (;;) {
+        const int fd = ::accept4(serverFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) {
+            if (errno == EINTR || errno == ECONNABORTED) continue;
+            return;  // EAGAIN: all taken; anything else: try again on the next wake
+        }
         if (peers_ >= kMaxPeers) {
-            peer->abort();
-            peer->deleteLater();
+            ::close(fd);
             continue;
         }
         ++peers_;
-        peer->setReadBufferSize(kMaxLineLength * 8);
+        auto* peer = new InstancePeer(fd, this);
         connect(peer, &QObject::destroyed, this, [this] { --peers_; });
-        connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-        connect(peer, &QLocalSocket::readyRead, this, [this, peer] { onPeerReadyRead(peer); });
+        connect(&peer->notifier(), &QSocketNotifier::activated, this, [this, peer] { onPeerReadyRead(peer); });
         // A peer that never finishes is cut off; it must not hold a slot forever.
-        auto* timeout = new QTimer(peer);
-        timeout->setSingleShot(true);
-        connect(timeout, &QTimer::timeout, peer, [peer] {
-            peer->abort();
-            peer->deleteLater();
-        });
-        timeout->start(peerTimeoutMs_);
-        if (peer->bytesAvailable() > 0) onPeerReadyRead(peer);
+        peer->timeout.setSingleShot(true);
+        connect(&peer->timeout, &QTimer::timeout, peer, &InstancePeer::drop);
+        peer->timeout.start(peerTimeoutMs_);
     }
 }
 
-void SingleInstance::onPeerReadyRead(QLocalSocket* peer) {
-    QByteArray buffer = peer->property("pending").toByteArray();
-    buffer += peer->read(kMaxLineLength * 4);
+void SingleInstance::onPeerReadyRead(InstancePeer* peer) {
+    char chunk[kMaxLineLength * 4];
+    const ssize_t n = ::recv(peer->fd(), chunk, sizeof chunk, 0);
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return;
+    if (n <= 0) {  // the peer is done (or gone)
+        peer->drop();
+        return;
+    }
+    QByteArray& buffer = peer->pending;
+    buffer.append(chunk, n);
     for (qsizetype nl; (nl = buffer.indexOf('\n')) >= 0;) {
         QByteArray line = buffer.left(nl);
         buffer.remove(0, nl + 1);
         if (line.size() > kMaxLineLength) {
-            peer->abort();
-            peer->deleteLater();
+            peer->drop();
             return;
         }
         if (line.endsWith('\r')) line.chop(1);
         auto message = AppMessageFromName(std::string_view(line.constData(), static_cast<std::size_t>(line.size())));
         if (!message) {
-            peer->write(kRejected);
+            peer->reply(kRejected);
             continue;
         }
-        peer->write(kAccepted);
+        peer->reply(kAccepted);
         // Queued: a receiver may open a modal box, and this handler must not be
         // re-entered from its event loop.
         QMetaObject::invokeMethod(this, [this, m = *message] { dispatch(m); }, Qt::QueuedConnection);
     }
-    if (buffer.size() > kMaxLineLength) {
-        peer->abort();
-        peer->deleteLater();
-        return;
-    }
-    peer->setProperty("pending", buffer);
-    if (peer->bytesAvailable() > 0)
-        QMetaObject::invokeMethod(peer, [this, peer] { onPeerReadyRead(peer); }, Qt::QueuedConnection);
+    if (buffer.size() > kMaxLineLength) peer->drop();
 }
 
 void SingleInstance::dispatch(AppMessage message) {
@@ -239,29 +299,63 @@ void SingleInstance::dispatch(AppMessage message) {
 
 // ---- Sending ----
 
+namespace {
+
+// A connected client socket, or -1 when nothing listens at `path` by `deadline`
+// (connecting is retried, for a copy that is still starting up).
+int ConnectBy(const QByteArray& path, const QDeadlineTimer& deadline) {
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    if (static_cast<std::size_t>(path.size()) >= sizeof addr.sun_path) return -1;
+    std::memcpy(addr.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    for (;;) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return -1;
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0) return fd;
+        ::close(fd);
+        if (deadline.hasExpired()) return -1;
+        QThread::msleep(20);
+    }
+}
+
+bool WaitFor(int fd, short events, const QDeadlineTimer& deadline) {
+    for (;;) {
+        pollfd p{fd, events, 0};
+        const int rc = ::poll(&p, 1, static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0)));
+        if (rc > 0) return true;
+        if (rc == 0 || errno != EINTR) return false;
+    }
+}
+
+}  // namespace
+
 PostResult PostAppMessage(AppMessage message, int waitMs, const QString& folder) {
     const QString dir = folder.isEmpty() ? InstanceRuntimeFolder() : folder;
     if (dir.isEmpty()) return PostResult::NotRunning;
     QDeadlineTimer deadline(waitMs);
-    QLocalSocket socket;
-    for (;;) {
-        socket.connectToServer(SocketPathIn(dir));
-        if (socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) break;
-        socket.abort();
-        if (deadline.hasExpired()) return PostResult::NotRunning;
-        QThread::msleep(20);
+    const int fd = ConnectBy(QFile::encodeName(SocketPathIn(dir)), deadline);
+    if (fd < 0) return PostResult::NotRunning;
+
+    std::string out = AppMessageName(message);
+    out += '\n';
+    std::size_t sent = 0;
+    while (sent < out.size()) {
+        if (!WaitFor(fd, POLLOUT, deadline)) break;
+        const ssize_t n = ::send(fd, out.data() + sent, out.size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        sent += static_cast<std::size_t>(n);
     }
-    socket.write(AppMessageName(message));
-    socket.write("\n");
-    QByteArray reply;
-    while (!reply.contains('\n')) {
-        if (socket.bytesToWrite() > 0) socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
-        if (deadline.hasExpired() || !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-            return PostResult::NotRunning;
-        reply += socket.readAll();
+    std::string reply;
+    while (sent == out.size() && reply.find('\n') == std::string::npos && WaitFor(fd, POLLIN, deadline)) {
+        char buf[64];
+        const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        reply.append(buf, static_cast<std::size_t>(n));
     }
-    socket.disconnectFromServer();
-    return reply.startsWith(kAccepted) ? PostResult::Delivered : PostResult::NotRunning;
+    ::close(fd);
+    return reply.rfind(kAccepted, 0) == 0 ? PostResult::Delivered : PostResult::NotRunning;
 }
 
 int PostMessageCommand(const std::string& name, std::ostream& err) {

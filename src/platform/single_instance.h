@@ -11,10 +11,11 @@
 #include <string>
 #include <string_view>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace norvane {
+
+class InstancePeer;
 
 inline constexpr char kInstanceName[] = "NORVANE-Main-by-Tobrin";
 
@@ -88,13 +89,16 @@ signals:
     void helpRequested(int context);
 
 private:
+    bool listen();
+    void closeServer();
     void onNewConnection();
-    void onPeerReadyRead(QLocalSocket* peer);
+    void onPeerReadyRead(InstancePeer* peer);
     void dispatch(AppMessage message);
 
     QString folder_;
     InstanceLock lock_;
-    QLocalServer* server_ = nullptr;
+    int serverFd_ = -1;
+    QSocketNotifier* serverNotifier_ = nullptr;
     Role role_ = Role::Unguarded;
     QString error_;
     int peerTimeoutMs_ = 2000;
