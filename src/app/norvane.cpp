@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app_style.h"
 #include "app/cli.h"
 #include "app/help_viewer.h"
 #include "app/main.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Norvane");
     QApplication::setApplicationDisplayName("Norvane");
+    norvane::InstallAppStyle();
 
     norvane::SingleInstance instance;
     switch (instance.start()) {

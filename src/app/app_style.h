@@ -1,0 +1,23 @@
+// The application style: the platform's own, with the few standard icons that
+// every window needs at start-up drawn here. Taking them from the style's image
+// files would make Qt probe every image-format plugin on the first load (about
+// 1.5 MB of libraries for two small arrows).
+#pragma once
+
+#include <QProxyStyle>
+
+namespace norvane {
+
+class TAppStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    TAppStyle();
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+};
+
+// Installs TAppStyle as the application's style (once).
+void InstallAppStyle();
+
+}  // namespace norvane
