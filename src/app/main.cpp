@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -23,6 +22,7 @@
 #include "controls/LinePanel.h"
 #include "controls/ScrollBoxEx.h"
 #include "controls/TitleButtons.h"
+#include "platform/ui_font.h"
 #include "schedules/moon.h"
 #include "schedules/week.h"
 #include "settings/settings_store.h"
@@ -42,16 +42,9 @@ const char* const kPageHints[7] = {
     "種族装備のページを開きます。", "チョコボのページを開きます。", "スキルのページを開きます。",
     "カレンダーのページを開きます。"};
 
-bool HasMsUiGothic() { return QFontDatabase::families().contains("MS UI Gothic"); }
-
 }  // namespace
 
-QFont MainWindowFont() {
-    QFont f(HasMsUiGothic() ? QStringLiteral("MS UI Gothic") : QStringLiteral("Noto Sans CJK JP"));
-    if (!HasMsUiGothic()) f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(12);
-    return f;
-}
+QFont MainWindowFont() { return UiFont(12); }
 
 TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinMaxButtonsHint |
@@ -83,7 +76,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
     mbrMenu->setFont(font());
     // 79 pixels fit the menu in "MS UI Gothic"; other faces may need a little more.
     const QSize menuHint = mbrMenu->sizeHint();
-    mbrHolder_->setGeometry(4, 3, std::max(HasMsUiGothic() ? 79 : 86, menuHint.width()),
+    mbrHolder_->setGeometry(4, 3, std::max(UiFamily() == QLatin1String("MS UI Gothic") ? 79 : 86, menuHint.width()),
                             std::max(22, menuHint.height()));
     tbrMenu->move(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y());
 

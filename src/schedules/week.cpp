@@ -1,7 +1,6 @@
 #include "schedules/week.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -9,18 +8,12 @@
 #include "app/pictures.h"
 #include "clock/vanatime.h"
 #include "controls/EdgePanel.h"
+#include "platform/ui_font.h"
 #include "schedules/forecast.h"
 
 namespace norvane {
 
-QFont ForecastFont() {
-    static const QString family = QFontDatabase::families().contains(QStringLiteral("MS UI Gothic"))
-                                      ? QStringLiteral("MS UI Gothic")
-                                      : QStringLiteral("Noto Sans CJK JP");
-    QFont font(family);
-    font.setPixelSize(12);
-    return font;
-}
+QFont ForecastFont() { return UiFont(12); }
 
 // ---- TForecastWindow ----
 

@@ -1,0 +1,27 @@
+#pragma once
+// The face every window draws its text in: "MS UI Gothic" where it is
+// installed, otherwise whatever the font configuration names as this system's
+// Japanese sans-serif.
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+namespace norvane {
+
+// The family the font configuration picks for `pattern` (e.g.
+// "sans-serif:lang=ja"); empty when it has no answer.
+std::string SystemFamilyFor(const char* pattern);
+
+// "MS UI Gothic" when `installed` lists it, else `systemJapanese`, else the
+// generic "sans-serif".
+QString ChooseUiFamily(const QStringList& installed, const QString& systemJapanese);
+
+// The family above for this system, looked up once.
+const QString& UiFamily();
+
+// UiFamily() at `pixelSize` pixels.
+QFont UiFont(int pixelSize = 12);
+
+}  // namespace norvane

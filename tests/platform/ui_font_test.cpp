@@ -1,0 +1,32 @@
+#include "platform/ui_font.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
+namespace norvane {
+namespace {
+
+TEST(UiFont, ClassicFaceWinsThenTheSystemsJapaneseFaceThenGenericSans) {
+    EXPECT_EQ(ChooseUiFamily({"DejaVu Sans", "MS UI Gothic", "VL Gothic"}, "VL Gothic"), "MS UI Gothic");
+    EXPECT_EQ(ChooseUiFamily({"DejaVu Sans", "VL Gothic"}, "VL Gothic"), "VL Gothic");
+    // A name that merely contains the classic one is not it.
+    EXPECT_EQ(ChooseUiFamily({"MS UI Gothic Bold"}, "IPAPGothic"), "IPAPGothic");
+    EXPECT_EQ(ChooseUiFamily({}, ""), "sans-serif");
+}
+
+TEST(UiFont, SystemAnswerIsAnInstalledFaceAndTheWindowFontUsesIt) {
+    const std::string family = SystemFamilyFor("sans-serif:lang=ja");
+    ASSERT_FALSE(family.empty());
+    EXPECT_TRUE(QFontDatabase::families().contains(QString::fromStdString(family))) << family;
+    EXPECT_TRUE(SystemFamilyFor("").size() > 0);  // an empty pattern still has a default face
+
+    const QFont font = UiFont(12);
+    EXPECT_EQ(font.pixelSize(), 12);
+    EXPECT_EQ(font.family(), UiFamily());
+    EXPECT_EQ(QFontInfo(font).family(), UiFamily());  // the face is really there, not a stand-in
+}
+
+}  // namespace
+}  // namespace norvane
