@@ -22,14 +22,7 @@ fi
 hz=$(getconf CLK_TCK)
 
 start_ms() {  # title command...: time from start to the first shown window
-  local title=$1; shift
-  local t0 t1 pid
-  t0=$(date +%s%N)
-  "$@" 2>/dev/null & pid=$!
-  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do sleep 0.005; done
-  t1=$(date +%s%N)
-  kill $pid; wait $pid 2>/dev/null
-  echo $(((t1 - t0) / 1000000))
+  "$build/bench/window_start" "$@" 2>/dev/null
 }
 
 measure() {  # name title command...
