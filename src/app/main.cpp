@@ -49,6 +49,12 @@ QFont MainWindowFont() { return UiFont(12); }
 TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinMaxButtonsHint |
                           Qt::WindowSystemMenuHint) {
+    // Every accessor opened while the window is built shares this one reading
+    // of the settings file; changes are written once, when it goes.
+    SettingsStore startupBatch;
+    // The menu bar lives inside the self-drawn window: it must never be taken
+    // over by a desktop's global menu (and asking the desktop costs start-up time).
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     setObjectName("frmMain");
     setWindowTitle("Norvane");
     setWindowIcon(WindowIcon());

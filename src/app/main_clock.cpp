@@ -166,12 +166,12 @@ void TfrmMain::tmrClockTimer() {
         lblEarthTime->adjustSize();
     }
     if (d.Weekday != LastWeekday) {
-        imgVanaWeek->SetPicture(WeekPictures().value(d.Weekday));
+        imgVanaWeek->SetPicture(WeekPicture(d.Weekday));
         ++pictureSwaps_;
     }
     LastWeekday = d.Weekday;
     if (d.Moon != LastMoon) {
-        imgVanaMoon->SetPicture(MoonPictures().value(d.Moon));
+        imgVanaMoon->SetPicture(MoonPicture(d.Moon));
         lblVanaMoon->setText(QString::fromUtf8(MoonPhaseNames[static_cast<std::size_t>(d.Moon)].data(),
                                                static_cast<int>(MoonPhaseNames[static_cast<std::size_t>(d.Moon)].size())));
         lblVanaMoon->adjustSize();

@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <array>
 #include <functional>
 
 #include "schedules/forecast.h"
@@ -418,10 +419,36 @@ QVector<QPixmap> Series(int count, int size, const std::function<void(QPainter&,
     return list;
 }
 
+// One picture of a 32 x 32 series, drawn the first time it is asked for: the
+// clock panel shows one weekday and one moon, and start-up should not pay for
+// the other eighteen.
+template <std::size_t N>
+const QPixmap& OneOf(std::array<QPixmap, N>& cache, int index, void (*draw)(QPainter&, int)) {
+    static const QPixmap none;
+    if (index < 0 || index >= static_cast<int>(N)) return none;
+    QPixmap& pm = cache[static_cast<std::size_t>(index)];
+    if (pm.isNull()) pm = Square(32, [&](QPainter& p) { draw(p, index); });
+    return pm;
+}
+
 }  // namespace
 
+const QPixmap& WeekPicture(int weekday) {
+    static std::array<QPixmap, 8> cache;
+    return OneOf(cache, weekday, DrawWeekBadge);
+}
+
+const QPixmap& MoonPicture(int moon) {
+    static std::array<QPixmap, 12> cache;
+    return OneOf(cache, moon, DrawMoon);
+}
+
 const QVector<QPixmap>& WeekPictures() {
-    static const QVector<QPixmap> list = Series(8, 32, DrawWeekBadge);
+    static const QVector<QPixmap> list = [] {
+        QVector<QPixmap> all;
+        for (int i = 0; i < 8; ++i) all.append(WeekPicture(i));
+        return all;
+    }();
     return list;
 }
 
@@ -435,7 +462,11 @@ const QVector<QPixmap>& WeekGreyPictures() {
 }
 
 const QVector<QPixmap>& MoonPictures() {
-    static const QVector<QPixmap> list = Series(12, 32, DrawMoon);
+    static const QVector<QPixmap> list = [] {
+        QVector<QPixmap> all;
+        for (int i = 0; i < 12; ++i) all.append(MoonPicture(i));
+        return all;
+    }();
     return list;
 }
 

@@ -10,10 +10,13 @@ namespace norvane {
 
 // imgWeek: 8 pictures 32x32, index = Weekday (火 土 水 風 氷 雷 光 闇).
 const QVector<QPixmap>& WeekPictures();
+// One of them (a null picture for an index out of range), drawn on first use.
+const QPixmap& WeekPicture(int weekday);
 // imgWeekG: the same, grey, for the weekdays the forecast strip does not mark.
 const QVector<QPixmap>& WeekGreyPictures();
 // imgMoon: 12 pictures 32x32, index = Moon (二十日月 ... 新月 ... 満月 ... 下弦の月).
 const QVector<QPixmap>& MoonPictures();
+const QPixmap& MoonPicture(int moon);
 // imgWeekS, imgMoonS: 16x16 versions for the calendar rows.
 const QVector<QPixmap>& WeekSmallPictures();
 const QVector<QPixmap>& MoonSmallPictures();

@@ -4,11 +4,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QToolButton>
 #include <QWidget>
 #include <QFontMetrics>
 #include <algorithm>
 #include <iterator>
+#include <memory>
+#include <vector>
 
 #include "controls/ImageEx.h"
 #include "controls/Shape.h"
@@ -90,7 +93,8 @@ std::array<QPoint, kTimerCellCount> TimerCellOrigins(int clientWidth) {
     return at;
 }
 
-TTimerPage::TTimerPage(QWidget* contents, QObject* parent) : QObject(parent) {
+TTimerPage::TTimerPage(QWidget* contents, QObject* parent)
+    : QObject(parent), setNames_(new QStringListModel(this)) {
     setObjectName(QStringLiteral("pagTimer"));
     shownColour_.fill(kTimerColourNormal);
     for (int c = 0; c < kTimerCellCount; ++c) CreateCell(contents, c);
@@ -142,6 +146,7 @@ void TTimerPage::CreateCell(QWidget* contents, int cell) {
     list->setObjectName(CellName("cmbTimer", cell));
     list->setProperty("Tag", cell + 1);
     list->setEditable(false);
+    list->setModel(setNames_);
     list->setMaxVisibleItems(12);
     list->setFixedSize(kListSize);
     cmbTimer[i] = list;
@@ -193,16 +198,14 @@ void TTimerPage::PlaceCell(int cell, QPoint o) {
 }
 
 void TTimerPage::ShowRows() {
-    const QStringList& names = Cells.SetNames();
+    // Filling and selecting is not a change by the user.
+    std::vector<std::unique_ptr<QSignalBlocker>> quiet;
+    for (QComboBox* list : cmbTimer) quiet.push_back(std::make_unique<QSignalBlocker>(list));
+    setNames_->setStringList(Cells.SetNames());
     for (int c = 0; c < kTimerCellCount; ++c) {
         const auto i = static_cast<std::size_t>(c);
         SetTextColour(lblTimerN[i], kTimerNumberColour);
-        QComboBox* list = cmbTimer[i];
-        // Filling and selecting is not a change by the user.
-        const QSignalBlocker quiet(list);
-        list->clear();
-        list->addItems(names);
-        list->setCurrentIndex(Cells.View(c).selection);
+        cmbTimer[i]->setCurrentIndex(Cells.View(c).selection);
     }
     ShowCells(~0u);
 }

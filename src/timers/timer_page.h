@@ -17,6 +17,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QStringListModel;
 class QToolButton;
 class QWidget;
 
@@ -87,6 +88,8 @@ private:
     void PlaceCell(int cell, QPoint origin);
     void SetTextColour(QLabel* label, std::uint32_t colour);
 
+    // The set names, one list for all twelve drop-downs.
+    QStringListModel* setNames_ = nullptr;
     TimerControls<QAction> actStart_{};
     TimerControls<QAction> actReset_{};
     std::array<std::uint32_t, kTimerCellCount> shownColour_{};
