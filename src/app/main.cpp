@@ -55,6 +55,10 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
     // The menu bar lives inside the self-drawn window: it must never be taken
     // over by a desktop's global menu (and asking the desktop costs start-up time).
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    {
+        const VanaDateTime now = GetVanaTime();
+        PrepareStartupPictures(now.Weekday, now.Moon);  // nothing when already started
+    }
     setObjectName("frmMain");
     setWindowTitle("Norvane");
     setWindowIcon(WindowIcon());

@@ -10,7 +10,10 @@
 #include "app/cli.h"
 #include "app/help_viewer.h"
 #include "app/main.h"
+#include "app/pictures.h"
+#include "clock/vanatime.h"
 #include "platform/single_instance.h"
+#include "platform/ui_font.h"
 
 namespace {
 
@@ -36,7 +39,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // Font configuration and the first pictures are prepared on other threads
+    // while the display connection and the window are set up.
+    norvane::PrepareUiFamily();
     QApplication app(argc, argv);
+    {
+        const norvane::VanaDateTime now = norvane::GetVanaTime();
+        norvane::PrepareStartupPictures(now.Weekday, now.Moon);
+    }
     QApplication::setApplicationName("Norvane");
     QApplication::setApplicationDisplayName("Norvane");
     norvane::InstallAppStyle();

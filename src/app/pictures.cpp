@@ -7,8 +7,13 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <QThreadPool>
+
 #include <array>
 #include <functional>
+#include <future>
+#include <iterator>
+#include <memory>
 
 #include "schedules/forecast.h"
 
@@ -17,18 +22,24 @@ namespace {
 
 using Draw = std::function<void(QPainter&)>;
 
-// Renders `draw` into a w x h pixmap, its coordinates multiplied by `scale`.
-QPixmap Render(int w, int h, qreal scale, const Draw& draw) {
-    QPixmap pm(w, h);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+// Renders `draw` into a w x h image, its coordinates multiplied by `scale`.
+// Images, unlike pixmaps, may be drawn on any thread.
+QImage RenderImage(int w, int h, qreal scale, const Draw& draw) {
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
     draw(p);
-    return pm;
+    return image;
+}
+
+QPixmap Render(int w, int h, qreal scale, const Draw& draw) {
+    return QPixmap::fromImage(RenderImage(w, h, scale, draw));
 }
 
 // Square pictures are designed on a 32 x 32 grid and drawn at any size.
+QImage SquareImage(int size, const Draw& draw) { return RenderImage(size, size, size / 32.0, draw); }
 QPixmap Square(int size, const Draw& draw) { return Render(size, size, size / 32.0, draw); }
 
 // ---- Weekday badges: a shaded disc in the element's colour, a white symbol ----
@@ -422,12 +433,35 @@ QVector<QPixmap> Series(int count, int size, const std::function<void(QPainter&,
 // One picture of a 32 x 32 series, drawn the first time it is asked for: the
 // clock panel shows one weekday and one moon, and start-up should not pay for
 // the other eighteen.
+// The pictures of the first window, drawn ahead on another thread (see
+// PrepareStartupPictures).
+constexpr int kIconSizes[] = {16, 24, 32, 48};
+
+struct StartupImages {
+    int weekday = -1, moon = -1;
+    QImage week, moonImage, clock, logo, hand;
+    QImage icon[std::size(kIconSizes)];
+    QImage simple[6];
+};
+
+std::shared_future<StartupImages>& StartupJob() {
+    static std::shared_future<StartupImages> job;
+    return job;
+}
+
+// The images drawn ahead, once they are done; null when none were asked for.
+const StartupImages* Startup() {
+    auto& job = StartupJob();
+    return job.valid() ? &job.get() : nullptr;
+}
+
 template <std::size_t N>
-const QPixmap& OneOf(std::array<QPixmap, N>& cache, int index, void (*draw)(QPainter&, int)) {
+const QPixmap& OneOf(std::array<QPixmap, N>& cache, int index, void (*draw)(QPainter&, int),
+                     const QImage* ahead) {
     static const QPixmap none;
     if (index < 0 || index >= static_cast<int>(N)) return none;
     QPixmap& pm = cache[static_cast<std::size_t>(index)];
-    if (pm.isNull()) pm = Square(32, [&](QPainter& p) { draw(p, index); });
+    if (pm.isNull()) pm = ahead ? QPixmap::fromImage(*ahead) : Square(32, [&](QPainter& p) { draw(p, index); });
     return pm;
 }
 
@@ -435,12 +469,14 @@ const QPixmap& OneOf(std::array<QPixmap, N>& cache, int index, void (*draw)(QPai
 
 const QPixmap& WeekPicture(int weekday) {
     static std::array<QPixmap, 8> cache;
-    return OneOf(cache, weekday, DrawWeekBadge);
+    const StartupImages* s = Startup();
+    return OneOf(cache, weekday, DrawWeekBadge, s && s->weekday == weekday ? &s->week : nullptr);
 }
 
 const QPixmap& MoonPicture(int moon) {
     static std::array<QPixmap, 12> cache;
-    return OneOf(cache, moon, DrawMoon);
+    const StartupImages* s = Startup();
+    return OneOf(cache, moon, DrawMoon, s && s->moon == moon ? &s->moonImage : nullptr);
 }
 
 const QVector<QPixmap>& WeekPictures() {
@@ -499,20 +535,66 @@ const QPixmap& CheckPicture() {
     return pm;
 }
 
+// ---- Pictures of the first window ----
+
+namespace {
+
+QImage SimpleButtonImage(int face) {
+    const auto button = static_cast<SimpleButton>(face / 2);
+    const bool hi = face % 2 == 1;
+    return RenderImage(15, 15, 1, [button, hi](QPainter& p) { DrawSimpleButton(p, button, hi); });
+}
+
+QPixmap FromStartup(QImage StartupImages::*image, const std::function<QPixmap()>& draw) {
+    const StartupImages* s = Startup();
+    return s ? QPixmap::fromImage(s->*image) : draw();
+}
+
+}  // namespace
+
+void PrepareStartupPictures(int weekday, int moon) {
+    auto& job = StartupJob();
+    if (job.valid()) return;
+    auto promise = std::make_shared<std::promise<StartupImages>>();
+    job = promise->get_future().share();
+    // A thread of the pool draws them: there the raster engine fills serially
+    // instead of handing every small shape to other threads.
+    QThreadPool::globalInstance()->start([promise, weekday, moon] {
+        StartupImages s;
+        s.clock = SquareImage(32, DrawClockFace);
+        for (std::size_t i = 0; i < std::size(kIconSizes); ++i)
+            s.icon[i] = kIconSizes[i] == 32 ? s.clock : SquareImage(kIconSizes[i], DrawClockFace);
+        s.logo = RenderImage(46, 32, 1, DrawLogo);
+        s.hand = SquareImage(32, DrawHand);
+        for (int face = 0; face < 6; ++face) s.simple[face] = SimpleButtonImage(face);
+        if (weekday >= 0 && weekday < 8) {
+            s.weekday = weekday;
+            s.week = SquareImage(32, [weekday](QPainter& p) { DrawWeekBadge(p, weekday); });
+        }
+        if (moon >= 0 && moon < 12) {
+            s.moon = moon;
+            s.moonImage = SquareImage(32, [moon](QPainter& p) { DrawMoon(p, moon); });
+        }
+        promise->set_value(std::move(s));
+    });
+}
+
 const QPixmap& ClockPicture() {
-    static const QPixmap pm = Square(32, DrawClockFace);
+    static const QPixmap pm = FromStartup(&StartupImages::clock, [] { return Square(32, DrawClockFace); });
     return pm;
 }
 
 const QPixmap& LogoPicture() {
-    static const QPixmap pm = Render(46, 32, 1, DrawLogo);
+    static const QPixmap pm = FromStartup(&StartupImages::logo, [] { return Render(46, 32, 1, DrawLogo); });
     return pm;
 }
 
 const QIcon& WindowIcon() {
     static const QIcon icon = [] {
         QIcon i;
-        for (int size : {16, 24, 32, 48}) i.addPixmap(Square(size, DrawClockFace));
+        const StartupImages* s = Startup();
+        for (std::size_t k = 0; k < std::size(kIconSizes); ++k)
+            i.addPixmap(s ? QPixmap::fromImage(s->icon[k]) : Square(kIconSizes[k], DrawClockFace));
         return i;
     }();
     return icon;
@@ -521,16 +603,16 @@ const QIcon& WindowIcon() {
 const QPixmap& SimpleButtonPicture(SimpleButton button, bool highlighted) {
     static const QVector<QPixmap> faces = [] {
         QVector<QPixmap> out;
-        for (auto b : {SimpleButton::Exit, SimpleButton::Return, SimpleButton::Menu})
-            for (bool hi : {false, true})
-                out.append(Render(15, 15, 1, [b, hi](QPainter& p) { DrawSimpleButton(p, b, hi); }));
+        const StartupImages* s = Startup();
+        for (int face = 0; face < 6; ++face)
+            out.append(QPixmap::fromImage(s ? s->simple[face] : SimpleButtonImage(face)));
         return out;
     }();
     return faces[static_cast<int>(button) * 2 + (highlighted ? 1 : 0)];
 }
 
 const QCursor& PointCursor() {
-    static const QCursor cursor(Square(32, DrawHand), 10, 1);
+    static const QCursor cursor(FromStartup(&StartupImages::hand, [] { return Square(32, DrawHand); }), 10, 1);
     return cursor;
 }
 

@@ -41,4 +41,10 @@ const QPixmap& SimpleButtonPicture(SimpleButton button, bool highlighted);
 // The pointing hand for clickable pictures and captions.
 const QCursor& PointCursor();
 
+// Starts drawing the pictures the first window shows (clock, logo, icon, hand,
+// simple-mode buttons, and the given weekday and moon) on a worker thread, so
+// the window's construction goes on meanwhile; the accessors above take them
+// from there, waiting if they are not done yet. Once per process.
+void PrepareStartupPictures(int weekday, int moon);
+
 }  // namespace norvane

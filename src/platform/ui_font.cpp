@@ -4,6 +4,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <future>
+
 namespace norvane {
 
 std::string SystemFamilyFor(const char* pattern) {
@@ -33,9 +35,30 @@ QString ChooseUiFamily(const QStringList& installed, const QString& systemJapane
     return QStringLiteral("sans-serif");
 }
 
+namespace {
+
+constexpr char kJapaneseSans[] = "sans-serif:lang=ja";
+
+std::shared_future<std::string>& SystemJapaneseJob() {
+    static std::shared_future<std::string> job;
+    return job;
+}
+
+}  // namespace
+
+void PrepareUiFamily() {
+    auto& job = SystemJapaneseJob();
+    if (!job.valid()) job = std::async(std::launch::async, [] { return SystemFamilyFor(kJapaneseSans); }).share();
+}
+
 const QString& UiFamily() {
-    static const QString family = ChooseUiFamily(
-        QFontDatabase::families(), QString::fromStdString(SystemFamilyFor("sans-serif:lang=ja")));
+    static const QString family = [] {
+        // The configuration is loaded once: by the job when there is one, and
+        // before Qt asks for it, so the two never load it side by side.
+        auto& job = SystemJapaneseJob();
+        const std::string japanese = job.valid() ? job.get() : SystemFamilyFor(kJapaneseSans);
+        return ChooseUiFamily(QFontDatabase::families(), QString::fromStdString(japanese));
+    }();
     return family;
 }
 

@@ -18,6 +18,11 @@ std::string SystemFamilyFor(const char* pattern);
 // generic "sans-serif".
 QString ChooseUiFamily(const QStringList& installed, const QString& systemJapanese);
 
+// Starts loading the font configuration and asking it for the Japanese face on
+// a thread of its own; meant for the very start of the process, before the
+// application object exists, so the work overlaps the connection to the display.
+void PrepareUiFamily();
+
 // The family above for this system, looked up once.
 const QString& UiFamily();
 

@@ -97,12 +97,14 @@ TTimerPage::TTimerPage(QWidget* contents, QObject* parent)
     : QObject(parent), setNames_(new QStringListModel(this)) {
     setObjectName(QStringLiteral("pagTimer"));
     shownColour_.fill(kTimerColourNormal);
-    for (int c = 0; c < kTimerCellCount; ++c) CreateCell(contents, c);
+    // Measured once: every cell's buttons share the fitted font.
+    const QFont buttons = StartButtonFont(contents->font());
+    for (int c = 0; c < kTimerCellCount; ++c) CreateCell(contents, c, buttons);
     LayoutCells(contents->width());
     ShowCells(~0u);
 }
 
-void TTimerPage::CreateCell(QWidget* contents, int cell) {
+void TTimerPage::CreateCell(QWidget* contents, int cell, const QFont& buttons) {
     const auto i = static_cast<std::size_t>(cell);
     const QFontMetrics small(contents->font());
 
@@ -156,7 +158,7 @@ void TTimerPage::CreateCell(QWidget* contents, int cell) {
     start->setProperty("Tag", cell + 1);
     start->setToolButtonStyle(Qt::ToolButtonTextOnly);
     start->setFixedSize(kStartSize);
-    start->setFont(StartButtonFont(contents->font()));
+    start->setFont(buttons);
     start->setFocusPolicy(Qt::TabFocus);
     btnTimer[i] = start;
 
@@ -165,7 +167,7 @@ void TTimerPage::CreateCell(QWidget* contents, int cell) {
     reset->setProperty("Tag", cell + 1);
     reset->setToolButtonStyle(Qt::ToolButtonTextOnly);
     reset->setFixedSize(kResetSize);
-    reset->setFont(start->font());
+    reset->setFont(buttons);
     reset->setFocusPolicy(Qt::TabFocus);
     btnTimerR[i] = reset;
 }

@@ -16,6 +16,7 @@
 
 class QAction;
 class QComboBox;
+class QFont;
 class QLabel;
 class QStringListModel;
 class QToolButton;
@@ -84,7 +85,7 @@ public:
     void PressAlarmIcon(int cell, bool down);
 
 private:
-    void CreateCell(QWidget* contents, int cell);
+    void CreateCell(QWidget* contents, int cell, const QFont& buttons);
     void PlaceCell(int cell, QPoint origin);
     void SetTextColour(QLabel* label, std::uint32_t colour);
 

@@ -11,9 +11,43 @@
 
 #include "app/app_style.h"
 #include "app/main.h"
+#include "app/pictures.h"
 
 namespace norvane {
 namespace {
+
+bool Blank(const QPixmap& pm) {
+    const QImage image = pm.toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0) return false;
+    return true;
+}
+
+// First in this file: nothing may have drawn the pictures before.
+TEST(StartupPictures, DrawnAheadOnAWorkerAndHandedOverOnFirstUse) {
+    PrepareStartupPictures(3, 5);
+    PrepareStartupPictures(6, 7);  // once per process: this one changes nothing
+    EXPECT_EQ(ClockPicture().size(), QSize(32, 32));
+    EXPECT_FALSE(Blank(ClockPicture()));
+    EXPECT_EQ(LogoPicture().size(), QSize(46, 32));
+    EXPECT_FALSE(Blank(LogoPicture()));
+    EXPECT_EQ(SimpleButtonPicture(SimpleButton::Menu, true).size(), QSize(15, 15));
+    EXPECT_EQ(WindowIcon().availableSizes().size(), 4);
+    // The icon's 32-pixel face is the clock picture itself.
+    EXPECT_EQ(WindowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+              ClockPicture().toImage().convertToFormat(QImage::Format_ARGB32));
+    // The prepared weekday and moon, and any other one drawn on demand, all differ.
+    const QImage week3 = WeekPicture(3).toImage(), week6 = WeekPicture(6).toImage();
+    EXPECT_EQ(week3.size(), QSize(32, 32));
+    EXPECT_EQ(week6.size(), QSize(32, 32));
+    EXPECT_NE(week3, week6);
+    EXPECT_EQ(WeekPictures().value(3).toImage(), week3);
+    EXPECT_FALSE(Blank(MoonPicture(5)));
+    EXPECT_NE(MoonPicture(5).toImage(), MoonPicture(7).toImage());
+    EXPECT_TRUE(WeekPicture(8).isNull());
+    EXPECT_TRUE(MoonPicture(-1).isNull());
+}
 
 QString Maps() {
     QFile f("/proc/self/maps");

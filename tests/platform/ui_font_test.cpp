@@ -8,6 +8,14 @@
 namespace norvane {
 namespace {
 
+// First in this file: the family must not have been looked up before.
+TEST(UiFont, LookupStartedAheadGivesTheSameFamily) {
+    PrepareUiFamily();
+    PrepareUiFamily();  // a second start is ignored
+    EXPECT_EQ(UiFamily(), ChooseUiFamily(QFontDatabase::families(),
+                                         QString::fromStdString(SystemFamilyFor("sans-serif:lang=ja"))));
+}
+
 TEST(UiFont, ClassicFaceWinsThenTheSystemsJapaneseFaceThenGenericSans) {
     EXPECT_EQ(ChooseUiFamily({"DejaVu Sans", "MS UI Gothic", "VL Gothic"}, "VL Gothic"), "MS UI Gothic");
     EXPECT_EQ(ChooseUiFamily({"DejaVu Sans", "VL Gothic"}, "VL Gothic"), "VL Gothic");
