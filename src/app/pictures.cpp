@@ -430,9 +430,6 @@ QVector<QPixmap> Series(int count, int size, const std::function<void(QPainter&,
     return list;
 }
 
-// One picture of a 32 x 32 series, drawn the first time it is asked for: the
-// clock panel shows one weekday and one moon, and start-up should not pay for
-// the other eighteen.
 // The pictures of the first window, drawn ahead on another thread (see
 // PrepareStartupPictures).
 constexpr int kIconSizes[] = {16, 24, 32, 48};
@@ -455,6 +452,9 @@ const StartupImages* Startup() {
     return job.valid() ? &job.get() : nullptr;
 }
 
+// One picture of a 32 x 32 series, drawn the first time it is asked for (or
+// taken from the ones drawn ahead): the clock panel shows one weekday and one
+// moon, and start-up should not pay for the other eighteen.
 template <std::size_t N>
 const QPixmap& OneOf(std::array<QPixmap, N>& cache, int index, void (*draw)(QPainter&, int),
                      const QImage* ahead) {
