@@ -55,13 +55,8 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
     // The menu bar lives inside the self-drawn window: it must never be taken
     // over by a desktop's global menu (and asking the desktop costs start-up time).
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    {
-        const VanaDateTime now = GetVanaTime();
-        PrepareStartupPictures(now.Weekday, now.Moon);  // nothing when already started
-    }
     setObjectName("frmMain");
     setWindowTitle("Norvane");
-    setWindowIcon(WindowIcon());
     setFont(MainWindowFont());
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -120,6 +115,9 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
     SetUpTimers();
     // An index outside the pages leaves the first page showing.
     pclMain->SetActivePage(st.page);
+    // Last: the icon is needed only once the window shows, and by now the
+    // pictures drawn ahead at start-up are surely done.
+    setWindowIcon(WindowIcon());
     tmrClock->start();
 }
 
