@@ -81,7 +81,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
     mbrMenu->setFont(font());
     // 79 pixels fit the menu in "MS UI Gothic"; other faces may need a little more.
     const QSize menuHint = mbrMenu->sizeHint();
-    mbrHolder_->setGeometry(4, 3, std::max(UiFamily() == QLatin1String("MS UI Gothic") ? 79 : 86, menuHint.width()),
+    mbrHolder_->setGeometry(4, 3, std::max(UiFamily() == QLatin1String(kClassicUiFamily) ? 79 : 86, menuHint.width()),
                             std::max(22, menuHint.height()));
     tbrMenu->move(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y());
 

@@ -465,6 +465,13 @@ const QPixmap& OneOf(std::array<QPixmap, N>& cache, int index, void (*draw)(QPai
     return pm;
 }
 
+// The whole series, from the one-at-a-time accessor.
+QVector<QPixmap> Collect(int count, const QPixmap& (*one)(int)) {
+    QVector<QPixmap> all;
+    for (int i = 0; i < count; ++i) all.append(one(i));
+    return all;
+}
+
 }  // namespace
 
 const QPixmap& WeekPicture(int weekday) {
@@ -480,11 +487,7 @@ const QPixmap& MoonPicture(int moon) {
 }
 
 const QVector<QPixmap>& WeekPictures() {
-    static const QVector<QPixmap> list = [] {
-        QVector<QPixmap> all;
-        for (int i = 0; i < 8; ++i) all.append(WeekPicture(i));
-        return all;
-    }();
+    static const QVector<QPixmap> list = Collect(8, WeekPicture);
     return list;
 }
 
@@ -498,11 +501,7 @@ const QVector<QPixmap>& WeekGreyPictures() {
 }
 
 const QVector<QPixmap>& MoonPictures() {
-    static const QVector<QPixmap> list = [] {
-        QVector<QPixmap> all;
-        for (int i = 0; i < 12; ++i) all.append(MoonPicture(i));
-        return all;
-    }();
+    static const QVector<QPixmap> list = Collect(12, MoonPicture);
     return list;
 }
 

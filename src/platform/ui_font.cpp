@@ -26,8 +26,8 @@ std::string SystemFamilyFor(const char* pattern) {
 }
 
 QString ChooseUiFamily(const QStringList& installed, const QString& systemJapanese) {
-    static const QString msUiGothic = QStringLiteral("MS UI Gothic");
-    if (installed.contains(msUiGothic)) return msUiGothic;
+    const QString classic = QString::fromLatin1(kClassicUiFamily);
+    if (installed.contains(classic)) return classic;
     // Naming the Japanese face outright matters: left to per-script fallback,
     // kanji would be drawn from whichever face the configuration prefers for
     // Chinese.

@@ -10,6 +10,9 @@
 
 namespace norvane {
 
+// The face the window was designed around.
+inline constexpr char kClassicUiFamily[] = "MS UI Gothic";
+
 // The family the font configuration picks for `pattern` (e.g.
 // "sans-serif:lang=ja"); empty when it has no answer.
 std::string SystemFamilyFor(const char* pattern);
