@@ -12,6 +12,7 @@
 #include "app/main.h"
 #include "app/pictures.h"
 #include "clock/vanatime.h"
+#include "platform/desktop_bus.h"
 #include "platform/single_instance.h"
 #include "platform/ui_font.h"
 
@@ -39,8 +40,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // Font configuration and the first pictures are prepared on other threads
-    // while the display connection and the window are set up.
+    // Font configuration, the session bus and the first pictures are prepared
+    // on other threads while the display connection and the window are set up.
     norvane::PrepareUiFamily();
     QApplication app(argc, argv);
     {
@@ -63,6 +64,7 @@ int main(int argc, char* argv[]) {
             break;
         case norvane::SingleInstance::Role::Primary: break;
     }
+    norvane::PrepareDesktopBus();
 
     norvane::TfrmMain frmMain(args);
     QObject::connect(&instance, &norvane::SingleInstance::activateRequested, &frmMain,
