@@ -53,17 +53,26 @@ QLabel* FixedLabel(QWidget* parent, const QString& name, const QString& text, QS
 
 // The window font, down to 9 pixels when needed so that the longest Start caption
 // ("10チェーン [F12]") fits its button whatever face the system supplies.
+// Every size tried costs a font engine, so the first guess is scaled from the
+// width at the window's size and only checked there.
 QFont StartButtonFont(const QFont& base) {
     const QString longest[] = {TimerChainCaption(10, kTimerCellCount - 1),
                                TimerRestartCaption(kTimerCellCount - 1)};
-    QFont f = base;
     const int room = kStartSize.width() - 8;  // less the button's frame and margins
-    for (int px = base.pixelSize() > 0 ? base.pixelSize() : 12; px >= 9; --px) {
-        f.setPixelSize(px);
+    auto widest = [&](const QFont& f) {
         const QFontMetrics fm(f);
-        if (std::all_of(std::begin(longest), std::end(longest),
-                        [&](const QString& t) { return fm.horizontalAdvance(t) <= room; }))
-            break;
+        int w = 0;
+        for (const QString& t : longest) w = std::max(w, fm.horizontalAdvance(t));
+        return w;
+    };
+    const int full = base.pixelSize() > 0 ? base.pixelSize() : 12;
+    QFont f = base;
+    f.setPixelSize(full);
+    const int wide = widest(f);
+    if (wide <= room) return f;
+    for (int px = std::clamp(full * room / std::max(wide, 1), 9, full - 1); px >= 9; --px) {
+        f.setPixelSize(px);
+        if (px == 9 || widest(f) <= room) break;
     }
     return f;
 }
