@@ -14,9 +14,22 @@ bool IsAtOrBelow(const RegKey& key, const QString& foldedPath) {
 
 }  // namespace
 
-QString FoldName(const QString& name) { return name.toCaseFolded(); }
+QString FoldName(const QString& name) {
+    // Names are nearly always plain ASCII: fold those without the Unicode tables,
+    // and hand back the same (shared) text when there is nothing to fold.
+    bool upper = false;
+    for (QChar c : name) {
+        if (c.unicode() >= 0x80) return name.toCaseFolded();
+        upper = upper || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    }
+    if (!upper) return name;
+    QString folded = name;
+    for (QChar& c : folded)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + ('a' - 'A'));
+    return folded;
+}
 
-QString FoldPath(const QStringList& path) { return path.join(QLatin1Char('\\')).toCaseFolded(); }
+QString FoldPath(const QStringList& path) { return FoldName(path.join(QLatin1Char('\\'))); }
 
 RegValue* RegKey::FindValue(const QString& foldedName) {
     for (auto& v : values)

@@ -291,14 +291,15 @@ RegParseResult ParseRegText(const QString& text) {
                 continue;
             }
             orphaned = false;
-            int existing = removal ? -1 : doc.FindKey(FoldPath(path));
+            QString folded = FoldPath(path);
+            int existing = removal ? -1 : doc.FindKey(folded);
             if (existing >= 0) {
                 current = &doc.keys[existing];  // a repeated key adds to the first
                 continue;
             }
             RegKey key;
             key.path = path;
-            key.folded = FoldPath(path);
+            key.folded = std::move(folded);
             key.removal = removal;
             key.source = lines[i];
             doc.keys.push_back(std::move(key));

@@ -128,6 +128,17 @@ TEST(RegText, RepeatedKeysAndNamesMergeWithTheLaterValueWinning) {
     EXPECT_EQ(values[2].name, QStringLiteral("Three"));
 }
 
+TEST(RegText, NamesFoldAlikeWhetherPlainOrNot) {
+    // Plain names take a shortcut; the result must be what full folding gives.
+    for (const char* name : {"Skin", "SKIN", "skin", "", "Timer12\\Name", "@", "Ärger", "ΣΊΣΥΦΟΣ",
+                             "タイマー設定A", "Mixed Ä and A"}) {
+        const QString n = QString::fromUtf8(name);
+        EXPECT_EQ(FoldName(n), n.toCaseFolded()) << name;
+    }
+    EXPECT_EQ(FoldPath({QStringLiteral("HKEY_CURRENT_USER"), QStringLiteral("Ä")}),
+              QStringLiteral("hkey_current_user\\ä"));
+}
+
 TEST(RegText, DecodesWindowsExportsAndFlagsUndecodableBytes) {
     const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n\"Name\"=\"日本語\"\r\n");
     QByteArray utf16("\xff\xfe", 2);
