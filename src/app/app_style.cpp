@@ -1,33 +1,49 @@
 #include "app/app_style.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QIcon>
+#include <QIconEngine>
 #include <QPainter>
-#include <QPixmap>
 #include <QWidget>
 
 namespace norvane {
 
 namespace {
 
-// A double chevron pointing right (horizontal bars) or down (vertical bars).
-QIcon ExtensionIcon(bool horizontal, const QColor& colour) {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setPen(colour);
-    for (int k = 0; k < 2; ++k) {
-        const int at = 4 + 4 * k;
-        for (int d = 0; d < 3; ++d) {
-            if (horizontal) {
-                p.drawLine(at + d, 5 + d, at + d, 11 - d);
-            } else {
-                p.drawLine(5 + d, at + d, 11 - d, at + d);
+// A double chevron pointing right (horizontal bars) or down (vertical bars),
+// drawn when first shown: every menu bar and toolbar asks for one, and most
+// never show theirs.
+class ExtensionIconEngine : public QIconEngine {
+public:
+    ExtensionIconEngine(bool horizontal, const QColor& colour) : horizontal_(horizontal), colour_(colour) {}
+
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        p->save();
+        // Laid out on a 16 x 16 grid, centred in whatever the caller asks for.
+        const int side = std::min(rect.width(), rect.height());
+        p->translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
+        p->scale(side / 16.0, side / 16.0);
+        p->setPen(colour_);
+        for (int k = 0; k < 2; ++k) {
+            const int at = 4 + 4 * k;
+            for (int d = 0; d < 3; ++d) {
+                if (horizontal_) {
+                    p->drawLine(at + d, 5 + d, at + d, 11 - d);
+                } else {
+                    p->drawLine(5 + d, at + d, 11 - d, at + d);
+                }
             }
         }
+        p->restore();
     }
-    return QIcon(pm);
-}
+
+    QIconEngine* clone() const override { return new ExtensionIconEngine(horizontal_, colour_); }
+
+private:
+    bool horizontal_;
+    QColor colour_;
+};
 
 }  // namespace
 
@@ -40,7 +56,7 @@ QIcon TAppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* o
         case SP_ToolBarVerticalExtensionButton: {
             const QColor colour = widget ? widget->palette().color(QPalette::ButtonText)
                                          : QApplication::palette().color(QPalette::ButtonText);
-            return ExtensionIcon(standardIcon == SP_ToolBarHorizontalExtensionButton, colour);
+            return QIcon(new ExtensionIconEngine(standardIcon == SP_ToolBarHorizontalExtensionButton, colour));
         }
         default: return QProxyStyle::standardIcon(standardIcon, option, widget);
     }
