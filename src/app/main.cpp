@@ -46,7 +46,7 @@ const char* const kPageHints[7] = {
 
 QFont MainWindowFont() { return UiFont(12); }
 
-TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
+TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildOrder order)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinMaxButtonsHint |
                           Qt::WindowSystemMenuHint) {
     // Every accessor opened while the window is built shares this one reading
@@ -112,7 +112,8 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent)
     ApplySkin();
     if (st.simpleMode || simpleArg) actSimpleExecute();
     if (st.executeSync) StartTimeSync();
-    SetUpTimers();
+    restPending_ = order == BuildOrder::ShownFirst;
+    SetUpTimers(restPending_ ? TimerCellsAtStart(st) : kTimerCellCount);
     // An index outside the pages leaves the first page showing.
     pclMain->SetActivePage(st.page);
     // Last: the icon is needed only once the window shows, and by now the

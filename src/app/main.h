@@ -41,8 +41,13 @@ class TfrmWeek;
 class TfrmMain : public QWidget {
     Q_OBJECT
 public:
+    // What the constructor builds: the whole window, or first what shows when it
+    // opens and the rest (the timer cells out of sight) right after its first paint.
+    enum class BuildOrder { Whole, ShownFirst };
+
     // `args` is the process's command line; "/s" as the first argument asks for simple mode.
-    explicit TfrmMain(const std::vector<std::string>& args, QWidget* parent = nullptr);
+    explicit TfrmMain(const std::vector<std::string>& args, QWidget* parent = nullptr,
+                      BuildOrder order = BuildOrder::Whole);
     ~TfrmMain() override;
 
     // --- State read by the pages and forecast windows.
@@ -233,7 +238,10 @@ private:
     void SetUpPages();
     void ApplyPageChoices(const StartupSettings& st);
     void CollectPageChoices(CloseState& c) const;
-    void SetUpTimers();
+    void SetUpTimers(int cellsNow);
+    int TimerCellsAtStart(const StartupSettings& st) const;
+    void ConnectTimerCell(int cell);
+    void BuildRest();
     void SaveTimerRowSelections();
     void ApplySkin();
     void StyleMenus();
@@ -254,6 +262,7 @@ private:
     StartupSettings startup_;
     bool allways_ = false;
     bool closing_ = false;
+    bool restPending_ = false;  // BuildRest runs after the first paint
     WinPoint dragOrigin_;
     WinRect dragWorkArea_;
     int pictureSwaps_ = 0;

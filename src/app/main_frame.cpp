@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QTimer>
 #include <QToolBar>
 #include <QWindow>
 
@@ -144,6 +145,11 @@ void TfrmMain::UpdateWindowRegion() {
 }
 
 void TfrmMain::paintEvent(QPaintEvent*) {
+    if (restPending_) {
+        // The window is on the screen now: what it does not show yet comes next.
+        restPending_ = false;
+        QTimer::singleShot(0, this, &TfrmMain::BuildRest);
+    }
     QPainter painter(this);
     Gdi gdi(painter);
     gdi.FillRect(rect(), Back);

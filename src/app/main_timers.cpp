@@ -6,12 +6,14 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QMenu>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
 
 #include "app/main.h"
 #include "controls/ImageEx.h"
+#include "controls/LinePageCtrl.h"
 #include "controls/ScrollBoxEx.h"
 #include "platform/os_clock.h"
 #include "settings/settings_store.h"
@@ -49,8 +51,20 @@ bool IsAlarmEntry(const QAction* a) { return a->data().isValid(); }
 
 }  // namespace
 
-void TfrmMain::SetUpTimers() {
-    pagTimer = new TTimerPage(scrTimer->Contents(), this);
+int TfrmMain::TimerCellsAtStart(const StartupSettings& st) const {
+    // The timer page shows unless another valid page was stored, or simple mode hides them all.
+    const bool otherPage = st.page > 0 && st.page < pclMain->PageCount();
+    if (!IsNormalMode() || otherPage) return 0;
+    // A maximized window is sized only when it shows.
+    if (st.maximized) return kTimerCellCount;
+    // The scroll bar may take its width off the page, and so a column.
+    const QSize page = pclMain->PageRect().size();
+    const QSize barred = page - QSize(scrTimer->style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
+    return std::max(TimerCellsInView(page), TimerCellsInView(barred));
+}
+
+void TfrmMain::SetUpTimers(int cellsNow) {
+    pagTimer = new TTimerPage(scrTimer->Contents(), this, cellsNow);
     pagTimer->SetItemColour(Item);
 
     for (int c = 0; c < kTimerCellCount; ++c) {
@@ -80,16 +94,10 @@ void TfrmMain::SetUpTimers() {
         addAction(reset);
         actTimeR[i] = reset;
 
-        connect(pagTimer->cmbTimer[i], &QComboBox::currentIndexChanged, this,
-                [this, n] { actTimeChangeExecute(n); });
-        TImageEx* icon = pagTimer->imgTimer[i];
-        connect(icon, &TImageEx::OnMouseEnter, this, [this, c] { imgTimer1MouseEnter(c); });
-        connect(icon, &TImageEx::OnMouseExit, this, [this, c] { imgTimer1MouseExit(c); });
-        connect(icon, &TImageEx::OnMouseDown, this, [this, c] { imgTimer1MouseDown(c); });
-        connect(icon, &TImageEx::OnMouseUp, this, [this, c] { imgTimer1MouseUp(c); });
-        connect(icon, &TImageEx::OnClick, this, [this, c] { imgTimerClick(c); });
     }
     pagTimer->BindActions(actTimeS, actTimeR);
+    for (int c = 0; c < pagTimer->BuiltCells(); ++c) ConnectTimerCell(c);
+    connect(pagTimer, &TTimerPage::CellBuilt, this, &TfrmMain::ConnectTimerCell);
 
     actAlmOption = new QAction(kAlarmMenuOptionCaption, this);
     actAlmOption->setObjectName(QStringLiteral("actAlmOption"));
@@ -120,6 +128,23 @@ void TfrmMain::SetUpTimers() {
     BuildAlarmMenu();
 }
 
+void TfrmMain::ConnectTimerCell(int c) {
+    const auto i = static_cast<std::size_t>(c);
+    const int n = c + 1;
+    connect(pagTimer->cmbTimer[i], &QComboBox::currentIndexChanged, this, [this, n] { actTimeChangeExecute(n); });
+    TImageEx* icon = pagTimer->imgTimer[i];
+    connect(icon, &TImageEx::OnMouseEnter, this, [this, c] { imgTimer1MouseEnter(c); });
+    connect(icon, &TImageEx::OnMouseExit, this, [this, c] { imgTimer1MouseExit(c); });
+    connect(icon, &TImageEx::OnMouseDown, this, [this, c] { imgTimer1MouseDown(c); });
+    connect(icon, &TImageEx::OnMouseUp, this, [this, c] { imgTimer1MouseUp(c); });
+    connect(icon, &TImageEx::OnClick, this, [this, c] { imgTimerClick(c); });
+}
+
+void TfrmMain::BuildRest() {
+    // Built while the window is already on the screen, out of the user's sight.
+    pagTimer->BuildCells(kTimerCellCount);
+}
+
 void TfrmMain::SaveTimerRowSelections() {
     if (!pagTimer) return;
     SettingsStore store;
@@ -139,7 +164,7 @@ void TfrmMain::LoadTimerRows() {
 
 void TfrmMain::actTimeChangeExecute(int n) {
     const int cell = n - 1;
-    if (!ValidCell(cell)) return;
+    if (!ValidCell(cell) || cell >= pagTimer->BuiltCells()) return;
     pagTimer->Cells.Select(cell, pagTimer->cmbTimer[static_cast<std::size_t>(cell)]->currentIndex());
     pagTimer->ShowCell(cell);
     UpdateTimerTick();
@@ -222,7 +247,7 @@ void TfrmMain::LoadAlarmAssignments() {
 }
 
 void TfrmMain::imgTimerClick(int k) {
-    if (!ValidCell(k)) return;
+    if (!ValidCell(k) || k >= pagTimer->BuiltCells()) return;
     int checked = 0;
     {
         SettingsStore store;

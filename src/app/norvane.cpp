@@ -66,7 +66,8 @@ int main(int argc, char* argv[]) {
     }
     norvane::PrepareDesktopBus();
 
-    norvane::TfrmMain frmMain(args);
+    // What the window does not show when it opens is built just after.
+    norvane::TfrmMain frmMain(args, nullptr, norvane::TfrmMain::BuildOrder::ShownFirst);
     QObject::connect(&instance, &norvane::SingleInstance::activateRequested, &frmMain,
                      &norvane::TfrmMain::ActivateFromMessage);
     QObject::connect(&instance, &norvane::SingleInstance::exitRequested, &frmMain, &QWidget::close);

@@ -102,18 +102,64 @@ std::array<QPoint, kTimerCellCount> TimerCellOrigins(int clientWidth) {
     return at;
 }
 
-TTimerPage::TTimerPage(QWidget* contents, QObject* parent)
-    : QObject(parent), setNames_(new QStringListModel(this)) {
+int TimerCellsInView(QSize client) {
+    const auto origins = TimerCellOrigins(client.width());
+    int shown = 0;
+    while (shown < kTimerCellCount && origins[static_cast<std::size_t>(shown)].y() < client.height()) ++shown;
+    return shown;
+}
+
+TTimerPage::TTimerPage(QWidget* contents, QObject* parent, int cells)
+    : QObject(parent), contents_(contents), setNames_(new QStringListModel(this)),
+      buttons_(StartButtonFont(contents->font())), clientWidth_(contents->width()) {
     setObjectName(QStringLiteral("pagTimer"));
     shownColour_.fill(kTimerColourNormal);
-    // Measured once: every cell's buttons share the fitted font.
-    const QFont buttons = StartButtonFont(contents->font());
-    for (int c = 0; c < kTimerCellCount; ++c) CreateCell(contents, c, buttons);
-    LayoutCells(contents->width());
+    const int now = std::clamp(cells, 0, kTimerCellCount);
+    for (int c = 0; c < now; ++c) CreateCell(c);
+    built_ = now;
+    LayoutCells(clientWidth_);
     ShowCells(~0u);
 }
 
-void TTimerPage::CreateCell(QWidget* contents, int cell, const QFont& buttons) {
+void TTimerPage::BuildCells(int count) {
+    const int first = built_;
+    const int last = std::clamp(count, 0, kTimerCellCount);
+    if (last <= first) return;
+    const auto origins = TimerCellOrigins(clientWidth_);
+    for (int c = first; c < last; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        CreateCell(c);
+        SetTextColour(lblTimerN[i], kTimerNumberColour);
+        {
+            const QSignalBlocker quiet(cmbTimer[i]);
+            cmbTimer[i]->setCurrentIndex(Cells.View(c).selection);
+        }
+        // Tab goes on from the cell before, as for cells built together.
+        if (c > 0) {
+            QWidget::setTabOrder(btnTimerR[i - 1], cmbTimer[i]);
+            QWidget::setTabOrder(cmbTimer[i], btnTimer[i]);
+            QWidget::setTabOrder(btnTimer[i], btnTimerR[i]);
+        }
+        if (actStart_[i]) btnTimer[i]->setDefaultAction(actStart_[i]);
+        if (actReset_[i]) btnTimerR[i]->setDefaultAction(actReset_[i]);
+        PlaceCell(c, origins[i]);
+        // Children added to a shown parent stay hidden until shown themselves.
+        if (contents_->isVisible())
+            for (QWidget* w : std::initializer_list<QWidget*>{shpTimer[i], lblTimerN[i], lblTimer[i], lblTimerC[i],
+                                                               imgTimer[i], cmbTimer[i], btnTimer[i], btnTimerR[i]})
+                w->show();
+    }
+    built_ = last;
+    PlaceExtentMark();
+    for (int c = first; c < last; ++c) {
+        ShowCell(c);
+        emit CellBuilt(c);
+    }
+}
+
+void TTimerPage::CreateCell(int cell) {
+    QWidget* contents = contents_;
+    const QFont& buttons = buttons_;
     const auto i = static_cast<std::size_t>(cell);
     const QFontMetrics small(contents->font());
 
@@ -184,7 +230,7 @@ void TTimerPage::CreateCell(QWidget* contents, int cell, const QFont& buttons) {
 void TTimerPage::BindActions(const TimerControls<QAction>& start, const TimerControls<QAction>& reset) {
     actStart_ = start;
     actReset_ = reset;
-    for (std::size_t i = 0; i < start.size(); ++i) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(built_); ++i) {
         btnTimer[i]->setDefaultAction(start[i]);
         btnTimerR[i]->setDefaultAction(reset[i]);
     }
@@ -192,8 +238,29 @@ void TTimerPage::BindActions(const TimerControls<QAction>& start, const TimerCon
 }
 
 void TTimerPage::LayoutCells(int clientWidth) {
+    clientWidth_ = clientWidth;
     const auto origins = TimerCellOrigins(clientWidth);
-    for (int c = 0; c < kTimerCellCount; ++c) PlaceCell(c, origins[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < built_; ++c) PlaceCell(c, origins[static_cast<std::size_t>(c)]);
+    PlaceExtentMark();
+}
+
+void TTimerPage::PlaceExtentMark() {
+    if (built_ == kTimerCellCount) {
+        delete extentMark_;
+        extentMark_ = nullptr;
+        return;
+    }
+    if (!extentMark_) {
+        // An empty pixel in the last cell's far corner: the scroll box sizes its
+        // area by its children, and the bars must not change when the rest come.
+        extentMark_ = new QWidget(contents_);
+        extentMark_->setObjectName(QStringLiteral("pagTimerExtent"));
+        extentMark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        extentMark_->resize(1, 1);
+        if (contents_->isVisible()) extentMark_->show();
+    }
+    const QPoint last = TimerCellOrigins(clientWidth_).back();
+    extentMark_->move(last + QPoint(kTimerCellWidth - 1, kTimerCellHeight - 1));
 }
 
 void TTimerPage::PlaceCell(int cell, QPoint o) {
@@ -211,9 +278,10 @@ void TTimerPage::PlaceCell(int cell, QPoint o) {
 void TTimerPage::ShowRows() {
     // Filling and selecting is not a change by the user.
     std::vector<std::unique_ptr<QSignalBlocker>> quiet;
-    for (QComboBox* list : cmbTimer) quiet.push_back(std::make_unique<QSignalBlocker>(list));
+    for (int c = 0; c < built_; ++c)
+        quiet.push_back(std::make_unique<QSignalBlocker>(cmbTimer[static_cast<std::size_t>(c)]));
     setNames_->setStringList(Cells.SetNames());
-    for (int c = 0; c < kTimerCellCount; ++c) {
+    for (int c = 0; c < built_; ++c) {
         const auto i = static_cast<std::size_t>(c);
         SetTextColour(lblTimerN[i], kTimerNumberColour);
         cmbTimer[i]->setCurrentIndex(Cells.View(c).selection);
@@ -225,13 +293,16 @@ void TTimerPage::ShowCell(int cell) {
     if (cell < 0 || cell >= kTimerCellCount) return;
     const auto i = static_cast<std::size_t>(cell);
     const TimerCellView& v = Cells.View(cell);
-    lblTimer[i]->setText(v.display);
-    if (v.colour != shownColour_[i]) {
-        SetTextColour(lblTimer[i], v.colour);
-        shownColour_[i] = v.colour;
+    // The actions exist for every cell; the controls may come later.
+    if (cell < built_) {
+        lblTimer[i]->setText(v.display);
+        if (v.colour != shownColour_[i]) {
+            SetTextColour(lblTimer[i], v.colour);
+            shownColour_[i] = v.colour;
+        }
+        lblTimerC[i]->setText(v.startTime);
+        cmbTimer[i]->setEnabled(v.listEnabled);
     }
-    lblTimerC[i]->setText(v.startTime);
-    cmbTimer[i]->setEnabled(v.listEnabled);
     if (QAction* a = actStart_[i]) {
         a->setText(v.startCaption);
         a->setEnabled(v.actionsEnabled);
@@ -246,7 +317,7 @@ void TTimerPage::ShowCells(std::uint32_t mask) {
 
 void TTimerPage::SetItemColour(ColorRef colour) {
     item_ = colour;
-    for (std::size_t i = 0; i < shpTimer.size(); ++i) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(built_); ++i) {
         shpTimer[i]->SetBrushColor(colour);
         SetBackground(lblTimer[i], colour);
         SetBackground(lblTimerC[i], colour);
@@ -254,12 +325,12 @@ void TTimerPage::SetItemColour(ColorRef colour) {
 }
 
 void TTimerPage::ShowAlarmPicture(int cell, bool active) {
-    if (cell < 0 || cell >= kTimerCellCount) return;
+    if (cell < 0 || cell >= built_) return;
     imgTimer[static_cast<std::size_t>(cell)]->SetPicture(AlarmIconPicture(active));
 }
 
 void TTimerPage::PressAlarmIcon(int cell, bool down) {
-    if (cell < 0 || cell >= kTimerCellCount) return;
+    if (cell < 0 || cell >= built_) return;
     const auto i = static_cast<std::size_t>(cell);
     if (pressed_[i] == down) return;
     pressed_[i] = down;

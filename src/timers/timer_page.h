@@ -6,8 +6,10 @@
 // Controls of cell n (1..12) carry the object names "shpTimer"n, "lblTimerN"n,
 // "lblTimer"n, "lblTimerC"n, "imgTimer"n, "cmbTimer"n, "btnTimer"n and
 // "btnTimerR"n; the arrays below hold them at index n - 1.
+#include <QFont>
 #include <QObject>
 #include <QPoint>
+#include <QSize>
 #include <array>
 #include <cstdint>
 
@@ -36,6 +38,9 @@ inline constexpr int kTimerCellPitchY = 99;
 int TimerColumns(int clientWidth);
 // Top-left corner of each cell, in cell order, for a client width.
 std::array<QPoint, kTimerCellCount> TimerCellOrigins(int clientWidth);
+// How many cells, counted from the first, a client area of this size shows at
+// least in part when scrolled to the top.
+int TimerCellsInView(QSize client);
 
 template <typename T>
 using TimerControls = std::array<T*, kTimerCellCount>;
@@ -43,10 +48,12 @@ using TimerControls = std::array<T*, kTimerCellCount>;
 class TTimerPage : public QObject {
     Q_OBJECT
 public:
-    // Creates the controls as children of `contents` (the scroll box's contents),
-    // each alarm icon with its normal picture and every cell showing "00:00".
-    TTimerPage(QWidget* contents, QObject* parent = nullptr);
+    // Creates the controls of the first `cells` cells as children of `contents`
+    // (the scroll box's contents), each alarm icon with its normal picture and
+    // every cell showing "00:00". BuildCells adds the others.
+    TTimerPage(QWidget* contents, QObject* parent = nullptr, int cells = kTimerCellCount);
 
+    // The controls of a cell not built yet are null.
     TimerControls<TShape> shpTimer{};
     TimerControls<QLabel> lblTimerN{};
     TimerControls<QLabel> lblTimer{};
@@ -59,6 +66,13 @@ public:
     // The twelve cells' state; every change to it is followed by ShowCell or
     // ShowCells so the controls follow.
     TimerCells Cells;
+
+    // Cells whose controls exist: the first BuiltCells() of them.
+    int BuiltCells() const { return built_; }
+    // Builds the controls of the cells before `count` that have none yet, each
+    // placed, bound and showing its state like the others, then announces each
+    // with CellBuilt. The scrolled area is that of all twelve cells throughout.
+    void BuildCells(int count);
 
     // Binds the Start and Reset buttons to the window's actions: a button takes its
     // caption, hint and enabled state from its action and triggers it when clicked.
@@ -84,13 +98,24 @@ public:
     // Pressed icons sit one pixel right and down.
     void PressAlarmIcon(int cell, bool down);
 
+signals:
+    void CellBuilt(int cell);
+
 private:
-    void CreateCell(QWidget* contents, int cell, const QFont& buttons);
+    void CreateCell(int cell);
     void PlaceCell(int cell, QPoint origin);
+    void PlaceExtentMark();
     void SetTextColour(QLabel* label, std::uint32_t colour);
 
+    QWidget* contents_;
     // The set names, one list for all twelve drop-downs.
     QStringListModel* setNames_ = nullptr;
+    // Measured once: every cell's buttons share the fitted font.
+    QFont buttons_;
+    int built_ = 0;
+    int clientWidth_ = 0;
+    // Holds the scrolled area out to the last cell while some are not built.
+    QWidget* extentMark_ = nullptr;
     TimerControls<QAction> actStart_{};
     TimerControls<QAction> actReset_{};
     std::array<std::uint32_t, kTimerCellCount> shownColour_{};

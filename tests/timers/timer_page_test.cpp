@@ -202,6 +202,96 @@ TEST_F(TimerPageTest, ResizingTheWindowLaysTheCellsOutAgain) {
     EXPECT_GE(w->scrTimer->Contents()->height(), w->pagTimer->shpTimer[11]->geometry().bottom() + 1);
 }
 
+TEST_F(TimerPageTest, CellsInViewCountEveryRowThatShowsEvenInPart) {
+    EXPECT_EQ(TimerCellsInView({470, 153}), 4);   // two columns; the second row shows in part
+    EXPECT_EQ(TimerCellsInView({470, 99}), 2);    // the second row starts just below
+    EXPECT_EQ(TimerCellsInView({470, 100}), 4);
+    EXPECT_EQ(TimerCellsInView({498, 300}), 12);  // three columns, four rows
+    EXPECT_EQ(TimerCellsInView({100, 1}), 1);
+    EXPECT_EQ(TimerCellsInView({900, 0}), 0);
+    EXPECT_EQ(TimerCellsInView({2000, 2000}), 12);
+}
+
+TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
+    auto whole = Start();
+    whole->show();
+    QApplication::processEvents();
+    TfrmMain late({"norvane"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
+    TTimerPage& page = *late.pagTimer;
+    // The default window shows the first four cells at most.
+    ASSERT_GT(page.BuiltCells(), 0);
+    ASSERT_LT(page.BuiltCells(), 12);
+    const int early = page.BuiltCells();
+    EXPECT_EQ(page.cmbTimer[11], nullptr);
+
+    // A key for a cell without controls still runs its timer.
+    page.Cells.Select(11, kTwoMinutes);
+    page.ShowCell(11);
+    late.actTimeS[11]->trigger();
+    EXPECT_TRUE(page.Cells.AnyRunning());
+    page.ShowAlarmPicture(11, true);  // ignored, not a crash
+    page.PressAlarmIcon(11, true);
+
+    // A control the window gains after the first cells must not come between them.
+    auto* later = new QToolButton(&late);
+    later->setFocusPolicy(Qt::TabFocus);
+
+    std::vector<int> announced;
+    QObject::connect(&page, &TTimerPage::CellBuilt, [&](int c) { announced.push_back(c); });
+    // Shown, the scrolled area is already that of twelve cells; the first paint
+    // then brings the rest.
+    late.show();
+    EXPECT_EQ(page.BuiltCells(), early);
+    EXPECT_EQ(late.scrTimer->Contents()->minimumSize(), whole->scrTimer->Contents()->minimumSize());
+    for (int i = 0; i < 50 && page.BuiltCells() < 12; ++i) QApplication::processEvents();
+    ASSERT_EQ(page.BuiltCells(), 12);
+    ASSERT_EQ(announced.size(), static_cast<std::size_t>(12 - early));
+    EXPECT_EQ(announced.front(), early);
+    EXPECT_EQ(late.scrTimer->Contents()->findChild<QWidget*>("pagTimerExtent"), nullptr);
+
+    for (int n = early + 1; n <= 12; ++n) {
+        const auto i = static_cast<std::size_t>(n - 1);
+        EXPECT_TRUE(page.cmbTimer[i]->isVisible()) << n;
+        EXPECT_EQ(page.cmbTimer[i]->count(), 30) << n;
+        EXPECT_EQ(page.shpTimer[i]->pos(), whole->pagTimer->shpTimer[i]->pos()) << n;
+        EXPECT_EQ(page.lblTimerN[i]->palette().color(QPalette::WindowText), Colour(0x808080)) << n;
+        EXPECT_EQ(page.btnTimerR[i]->defaultAction(), late.actTimeR[i]) << n;
+    }
+    // The running cell shows what its timer did meanwhile, and its list is locked.
+    EXPECT_EQ(page.cmbTimer[11]->currentIndex(), kTwoMinutes);
+    EXPECT_FALSE(page.cmbTimer[11]->isEnabled());
+    EXPECT_EQ(page.btnTimer[11]->text(), late.actTimeS[11]->text());
+    // Tab runs through the cells in order, whenever they were built.
+    auto nextTabStop = [](QWidget* w) {
+        do w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible());
+        return w;
+    };
+    const auto e = static_cast<std::size_t>(early);
+    EXPECT_EQ(nextTabStop(page.btnTimerR[e - 1]), page.cmbTimer[e]);
+    EXPECT_EQ(nextTabStop(page.cmbTimer[e]), page.btnTimer[e]);
+    EXPECT_EQ(nextTabStop(page.btnTimerR[e]), page.cmbTimer[e + 1]);
+    // Choosing in a late cell reaches the window.
+    page.Cells.Reset(11);
+    late.actTimeR[11]->trigger();
+    page.cmbTimer[10]->setCurrentIndex(kStopwatch);
+    EXPECT_EQ(page.Cells.View(10).selection, kStopwatch);
+}
+
+TEST_F(TimerPageTest, NothingOfThePageIsBuiltAheadWhenItDoesNotShow) {
+    {
+        SettingsStore s(path_);
+        s.WriteInteger("Option", "Page", 3);
+    }
+    TfrmMain onGuilds({"norvane"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
+    EXPECT_EQ(onGuilds.pagTimer->BuiltCells(), 0);
+    TfrmMain simple({"norvane", "/s"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
+    EXPECT_EQ(simple.pagTimer->BuiltCells(), 0);
+    simple.show();
+    for (int i = 0; i < 50 && simple.pagTimer->BuiltCells() < 12; ++i) QApplication::processEvents();
+    EXPECT_EQ(simple.pagTimer->BuiltCells(), 12);
+}
+
 TEST_F(TimerPageTest, CaptionsFollowTheStateOfEachKind) {
     auto w = Start();
     Select(*w, 1, kTwoMinutes);
