@@ -14,6 +14,7 @@
 #include "controls/EdgePanel.h"
 #include "controls/ImageEx.h"
 #include "controls/LinePanel.h"
+#include "platform/ui_font.h"
 #include "schedules/moon.h"
 #include "schedules/week.h"
 
@@ -57,9 +58,7 @@ void TfrmMain::CreateClockPanel() {
     lblEarthTCap = MakeLabel(pnlTime, "lblEarthTCap", QStringLiteral("地球時間 :"), 0, 25);
     lblEarthTCap->setStatusTip(QStringLiteral("現在の地球時間です。"));
 
-    QFont clockFont(QStringLiteral("Arial"));
-    clockFont.setPixelSize(15);
-    clockFont.setBold(true);
+    const QFont clockFont = ArialFont(15, true);
     lblVanaTime = MakeLabel(pnlTime, "lblVanaTime", QString(), 0, 6);
     lblVanaTime->setFont(clockFont);
     lblEarthTime = MakeLabel(pnlTime, "lblEarthTime", QString(), 0, 22);

@@ -38,28 +38,54 @@ QString ChooseUiFamily(const QStringList& installed, const QString& systemJapane
 namespace {
 
 constexpr char kJapaneseSans[] = "sans-serif:lang=ja";
+constexpr char kArial[] = "Arial";
 
-std::shared_future<std::string>& SystemJapaneseJob() {
-    static std::shared_future<std::string> job;
+struct SystemFaces {
+    std::string japanese, arial;
+};
+
+SystemFaces AskSystemFaces() { return {SystemFamilyFor(kJapaneseSans), SystemFamilyFor(kArial)}; }
+
+std::shared_future<SystemFaces>& SystemFacesJob() {
+    static std::shared_future<SystemFaces> job;
     return job;
+}
+
+// The configuration is loaded once: by the job when there is one, and before
+// Qt asks for it, so the two never load it side by side.
+const SystemFaces& Faces() {
+    static const SystemFaces faces = [] {
+        auto& job = SystemFacesJob();
+        return job.valid() ? job.get() : AskSystemFaces();
+    }();
+    return faces;
 }
 
 }  // namespace
 
 void PrepareUiFamily() {
-    auto& job = SystemJapaneseJob();
-    if (!job.valid()) job = std::async(std::launch::async, [] { return SystemFamilyFor(kJapaneseSans); }).share();
+    auto& job = SystemFacesJob();
+    if (!job.valid()) job = std::async(std::launch::async, AskSystemFaces).share();
 }
 
 const QString& UiFamily() {
-    static const QString family = [] {
-        // The configuration is loaded once: by the job when there is one, and
-        // before Qt asks for it, so the two never load it side by side.
-        auto& job = SystemJapaneseJob();
-        const std::string japanese = job.valid() ? job.get() : SystemFamilyFor(kJapaneseSans);
-        return ChooseUiFamily(QFontDatabase::families(), QString::fromStdString(japanese));
-    }();
+    static const QString family =
+        ChooseUiFamily(QFontDatabase::families(), QString::fromStdString(Faces().japanese));
     return family;
+}
+
+const QString& ArialFamily() {
+    static const QString family =
+        Faces().arial.empty() ? QString::fromLatin1(kArial) : QString::fromStdString(Faces().arial);
+    return family;
+}
+
+QFont ArialFont(int pixelSize, bool bold) {
+    QFont font(ArialFamily());
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
 }
 
 QFont UiFont(int pixelSize) {

@@ -32,4 +32,12 @@ const QString& UiFamily();
 // UiFamily() at `pixelSize` pixels.
 QFont UiFont(int pixelSize = 12);
 
+// The face drawn for "Arial": itself where installed, else the one the font
+// configuration stands in for it (looked up with the Japanese face, once).
+// Naming that face outright spares the toolkit its own search for a stand-in.
+const QString& ArialFamily();
+
+// ArialFamily() at `pixelSize` pixels.
+QFont ArialFont(int pixelSize, bool bold = false);
+
 }  // namespace norvane

@@ -6,6 +6,7 @@
 
 #include "controls/ScrollBoxEx.h"
 #include "controls/Shape.h"
+#include "platform/ui_font.h"
 
 namespace norvane {
 
@@ -99,12 +100,7 @@ TShape* TPageView::MakeFrame(const QString& name, int y, int height) {
     return s;
 }
 
-QFont TPageView::BoldArial() {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(12);
-    f.setBold(true);
-    return f;
-}
+QFont TPageView::BoldArial() { return ArialFont(12, true); }
 
 void TPageView::SetBackground(QLabel* label, ColorRef colour) {
     QPalette pal = label->palette();

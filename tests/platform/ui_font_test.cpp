@@ -14,6 +14,7 @@ TEST(UiFont, LookupStartedAheadGivesTheSameFamily) {
     PrepareUiFamily();  // a second start is ignored
     EXPECT_EQ(UiFamily(), ChooseUiFamily(QFontDatabase::families(),
                                          QString::fromStdString(SystemFamilyFor("sans-serif:lang=ja"))));
+    EXPECT_EQ(ArialFamily().toStdString(), SystemFamilyFor("Arial"));
 }
 
 TEST(UiFont, ClassicFaceWinsThenTheSystemsJapaneseFaceThenGenericSans) {
@@ -34,6 +35,18 @@ TEST(UiFont, SystemAnswerIsAnInstalledFaceAndTheWindowFontUsesIt) {
     EXPECT_EQ(font.pixelSize(), 12);
     EXPECT_EQ(font.family(), UiFamily());
     EXPECT_EQ(QFontInfo(font).family(), UiFamily());  // the face is really there, not a stand-in
+
+    // "Arial" is asked for by name only where it is installed; the stand-in
+    // named instead is a real face too, and the one the toolkit would have found.
+    const QFont clock = ArialFont(15, true);
+    EXPECT_EQ(clock.pixelSize(), 15);
+    EXPECT_TRUE(clock.bold());
+    EXPECT_TRUE(QFontDatabase::families().contains(ArialFamily())) << ArialFamily().toStdString();
+    EXPECT_EQ(QFontInfo(clock).family(), ArialFamily());
+    QFont byName(QStringLiteral("Arial"));
+    byName.setPixelSize(15);
+    byName.setBold(true);
+    EXPECT_EQ(QFontInfo(byName).family(), ArialFamily());
 }
 
 }  // namespace
