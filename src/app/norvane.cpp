@@ -44,6 +44,7 @@ int main(int argc, char* argv[]) {
     // on other threads while the display connection and the window are set up.
     norvane::PrepareUiFamily();
     QApplication app(argc, argv);
+    norvane::PrepareFontList();
     {
         const norvane::VanaDateTime now = norvane::GetVanaTime();
         norvane::PrepareStartupPictures(now.Weekday, now.Moon);

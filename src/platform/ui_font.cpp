@@ -1,5 +1,6 @@
 #include "platform/ui_font.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 
 #include <fontconfig/fontconfig.h>
@@ -66,6 +67,16 @@ const SystemFaces& Faces() {
 void PrepareUiFamily() {
     auto& job = SystemFacesJob();
     if (!job.valid()) job = std::async(std::launch::async, AskSystemFaces).share();
+}
+
+void PrepareFontList() {
+    static std::shared_future<void> job;
+    // The font list belongs to the application object's platform layer.
+    if (job.valid() || !QCoreApplication::instance()) return;
+    job = std::async(std::launch::async, [] {
+        UiFamily();
+        ArialFamily();
+    }).share();
 }
 
 const QString& UiFamily() {

@@ -26,6 +26,11 @@ QString ChooseUiFamily(const QStringList& installed, const QString& systemJapane
 // application object exists, so the work overlaps the connection to the display.
 void PrepareUiFamily();
 
+// Once the application object exists: fills the toolkit's list of installed
+// faces and settles UiFamily() and ArialFamily() on a thread of its own, so the
+// first window finds them ready instead of building the list itself.
+void PrepareFontList();
+
 // The family above for this system, looked up once.
 const QString& UiFamily();
 

@@ -12,6 +12,8 @@ namespace {
 TEST(UiFont, LookupStartedAheadGivesTheSameFamily) {
     PrepareUiFamily();
     PrepareUiFamily();  // a second start is ignored
+    PrepareFontList();  // settles both families on its own thread, while this one asks too
+    PrepareFontList();
     EXPECT_EQ(UiFamily(), ChooseUiFamily(QFontDatabase::families(),
                                          QString::fromStdString(SystemFamilyFor("sans-serif:lang=ja"))));
     EXPECT_EQ(ArialFamily().toStdString(), SystemFamilyFor("Arial"));
