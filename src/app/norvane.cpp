@@ -15,7 +15,6 @@
 #include "platform/desktop_bus.h"
 #include "platform/single_instance.h"
 #include "platform/ui_font.h"
-#include "settings/settings_store.h"
 
 namespace {
 
@@ -41,11 +40,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // Font configuration, the settings, the session bus and the first pictures
-    // are prepared on other threads while the display connection and the window
-    // are set up.
+    // Font configuration, the session bus and the first pictures are prepared
+    // on other threads while the display connection and the window are set up.
     norvane::PrepareUiFamily();
-    norvane::SettingsReadAhead settingsAhead;
     QApplication app(argc, argv);
     norvane::PrepareFontList();
     norvane::PrepareDesktopBus();
@@ -72,8 +69,6 @@ int main(int argc, char* argv[]) {
 
     // What the window does not show when it opens is built just after.
     norvane::TfrmMain frmMain(args, nullptr, norvane::TfrmMain::BuildOrder::ShownFirst);
-    // Held any longer, the file would stay locked against other programs.
-    settingsAhead.Release();
     QObject::connect(&instance, &norvane::SingleInstance::activateRequested, &frmMain,
                      &norvane::TfrmMain::ActivateFromMessage);
     QObject::connect(&instance, &norvane::SingleInstance::exitRequested, &frmMain, &QWidget::close);

@@ -183,17 +183,4 @@ QStringList SettingsStore::ValueNames(const QString& section) const {
     return names;
 }
 
-SettingsReadAhead::SettingsReadAhead()
-    : job_(std::async(std::launch::async, [] { return std::make_unique<SettingsStore>(); })) {}
-
-SettingsReadAhead::~SettingsReadAhead() { Release(); }
-
-void SettingsReadAhead::Wait() const {
-    if (job_.valid()) job_.wait();
-}
-
-void SettingsReadAhead::Release() {
-    if (job_.valid()) job_.get().reset();
-}
-
 }  // namespace norvane

@@ -7,7 +7,6 @@
 // it; destroying it writes the file (atomically) only if something changed.
 #include <QString>
 #include <QStringList>
-#include <future>
 #include <memory>
 
 namespace norvane {
@@ -48,27 +47,6 @@ public:
 
 private:
     std::unique_ptr<SettingsFile> file_;
-};
-
-// Reads the user's settings file on a thread of its own and keeps it read until
-// Release (or destruction): accessors created meanwhile find it loaded instead
-// of reading it themselves. Meant for the start of the process, so the reading
-// overlaps setting up the display. Release on the thread that goes on using the
-// settings: what they changed is written then.
-class SettingsReadAhead {
-public:
-    SettingsReadAhead();
-    ~SettingsReadAhead();
-    SettingsReadAhead(const SettingsReadAhead&) = delete;
-    SettingsReadAhead& operator=(const SettingsReadAhead&) = delete;
-
-    // Waits until the file is read and held (it may be read by an accessor
-    // created meanwhile instead; either way it is read once).
-    void Wait() const;
-    void Release();
-
-private:
-    std::future<std::unique_ptr<SettingsStore>> job_;
 };
 
 }  // namespace norvane

@@ -280,38 +280,6 @@ TEST_F(SettingsStoreTest, AccessorsOpenAtOnceShareTheirValues) {
     EXPECT_EQ(s.ReadInteger("A", "Outer", 0) + s.ReadInteger("A", "Inner", 0), 3);
 }
 
-TEST_F(SettingsStoreTest, ReadAheadHoldsTheFileUntilReleasedAndThenWritesWhatChanged) {
-    Seed(kTypedValues);
-    qputenv("NORVANE_SETTINGS", File().toUtf8());
-    const QString before = Text();
-    SettingsReadAhead ahead;
-    ahead.Wait();
-    {
-        SettingsStore s;
-        EXPECT_EQ(s.ReadInteger("Option\\Scroll", "Count", 3), 5);
-        s.WriteInteger("Option\\Scroll", "Count", 6);
-    }
-    // Still held: the change waits for the read-ahead to let go.
-    EXPECT_EQ(Text(), before);
-    {
-        SettingsStore s;
-        EXPECT_EQ(s.ReadInteger("Option\\Scroll", "Count", 3), 6);
-    }
-    ahead.Release();
-    ahead.Release();  // once is enough
-    EXPECT_TRUE(Text().contains("\"Count\"=\"6\"")) << Text().toStdString();
-
-    // Let go, the file is read afresh by the next accessor.
-    Seed(kTypedValues);
-    {
-        SettingsStore s;
-        EXPECT_EQ(s.ReadInteger("Option\\Scroll", "Count", 3), 5);
-    }
-    // Going out of scope lets go as well, without a change to write.
-    { SettingsReadAhead unused; }
-    EXPECT_TRUE(Text().contains("\"Count\"=\"5\""));
-}
-
 TEST(SettingsPath, OwnVariableThenConfigFolderThenHome) {
     const QByteArray own = qgetenv("NORVANE_SETTINGS"), xdg = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
     qputenv("NORVANE_SETTINGS", "/tmp/own.reg");
