@@ -63,7 +63,11 @@ QIcon TAppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* o
 }
 
 void InstallAppStyle() {
-    if (!qobject_cast<TAppStyle*>(QApplication::style())) QApplication::setStyle(new TAppStyle);
+    // Asking the application for its style would first build the default one.
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QApplication::setStyle(new TAppStyle);
 }
 
 }  // namespace norvane

@@ -116,10 +116,17 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     SetUpTimers(restPending_ ? TimerCellsAtStart(st) : kTimerCellCount);
     // An index outside the pages leaves the first page showing.
     pclMain->SetActivePage(st.page);
-    // Last: the icon is needed only once the window shows, and by now the
-    // pictures drawn ahead at start-up are surely done.
-    setWindowIcon(WindowIcon());
+    // The icon the desktop shows for the window (the frame draws its own). Last,
+    // so the pictures drawn ahead at start-up are surely done; or with the rest,
+    // after the first paint.
+    if (!restPending_) setWindowIcon(WindowIcon());
     tmrClock->start();
+}
+
+void TfrmMain::BuildRest() {
+    // Built while the window is already on the screen, out of the user's sight.
+    pagTimer->BuildCells(kTimerCellCount);
+    setWindowIcon(WindowIcon());
 }
 
 TfrmMain::~TfrmMain() = default;

@@ -42,7 +42,8 @@ class TfrmMain : public QWidget {
     Q_OBJECT
 public:
     // What the constructor builds: the whole window, or first what shows when it
-    // opens and the rest (the timer cells out of sight) right after its first paint.
+    // opens and the rest (the timer cells out of sight, the desktop's icon for
+    // the window) right after its first paint.
     enum class BuildOrder { Whole, ShownFirst };
 
     // `args` is the process's command line; "/s" as the first argument asks for simple mode.

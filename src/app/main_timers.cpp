@@ -140,11 +140,6 @@ void TfrmMain::ConnectTimerCell(int c) {
     connect(icon, &TImageEx::OnClick, this, [this, c] { imgTimerClick(c); });
 }
 
-void TfrmMain::BuildRest() {
-    // Built while the window is already on the screen, out of the user's sight.
-    pagTimer->BuildCells(kTimerCellCount);
-}
-
 void TfrmMain::SaveTimerRowSelections() {
     if (!pagTimer) return;
     SettingsStore store;

@@ -223,6 +223,7 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
     ASSERT_LT(page.BuiltCells(), 12);
     const int early = page.BuiltCells();
     EXPECT_EQ(page.cmbTimer[11], nullptr);
+    EXPECT_TRUE(late.windowIcon().isNull());
 
     // A key for a cell without controls still runs its timer.
     page.Cells.Select(11, kTwoMinutes);
@@ -245,6 +246,8 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
     EXPECT_EQ(late.scrTimer->Contents()->minimumSize(), whole->scrTimer->Contents()->minimumSize());
     for (int i = 0; i < 50 && page.BuiltCells() < 12; ++i) QApplication::processEvents();
     ASSERT_EQ(page.BuiltCells(), 12);
+    // The desktop's icon for the window comes with the rest.
+    EXPECT_EQ(late.windowIcon().cacheKey(), whole->windowIcon().cacheKey());
     ASSERT_EQ(announced.size(), static_cast<std::size_t>(12 - early));
     EXPECT_EQ(announced.front(), early);
     EXPECT_EQ(late.scrTimer->Contents()->findChild<QWidget*>("pagTimerExtent"), nullptr);
