@@ -41,10 +41,25 @@ const RegValue* RegKey::FindValue(const QString& foldedName) const {
     return const_cast<RegKey*>(this)->FindValue(foldedName);
 }
 
+void RegDocument::IndexKeys() const {
+    index_.clear();
+    index_.reserve(static_cast<qsizetype>(keys.size()));
+    // The first of equal paths wins, as a scan from the front would find it.
+    for (size_t i = keys.size(); i-- > 0;)
+        if (!keys[i].removal) index_.insert(keys[i].folded, static_cast<int>(i));
+    indexedSize_ = keys.size();
+}
+
 int RegDocument::FindKey(const QString& foldedPath) const {
-    for (size_t i = 0; i < keys.size(); ++i)
-        if (!keys[i].removal && keys[i].folded == foldedPath) return static_cast<int>(i);
-    return -1;
+    if (indexedSize_ != keys.size()) IndexKeys();
+    int i = index_.value(foldedPath, -1);
+    const auto at = static_cast<size_t>(i);
+    if (i >= 0 && (keys[at].removal || keys[at].folded != foldedPath)) {
+        // Keys were changed in place since: look again.
+        IndexKeys();
+        i = index_.value(foldedPath, -1);
+    }
+    return i;
 }
 
 bool RegDocument::KeyExists(const QString& foldedPath) const {
@@ -99,6 +114,7 @@ int RegDocument::EnsureKey(const QStringList& path, int topDepth, bool& created)
         key.path = path;
     key.folded = folded;
     keys.insert(keys.begin() + pos, std::move(key));
+    indexedSize_ = static_cast<size_t>(-1);
     created = true;
     return pos;
 }
@@ -106,6 +122,7 @@ int RegDocument::EnsureKey(const QStringList& path, int topDepth, bool& created)
 bool RegDocument::EraseTree(const QString& foldedPath) {
     auto before = keys.size();
     std::erase_if(keys, [&](const RegKey& k) { return IsAtOrBelow(k, foldedPath); });
+    indexedSize_ = static_cast<size_t>(-1);
     return keys.size() != before;
 }
 

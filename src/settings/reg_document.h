@@ -3,6 +3,7 @@
 // keys and values in file order. Lines that are not changed are written back
 // exactly as they were read, so a save shows only what really changed.
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -47,7 +48,8 @@ struct RegDocument {
     QStringList preamble;   // comment lines before the first key
     std::vector<RegKey> keys;
 
-    // Index of the key, or -1.
+    // Index of the key, or -1. Keys are looked up through an index of folded
+    // paths, built when first needed and again when `keys` changed.
     int FindKey(const QString& foldedPath) const;
     // True when the key or any key below it is present (a key with subkeys
     // exists even when the file has no line of its own for it).
@@ -61,6 +63,11 @@ struct RegDocument {
     int EnsureKey(const QStringList& path, int topDepth, bool& created);
     // Removes the key and every key below it; true when anything was removed.
     bool EraseTree(const QString& foldedPath);
+
+private:
+    void IndexKeys() const;
+    mutable QHash<QString, int> index_;
+    mutable size_t indexedSize_ = static_cast<size_t>(-1);  // keys.size() when indexed
 };
 
 struct RegParseResult {

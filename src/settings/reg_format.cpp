@@ -1,4 +1,5 @@
 // Reading and writing the text of a registry export.
+#include <QHash>
 #include <QStringDecoder>
 
 #include "settings/reg_document.h"
@@ -268,6 +269,7 @@ RegParseResult ParseRegText(const QString& text) {
     }
 
     RegKey* current = nullptr;
+    QHash<QString, int> seen;  // folded key paths read so far, for repeated keys
     bool orphaned = false;  // values after a broken key line have no key to go to
     for (; i < lines.size(); ++i) {
         const QString t = lines[i].trimmed();
@@ -292,11 +294,12 @@ RegParseResult ParseRegText(const QString& text) {
             }
             orphaned = false;
             QString folded = FoldPath(path);
-            int existing = removal ? -1 : doc.FindKey(folded);
+            const int existing = removal ? -1 : seen.value(folded, -1);
             if (existing >= 0) {
-                current = &doc.keys[existing];  // a repeated key adds to the first
+                current = &doc.keys[static_cast<size_t>(existing)];  // a repeated key adds to the first
                 continue;
             }
+            if (!removal) seen.insert(folded, static_cast<int>(doc.keys.size()));
             RegKey key;
             key.path = path;
             key.folded = std::move(folded);

@@ -193,6 +193,18 @@ TEST(RegTree, NewKeysGoBesideTheirFamilyAndErasingTakesTheWholeBranch) {
     EXPECT_TRUE(doc.EraseTree(QStringLiteral("r\\timer\\timer-set01")));
     EXPECT_EQ(names(), (QStringList{"R", "R\\Timer", "R\\Timer\\Timer-Set10", "R\\Timer\\Timer-Set02", "R\\Zeta"}));
     EXPECT_FALSE(doc.EraseTree(QStringLiteral("r\\timer\\timer-set1")));
+
+    // Lookups follow every change, including keys moved about directly.
+    auto at = [&](const char* folded) { return doc.FindKey(QString::fromLatin1(folded)); };
+    EXPECT_EQ(at("r\\zeta"), 4);
+    EXPECT_EQ(at("r\\timer\\timer-set01"), -1);
+    doc.EnsureKey({QStringLiteral("R"), QStringLiteral("Alpha")}, 1, created);
+    EXPECT_EQ(doc.keys[static_cast<size_t>(at("r\\zeta"))].folded, QStringLiteral("r\\zeta"));
+    EXPECT_EQ(doc.keys[static_cast<size_t>(at("r\\alpha"))].folded, QStringLiteral("r\\alpha"));
+    std::swap(doc.keys[0], doc.keys.back());
+    EXPECT_EQ(doc.keys[static_cast<size_t>(at("r"))].folded, QStringLiteral("r"));
+    doc.keys[0].removal = true;  // a removal line is never found
+    EXPECT_EQ(at(doc.keys[0].folded.toLatin1().constData()), -1);
 }
 
 }  // namespace
