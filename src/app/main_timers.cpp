@@ -93,7 +93,6 @@ void TfrmMain::SetUpTimers(int cellsNow) {
         connect(reset, &QAction::triggered, this, [this, n] { actTimeResetExecute(n); });
         addAction(reset);
         actTimeR[i] = reset;
-
     }
     pagTimer->BindActions(actTimeS, actTimeR);
     for (int c = 0; c < pagTimer->BuiltCells(); ++c) ConnectTimerCell(c);

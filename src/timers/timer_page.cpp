@@ -9,7 +9,6 @@
 #include <QWidget>
 #include <QFontMetrics>
 #include <algorithm>
-#include <iterator>
 #include <memory>
 #include <vector>
 
