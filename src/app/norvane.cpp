@@ -12,7 +12,6 @@
 #include "app/main.h"
 #include "app/pictures.h"
 #include "clock/vanatime.h"
-#include "platform/desktop_bus.h"
 #include "platform/single_instance.h"
 #include "platform/ui_font.h"
 
@@ -40,12 +39,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // Font configuration, the session bus and the first pictures are prepared
-    // on other threads while the display connection and the window are set up.
+    // Font configuration and the first pictures are prepared on other threads
+    // while the display connection and the window are set up.
     norvane::PrepareUiFamily();
     QApplication app(argc, argv);
-    norvane::PrepareFontList();
-    norvane::PrepareDesktopBus();
     {
         const norvane::VanaDateTime now = norvane::GetVanaTime();
         norvane::PrepareStartupPictures(now.Weekday, now.Moon);
@@ -66,6 +63,9 @@ int main(int argc, char* argv[]) {
             break;
         case norvane::SingleInstance::Role::Primary: break;
     }
+    // Only the copy that shows a window needs the list of installed faces; the
+    // window waits for it, so it is done long before the application object goes.
+    norvane::PrepareFontList();
 
     // What the window does not show when it opens is built just after.
     norvane::TfrmMain frmMain(args, nullptr, norvane::TfrmMain::BuildOrder::ShownFirst);
