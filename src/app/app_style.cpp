@@ -1,11 +1,11 @@
 #include "app/app_style.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QIcon>
 #include <QIconEngine>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 
 namespace norvane {
 
