@@ -5,9 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QtMath>
-
 #include <QThreadPool>
+#include <QtMath>
 
 #include <array>
 #include <functional>

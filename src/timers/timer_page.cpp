@@ -157,38 +157,36 @@ void TTimerPage::BuildCells(int count) {
 }
 
 void TTimerPage::CreateCell(int cell) {
-    QWidget* contents = contents_;
-    const QFont& buttons = buttons_;
     const auto i = static_cast<std::size_t>(cell);
-    const QFontMetrics small(contents->font());
+    const QFontMetrics small(contents_->font());
 
-    auto* shape = new TShape(contents);
+    auto* shape = new TShape(contents_);
     shape->setObjectName(CellName("shpTimer", cell));
     shape->resize(kTimerCellWidth, kTimerCellHeight);
     shape->SetBrushColor(item_);
     shape->SetPenColor(kCellBorder);
     shpTimer[i] = shape;
 
-    QLabel* number = FixedLabel(contents, CellName("lblTimerN", cell), TimerNumberCaption(cell),
+    QLabel* number = FixedLabel(contents_, CellName("lblTimerN", cell), TimerNumberCaption(cell),
                                 QSize(kDisplayAt.x() - kNumberAt.x(), small.height()));
     lblTimerN[i] = number;
 
-    QFont big = contents->font();
+    QFont big = contents_->font();
     big.setBold(true);
     big.setPixelSize(21);
-    QLabel* display = FixedLabel(contents, CellName("lblTimer", cell), FormatTimerReading(0),
+    QLabel* display = FixedLabel(contents_, CellName("lblTimer", cell), FormatTimerReading(0),
                                  QSize(kStartTimeAt.x() - kDisplayAt.x(), kListAt.y() - kDisplayAt.y()));
     display->setFont(big);
     SetTextColour(display, kTimerColourNormal);
     SetBackground(display, item_);
     lblTimer[i] = display;
 
-    QLabel* started = FixedLabel(contents, CellName("lblTimerC", cell), QStringLiteral("00:00:00"),
+    QLabel* started = FixedLabel(contents_, CellName("lblTimerC", cell), QStringLiteral("00:00:00"),
                                  QSize(kTimerCellWidth - 6 - kStartTimeAt.x(), small.height()));
     SetBackground(started, item_);
     lblTimerC[i] = started;
 
-    auto* icon = new TImageEx(contents);
+    auto* icon = new TImageEx(contents_);
     icon->setObjectName(CellName("imgTimer", cell));
     icon->resize(kIconSize);
     icon->setProperty("Tag", cell);
@@ -198,7 +196,7 @@ void TTimerPage::CreateCell(int cell) {
     icon->SetPicture(AlarmIconPicture(false));
     imgTimer[i] = icon;
 
-    auto* list = new QComboBox(contents);
+    auto* list = new QComboBox(contents_);
     list->setObjectName(CellName("cmbTimer", cell));
     list->setProperty("Tag", cell + 1);
     list->setEditable(false);
@@ -207,21 +205,21 @@ void TTimerPage::CreateCell(int cell) {
     list->setFixedSize(kListSize);
     cmbTimer[i] = list;
 
-    auto* start = new QToolButton(contents);
+    auto* start = new QToolButton(contents_);
     start->setObjectName(CellName("btnTimer", cell));
     start->setProperty("Tag", cell + 1);
     start->setToolButtonStyle(Qt::ToolButtonTextOnly);
     start->setFixedSize(kStartSize);
-    start->setFont(buttons);
+    start->setFont(buttons_);
     start->setFocusPolicy(Qt::TabFocus);
     btnTimer[i] = start;
 
-    auto* reset = new QToolButton(contents);
+    auto* reset = new QToolButton(contents_);
     reset->setObjectName(CellName("btnTimerR", cell));
     reset->setProperty("Tag", cell + 1);
     reset->setToolButtonStyle(Qt::ToolButtonTextOnly);
     reset->setFixedSize(kResetSize);
-    reset->setFont(buttons);
+    reset->setFont(buttons_);
     reset->setFocusPolicy(Qt::TabFocus);
     btnTimerR[i] = reset;
 }
