@@ -28,6 +28,8 @@ norvane=("$build/src/norvane")
 
 # Median of a list of numbers.
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END{print v[int((NR+1)/2)]}'; }
+# First and third quartile of a list of numbers, as "q1-q3": how far one start strays.
+quartiles() { printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END{print v[int((NR+3)/4)] "-" v[int((3*NR+1)/4)]}'; }
 
 # One start: "wall_ms cpu_ms" up to the first shown window (bench/window_start).
 "${norvane[@]}" --version >/dev/null  # warm the file cache for both
@@ -67,5 +69,6 @@ report minimal "$mw" "$mc" "$min_rss" "$min_idle"
 report norvane "$nw" "$nc" "$nor_rss" "$nor_idle"
 echo "starts (ms)  minimal: ${min_wall[*]}"
 echo "             norvane: ${nor_wall[*]}"
+echo "start quartiles (ms)  minimal $(quartiles "${min_wall[@]}")   norvane $(quartiles "${nor_wall[@]}")"
 awk -v nw="$nw" -v mw="$mw" -v nr="$nor_rss" -v mr="$min_rss" -v ni="$nor_idle" -v mi="$min_idle" \
   'BEGIN { printf "ratios: start %.2f   rss %.2f   idle cpu %s\n", nw / mw, nr / mr, (mi > 0 ? sprintf("%.2f", ni / mi) : "n/a (minimal used 0)") }'
