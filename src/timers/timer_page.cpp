@@ -128,10 +128,9 @@ void TTimerPage::BuildCells(int count) {
     for (int c = first; c < last; ++c) {
         const auto i = static_cast<std::size_t>(c);
         CreateCell(c);
-        SetTextColour(lblTimerN[i], kTimerNumberColour);
         {
             const QSignalBlocker quiet(cmbTimer[i]);
-            cmbTimer[i]->setCurrentIndex(Cells.View(c).selection);
+            ShowRow(c);
         }
         // Tab goes on from the cell before, as for cells built together.
         if (c > 0) {
@@ -278,12 +277,14 @@ void TTimerPage::ShowRows() {
     for (int c = 0; c < built_; ++c)
         quiet.push_back(std::make_unique<QSignalBlocker>(cmbTimer[static_cast<std::size_t>(c)]));
     setNames_->setStringList(Cells.SetNames());
-    for (int c = 0; c < built_; ++c) {
-        const auto i = static_cast<std::size_t>(c);
-        SetTextColour(lblTimerN[i], kTimerNumberColour);
-        cmbTimer[i]->setCurrentIndex(Cells.View(c).selection);
-    }
+    for (int c = 0; c < built_; ++c) ShowRow(c);
     ShowCells(~0u);
+}
+
+void TTimerPage::ShowRow(int cell) {
+    const auto i = static_cast<std::size_t>(cell);
+    SetTextColour(lblTimerN[i], kTimerNumberColour);
+    cmbTimer[i]->setCurrentIndex(Cells.View(cell).selection);
 }
 
 void TTimerPage::ShowCell(int cell) {

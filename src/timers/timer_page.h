@@ -103,6 +103,8 @@ signals:
 
 private:
     void CreateCell(int cell);
+    // A cell's number colour and chosen row; the caller keeps its list quiet.
+    void ShowRow(int cell);
     void PlaceCell(int cell, QPoint origin);
     void PlaceExtentMark();
     void SetTextColour(QLabel* label, std::uint32_t colour);
