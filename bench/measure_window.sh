@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures Norvane against a minimal Qt clock under the same X server: time from
-# start to first shown window, resident memory, and CPU while idle over a period.
+# start to first shown window (its map, and its first paint, when the clock
+# appears), resident memory, and CPU while idle over a period.
 #   bench/measure_window.sh [BUILD_DIR] [IDLE_SECONDS] [STARTS]
 # Starts alternate between the two programs, so a change in the machine's load
 # falls on both alike; each figure is the median of STARTS (default 15).
@@ -31,14 +32,14 @@ median() { printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END{print v[int((NR+1)
 # First and third quartile of a list of numbers, as "q1-q3": how far one start strays.
 quartiles() { printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END{print v[int((NR+3)/4)] "-" v[int((3*NR+1)/4)]}'; }
 
-# One start: "wall_ms cpu_ms" up to the first shown window (bench/window_start).
+# One start: "map_ms cpu_ms paint_ms paint_cpu_ms" (bench/window_start).
 "${norvane[@]}" --version >/dev/null  # warm the file cache for both
-min_wall=() min_cpu=() nor_wall=() nor_cpu=()
+min_map=() min_cpu=() min_paint=() nor_map=() nor_cpu=() nor_paint=()
 for _ in $(seq "$runs"); do
-  read -r w c < <("$build/bench/window_start" Minimal "${minimal[@]}" 2>/dev/null)
-  min_wall+=("$w"); min_cpu+=("$c")
-  read -r w c < <("$build/bench/window_start" Norvane "${norvane[@]}" 2>/dev/null)
-  nor_wall+=("$w"); nor_cpu+=("$c")
+  read -r m c p _ < <("$build/bench/window_start" Minimal "${minimal[@]}" 2>/dev/null)
+  min_map+=("$m"); min_cpu+=("$c"); min_paint+=("$p")
+  read -r m c p _ < <("$build/bench/window_start" Norvane "${norvane[@]}" 2>/dev/null)
+  nor_map+=("$m"); nor_cpu+=("$c"); nor_paint+=("$p")
 done
 
 idle_and_rss() {  # title command...: "rss_kib idle_cpu_ms" on a settled window
@@ -55,20 +56,24 @@ idle_and_rss() {  # title command...: "rss_kib idle_cpu_ms" on a settled window
   echo "$rss $(((cpu1 - cpu0) * 1000 / hz))"
 }
 
-report() {  # name walls[] cpus[] rss idle
-  local name=$1 wall=$2 cpu=$3 rss=$4 idlecpu=$5
-  printf '%-8s start %4d ms (CPU %5.1f ms)   rss %6d KiB   idle cpu %4d ms over %ds\n' \
-    "$name" "$wall" "$cpu" "$rss" "$idlecpu" "$idle"
+report() {  # name map cpu paint rss idle
+  printf '%-8s map %5.1f ms (CPU %5.1f ms)   first paint %5.1f ms   rss %6d KiB   idle cpu %4d ms over %ds\n' \
+    "$1" "$2" "$3" "$4" "$5" "$6" "$idle"
 }
 
 read -r min_rss min_idle < <(idle_and_rss Minimal "${minimal[@]}")
 read -r nor_rss nor_idle < <(idle_and_rss Norvane "${norvane[@]}")
-mw=$(median "${min_wall[@]}") mc=$(median "${min_cpu[@]}")
-nw=$(median "${nor_wall[@]}") nc=$(median "${nor_cpu[@]}")
-report minimal "$mw" "$mc" "$min_rss" "$min_idle"
-report norvane "$nw" "$nc" "$nor_rss" "$nor_idle"
-echo "starts (ms)  minimal: ${min_wall[*]}"
-echo "             norvane: ${nor_wall[*]}"
-echo "start quartiles (ms)  minimal $(quartiles "${min_wall[@]}")   norvane $(quartiles "${nor_wall[@]}")"
-awk -v nw="$nw" -v mw="$mw" -v nr="$nor_rss" -v mr="$min_rss" -v ni="$nor_idle" -v mi="$min_idle" \
-  'BEGIN { printf "ratios: start %.2f   rss %.2f   idle cpu %s\n", nw / mw, nr / mr, (mi > 0 ? sprintf("%.2f", ni / mi) : "n/a (minimal used 0)") }'
+mm=$(median "${min_map[@]}") mc=$(median "${min_cpu[@]}") mp=$(median "${min_paint[@]}")
+nm=$(median "${nor_map[@]}") nc=$(median "${nor_cpu[@]}") np=$(median "${nor_paint[@]}")
+report minimal "$mm" "$mc" "$mp" "$min_rss" "$min_idle"
+report norvane "$nm" "$nc" "$np" "$nor_rss" "$nor_idle"
+echo "maps (ms)    minimal: ${min_map[*]}"
+echo "             norvane: ${nor_map[*]}"
+echo "paints (ms)  minimal: ${min_paint[*]}"
+echo "             norvane: ${nor_paint[*]}"
+echo "quartiles (ms)  map: minimal $(quartiles "${min_map[@]}"), norvane $(quartiles "${nor_map[@]}")" \
+  "  first paint: minimal $(quartiles "${min_paint[@]}"), norvane $(quartiles "${nor_paint[@]}")"
+awk -v nm="$nm" -v mm="$mm" -v np="$np" -v mp="$mp" -v nr="$nor_rss" -v mr="$min_rss" -v ni="$nor_idle" -v mi="$min_idle" \
+  'BEGIN { printf "ratios: map %.2f   first paint %s   rss %.2f   idle cpu %s\n", nm / mm,
+           (mp > 0 ? sprintf("%.2f", np / mp) : "n/a (no DAMAGE extension)"), nr / mr,
+           (mi > 0 ? sprintf("%.2f", ni / mi) : "n/a (minimal used 0)") }'

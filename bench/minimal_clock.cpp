@@ -1,5 +1,6 @@
 // The yardstick for the window measurements: the least a Qt clock can be, one
-// label refreshed every 500 ms.
+// label refreshed every 500 ms. Like Norvane, it shows the time from its first
+// frame: the first refresh runs before the window shows, not half a second later.
 #include <QApplication>
 #include <QDateTime>
 #include <QLabel>
@@ -10,10 +11,10 @@ int main(int argc, char* argv[]) {
     QLabel label;
     label.setWindowTitle("Minimal");
     label.resize(300, 40);
+    auto refresh = [&] { label.setText(QDateTime::currentDateTime().toString("yyyy/MM/dd hh:mm:ss")); };
+    refresh();
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        label.setText(QDateTime::currentDateTime().toString("yyyy/MM/dd hh:mm:ss"));
-    });
+    QObject::connect(&timer, &QTimer::timeout, refresh);
     timer.start(500);
     label.show();
     return app.exec();
