@@ -138,7 +138,9 @@ int main(int argc, char* argv[]) {
                Viewable(c, w);
     };
 
-    auto since = [&] { return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count(); };
+    auto since = [&] {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    };
     double shownMs = -1, paintedMs = -1, shownCpu = 0, paintedCpu = -1;
     xcb_window_t ours = XCB_WINDOW_NONE;
     auto shown = [&](xcb_window_t w) {
