@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "clock/vanatime.h"
+#include "core/time/vanatime.h"
 
 namespace {
 

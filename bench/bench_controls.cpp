@@ -5,8 +5,8 @@
 #include <QEnterEvent>
 #include <QImage>
 
-#include "controls/LinePageCtrl.h"
-#include "controls/TitleButtons.h"
+#include "gui/controls/line_page_control.h"
+#include "gui/controls/title_buttons.h"
 
 using namespace norvane;
 

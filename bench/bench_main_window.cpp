@@ -5,7 +5,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/main.h"
+#include "gui/main_window/main_window.h"
+#include "support/fake_os_clock.h"
 
 namespace {
 

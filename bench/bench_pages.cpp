@@ -6,8 +6,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/main.h"
-#include "settings/settings_store.h"
+#include "core/settings/settings_store.h"
+#include "gui/main_window/main_window.h"
+#include "support/fake_os_clock.h"
 
 namespace {
 

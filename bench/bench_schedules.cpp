@@ -1,11 +1,11 @@
 #include <benchmark/benchmark.h>
 
-#include "clock/earth_time.h"
-#include "clock/vanatime.h"
-#include "schedules/chocobo_page.h"
-#include "schedules/guild_page.h"
-#include "schedules/racial_page.h"
-#include "schedules/ship_page.h"
+#include "core/schedules/chocobo_schedule.h"
+#include "core/schedules/guild_schedule.h"
+#include "core/schedules/racial_schedule.h"
+#include "core/schedules/ship_schedule.h"
+#include "core/time/earth_time.h"
+#include "core/time/vanatime.h"
 
 namespace {
 

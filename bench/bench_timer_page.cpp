@@ -6,10 +6,12 @@
 #include <QComboBox>
 #include <QTemporaryDir>
 
-#include "app/main.h"
+#include "core/settings/settings_store.h"
+#include "gui/main_window/main_window.h"
+#include "gui/timers/timer_page.h"
 #include "platform/sound.h"
-#include "settings/settings_store.h"
-#include "timers/timer_page.h"
+#include "support/fake_os_clock.h"
+#include "support/fake_sound_player.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include "core/timers/timer_cells.h"
+#include "core/timers/timer_rows.h"
 #include "platform/sound.h"
-#include "timers/timer_cells.h"
-#include "timers/timer_rows.h"
+#include "support/fake_sound_player.h"
 
 namespace {
 

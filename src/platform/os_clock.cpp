@@ -3,7 +3,6 @@
 #include <chrono>
 #include <ctime>
 
-#include "clock/earth_time.h"
 
 namespace norvane {
 namespace {
@@ -48,9 +47,14 @@ EarthTime SystemOsClock::localNow() const {
 int SystemBiasAt(const EarthTime& utc) {
     // tm_gmtoff is seconds east of UTC in the zone's state at that instant; the
     // bias has the opposite sign, in minutes.
-    const std::int64_t unixSeconds = EarthSeconds(utc) - EarthSeconds(EarthTime{1970, 1, 1});
-    const auto t = static_cast<std::time_t>(unixSeconds);
     std::tm tm{};
+    tm.tm_year = utc.year - 1900;
+    tm.tm_mon = utc.month - 1;
+    tm.tm_mday = utc.day;
+    tm.tm_hour = utc.hour;
+    tm.tm_min = utc.minute;
+    tm.tm_sec = utc.second;
+    const std::time_t t = timegm(&tm);
     if (localtime_r(&t, &tm) == nullptr) return 0;
     return static_cast<int>(-tm.tm_gmtoff / 60);
 }
@@ -67,13 +71,5 @@ OsClock& osClock() { return *g_current; }
 
 ScopedOsClock::ScopedOsClock(OsClock& clock) : previous_(g_current) { g_current = &clock; }
 ScopedOsClock::~ScopedOsClock() { g_current = previous_; }
-
-EarthTime FakeOsClock::localNow() const {
-    return EarthTimeFromMilliseconds(EarthMilliseconds(utc_) - std::int64_t{bias_} * 60'000);
-}
-
-void FakeOsClock::advanceMs(std::int64_t ms) {
-    utc_ = EarthTimeFromMilliseconds(EarthMilliseconds(utc_) + ms);
-}
 
 }  // namespace norvane

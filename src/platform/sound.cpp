@@ -4,8 +4,6 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-#include "clock/support.h"
-
 namespace norvane {
 namespace {
 
@@ -17,7 +15,7 @@ using PlayFn = void (*)(const QString&);
 // The audio module beside the program, loaded once; null when it cannot be had.
 PlayFn AudioModule() {
     static PlayFn play = [] {
-        QLibrary module(QString::fromStdString(ProgramFolder()) + QStringLiteral("libnorvane_sound.so"));
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/libnorvane_sound.so"));
         module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
         return reinterpret_cast<PlayFn>(module.resolve("norvane_play_sound"));
     }();

@@ -37,11 +37,4 @@ private:
     SoundPlayer* previous_;
 };
 
-// Records what would have been played, in order (tests).
-class FakeSoundPlayer final : public SoundPlayer {
-public:
-    void play(const QString& path) override { played.append(path); }
-    QStringList played;
-};
-
 }  // namespace norvane

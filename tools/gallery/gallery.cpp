@@ -11,12 +11,12 @@
 #include <functional>
 #include <memory>
 
-#include "controls/EdgePanel.h"
-#include "controls/ImageLabel.h"
-#include "controls/LinePageCtrl.h"
-#include "controls/LinePanel.h"
-#include "controls/ScrollBoxEx.h"
-#include "controls/TitleButtons.h"
+#include "gui/controls/edge_panel.h"
+#include "gui/controls/image_label.h"
+#include "gui/controls/line_page_control.h"
+#include "gui/controls/line_panel.h"
+#include "gui/controls/scroll_box_ex.h"
+#include "gui/controls/title_buttons.h"
 
 using namespace norvane;
 

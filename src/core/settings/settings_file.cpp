@@ -1,0 +1,304 @@
+#include "core/settings/settings_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <thread>
+
+#include "platform/os_clock.h"
+
+namespace norvane {
+
+struct SharedSettings {
+    QString path;  // the file itself, symbolic links resolved
+    std::mutex mutex;
+    RegDocument doc;
+    bool dirty = false;        // changes not yet on disk
+    bool saveBlocked = false;  // the file could not be read or copied aside: leave it alone
+    int users = 0;
+    int lockFd = -1;
+};
+
+namespace {
+
+constexpr auto kLockWait = std::chrono::seconds(10);
+
+std::mutex g_filesMutex;  // guards the map and every open and close
+std::map<QString, std::shared_ptr<SharedSettings>> g_files;
+std::mutex g_reportMutex;
+std::set<QString> g_reported;
+std::atomic<SaveFaultHook> g_hook{nullptr};
+
+void Report(const QString& message) {
+    QByteArray text = QStringLiteral("Norvane: %1\n").arg(message).toUtf8();
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stderr);
+    std::fflush(stderr);
+}
+
+// A problem that would repeat with every accessor is told once per process.
+void ReportOnce(const QString& kind, const QString& path, const QString& message) {
+    {
+        std::lock_guard guard(g_reportMutex);
+        if (!g_reported.insert(kind + QLatin1Char(':') + path).second) return;
+    }
+    Report(message);
+}
+
+QString ErrnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+bool HookAllows(SaveStep step) {
+    SaveFaultHook hook = g_hook.load();
+    return !hook || hook(step);
+}
+
+// A symbolic link to the file stays a link: the file it points to is replaced.
+QString ResolvePath(const QString& given) {
+    QFileInfo info(given);
+    QString path = QDir::cleanPath(info.absoluteFilePath());
+    if (info.isSymLink()) {
+        QString target = info.canonicalFilePath();
+        if (!target.isEmpty()) path = target;
+    }
+    return path;
+}
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    auto left = static_cast<size_t>(bytes.size());
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool WriteNewFile(const QString& path, const QByteArray& bytes, QString& error) {
+    QByteArray name = QFile::encodeName(path);
+    int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        error = ErrnoText();
+        return false;
+    }
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    if (!ok) error = ErrnoText();
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = ErrnoText();
+    }
+    if (!ok) ::unlink(name.constData());
+    return ok;
+}
+
+// Temporary files left by a save that was cut off. Called with the lock held,
+// so no other process is in the middle of a save.
+void RemoveStaleTemporaries(const QString& path) {
+    QFileInfo info(path);
+    QDir dir = info.absoluteDir();
+    const auto stale = dir.entryList({info.fileName() + QStringLiteral(".tmp-??????")},
+                                     QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : stale) dir.remove(name);
+}
+
+void SyncFolder(const QString& path) {
+    int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                    O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Writes a temporary file beside the target, flushes it to disk and renames it
+// over the target, so that the file is always either the old or the new one.
+bool ReplaceFile(const QString& path, const QByteArray& bytes, QString& error) {
+    RemoveStaleTemporaries(path);
+    QByteArray temp = QFile::encodeName(path) + ".tmp-XXXXXX";
+    if (!HookAllows(SaveStep::WriteTemporary)) {
+        error = QStringLiteral("writing stopped");
+        return false;
+    }
+    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        error = ErrnoText();
+        return false;
+    }
+    struct stat old {};
+    bool ok = (::stat(QFile::encodeName(path).constData(), &old) != 0 ||
+               ::fchmod(fd, old.st_mode & 07777) == 0) &&
+              WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    if (!ok) error = ErrnoText();
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = ErrnoText();
+    }
+    if (ok && !HookAllows(SaveStep::Rename)) {
+        ok = false;
+        error = QStringLiteral("renaming stopped");
+    }
+    if (ok && ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0) {
+        ok = false;
+        error = ErrnoText();
+    }
+    if (!ok) {
+        ::unlink(temp.constData());
+        return false;
+    }
+    SyncFolder(path);
+    return true;
+}
+
+void LockFile(SharedSettings& s) {
+    QDir().mkpath(QFileInfo(s.path).absolutePath());  // a failure shows at the save
+    QByteArray name = QFile::encodeName(s.path + QStringLiteral(".lock"));
+    int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;  // the folder cannot be written: no other process can save either
+    auto give_up = std::chrono::steady_clock::now() + kLockWait;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            s.lockFd = fd;
+            return;
+        }
+        if (errno == EINTR) continue;
+        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() > give_up) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ReportOnce(QStringLiteral("lock"), s.path,
+               QStringLiteral("the settings file %1 stayed locked by another process; "
+                              "going on without the lock").arg(s.path));
+    ::close(fd);
+}
+
+void Unlock(SharedSettings& s) {
+    if (s.lockFd < 0) return;
+    ::flock(s.lockFd, LOCK_UN);
+    ::close(s.lockFd);
+    s.lockFd = -1;
+}
+
+QString BadCopyName(const QString& path) {
+    EarthTime t = osClock().localNow();
+    QString base = path + QString::asprintf(".bad-%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day,
+                                            t.hour, t.minute, t.second);
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name); ++n) name = base + QStringLiteral("-%1").arg(n);
+    return name;
+}
+
+QString ProblemText(const RegParseResult& r, bool clean) {
+    QStringList parts;
+    if (r.headerMissing) parts << QStringLiteral("does not begin with \"Windows Registry Editor Version 5.00\"");
+    if (!clean) parts << QStringLiteral("holds bytes that are not valid text");
+    if (!r.badLines.empty())
+        parts << QStringLiteral("has %1 line(s) that could not be read (the first is line %2)")
+                     .arg(r.badLines.size())
+                     .arg(r.badLines.front());
+    return parts.join(QStringLiteral(" and "));
+}
+
+// Keeps the broken original beside the file before the cleaned text replaces it.
+void CopyAside(SharedSettings& s, const QByteArray& bytes, const RegParseResult& r, bool clean) {
+    const QString problem = ProblemText(r, clean);
+    const QString copy = BadCopyName(s.path);
+    QString error;
+    if (WriteNewFile(copy, bytes, error)) {
+        s.dirty = true;
+        Report(QStringLiteral("the settings file %1 %2; every setting that could be read is kept, "
+                              "and the original file was copied to %3")
+                   .arg(s.path, problem, copy));
+        return;
+    }
+    s.saveBlocked = true;
+    ReportOnce(QStringLiteral("bad"), s.path,
+               QStringLiteral("the settings file %1 %2; it could not be copied aside (%3), so it is "
+                              "left as it is and settings changed while the program runs are not saved")
+                   .arg(s.path, problem, error));
+}
+
+void Load(SharedSettings& s) {
+    s.saveBlocked = false;
+    s.doc = ParseRegText(QString()).doc;
+    QFile file(s.path);
+    if (!file.exists()) return;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        s.saveBlocked = true;
+        ReportOnce(QStringLiteral("read"), s.path,
+                   QStringLiteral("cannot read the settings file %1 (%2); the defaults are used and "
+                                  "the file is left as it is")
+                       .arg(s.path, file.errorString()));
+        return;
+    }
+    bool clean = true;
+    RegParseResult r = ParseRegText(DecodeRegBytes(bytes, clean));
+    s.doc = std::move(r.doc);
+    if (!clean || r.headerMissing || !r.badLines.empty()) CopyAside(s, bytes, r, clean);
+}
+
+bool Save(SharedSettings& s) {
+    QString error;
+    if (ReplaceFile(s.path, FormatRegText(s.doc).toUtf8(), error)) return true;
+    ReportOnce(QStringLiteral("save"), s.path,
+               QStringLiteral("cannot save the settings to %1 (%2); changed settings are kept in "
+                              "memory while the program runs")
+                   .arg(s.path, error));
+    return false;
+}
+
+std::shared_ptr<SharedSettings> Acquire(const QString& given) {
+    const QString path = ResolvePath(given);
+    std::lock_guard guard(g_filesMutex);
+    auto& s = g_files[path];
+    if (!s) {
+        s = std::make_shared<SharedSettings>();
+        s->path = path;
+    }
+    if (s->users++ == 0) {
+        LockFile(*s);
+        if (!s->dirty) Load(*s);  // unsaved values of an earlier failed save win
+    }
+    return s;
+}
+
+void Release(const std::shared_ptr<SharedSettings>& s) {
+    std::lock_guard guard(g_filesMutex);
+    if (--s->users > 0) return;
+    if (s->dirty && !s->saveBlocked && Save(*s)) s->dirty = false;
+    Unlock(*s);
+    if (!s->dirty) g_files.erase(s->path);
+}
+
+}  // namespace
+
+SettingsFile::SettingsFile(const QString& path) : shared_(Acquire(path)) {}
+
+SettingsFile::~SettingsFile() { Release(shared_); }
+
+std::unique_lock<std::mutex> SettingsFile::Lock() const { return std::unique_lock(shared_->mutex); }
+
+RegDocument& SettingsFile::Document() const { return shared_->doc; }
+
+void SettingsFile::MarkChanged() { shared_->dirty = true; }
+
+void SetSaveFaultHook(SaveFaultHook hook) { g_hook.store(hook); }
+
+void ReportSettingsProblemOnce(const QString& key, const QString& message) {
+    ReportOnce(QStringLiteral("other"), key, message);
+}
+
+}  // namespace norvane

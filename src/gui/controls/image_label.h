@@ -1,0 +1,49 @@
+#pragma once
+// A text label that carries a picture beside it (the row captions of the
+// schedule pages). The picture is a separate control named "SubImage" that the
+// label creates, owns and keeps on its own parent, next to itself.
+#include <QLabel>
+#include <QPointer>
+
+#include "gui/controls/control_geometry.h"
+#include "gui/controls/image_ex.h"
+
+namespace norvane {
+
+class TImageLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit TImageLabel(QWidget* parent = nullptr);
+    explicit TImageLabel(const QString& text, QWidget* parent = nullptr);
+    ~TImageLabel() override;
+
+    // The attached picture; null once it has been destroyed. Its position is the
+    // label's business; its size may be set freely and keeps its position.
+    TImageEx* LabelImage() const { return image_; }
+
+    TImagePosition ImagePosition() const { return imagePosition_; }
+    void SetImagePosition(TImagePosition value);
+    int ImageSpacing() const { return imageSpacing_; }
+    void SetImageSpacing(int value);
+
+    // Re-places the picture beside the label.
+    void PlaceImage();
+
+    // Showing or hiding the label does the same to its picture.
+    void setVisible(bool visible) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void AdoptParent();
+
+    QPointer<TImageEx> image_;
+    TImagePosition imagePosition_ = ipLeft;
+    int imageSpacing_ = 2;
+};
+
+}  // namespace norvane

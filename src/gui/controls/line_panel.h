@@ -1,0 +1,23 @@
+#pragma once
+// A panel whose body is outlined by a one-pixel line with optionally cut
+// corners (the clock panel, whose corners change with the window mode).
+#include "gui/controls/edge_panel.h"
+
+namespace norvane {
+
+class TLinePanel : public TCustomEdgePanel {
+    Q_OBJECT
+public:
+    explicit TLinePanel(QWidget* parent = nullptr);
+
+    ColorRef LineColor() const { return lineColor_; }
+    void SetLineColor(ColorRef value);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ColorRef lineColor_ = clBackground;
+};
+
+}  // namespace norvane

@@ -1,0 +1,73 @@
+#include "gui/main_window/app_style.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+
+namespace norvane {
+
+namespace {
+
+// A double chevron pointing right (horizontal bars) or down (vertical bars),
+// drawn when first shown: every menu bar and toolbar asks for one, and most
+// never show theirs.
+class ExtensionIconEngine : public QIconEngine {
+public:
+    ExtensionIconEngine(bool horizontal, const QColor& colour) : horizontal_(horizontal), colour_(colour) {}
+
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        p->save();
+        // Laid out on a 16 x 16 grid, centred in whatever the caller asks for.
+        const int side = std::min(rect.width(), rect.height());
+        p->translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
+        p->scale(side / 16.0, side / 16.0);
+        p->setPen(colour_);
+        for (int k = 0; k < 2; ++k) {
+            const int at = 4 + 4 * k;
+            for (int d = 0; d < 3; ++d) {
+                if (horizontal_) {
+                    p->drawLine(at + d, 5 + d, at + d, 11 - d);
+                } else {
+                    p->drawLine(5 + d, at + d, 11 - d, at + d);
+                }
+            }
+        }
+        p->restore();
+    }
+
+    QIconEngine* clone() const override { return new ExtensionIconEngine(horizontal_, colour_); }
+
+private:
+    bool horizontal_;
+    QColor colour_;
+};
+
+}  // namespace
+
+TAppStyle::TAppStyle() = default;
+
+QIcon TAppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                              const QWidget* widget) const {
+    switch (standardIcon) {
+        case SP_ToolBarHorizontalExtensionButton:
+        case SP_ToolBarVerticalExtensionButton: {
+            const QColor colour = widget ? widget->palette().color(QPalette::ButtonText)
+                                         : QApplication::palette().color(QPalette::ButtonText);
+            return QIcon(new ExtensionIconEngine(standardIcon == SP_ToolBarHorizontalExtensionButton, colour));
+        }
+        default: return QProxyStyle::standardIcon(standardIcon, option, widget);
+    }
+}
+
+void InstallAppStyle() {
+    // Asking the application for its style would first build the default one.
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QApplication::setStyle(new TAppStyle);
+}
+
+}  // namespace norvane

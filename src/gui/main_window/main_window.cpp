@@ -1,0 +1,461 @@
+#include "gui/main_window/main_window.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "core/settings/settings_store.h"
+#include "gui/art/pictures.h"
+#include "gui/controls/edge_panel.h"
+#include "gui/controls/image_ex.h"
+#include "gui/controls/line_page_control.h"
+#include "gui/controls/line_panel.h"
+#include "gui/controls/scroll_box_ex.h"
+#include "gui/controls/title_buttons.h"
+#include "gui/forecast/moon_window.h"
+#include "gui/forecast/week_window.h"
+#include "gui/timers/timer_page.h"
+#include "platform/ui_font.h"
+
+namespace norvane {
+
+namespace {
+
+const char* const kPageCaptions[7] = {"タイマー", "船・飛空挺", "ギルド", "種族装備",
+                                      "チョコボ", "スキル", "カレンダー"};
+const char* const kPageActionCaptions[7] = {"タイマー(&T)", "船・飛空挺(&S)", "ギルド(&G)",
+                                            "種族装備(&R)", "チョコボ(&B)", "スキル(&K)",
+                                            "カレンダー(&C)"};
+const char* const kPageHints[7] = {
+    "タイマーのページを開きます。", "船・飛空挺のページを開きます。", "ギルドのページを開きます。",
+    "種族装備のページを開きます。", "チョコボのページを開きます。", "スキルのページを開きます。",
+    "カレンダーのページを開きます。"};
+
+}  // namespace
+
+QFont MainWindowFont() { return UiFont(12); }
+
+TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildOrder order)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowSystemMenuHint) {
+    // Every accessor opened while the window is built shares this one reading
+    // of the settings file; changes are written once, when it goes.
+    SettingsStore startupBatch;
+    // The menu bar lives inside the self-drawn window: it must never be taken
+    // over by a desktop's global menu (and asking the desktop costs start-up time).
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    setObjectName("frmMain");
+    setWindowTitle("Norvane");
+    setFont(MainWindowFont());
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    CreateActions();
+    CreateFrame();
+    CreateMenus();
+    CreateClockPanel();
+    CreatePages();
+    CreateForecastWindows();
+
+    const bool simpleArg = AsksForSimpleMode(args);
+
+    tmrClock = new QTimer(this);
+    tmrClock->setObjectName("tmrClock");
+    tmrClock->setTimerType(Qt::PreciseTimer);
+    tmrClock->setInterval(500);
+    connect(tmrClock, &QTimer::timeout, this, &TfrmMain::tmrClockTimer);
+    // One tick first, so the clock labels have their texts and widths for the layout.
+    tmrClockTimer();
+
+    mbrMenu->setFont(font());
+    // 79 pixels fit the menu in "MS UI Gothic"; other faces may need a little more.
+    const QSize menuHint = mbrMenu->sizeHint();
+    mbrHolder_->setGeometry(4, 3, std::max(UiFamily() == QLatin1String(kClassicUiFamily) ? 79 : 86, menuHint.width()),
+                            std::max(22, menuHint.height()));
+    tbrMenu->move(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y());
+
+    LayoutClockPanel();
+    SetUpPages();
+    imgExit->SetPicture(SimpleButtonPicture(SimpleButton::Exit, false));
+    imgReturn->SetPicture(SimpleButtonPicture(SimpleButton::Return, false));
+    imgMenu->SetPicture(SimpleButtonPicture(SimpleButton::Menu, false));
+
+    StartupSettings st;
+    {
+        SettingsStore store;
+        st = ReadStartupSettings(store);
+    }
+    const WinRect wa = WorkArea();
+    NormalBounds b = SaneBounds(st.bounds, wa);
+    WinPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
+    setMinimumSize(kNormalMinWidth, kNormalMinHeight);
+    setGeometry(p.x, p.y, b.width, b.height);
+    UpdateWindowRegion();
+    LayoutNormal();
+    if (st.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+    allways_ = st.allways;
+    ApplyAllways();
+    WheelOwn = st.wheelOwn;
+    WheelLines = st.wheelLines;
+    ApplyPageChoices(st);
+    ApplySkin();
+    if (st.simpleMode || simpleArg) actSimpleExecute();
+    if (st.executeSync) StartTimeSync();
+    restPending_ = order == BuildOrder::ShownFirst;
+    SetUpTimers(restPending_ ? TimerCellsAtStart(st) : kTimerCellCount);
+    // An index outside the pages leaves the first page showing.
+    pclMain->SetActivePage(st.page);
+    // The icon the desktop shows for the window (the frame draws its own). Last,
+    // so the pictures drawn ahead at start-up are surely done; or with the rest,
+    // after the first paint.
+    if (!restPending_) setWindowIcon(WindowIcon());
+    tmrClock->start();
+}
+
+void TfrmMain::BuildRest() {
+    // Built while the window is already on the screen, out of the user's sight.
+    pagTimer->BuildCells(kTimerCellCount);
+    setWindowIcon(WindowIcon());
+}
+
+TfrmMain::~TfrmMain() = default;
+
+bool TfrmMain::IsNormalMode() const { return actSimple->isVisible(); }
+
+WinRect TfrmMain::WorkArea() const {
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return {0, 0, 1024, 768};
+    QRect r = s->availableGeometry();
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+void TfrmMain::CreateActions() {
+    grpPage = new QActionGroup(this);
+    grpPage->setExclusive(true);
+    for (int i = 0; i < 7; ++i) {
+        auto* a = new QAction(QString::fromUtf8(kPageActionCaptions[i]), this);
+        a->setObjectName(QString("actPage%1").arg(i + 1));
+        a->setStatusTip(QString::fromUtf8(kPageHints[i]));
+        a->setCheckable(true);
+        a->setActionGroup(grpPage);
+        connect(a, &QAction::triggered, this, [this, i] { actPageExecute(i + 1); });
+        actPage[static_cast<std::size_t>(i)] = a;
+    }
+    actPage[0]->setChecked(true);
+
+    actSimple = new QAction(QStringLiteral("シンプルモードへ切り替え(&S)"), this);
+    actSimple->setObjectName("actSimple");
+    actSimple->setIconText(QStringLiteral("シンプルモード"));
+    actSimple->setStatusTip(QStringLiteral("ウインドウ表示をシンプルモードへ切り替えます。"));
+    connect(actSimple, &QAction::triggered, this, &TfrmMain::actSimpleExecute);
+
+    actNormal = new QAction(QStringLiteral("通常モードへ切り替え(&N)"), this);
+    actNormal->setObjectName("actNormal");
+    actNormal->setStatusTip(QStringLiteral("ウインドウ表示を通常モードへ切り替えます。"));
+    actNormal->setVisible(false);
+    connect(actNormal, &QAction::triggered, this, &TfrmMain::actNormalExecute);
+
+    actAllways = new QAction(QStringLiteral("常に手前に表示(&A)"), this);
+    actAllways->setObjectName("actAllways");
+    actAllways->setIconText(QStringLiteral("&手前に表示"));
+    actAllways->setStatusTip(QStringLiteral("ウインドウを常に手前に表示します。"));
+    actAllways->setCheckable(true);
+    connect(actAllways, &QAction::triggered, this, &TfrmMain::actAllwaysExecute);
+
+    actExit = new QAction(QStringLiteral("終了(&X)"), this);
+    actExit->setObjectName("actExit");
+    actExit->setStatusTip(QStringLiteral("Norvane を終了します。"));
+    connect(actExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TfrmMain::CreateMenus() {
+    // A menu bar stretches itself over its parent: give it a holder of its own width.
+    mbrHolder_ = new QWidget(pnlMenu);
+    mbrMenu = new QMenuBar(mbrHolder_);
+    auto* holderLayout = new QVBoxLayout(mbrHolder_);
+    holderLayout->setContentsMargins(0, 0, 0, 0);
+    holderLayout->addWidget(mbrMenu);
+    mbrMenu->setObjectName("mbrMenu");
+    mnuMenu = mbrMenu->addMenu(QStringLiteral("メニュー(&M)"));
+    QMenu* barPages = mnuMenu->addMenu(QStringLiteral("ページ切り替え(&P)"));
+    for (QAction* a : actPage) barPages->addAction(a);
+    mnuMenu->addSeparator();
+    mnuMenu->addAction(actSimple);
+    mnuMenu->addAction(actNormal);
+    mnuMenu->addAction(actAllways);
+    mnuMenu->addSeparator();
+    mnuMenu->addAction(actExit);
+
+    // The simple-mode menu button's pop-up; its page group leaves out the calendar.
+    mnuMain = new QMenu(this);
+    mnuMain->setObjectName("mnuMain");
+    mnuPage = mnuMain->addMenu(QStringLiteral("ページ切り替え(&P)"));
+    mnuPage->setObjectName("mnuPage");
+    mnuPage->menuAction()->setStatusTip(QStringLiteral("ページ切り替えに関するメニューグループです。"));
+    for (int i = 0; i < 6; ++i) mnuPage->addAction(actPage[static_cast<std::size_t>(i)]);
+    mnuMain->addSeparator();
+    mnuMain->addAction(actSimple);
+    mnuMain->addAction(actNormal);
+    mnuMain->addAction(actAllways);
+    mnuMain->addSeparator();
+    mnuMain->addAction(actExit);
+
+    tbrMenu = new QToolBar(pnlMenu);
+    tbrMenu->setObjectName("tbrMenu");
+    tbrMenu->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tbrMenu->setIconSize(QSize(16, 16));
+    tbrMenu->addAction(actSimple);
+    tbrMenu->addAction(actAllways);
+    StyleMenus();
+}
+
+void TfrmMain::StyleMenus() {
+    // The menu bar's colour scheme, shared by the toolbar and the pop-up menus.
+    // A palette rather than a style sheet: style sheets cost a re-polish each time.
+    QPalette pal = mbrMenu->palette();
+    const QColor bace = ToQColor(Bace);
+    pal.setColor(QPalette::Window, bace);
+    pal.setColor(QPalette::Button, bace);
+    pal.setColor(QPalette::Base, bace);
+    pal.setColor(QPalette::Highlight, ToQColor(ShadeColor(Bace, Back, 6)));
+    pal.setColor(QPalette::HighlightedText, Qt::white);
+    for (QWidget* w : std::initializer_list<QWidget*>{mbrHolder_, mbrMenu, tbrMenu, mnuMain}) {
+        w->setPalette(pal);
+        w->setAutoFillBackground(true);
+    }
+}
+
+void TfrmMain::CreatePages() {
+    pclMain = new TLinePageControl(pnlMenu);
+    pclMain->setObjectName("pclMain");
+    pclMain->SetTabPosition(tpBottom);
+    pclMain->SetEdgeRound(RoundKinds(rkBottomLeft) | rkBottomRight);
+    TScrollBoxEx** boxes[7] = {&scrTimer, &scrShip, &scrGuild, &scrRacial,
+                               &scrChoco, &scrSkill, &scrCalen};
+    const char* const names[7] = {"scrTimer", "scrShip", "scrGuild", "scrRacial",
+                                  "scrChoco", "scrSkill", "scrCalen"};
+    for (int i = 0; i < 7; ++i) {
+        auto* page = new TLinePage(pclMain);
+        page->setObjectName(QString("ltsTab%1").arg(i + 1));
+        page->SetCaption(QString::fromUtf8(kPageCaptions[i]));
+        ltsTab[static_cast<std::size_t>(i)] = page;
+        auto* box = new TScrollBoxEx(page);
+        box->setObjectName(names[i]);
+        box->setFrameShape(QFrame::NoFrame);
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Window, ToQColor(pclMain->Color()));
+        box->setPalette(pal);
+        box->viewport()->setPalette(pal);
+        if (box->Contents()) box->Contents()->setPalette(pal);
+        auto* fill = new QVBoxLayout(page);
+        fill->setContentsMargins(0, 0, 0, 0);
+        fill->addWidget(box);
+        *boxes[i] = box;
+    }
+    connect(pclMain, &TLinePageControl::OnChange, this, &TfrmMain::pclMainChange);
+}
+
+void TfrmMain::CreateForecastWindows() {
+    // The windows themselves are built on first use: most sessions never open them,
+    // and building them costs start-up time.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive) return;
+        // The application lost activation: close what is open and forget the marks.
+        if (WeekPopupShown) frmWeek->close(), WeekPopupShown = false;
+        if (MoonPopupShown) frmMoon->close(), MoonPopupShown = false;
+    });
+}
+
+TfrmWeek* TfrmMain::WeekWindow() {
+    if (!frmWeek) {
+        frmWeek = new TfrmWeek(this);
+        frmWeek->SetWeekPictures(WeekPictures());
+        connect(frmWeek, &TForecastWindow::pressed, this, [this] { WeekPopupShown = false; });
+        connect(frmWeek, &TForecastWindow::closed, this, &TfrmMain::ForecastClosed);
+    }
+    return frmWeek;
+}
+
+TfrmMoon* TfrmMain::MoonWindow() {
+    if (!frmMoon) {
+        frmMoon = new TfrmMoon(this);
+        frmMoon->SetMoonPictures(MoonPictures());
+        connect(frmMoon, &TForecastWindow::pressed, this, [this] { MoonPopupShown = false; });
+        connect(frmMoon, &TForecastWindow::closed, this, &TfrmMain::ForecastClosed);
+    }
+    return frmMoon;
+}
+
+// --- Modes ------------------------------------------------------------------
+
+void TfrmMain::ApplyMode(bool simple) {
+    for (QWidget* w : std::initializer_list<QWidget*>{tbsMain, mbrHolder_, tbrMenu, pclMain, imgLogo,
+                                                      lblHelp, lblTimeHelp})
+        w->setVisible(!simple);
+    mnuPage->menuAction()->setVisible(!simple);
+    actSimple->setVisible(!simple);
+    for (QWidget* w : std::initializer_list<QWidget*>{imgExit, imgMenu, imgReturn}) w->setVisible(simple);
+    actNormal->setVisible(simple);
+    pnlTime->SetEdgeRound(simple ? RoundKinds(rkTopLeft) | rkTopRight | rkBottomLeft | rkBottomRight
+                                 : RoundKinds(rkTopLeft) | rkTopRight);
+}
+
+void TfrmMain::actSimpleExecute() {
+    if (!IsNormalMode()) return;
+    WasMaximized = isMaximized();
+    if (WasMaximized) showNormal();
+    const WinRect wa = WorkArea();
+    WinPoint p;
+    {
+        SettingsStore store;
+        WriteNormalBounds(store, {x(), y(), width(), height()});
+        p = FitToWorkArea(wa, ReadSimplePosition(store), kSimpleWidth, kSimpleHeight);
+    }
+    const bool wasVisible = isVisible();
+    hide();
+    ApplyMode(true);
+    setMinimumSize(kSimpleWidth, kSimpleHeight);
+    setGeometry(p.x, p.y, kSimpleWidth, kSimpleHeight);
+    LayoutSimple();
+    if (wasVisible) show();
+    UpdateWindowRegion();
+    ApplyAllways();
+}
+
+void TfrmMain::actNormalExecute() {
+    if (IsNormalMode()) return;
+    const WinRect wa = WorkArea();
+    NormalBounds b;
+    {
+        SettingsStore store;
+        WriteSimplePosition(store, {x(), y()});
+        b = SaneBounds(ReadNormalBounds(store, 490), wa);
+    }
+    WinPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
+    const bool wasVisible = isVisible();
+    hide();
+    ApplyMode(false);
+    setMinimumSize(kNormalMinWidth, kNormalMinHeight);
+    setGeometry(p.x, p.y, b.width, b.height);
+    LayoutNormal();
+    if (wasVisible) show();
+    UpdateWindowRegion();
+    if (WasMaximized) showMaximized();
+    ApplyAllways();
+}
+
+void TfrmMain::actAllwaysExecute() {
+    allways_ = !allways_;
+    ApplyAllways();
+}
+
+void TfrmMain::ApplyAllways() {
+    actAllways->setChecked(allways_);
+    // Changing the stays-on-top state of the native window updates the window
+    // manager's state in place: the window is not hidden or moved.
+    if (QWindow* w = windowHandle())
+        w->setFlag(Qt::WindowStaysOnTopHint, allways_);
+    else
+        setWindowFlag(Qt::WindowStaysOnTopHint, allways_);
+}
+
+// --- Pages ------------------------------------------------------------------
+
+void TfrmMain::actTabExecute(int page) {
+    if (page < 1 || page > 7) return;
+    CurrentPage = page;
+    actPage[static_cast<std::size_t>(page - 1)]->setChecked(true);
+    switch (page) {
+        case 2: UpdateShipPage(GetVanaTime()); break;
+        case 3: UpdateGuildPage(GetVanaTime()); break;
+        case 4:
+            UpdateRacialNow(GetVanaTime());
+            btnRacialRefClick();
+            break;
+        case 5:
+            UpdateChocoboNow(GetVanaTime());
+            btnChocoRefClick();
+            break;
+        case 7: btnCalenRefClick(); break;
+        default: break;
+    }
+}
+
+void TfrmMain::actPageExecute(int page) {
+    actTabExecute(page);
+    pclMain->SetActivePage(page - 1);
+}
+
+void TfrmMain::pclMainChange() { actTabExecute(pclMain->ActivePage() + 1); }
+
+void TfrmMain::ApplySkin() {
+    pnlMenu->SetEdgeColor(Back);
+    pnlMenu->SetColor(Bace);
+    pnlTime->SetEdgeColor(Bace);
+    pnlTime->SetLineColor(Edge);
+    pclMain->SetEdgeColor(Bace);
+    pclMain->SetLineColor(Edge);
+    pclMain->TabStyle()->SetPassiveTabColor(Item);
+    tbsMain->SetColor(Back);
+    if (pagTimer) pagTimer->SetItemColour(Item);
+    ApplyPageColours();
+    StyleMenus();
+    QPalette pal = lblHelp->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    lblHelp->setPalette(pal);
+    lblTimeHelp->setPalette(pal);
+    update();
+}
+// Time synchronisation arrives with its own dialog; nothing to do yet.
+void TfrmMain::StartTimeSync() {}
+
+// --- Messages and closing -----------------------------------------------------
+
+void TfrmMain::ActivateFromMessage() {
+    update();
+    if (isMinimized()) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    if (!isVisible()) show();
+    raise();
+    if (!isActiveWindow()) activateWindow();
+}
+
+CloseState TfrmMain::CurrentCloseState() const {
+    CloseState c;
+    c.simpleMode = !IsNormalMode();
+    c.maximized = isMaximized();
+    QRect g = normalGeometry().isValid() && isMaximized() ? normalGeometry() : geometry();
+    c.bounds = {g.x(), g.y(), g.width(), g.height()};
+    c.simplePos = {x(), y()};
+    c.allways = allways_;
+    c.page = pclMain->ActivePage();
+    CollectPageChoices(c);
+    return c;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        {
+            SettingsStore store;
+            WriteCloseState(store, CurrentCloseState());
+        }
+        SaveTimerRowSelections();
+        if (WeekPopupShown) frmWeek->close();
+        if (MoonPopupShown) frmMoon->close();
+        tmrClock->stop();
+    }
+    event->accept();
+}
+
+}  // namespace norvane

@@ -1,0 +1,278 @@
+#pragma once
+// The main window: a borderless window with its own frame, the clock panel and,
+// in normal mode, the menu, toolbar and seven pages.
+#include <QWidget>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/main_window/window_geometry.h"
+#include "core/main_window/window_state.h"
+#include "core/time/vanatime.h"
+#include "gui/controls/gdi.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTimer;
+class QToolBar;
+
+namespace norvane {
+
+class TChocoView;
+class TEdgePanel;
+class TGuildView;
+class TImageEx;
+class TLinePage;
+class TLinePageControl;
+class TLinePanel;
+class TRacialView;
+class TScrollBoxEx;
+class TShipView;
+class TTitleButtons;
+class TfrmMoon;
+class TfrmWeek;
+
+class TfrmMain : public QWidget {
+    Q_OBJECT
+public:
+    // What the constructor builds: the whole window, or first what shows when it
+    // opens and the rest (the timer cells out of sight, the desktop's icon for
+    // the window) right after its first paint.
+    enum class BuildOrder { Whole, ShownFirst };
+
+    // `args` is the process's command line; "/s" as the first argument asks for simple mode.
+    explicit TfrmMain(const std::vector<std::string>& args, QWidget* parent = nullptr,
+                      BuildOrder order = BuildOrder::Whole);
+    ~TfrmMain() override;
+
+    // --- State read by the pages and forecast windows.
+    int CurrentPage = 1;  // 1-7
+    bool WasMaximized = false;
+    int LastWeekday = 999;
+    int LastMoon = 999;
+    bool WeekPopupShown = false;
+    bool MoonPopupShown = false;
+    bool WheelOwn = false;
+    int WheelLines = 3;
+    // Skin colours (defaults until a skin is applied).
+    ColorRef Back = Rgb(1, 72, 178);
+    ColorRef Bace = Rgb(214, 222, 247);
+    ColorRef Edge = Rgb(74, 107, 169);
+    ColorRef Item = Rgb(234, 244, 255);
+
+    // Normal mode exactly when actSimple is visible.
+    bool IsNormalMode() const;
+    bool IsAllways() const { return allways_; }
+
+    // --- Controls.
+    TTitleButtons* tbsMain;
+    QMenuBar* mbrMenu;
+    QMenu* mnuMenu;
+    QMenu* mnuMain;  // pop-up of the simple-mode menu button
+    QMenu* mnuPage;  // its page group, shown in normal mode only
+    QToolBar* tbrMenu;
+    TEdgePanel* pnlMenu;
+    TLinePanel* pnlTime;
+    TLinePageControl* pclMain;
+    std::array<TLinePage*, 7> ltsTab{};
+    TScrollBoxEx* scrTimer;
+    TScrollBoxEx* scrShip;
+    TScrollBoxEx* scrGuild;
+    TScrollBoxEx* scrRacial;
+    TScrollBoxEx* scrChoco;
+    TScrollBoxEx* scrSkill;
+    TScrollBoxEx* scrCalen;
+    QLabel* lblHelp;
+    QLabel* lblTimeHelp;
+
+    // Clock panel.
+    QLabel* imgClock;
+    QLabel* lblVanaTCap;
+    QLabel* lblEarthTCap;
+    QLabel* lblVanaTime;
+    QLabel* lblEarthTime;
+    QLabel* lblVanaWCap1;
+    QLabel* lblVanaWCap2;
+    TImageEx* imgVanaWeek;
+    QLabel* lblVanaMCap1;
+    QLabel* lblVanaMCap2;
+    TImageEx* imgVanaMoon;
+    QLabel* lblVanaMoon;
+    QLabel* imgLogo;
+    TImageEx* imgExit;
+    TImageEx* imgReturn;
+    TImageEx* imgMenu;
+
+    QTimer* tmrClock;
+    // Built on first use; the open marks are never set while they are null.
+    TfrmWeek* frmWeek = nullptr;
+    TfrmMoon* frmMoon = nullptr;
+    TfrmWeek* WeekWindow();
+    TfrmMoon* MoonWindow();
+
+    // --- Schedule pages (set up and refreshed in main_pages.cpp).
+    // The pages' controls, owned by their scroll boxes.
+    TShipView* shipView = nullptr;
+    TGuildView* guildView = nullptr;
+    TRacialView* racialView = nullptr;
+    TChocoView* chocoView = nullptr;
+    QComboBox* cmbRacial = nullptr;
+    QPushButton* btnRacialRef = nullptr;
+    QComboBox* cmbChoco = nullptr;
+    QPushButton* btnChocoRef = nullptr;
+    // A page's controls are built on its first refresh; BuildSchedulePages builds all four.
+    void BuildSchedulePage(int page);
+    void BuildSchedulePages();
+    void SetUpGuildPage();
+    void ShowRacialSchedule(int race);
+    void ShowChocoboSchedule(int town);
+    void cmbRacialChange();
+    void cmbChocoChange();
+    // Column layouts; they change nothing while the pages are hidden (simple mode).
+    void scrShipResize();
+    void scrGuildResize();
+    void scrRacialResize();
+    void scrChocoResize();
+    // Header bands take Mid, row stripes Item: run again after the colours change.
+    void ApplyPageColours();
+
+    // --- Timer page (set up and run in main_timers.cpp).
+    // Cells are numbered as their controls: actions and lists carry 1..12, the
+    // alarm icons 0..11.
+    class TTimerPage* pagTimer = nullptr;  // the twelve cells' controls and state
+    QTimer* tmrTimer = nullptr;            // 100 ms, running exactly while a cell runs
+    std::array<QAction*, 12> actTimeS{};   // Start, F1..F12
+    std::array<QAction*, 12> actTimeR{};   // Reset, Ctrl+F1..Ctrl+F12
+    QAction* actAlmOption = nullptr;
+    QAction* actAlmSet = nullptr;          // the hint the alarm-menu entries share
+    QMenu* mnuAlarm = nullptr;
+    int AlarmCell = 0;                     // icon (0..11) whose menu was opened last
+
+    void LoadTimerRows();
+    void BuildAlarmMenu();
+    void LoadAlarmAssignments();
+    void actTimeChangeExecute(int n);
+    void actTimeStartExecute(int n);
+    void actTimeResetExecute(int n);
+    void tmrTimerTimer();
+    void scrTimerResize();
+    void scrTimerClick();
+    void imgTimerClick(int k);
+    void imgTimer1MouseEnter(int k);
+    void imgTimer1MouseExit(int k);
+    void imgTimer1MouseDown(int k);
+    void imgTimer1MouseUp(int k);
+    void actAlmSetExecute(int tag);
+    void actAlmOptionExecute();
+    // Runs the tick exactly while some cell runs.
+    void UpdateTimerTick();
+
+    // --- Actions.
+    std::array<QAction*, 7> actPage{};
+    QActionGroup* grpPage;
+    QAction* actSimple;
+    QAction* actNormal;
+    QAction* actAllways;
+    QAction* actExit;
+
+    // --- Commands and steps.
+    void tmrClockTimer();
+    void actSimpleExecute();
+    void actNormalExecute();
+    void actAllwaysExecute();
+    void actPageExecute(int page);  // 1-7
+    void actTabExecute(int page);   // 1-7: the page-changed step
+    void pclMainChange();
+    void UpdateWindowRegion();
+    // "NORVANE Main Active Message": bring this window forward.
+    void ActivateFromMessage();
+    // Forecast windows (the picture presses).
+    void imgVanaWeekMouseDown();
+    void imgVanaMoonMouseDown();
+    // The simple-mode image buttons.
+    void imgExitClick();
+    void imgReturnClick();
+    void imgMenuClick();
+
+    // Page refreshes; the pages fill them in as they arrive.
+    void UpdateShipPage(const VanaDateTime& d);
+    void UpdateGuildPage(const VanaDateTime& d);
+    void UpdateRacialNow(const VanaDateTime& d);
+    void btnRacialRefClick();
+    void UpdateChocoboNow(const VanaDateTime& d);
+    void btnChocoRefClick();
+    void btnCalenRefClick();
+
+    // Desktop work area of the screen holding the window.
+    WinRect WorkArea() const;
+    // What the close request writes, taken from the window as it is.
+    CloseState CurrentCloseState() const;
+    // Counts clock-panel repaints of the pictures (for tests of the tick).
+    int PictureSwaps() const { return pictureSwaps_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Creation steps, in the order they run.
+    void CreateActions();
+    void CreateMenus();
+    void CreateFrame();
+    void CreateClockPanel();
+    void CreatePages();
+    void CreateForecastWindows();
+    // The pages' own parts of start-up and close (main_pages.cpp, main_timers.cpp).
+    void SetUpPages();
+    void ApplyPageChoices(const StartupSettings& st);
+    void CollectPageChoices(CloseState& c) const;
+    void SetUpTimers(int cellsNow);
+    int TimerCellsAtStart(const StartupSettings& st) const;
+    void ConnectTimerCell(int cell);
+    void BuildRest();
+    void SaveTimerRowSelections();
+    void ApplySkin();
+    void StyleMenus();
+    void StartTimeSync();
+    void LayoutClockPanel();
+    void LayoutNormal();
+    void LayoutSimple();
+    void ApplyMode(bool simple);
+    void ApplyAllways();
+    void PaintFrame(Gdi& gdi);
+    void ShowSystemMenu(QPoint globalPos);
+    void OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag);
+    void ForecastClosed();
+    void SetCaptionHover(QLabel* a, QLabel* b, bool hot);
+    bool DragPress(QObject* watched, QMouseEvent* e);
+    bool DragMove(QObject* watched, QMouseEvent* e);
+
+    StartupSettings startup_;
+    bool allways_ = false;
+    bool closing_ = false;
+    bool restPending_ = false;  // BuildRest runs after the first paint
+    WinPoint dragOrigin_;
+    WinRect dragWorkArea_;
+    int pictureSwaps_ = 0;
+    QMenu* mnuSystem_ = nullptr;
+    QWidget* mbrHolder_ = nullptr;
+};
+
+// The window font: "MS UI Gothic" at 12 pixels where installed, else the
+// system's Japanese sans-serif at 12 pixels.
+QFont MainWindowFont();
+
+}  // namespace norvane

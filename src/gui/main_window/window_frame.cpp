@@ -1,0 +1,292 @@
+// The main window as a window: its own frame, shape, hit testing, system menu,
+// and dragging in simple mode.
+#include <algorithm>
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QTimer>
+#include <QToolBar>
+#include <QWindow>
+
+#include "gui/art/pictures.h"
+#include "gui/controls/edge_panel.h"
+#include "gui/controls/image_ex.h"
+#include "gui/controls/line_page_control.h"
+#include "gui/controls/line_panel.h"
+#include "gui/controls/title_buttons.h"
+#include "gui/forecast/moon_window.h"
+#include "gui/forecast/week_window.h"
+#include "gui/main_window/main_window.h"
+
+namespace norvane {
+
+namespace {
+
+Qt::Edges EdgesOf(HitArea a) {
+    switch (a) {
+        case HitArea::Left: return Qt::LeftEdge;
+        case HitArea::Right: return Qt::RightEdge;
+        case HitArea::Top: return Qt::TopEdge;
+        case HitArea::Bottom: return Qt::BottomEdge;
+        case HitArea::TopLeft: return Qt::TopEdge | Qt::LeftEdge;
+        case HitArea::TopRight: return Qt::TopEdge | Qt::RightEdge;
+        case HitArea::BottomLeft: return Qt::BottomEdge | Qt::LeftEdge;
+        case HitArea::BottomRight: return Qt::BottomEdge | Qt::RightEdge;
+        default: return {};
+    }
+}
+
+Qt::CursorShape CursorOf(HitArea a) {
+    switch (a) {
+        case HitArea::Left:
+        case HitArea::Right: return Qt::SizeHorCursor;
+        case HitArea::Top:
+        case HitArea::Bottom: return Qt::SizeVerCursor;
+        case HitArea::TopLeft:
+        case HitArea::BottomRight: return Qt::SizeFDiagCursor;
+        case HitArea::TopRight:
+        case HitArea::BottomLeft: return Qt::SizeBDiagCursor;
+        default: return Qt::ArrowCursor;
+    }
+}
+
+}  // namespace
+
+void TfrmMain::CreateFrame() {
+    tbsMain = new TTitleButtons(this);
+    tbsMain->setObjectName("tbsMain");
+    tbsMain->SetForm(this);
+    tbsMain->SetAlignment(taRightJustify);
+
+    pnlMenu = new TEdgePanel(this);
+    pnlMenu->setObjectName("pnlMenu");
+
+    lblHelp = new QLabel(this);
+    lblHelp->setObjectName("lblHelp");
+    lblTimeHelp = new QLabel(this);
+    lblTimeHelp->setObjectName("lblTimeHelp");
+    lblTimeHelp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The hint line shows the hint of whatever the mouse is over.
+    connect(tbsMain, &TTitleButtons::OnHint, lblHelp, &QLabel::setText);
+
+    pnlMenu->installEventFilter(this);
+}
+
+void TfrmMain::LayoutNormal() {
+    const int cw = width(), ch = height();
+    pnlMenu->setGeometry(7, 27, cw - 14, ch - 54);
+    tbsMain->setGeometry(cw - 7 - 51, 2, 51, 25);
+    tbrMenu->adjustSize();
+    tbrMenu->setGeometry(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y(), tbrMenu->sizeHint().width(),
+                         mbrHolder_->height());
+    const int top = tbrMenu->y() + tbrMenu->height() + 4;
+    pnlTime->setGeometry(10, top, pnlMenu->width() - 20, pnlTime->height());
+    const int pageTop = pnlTime->y() + pnlTime->height() + 8;
+    pclMain->setGeometry(10, pageTop, pnlMenu->width() - 20,
+                         pnlMenu->height() - (pnlTime->y() + pnlTime->height() + 16));
+    const int helpTop = pnlMenu->y() + pnlMenu->height() + 7;
+    // The hint line takes what the synchronisation state leaves of the width.
+    const int stateWidth = lblTimeHelp->text().isEmpty() ? 0 : lblTimeHelp->sizeHint().width();
+    lblTimeHelp->setGeometry(cw - 10 - stateWidth, helpTop, stateWidth, 14);
+    lblHelp->setGeometry(10, helpTop, std::max(0, cw - 28 - stateWidth), 14);
+    imgLogo->move(pnlTime->width() - imgLogo->width() - 6, 6);
+}
+
+void TfrmMain::LayoutSimple() {
+    pnlMenu->setGeometry(3, 3, width() - 6, pnlTime->height() + 6);
+    pnlTime->setGeometry(3, 3, pnlMenu->width() - 6, pnlTime->height());
+    const int right = pnlTime->width() - 6;
+    imgExit->move(right - imgExit->width(), 6);
+    imgReturn->move(imgExit->x() - 16, 6);
+    imgMenu->move(imgReturn->x() - 16, 6);
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (IsNormalMode())
+        LayoutNormal();
+    else
+        LayoutSimple();
+    UpdateWindowRegion();
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        UpdateWindowRegion();
+        tbsMain->update();
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // Activation closes the forecast windows but keeps their marks, so the
+        // press that activated us can tell a closing click from an opening one.
+        if (WeekPopupShown) frmWeek->close();
+        if (MoonPopupShown) frmMoon->close();
+    }
+}
+
+void TfrmMain::UpdateWindowRegion() {
+    QRegion region;
+    for (const WinRect& r : WindowShape(width(), height(), isMaximized()))
+        region += QRect(r.left, r.top, r.width(), r.height());
+    // The offscreen platform used by tests keeps no shapes and says so each time.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        update();
+        return;
+    }
+    if (region.isEmpty())
+        clearMask();
+    else
+        setMask(region);
+    update();
+}
+
+void TfrmMain::paintEvent(QPaintEvent*) {
+    if (restPending_) {
+        // The window is on the screen now: what it does not show yet comes next.
+        restPending_ = false;
+        QTimer::singleShot(0, this, &TfrmMain::BuildRest);
+    }
+    QPainter painter(this);
+    Gdi gdi(painter);
+    gdi.FillRect(rect(), Back);
+    if (IsNormalMode()) PaintFrame(gdi);
+}
+
+void TfrmMain::PaintFrame(Gdi& gdi) {
+    const int cw = width(), ch = height();
+    QPainter& p = gdi.Painter();
+    WindowIcon().paint(&p, QRect(7, 6, 16, 16));
+    QFont bold = font();
+    bold.setBold(true);
+    p.setFont(bold);
+    gdi.TextOut(26, 8, QStringLiteral("Norvane"), Rgb(255, 255, 255));
+
+    auto a = [&](int w) { return ShadeColor(Bace, Back, w); };
+    auto b = [&](int w) { return ShadeColor(Back, Rgb(102, 102, 102), w); };
+    const ColorRef A2 = a(10), A3 = a(14), B0 = b(2), B1 = b(5), B2 = b(11);
+
+    if (isMaximized()) {
+        gdi.FrameRect(QRect(0, 0, cw, ch), B2);
+        gdi.Polyline({QPoint(cw - 2, 1), QPoint(1, 1), QPoint(1, ch - 1)}, A2);
+        gdi.Polyline({QPoint(cw - 2, 2), QPoint(cw - 2, ch - 2), QPoint(1, ch - 2)}, B1);
+        return;
+    }
+    gdi.Polyline({{cw - 2, 3},     {cw - 2, 2},     {cw - 3, 1},     {cw - 4, 1},     {cw - 5, 0},
+                  {4, 0},          {3, 1},          {2, 1},          {1, 2},          {1, 3},
+                  {0, 4},          {0, ch - 5},     {1, ch - 4},     {1, ch - 3},     {2, ch - 2},
+                  {3, ch - 2},     {4, ch - 1},     {cw - 5, ch - 1}, {cw - 4, ch - 2}, {cw - 3, ch - 2},
+                  {cw - 2, ch - 3}, {cw - 2, ch - 4}, {cw - 1, ch - 5}, {cw - 1, 3}},
+                 B2);
+    gdi.Polyline({{cw - 3, 2}, {cw - 4, 2}, {cw - 5, 1}, {4, 1}, {3, 2}, {2, 2}, {2, 3}, {1, 4},
+                  {1, ch - 5}, {2, ch - 4}, {2, ch - 3}, {3, ch - 3}},
+                 A2);
+    gdi.Polyline({{4, ch - 2}, {5, ch - 2}, {cw - 5, ch - 2}, {cw - 4, ch - 3}, {cw - 3, ch - 3},
+                  {cw - 3, ch - 4}, {cw - 2, ch - 5}, {cw - 2, 3}},
+                 B1);
+    gdi.Polygon({{3, 2}, {2, 3}, {3, 3}}, A3, A3);
+    gdi.Polygon({{cw - 4, 2}, {cw - 3, 3}, {cw - 4, 3}}, A3, A3);
+    gdi.Polygon({{3, ch - 3}, {2, ch - 4}, {3, ch - 3}}, A3, A3);
+    gdi.Polygon({{cw - 4, ch - 3}, {cw - 3, ch - 4}, {cw - 4, ch - 3}}, B0, B0);
+    const QPoint grip[6] = {{cw - 7, ch - 7},   {cw - 11, ch - 7}, {cw - 15, ch - 7},
+                            {cw - 11, ch - 11}, {cw - 7, ch - 11}, {cw - 7, ch - 15}};
+    for (QPoint g : grip) gdi.FillRect(QRect(g, QSize(2, 2)), Bace);
+    for (QPoint g : grip) gdi.FillRect(QRect(g - QPoint(1, 1), QSize(2, 2)), B2);
+}
+
+// --- Mouse on the window itself --------------------------------------------------
+
+void TfrmMain::mousePressEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    if (!IsNormalMode()) {
+        DragPress(this, e);
+        return;
+    }
+    if (e->button() == Qt::LeftButton) {
+        HitArea hit = FrameHitTest(pos.x(), pos.y(), width(), height(), true);
+        QWindow* w = windowHandle();
+        if (w && !isMaximized() && EdgesOf(hit)) {
+            w->startSystemResize(EdgesOf(hit));
+            return;
+        }
+        if (w && hit == HitArea::Caption) {
+            w->startSystemMove();
+            return;
+        }
+        if (InIconArea(pos.x(), pos.y())) {
+            ShowSystemMenu(mapToGlobal(QPoint(0, kCaptionHeight)));
+            return;
+        }
+    } else if (e->button() == Qt::RightButton && InCaptionStrip(pos.x(), pos.y(), width())) {
+        ShowSystemMenu(e->globalPosition().toPoint());
+        return;
+    }
+    QWidget::mousePressEvent(e);
+}
+
+void TfrmMain::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    if (!IsNormalMode()) {
+        DragMove(this, e);
+        return;
+    }
+    if (e->buttons() == Qt::NoButton && !isMaximized())
+        setCursor(CursorOf(FrameHitTest(pos.x(), pos.y(), width(), height(), false)));
+    QWidget::mouseMoveEvent(e);
+}
+
+void TfrmMain::mouseReleaseEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    if (IsNormalMode() && e->button() == Qt::LeftButton && InIconArea(pos.x(), pos.y()) &&
+        !(mnuSystem_ && mnuSystem_->isVisible())) {
+        close();
+        return;
+    }
+    QWidget::mouseReleaseEvent(e);
+}
+
+bool TfrmMain::DragPress(QObject* watched, QMouseEvent* e) {
+    if (IsNormalMode() || !watched->isWidgetType()) return false;
+    dragOrigin_ = {e->position().toPoint().x(), e->position().toPoint().y()};
+    dragWorkArea_ = WorkArea();
+    return false;
+}
+
+bool TfrmMain::DragMove(QObject*, QMouseEvent* e) {
+    if (IsNormalMode() || !(e->buttons() & Qt::LeftButton)) return false;
+    const QPoint m = e->position().toPoint();
+    WinPoint p = SimpleDragPosition({x(), y()}, width(), height(), {m.x(), m.y()}, dragOrigin_,
+                                    dragWorkArea_);
+    move(p.x, p.y);
+    return true;
+}
+
+void TfrmMain::ShowSystemMenu(QPoint globalPos) {
+    if (!mnuSystem_) {
+        mnuSystem_ = new QMenu(this);
+        mnuSystem_->setObjectName("mnuSystem");
+    }
+    mnuSystem_->clear();
+    QWindow* w = windowHandle();
+    const bool maximized = isMaximized();
+    mnuSystem_->addAction(QStringLiteral("元のサイズに戻す(&R)"), this, [this] { showNormal(); })
+        ->setEnabled(maximized);
+    mnuSystem_->addAction(QStringLiteral("移動(&M)"), this, [w] {
+        if (w) w->startSystemMove();
+    })->setEnabled(!maximized);
+    mnuSystem_->addAction(QStringLiteral("サイズ変更(&S)"), this, [w] {
+        if (w) w->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
+    })->setEnabled(!maximized);
+    mnuSystem_->addAction(QStringLiteral("最小化(&N)"), this, [this] { showMinimized(); });
+    mnuSystem_->addAction(QStringLiteral("最大化(&X)"), this, [this] { showMaximized(); })
+        ->setEnabled(!maximized && IsNormalMode());
+    mnuSystem_->addSeparator();
+    QAction* close = mnuSystem_->addAction(QStringLiteral("閉じる(&C)"), this, [this] { this->close(); });
+    close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    mnuSystem_->popup(globalPos);
+}
+
+}  // namespace norvane

@@ -1,0 +1,60 @@
+#pragma once
+// The chocobo page's controls on its scroll box: today's destination from each
+// of the four towns and the time left in the game day above, the town choice
+// and its next ten days below. What they show comes from ComputeChocoboNow and
+// ComputeChocoboSchedule.
+#include <array>
+
+#include "core/schedules/chocobo_schedule.h"
+#include "gui/schedules/schedule_page.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace norvane {
+
+class TChocoView final : public TPageView {
+public:
+    explicit TChocoView(TScrollBoxEx* box);
+
+    void UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias);
+    // The list for town `town`; any index outside the towns keeps what it shows.
+    void ShowSchedule(const VanaDateTime& now, int town, int bias);
+    void Layout() override;
+    void ApplyColours(ColorRef item, ColorRef bace) override;
+
+    static constexpr std::size_t kRows = kChocoRowCount;
+    static constexpr std::size_t kStripes = kRows / 2;  // behind the odd rows
+
+    // Bands: today's headers, the choice line, the list's headers.
+    // shpChocoHead0's width drives the layout.
+    std::array<TShape*, 3> shpChocoHead{};
+    // lblChocoHeadA0 ... lblChocoHeadE0: the four towns and the time left.
+    std::array<QLabel*, 5> lblChocoHead{};
+    // lblChocoA0 ... lblChocoE0.
+    std::array<QLabel*, 5> lblChocoNow{};
+    QLabel* lblChocoHeadF0 = nullptr;
+    QLabel* lblChocoHeadG0 = nullptr;
+    // Frames: the second and fourth town columns above, the destinations below,
+    // and the outlines of both parts.
+    std::array<TShape*, 3> shpChocoTate{};
+    TShape* shpChocoWaku0 = nullptr;  // the list; its width sets the period labels'
+    TShape* shpChocoWaku1 = nullptr;  // today
+    QComboBox* cmbChoco = nullptr;
+    QLabel* lblChoco = nullptr;  // the choice's caption
+    QPushButton* btnChocoRef = nullptr;
+    std::array<TShape*, kStripes> shpChocoLineB{};
+    std::array<QLabel*, kRows> lblChocoLineA{};
+    std::array<QLabel*, kRows> lblChocoLineB{};
+
+private:
+    int BuildNow();
+    int BuildChoice(int y);
+    void BuildList(int y);
+
+    std::array<TLabelSlot, 5> now_{};
+    std::array<TLabelSlot, kRows> rowDest_{}, rowPeriod_{};
+};
+
+}  // namespace norvane

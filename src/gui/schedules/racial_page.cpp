@@ -1,0 +1,149 @@
+#include "gui/schedules/racial_page.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/schedules/column_layout.h"
+#include "gui/controls/scroll_box_ex.h"
+#include "gui/controls/shape.h"
+
+namespace norvane {
+
+namespace {
+constexpr int kPartGap = 6;
+}  // namespace
+
+TRacialView::TRacialView(TScrollBoxEx* box) : TPageView(box) {
+    const int y = BuildNow();
+    BuildList(BuildChoice(y + kPartGap) + kPartGap);
+}
+
+// This week: headers and one line of values. Returns the part's bottom.
+int TRacialView::BuildNow() {
+    const int lh = LineHeight();
+    const int headHeight = lh + 3;
+    shpRacialHead[0] = MakeBand(QStringLiteral("shpRacialHead0"), 0, headHeight);
+    const std::string_view captions[3] = {kRacialHead0Caption, kRacialHead1Caption, kRacialHead2Caption};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* l = MakeHeadLabel(RowName("lblRacialHead", i), captions[i], 1);
+        l->resize(l->width(), lh + 1);
+        lblRacialHead[static_cast<std::size_t>(i)] = l;
+    }
+    const int valueTop = headHeight + 3;
+    lblRacialA0 = MakeLabel(QStringLiteral("lblRacialA0"), kRaceNames[0], 1, valueTop);
+    lblRacialB0 = MakeLabel(QStringLiteral("lblRacialB0"), kDungeonNames[0], 1, valueTop);
+    lblRacialC0 = MakeLabel(QStringLiteral("lblRacialC0"), "00:00:00", 1, valueTop);
+    lblRacialC0->setFont(BoldArial());
+    lblRacialC0->adjustSize();
+    for (QLabel* l : {lblRacialA0, lblRacialB0, lblRacialC0}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->resize(l->width(), lh);
+    }
+    QFont bold = lblRacialA0->font();
+    bold.setBold(true);
+    lblRacialA0->setFont(bold);
+    Bind(race_, lblRacialA0);
+    Bind(dungeon_, lblRacialB0);
+    Bind(timeLeft_, lblRacialC0);
+    const int bottom = valueTop + lh + 3;
+    shpRacialTate[0] = MakeFrame(QStringLiteral("shpRacialTate0"), 0, bottom);
+    shpRacialWaku1 = MakeFrame(QStringLiteral("shpRacialWaku1"), 0, bottom);
+    return bottom;
+}
+
+// The choice line: race, caption, refresh button. Returns its bottom.
+int TRacialView::BuildChoice(int y) {
+    cmbRacial = new QComboBox(Contents());
+    cmbRacial->setObjectName(QStringLiteral("cmbRacial"));
+    for (std::string_view race : kRaceNames) cmbRacial->addItem(FromView(race));
+    // No race is chosen until the user or the stored choice picks one.
+    cmbRacial->setCurrentIndex(kNoRace);
+    cmbRacial->adjustSize();
+    const int height = cmbRacial->height();
+    shpRacialHead[1] = MakeBand(QStringLiteral("shpRacialHead1"), y, height + 4);
+    cmbRacial->move(2, y + 2);
+    lblRacial = MakeLabel(QStringLiteral("lblRacial"), kRacialLabelCaption, 0, 0);
+    lblRacial->setBuddy(cmbRacial);
+    lblRacial->move(cmbRacial->x() + cmbRacial->width() + 4, y + 2 + (height - lblRacial->height()) / 2);
+    btnRacialRef = new QPushButton(FromView(kRacialRefCaption), Contents());
+    btnRacialRef->setObjectName(QStringLiteral("btnRacialRef"));
+    btnRacialRef->adjustSize();
+    btnRacialRef->setGeometry(lblRacial->x() + lblRacial->width() + 8, y + 2, btnRacialRef->width(), height);
+    return y + height + 4;
+}
+
+void TRacialView::BuildList(int y) {
+    const int lh = LineHeight();
+    const int headHeight = lh + 3;
+    const int rowPitch = lh + 2;
+    shpRacialHead[2] = MakeBand(QStringLiteral("shpRacialHead2"), y, headHeight);
+    const std::string_view captions[2] = {kRacialHead3Caption, kRacialHead4Caption};
+    for (int i = 0; i < 2; ++i) {
+        QLabel* l = MakeHeadLabel(RowName("lblRacialHead", 3 + i), captions[i], y + 1);
+        l->resize(l->width(), lh + 1);
+        lblRacialHead[static_cast<std::size_t>(3 + i)] = l;
+    }
+    const int rowsTop = y + headHeight + 1;
+    for (std::size_t r = 0; r < kRows; ++r) {
+        const int top = rowsTop + static_cast<int>(r) * rowPitch;
+        if (r % 2 == 1)
+            shpRacialLine[r / 2] = MakeBand(RowName("shpRacialLine", static_cast<int>(r / 2)), top, rowPitch);
+        lblRacialLineA[r] = MakeLabel(RowName("lblRacialLineA", static_cast<int>(r)), "", 1, top + 1);
+        lblRacialLineA[r]->setAlignment(Qt::AlignCenter);
+        lblRacialLineB[r] = MakeLabel(RowName("lblRacialLineB", static_cast<int>(r)), "", 0, top + 1);
+        for (QLabel* l : {lblRacialLineA[r], lblRacialLineB[r]}) l->resize(l->width(), lh);
+        Bind(rowDungeon_[r], lblRacialLineA[r]);
+        Bind(rowPeriod_[r], lblRacialLineB[r]);
+    }
+    const int bottom = rowsTop + static_cast<int>(kRows) * rowPitch + 1;
+    shpRacialTate[1] = MakeFrame(QStringLiteral("shpRacialTate1"), y, bottom - y);
+    shpRacialWaku0 = MakeFrame(QStringLiteral("shpRacialWaku0"), y, bottom - y);
+}
+
+void TRacialView::UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias) {
+    const RacialNowView view = ComputeRacialNow(now, localNow, bias);
+    SetText(race_, view.raceText);
+    SetText(dungeon_, view.dungeonText);
+    SetText(timeLeft_, view.timeLeft);
+}
+
+void TRacialView::ShowSchedule(const VanaDateTime& now, int race, int bias) {
+    const std::vector<RacialRowView> rows = ComputeRacialSchedule(now, race, bias);
+    for (std::size_t r = 0; r < rows.size() && r < kRows; ++r) {
+        SetText(rowDungeon_[r], rows[r].dungeonText);
+        SetText(rowPeriod_[r], rows[r].period);
+    }
+}
+
+void TRacialView::Layout() {
+    const int width = AvailableWidth();
+    for (TShape* s : shpRacialHead) s->resize(width, s->height());
+    for (TShape* s : shpRacialLine) s->resize(width, s->height());
+    for (TShape* s : {shpRacialWaku0, shpRacialWaku1}) s->resize(width, s->height());
+    const RacialLayout l = LayoutRacialPage(shpRacialHead[0]->width(), lblRacialHead[0]->x(),
+                                            lblRacialC0->width(), shpRacialWaku0->width());
+    auto setLeftWidth = [](QWidget* w, int left, int wide) { w->setGeometry(left, w->y(), wide, w->height()); };
+    setLeftWidth(lblRacialHead[0], lblRacialHead[0]->x(), l.width);
+    setLeftWidth(lblRacialHead[1], l.head1Left, l.width);
+    setLeftWidth(lblRacialHead[2], l.head2Left, l.width);
+    setLeftWidth(lblRacialHead[3], lblRacialHead[3]->x(), l.width);
+    setLeftWidth(lblRacialHead[4], l.head1Left, l.head4Width);
+    setLeftWidth(shpRacialTate[0], l.head1Left, l.width);
+    setLeftWidth(shpRacialTate[1], shpRacialTate[1]->x(), l.width);
+    setLeftWidth(lblRacialA0, l.a0Left, l.valueWidth);
+    setLeftWidth(lblRacialB0, l.b0Left, l.valueWidth);
+    lblRacialC0->move(l.c0Left, lblRacialC0->y());
+    for (std::size_t r = 0; r < kRows; ++r) {
+        setLeftWidth(lblRacialLineA[r], lblRacialLineA[r]->x(), l.valueWidth);
+        setLeftWidth(lblRacialLineB[r], l.rowBLeft, l.rowBWidth);
+    }
+}
+
+void TRacialView::ApplyColours(ColorRef item, ColorRef bace) {
+    const ColorRef mid = MidColour(item, bace);
+    for (TShape* s : shpRacialHead) s->SetBrushColor(mid);
+    for (TShape* s : shpRacialLine) s->SetBrushColor(item);
+}
+
+}  // namespace norvane

@@ -1,0 +1,56 @@
+#pragma once
+// The racial equipment page's controls on its scroll box: this week's race,
+// dungeon and time left above, the race choice and the list of its next ten
+// turns below. What they show comes from ComputeRacialNow and ComputeRacialSchedule.
+#include <array>
+
+#include "core/schedules/racial_schedule.h"
+#include "gui/schedules/schedule_page.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace norvane {
+
+class TRacialView final : public TPageView {
+public:
+    explicit TRacialView(TScrollBoxEx* box);
+
+    void UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias);
+    // The list for race `race`; any index outside the races keeps what it shows.
+    void ShowSchedule(const VanaDateTime& now, int race, int bias);
+    void Layout() override;
+    void ApplyColours(ColorRef item, ColorRef bace) override;
+
+    static constexpr std::size_t kRows = kRacialRowCount;
+    static constexpr std::size_t kStripes = kRows / 2;  // behind the odd rows
+
+    // Bands: this week's headers, the choice line, the list's headers.
+    // shpRacialHead0's width drives the layout.
+    std::array<TShape*, 3> shpRacialHead{};
+    std::array<QLabel*, 5> lblRacialHead{};
+    QLabel* lblRacialA0 = nullptr;
+    QLabel* lblRacialB0 = nullptr;
+    QLabel* lblRacialC0 = nullptr;
+    // Frames: the dungeon column above and below, and the outlines of both parts.
+    std::array<TShape*, 2> shpRacialTate{};
+    TShape* shpRacialWaku0 = nullptr;  // the list; its width sets the period labels'
+    TShape* shpRacialWaku1 = nullptr;  // this week
+    QComboBox* cmbRacial = nullptr;
+    QLabel* lblRacial = nullptr;
+    QPushButton* btnRacialRef = nullptr;
+    std::array<TShape*, kStripes> shpRacialLine{};
+    std::array<QLabel*, kRows> lblRacialLineA{};
+    std::array<QLabel*, kRows> lblRacialLineB{};
+
+private:
+    int BuildNow();
+    int BuildChoice(int y);
+    void BuildList(int y);
+
+    TLabelSlot race_, dungeon_, timeLeft_;
+    std::array<TLabelSlot, kRows> rowDungeon_{}, rowPeriod_{};
+};
+
+}  // namespace norvane

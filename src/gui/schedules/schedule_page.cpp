@@ -1,0 +1,112 @@
+#include "gui/schedules/schedule_page.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QScrollBar>
+
+#include "gui/controls/scroll_box_ex.h"
+#include "gui/controls/shape.h"
+#include "platform/ui_font.h"
+
+namespace norvane {
+
+namespace {
+// Column frames keep this outline whatever the window colours.
+constexpr ColorRef kFrameColour = Rgb(184, 190, 204);
+}  // namespace
+
+ColorRef MidColour(ColorRef item, ColorRef bace) {
+    const ColorRef i = NearestColor(ColorToRgb(item));
+    const ColorRef b = NearestColor(ColorToRgb(bace));
+    auto mid = [](int from, int to) { return from + (to - from) * 2 / 4; };
+    return Rgb(mid(RValue(i), RValue(b)), mid(GValue(i), GValue(b)), mid(BValue(i), BValue(b)));
+}
+
+QString RowName(const char* prefix, int row) { return QString::fromLatin1(prefix) + QString::number(row); }
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+TPageView::TPageView(TScrollBoxEx* box) : QObject(box), box_(box) {
+    lineHeight_ = QFontMetrics(Contents()->font()).height();
+}
+
+TPageView::~TPageView() = default;
+
+QWidget* TPageView::Contents() const { return box_->Contents(); }
+
+int TPageView::AvailableWidth() const {
+    const QRect used = Contents()->childrenRect();
+    const bool scrolls = used.bottom() + 1 > box_->height();
+    // Two pixels spare: the column formulas may reach that far past the band.
+    return box_->width() - (scrolls ? box_->verticalScrollBar()->sizeHint().width() : 0) - 2;
+}
+
+void TPageView::SetText(TLabelSlot& slot, std::string_view text) {
+    if (slot.text == text) return;
+    slot.text.assign(text);
+    slot.label->setText(FromView(text));
+    ++assignments_;
+}
+
+void TPageView::SetColour(TLabelSlot& slot, Colour colour) {
+    if (slot.colour == colour) return;
+    slot.colour = colour;
+    QPalette pal = slot.label->palette();
+    pal.setColor(QPalette::WindowText, ToQColor(colour));
+    slot.label->setPalette(pal);
+    ++assignments_;
+}
+
+void TPageView::Bind(TLabelSlot& slot, QLabel* label) {
+    slot.label = label;
+    slot.text = label->text().toStdString();
+    slot.colour = FromQColor(label->palette().color(QPalette::WindowText));
+}
+
+QLabel* TPageView::MakeLabel(const QString& name, std::string_view text, int x, int y) {
+    auto* l = new QLabel(FromView(text), Contents());
+    l->setObjectName(name);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, Qt::black);
+    l->setPalette(pal);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QLabel* TPageView::MakeHeadLabel(const QString& name, std::string_view text, int y) {
+    QLabel* l = MakeLabel(name, text, 0, y);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+TShape* TPageView::MakeBand(const QString& name, int y, int height) {
+    auto* s = new TShape(Contents());
+    s->setObjectName(name);
+    s->setGeometry(0, y, box_->width(), height);
+    s->SetPenClear(true);
+    s->lower();
+    return s;
+}
+
+TShape* TPageView::MakeFrame(const QString& name, int y, int height) {
+    auto* s = new TShape(Contents());
+    s->setObjectName(name);
+    s->setGeometry(0, y, 1, height);
+    s->SetBrushClear(true);
+    s->SetPenColor(kFrameColour);
+    return s;
+}
+
+QFont TPageView::BoldArial() { return ArialFont(12, true); }
+
+void TPageView::SetBackground(QLabel* label, ColorRef colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, ToQColor(colour));
+    label->setPalette(pal);
+    label->setAutoFillBackground(true);
+}
+
+}  // namespace norvane

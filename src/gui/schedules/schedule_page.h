@@ -1,0 +1,83 @@
+#pragma once
+// What the four schedule page views share: making their named controls on the
+// page's scroll box, the header and row colours, and writing labels only when
+// what they show has changed, so that an unchanged label is not repainted.
+#include <QFont>
+#include <QObject>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "core/schedules/schedule_common.h"
+#include "gui/controls/gdi.h"
+
+class QLabel;
+class QWidget;
+
+namespace norvane {
+
+class TScrollBoxEx;
+class TShape;
+
+// Header bands: per channel Item + (Bace - Item) * 2 / 4, halfway between the
+// row colour and the panel colour (division truncating toward zero).
+ColorRef MidColour(ColorRef item, ColorRef bace);
+
+// A label the page refreshes, with what it was last given. The view is the
+// label's only writer, so comparing with the copy spares converting the text.
+struct TLabelSlot {
+    QLabel* label = nullptr;
+    std::string text;
+    Colour colour = kColourBlack;
+};
+
+// A page's controls live on the box's contents; the view itself is owned by the box.
+class TPageView : public QObject {
+public:
+    explicit TPageView(TScrollBoxEx* box);
+    ~TPageView() override;
+
+    TScrollBoxEx* Box() const { return box_; }
+
+    // Places the columns after the width of the header band. The window runs
+    // it only while the pages show (normal mode).
+    virtual void Layout() = 0;
+    // Header bands take `Mid`; row stripes and the labels on them take `Item`.
+    virtual void ApplyColours(ColorRef item, ColorRef bace) = 0;
+
+    // Label texts and colours written so far (an unchanged label is skipped).
+    int Assignments() const { return assignments_; }
+
+protected:
+    QWidget* Contents() const;
+    int LineHeight() const { return lineHeight_; }
+    // The width the page's bands take: the box less its vertical scroll bar
+    // when the contents are taller than the box, less a small margin.
+    int AvailableWidth() const;
+
+    void SetText(TLabelSlot& slot, std::string_view text);
+    void SetColour(TLabelSlot& slot, Colour colour);
+    void Bind(TLabelSlot& slot, QLabel* label);
+
+    QLabel* MakeLabel(const QString& name, std::string_view text, int x, int y);
+    // A centred caption of a header band.
+    QLabel* MakeHeadLabel(const QString& name, std::string_view text, int y);
+    // A filled band under everything else (header bands, row stripes) and the
+    // outline of a column frame; both as wide as the box until laid out.
+    TShape* MakeBand(const QString& name, int y, int height);
+    TShape* MakeFrame(const QString& name, int y, int height);
+
+    static QFont BoldArial();
+    static void SetBackground(QLabel* label, ColorRef colour);
+
+private:
+    TScrollBoxEx* box_;
+    int lineHeight_ = 0;
+    int assignments_ = 0;
+};
+
+// Helpers for building names: "lblShipLineC" + 3.
+QString RowName(const char* prefix, int row);
+QString FromView(std::string_view text);
+
+}  // namespace norvane

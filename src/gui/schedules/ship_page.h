@@ -1,0 +1,52 @@
+#pragma once
+// The ship and airship page's controls on its scroll box: three header bands,
+// the column frames and, per route, the two town captions and the three
+// game times with their countdowns. What they show comes from ComputeShipPage.
+#include <array>
+
+#include "core/schedules/ship_schedule.h"
+#include "gui/schedules/schedule_page.h"
+
+class QLabel;
+
+namespace norvane {
+
+class TImageLabel;
+
+class TShipView final : public TPageView {
+public:
+    explicit TShipView(TScrollBoxEx* box);
+
+    void Update(const VanaDateTime& now, const EarthTime& localNow, int bias);
+    void Layout() override;
+    void ApplyColours(ColorRef item, ColorRef bace) override;
+
+    static constexpr std::size_t kRows = kShipRouteCount;
+
+    // Bands over rows 0-3, 4-7 and row 8; shpShipHead0's width drives the layout.
+    std::array<TShape*, 3> shpShipHead{};
+    // Two per band, framing columns 1 and 3.
+    std::array<TShape*, 6> shpShipTate{};
+    // Column captions, left to right: lblShipHead0, 2, 3, 4 and likewise
+    // lblShipMiddle* and lblShipBottom*.
+    std::array<QLabel*, 4> lblShipHead{};
+    std::array<QLabel*, 4> lblShipMiddle{};
+    std::array<QLabel*, 4> lblShipBottom{};
+    // Origin (icon left) and destination (icon right) of each route.
+    std::array<TImageLabel*, kRows> lblShipLineA{};
+    std::array<TImageLabel*, kRows> lblShipLineB{};
+    // Game time and countdown of arrival at the origin (C, D), departure
+    // (E, F) and arrival at the destination (G, H).
+    std::array<QLabel*, kRows> lblShipLineC{}, lblShipLineD{}, lblShipLineE{}, lblShipLineF{},
+        lblShipLineG{}, lblShipLineH{};
+
+private:
+    int BuildBand(int band, int y, int firstRow, int rows);
+    void MakeRow(int row, int y);
+    void CopyTownIcons();
+
+    // Per row: C, D, E, F, G, H.
+    std::array<std::array<TLabelSlot, 6>, kRows> cells_{};
+};
+
+}  // namespace norvane

@@ -1,0 +1,70 @@
+#include "core/schedules/column_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace norvane {
+namespace {
+
+TEST(PageLayout, ShipColumnsShareOnePixelAndCentreTheTimes) {
+    auto cols = LayoutShipColumns(600, 8);
+    EXPECT_EQ(cols.width, 151);
+    EXPECT_EQ(cols.lefts, (std::array<int, 4>{8, 158, 308, 458}));
+    EXPECT_EQ(cols.oddFrameLeft, 308);
+    EXPECT_EQ(cols.offset, 21);
+    auto row = LayoutShipRow(cols, {16, 4, 60, 80, 40, 40, 40});
+    EXPECT_EQ(row.a, 35 + 20);  // (151 - 16 - 60 - 4) / 2 + 16 + 4
+    EXPECT_EQ(row.b, 25);
+    EXPECT_EQ(row.c, 179);
+    EXPECT_EQ(row.d, 224);
+    EXPECT_EQ(row.e, 329);
+    EXPECT_EQ(row.h, 479 + 45);
+    // A narrow page gives a negative offset; division truncates toward zero.
+    EXPECT_EQ(LayoutShipColumns(404, 0).offset, -3);  // (102 - 109) / 2
+}
+
+TEST(PageLayout, GuildMiddleColumnIsTwiceAsWide) {
+    auto cols = LayoutGuildColumns(600, 8);
+    EXPECT_EQ(cols.width, 151);
+    EXPECT_EQ(cols.middleWidth, 302);
+    EXPECT_EQ(cols.head1Left, 158);
+    EXPECT_EQ(cols.head2Left, 459);
+    EXPECT_EQ(cols.offset, 55);
+    auto row = LayoutGuildRow(cols, {16, 4, 70, 30, 32, 80});
+    EXPECT_EQ(row.aLeft, 30 + 22);  // (151 - 16 - 70 - 4) / 2 + 16 + 4 + 2
+    EXPECT_EQ(row.bWidth, 149);
+    EXPECT_EQ(row.hWidth, 144);
+    EXPECT_EQ(row.cLeft, 214);
+    EXPECT_EQ(row.dLeft, 242);
+    EXPECT_EQ(row.eLeft, 279);
+    EXPECT_EQ(row.fLeft, 279);
+    EXPECT_EQ(row.gLeft, 364);
+    EXPECT_EQ(row.hLeft, 463);
+}
+
+TEST(PageLayout, RacialAndChocoboColumns) {
+    auto r = LayoutRacialPage(600, 8, 61, 590);
+    EXPECT_EQ(r.width, 201);
+    EXPECT_EQ(r.head4Width, 399);
+    EXPECT_EQ(r.head1Left, 208);
+    EXPECT_EQ(r.head2Left, 408);
+    EXPECT_EQ(r.valueWidth, 199);
+    EXPECT_EQ(r.c0Left, 478);
+    EXPECT_EQ(r.rowBLeft, 204);
+    EXPECT_EQ(r.rowBWidth, 387);
+
+    auto c = LayoutChocoboPage(600, 8, 61, 590);
+    EXPECT_EQ(c.width, 101);
+    EXPECT_EQ(c.timeHeadWidth, 196);
+    EXPECT_EQ(c.headLefts, (std::array<int, 5>{8, 108, 208, 308, 408}));
+    EXPECT_EQ(c.valueLefts, (std::array<int, 4>{9, 109, 209, 309}));
+    EXPECT_EQ(c.e0Left, 475);
+    EXPECT_EQ(c.destHeadWidth, 202);
+    EXPECT_EQ(c.periodHeadLeft, 209);
+    EXPECT_EQ(c.periodHeadWidth, 398);
+    EXPECT_EQ(c.rowDestWidth, 200);
+    EXPECT_EQ(c.rowPeriodLeft, 205);
+    EXPECT_EQ(c.rowPeriodWidth, 386);
+}
+
+}  // namespace
+}  // namespace norvane

@@ -1,0 +1,60 @@
+#include "core/schedules/schedule_common.h"
+#include "support/fake_os_clock.h"
+
+#include <gtest/gtest.h>
+
+namespace norvane {
+namespace {
+
+TEST(ScheduleMoment, GameAndLocalTimeOfOneInstant) {
+    FakeOsClock clock;
+    clock.setUtc({2003, 12, 1, 9, 0, 1, 750});
+    clock.setBias(-540);
+    ScopedOsClock scoped(clock);
+    auto m = CurrentScheduleMoment();
+    EXPECT_EQ(m.bias, -540);
+    EXPECT_EQ(m.local, (EarthTime{2003, 12, 1, 18, 0, 1, 750}));
+    EXPECT_EQ(VanaTimeText(m.game), "0934/08/04(雷) 18:00:00 <上弦の月>");
+    // West of UTC the local date lags behind.
+    EXPECT_EQ(ScheduleMomentAt({2004, 1, 1, 2, 0, 0, 0}, 300).local, (EarthTime{2003, 12, 31, 21, 0, 0, 0}));
+}
+
+TEST(Countdown, ColourThresholdsOfTheShownValue) {
+    EXPECT_EQ(CountdownColour(0), 0x0010FFu);
+    EXPECT_EQ(CountdownColour(59), 0x0010FFu);
+    EXPECT_EQ(CountdownColour(60), 0x0060FFu);
+    EXPECT_EQ(CountdownColour(179), 0x0060FFu);
+    EXPECT_EQ(CountdownColour(180), 0x0080FFu);
+    EXPECT_EQ(CountdownColour(299), 0x0080FFu);
+    EXPECT_EQ(CountdownColour(300), 0u);
+    EXPECT_EQ(CountdownColour(3600), 0u);
+}
+
+TEST(Countdown, AddsOneSecondAndDropsTheFraction) {
+    const EarthTime target{2003, 12, 1, 9, 1, 0, 0};
+    EXPECT_EQ(ShownCountdown(target, {2003, 12, 1, 9, 0, 0, 0}), 61);
+    EXPECT_EQ(ShownCountdown(target, {2003, 12, 1, 9, 0, 0, 1}), 60);
+    EXPECT_EQ(ShownCountdown(target, {2003, 12, 1, 9, 0, 0, 999}), 60);
+    // At the target the display still reads one second; past it, zero, never negative.
+    EXPECT_EQ(ShownCountdown(target, target), 1);
+    EXPECT_EQ(ShownCountdown(target, {2003, 12, 1, 9, 1, 0, 500}), 0);
+    EXPECT_EQ(ShownCountdown(target, {2003, 12, 1, 9, 1, 3, 0}), 0);
+}
+
+TEST(Countdown, CountsAcrossMidnightAndTheYear) {
+    EXPECT_EQ(ShownCountdown({2004, 1, 1, 0, 0, 5, 0}, {2003, 12, 31, 23, 59, 50, 0}), 16);
+}
+
+TEST(Countdown, Formats) {
+    EXPECT_EQ(FormatMinutesSeconds(0), "00:00");
+    EXPECT_EQ(FormatMinutesSeconds(59), "00:59");
+    EXPECT_EQ(FormatMinutesSeconds(60), "01:00");
+    // Minutes keep counting past the hour rather than wrapping.
+    EXPECT_EQ(FormatMinutesSeconds(72 * 60 + 1), "72:01");
+    EXPECT_EQ(FormatMinutesSeconds(100 * 60 + 5), "100:05");
+    EXPECT_EQ(FormatHoursMinutesSeconds(7 * 3600 + 40 * 60 + 48), "07:40:48");
+    EXPECT_EQ(FormatHoursMinutesSeconds(1), "00:00:01");
+}
+
+}  // namespace
+}  // namespace norvane

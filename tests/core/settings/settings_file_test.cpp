@@ -1,0 +1,212 @@
+// The settings file on disk: broken files, failed and cut-off saves, folders
+// that cannot be written, and other processes.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "core/settings/settings_file.h"
+#include "core/settings/settings_store.h"
+#include "platform/os_clock.h"
+#include "settings/test_files.h"
+#include "support/fake_os_clock.h"
+
+namespace norvane {
+namespace {
+
+using namespace testing_files;
+using ::testing::internal::CaptureStderr;
+using ::testing::internal::GetCapturedStderr;
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetSaveFaultHook(nullptr); }
+    QString File() const { return dir_.filePath(QStringLiteral("Norvane.reg")); }
+
+    QTemporaryDir dir_;
+};
+
+int Count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (auto pos = text.find(part); pos != std::string::npos; pos = text.find(part, pos + 1)) ++n;
+    return n;
+}
+
+TEST_F(SettingsFileTest, ABrokenFileKeepsEveryGoodLineAndIsCopiedAside) {
+    FakeOsClock clock;
+    clock.setUtc({2026, 3, 14, 15, 30, 12, 0});
+    ScopedOsClock useClock(clock);
+    const QByteArray broken = QByteArray(kHeader) +
+                              "[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Option]\n"
+                              "\"Page\"=dword:00000003\n"
+                              "\"Skin\"=\"green.skn\n"
+                              "\x01\x02 torn\n"
+                              "\"Racial\"=dword:00000002\n\n"
+                              "[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Window]\n"
+                              "\"Top\"=dword:0000001e\n";
+    WriteBytes(File(), broken);
+    const QString copy = File() + QStringLiteral(".bad-20260314-153012");
+
+    CaptureStderr();
+    {
+        SettingsStore s(File());
+        EXPECT_EQ(s.ReadInteger("Option", "Page", 0), 3);
+        EXPECT_EQ(s.ReadInteger("Option", "Racial", -1), 2);
+        EXPECT_EQ(s.ReadInteger("Window", "Top", 10), 30);
+        EXPECT_EQ(s.ReadString("Option", "Skin", "blue.skn"), "blue.skn");
+    }
+    const std::string message = GetCapturedStderr();
+    EXPECT_EQ(Count(message, "\n"), 1) << message;
+    EXPECT_NE(message.find("2 line(s) that could not be read (the first is line 5)"), std::string::npos) << message;
+    EXPECT_NE(message.find(copy.toStdString()), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(copy), broken);
+
+    // The cleaned file replaced the broken one; it opens quietly from now on.
+    const QString cleaned = QString::fromUtf8(ReadBytes(File()));
+    EXPECT_FALSE(cleaned.contains("torn"));
+    EXPECT_TRUE(cleaned.contains("\"Racial\"=dword:00000002"));
+    CaptureStderr();
+    {
+        SettingsStore s(File());
+        EXPECT_EQ(s.ReadInteger("Window", "Top", 10), 30);
+    }
+    EXPECT_EQ(GetCapturedStderr(), "");
+
+    // A second broken file in the same second gets its own copy.
+    WriteBytes(File(), "not a registry file\n");
+    CaptureStderr();
+    { SettingsStore s(File()); }
+    EXPECT_NE(GetCapturedStderr().find("does not begin with"), std::string::npos);
+    EXPECT_EQ(ReadBytes(copy + QStringLiteral("-2")), "not a registry file\n");
+    EXPECT_EQ(ReadBytes(copy), broken);
+}
+
+bool FailRename(SaveStep step) { return step != SaveStep::Rename; }
+
+TEST_F(SettingsFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryAndKeepsTheValues) {
+    {
+        SettingsStore s(File());
+        s.WriteString("Option", "Skin", "old.skn");
+    }
+    const QByteArray old = ReadBytes(File());
+    SetSaveFaultHook(FailRename);
+    CaptureStderr();
+    for (int i = 1; i <= 2; ++i) {
+        SettingsStore s(File());
+        EXPECT_EQ(s.ReadString("Option", "Skin", ""), i == 1 ? "old.skn" : "new.skn");
+        s.WriteString("Option", "Skin", "new.skn");
+        s.WriteInteger("Option", "Page", i);
+    }
+    const std::string message = GetCapturedStderr();
+    EXPECT_EQ(Count(message, "cannot save the settings"), 1) << message;
+    EXPECT_EQ(ReadBytes(File()), old);
+    EXPECT_EQ(FolderEntries(dir_), QStringList{"Norvane.reg"});
+
+    // Once saving works again, the values kept in memory reach the file.
+    SetSaveFaultHook(nullptr);
+    { SettingsStore s(File()); }
+    SettingsStore s(File());
+    EXPECT_EQ(s.ReadString("Option", "Skin", ""), "new.skn");
+    EXPECT_EQ(s.ReadInteger("Option", "Page", 0), 2);
+    EXPECT_TRUE(QString::fromUtf8(ReadBytes(File())).contains("\"Skin\"=\"new.skn\""));
+}
+
+bool DieBeforeRename(SaveStep step) {
+    if (step == SaveStep::Rename) ::_exit(0);
+    return true;
+}
+
+TEST_F(SettingsFileTest, AProcessEndingInTheMiddleOfASaveLeavesTheOldFile) {
+    {
+        SettingsStore s(File());
+        s.WriteString("Option", "Skin", "old.skn");
+    }
+    const QByteArray old = ReadBytes(File());
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        SetSaveFaultHook(DieBeforeRename);
+        {
+            SettingsStore s(File());
+            for (int i = 0; i < 200; ++i) s.WriteInteger("Many", QStringLiteral("V%1").arg(i), i);
+            s.WriteString("Option", "Skin", "new.skn");
+        }
+        ::_exit(1);  // the save should not have got this far
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadBytes(File()), old);
+    ASSERT_EQ(FolderEntries(dir_).size(), 2u);  // the file and the abandoned temporary
+
+    // The next save clears the leftover.
+    {
+        SettingsStore s(File());
+        EXPECT_EQ(s.ReadString("Option", "Skin", ""), "old.skn");
+        s.WriteInteger("Option", "Page", 1);
+    }
+    EXPECT_EQ(FolderEntries(dir_), QStringList{"Norvane.reg"});
+}
+
+TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenLeavesTheValuesInMemoryAndSaysSoOnce) {
+    // A plain file where the folder should be: nothing can be created there, even by root.
+    WriteBytes(dir_.filePath("Tobrin"), "a file");
+    const QString path = dir_.filePath("Tobrin/Norvane.reg");
+    CaptureStderr();
+    for (int i = 1; i <= 3; ++i) {
+        SettingsStore s(path);
+        EXPECT_EQ(s.ReadInteger("Option", "Page", 0), i - 1);
+        s.WriteInteger("Option", "Page", i);
+        s.WriteString("Option", QStringLiteral("Name%1").arg(i), "x");
+    }
+    const std::string message = GetCapturedStderr();
+    EXPECT_EQ(Count(message, "\n"), 1) << message;
+    EXPECT_NE(message.find(path.toStdString()), std::string::npos) << message;
+    SettingsStore s(path);
+    EXPECT_EQ(s.ValueNames("Option"), (QStringList{"Page", "Name1", "Name2", "Name3"}));
+}
+
+TEST_F(SettingsFileTest, AnUnreadableFileIsNeverOverwritten) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    WriteBytes(File(), QByteArray(kHeader) + "[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\A]\n\"X\"=\"1\"\n");
+    QFile::setPermissions(File(), QFile::WriteOwner);
+    CaptureStderr();
+    {
+        SettingsStore s(File());
+        s.WriteString("A", "Y", "2");
+    }
+    EXPECT_NE(GetCapturedStderr().find("cannot read"), std::string::npos);
+    QFile::setPermissions(File(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_FALSE(ReadBytes(File()).contains("\"Y\""));
+    EXPECT_TRUE(ReadBytes(File()).contains("\"X\"=\"1\""));
+}
+
+TEST_F(SettingsFileTest, TwoProcessesWritingAtOnceLoseNothing) {
+    constexpr int kEach = 40;
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = ::fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0) {
+            for (int i = 0; i < kEach; ++i) {
+                SettingsStore s(File());
+                s.WriteInteger(QStringLiteral("Process%1").arg(c), QStringLiteral("V%1").arg(i), i);
+                s.WriteInteger("Shared", "Total", s.ReadInteger("Shared", "Total", 0) + 1);
+            }
+            ::_exit(0);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    SettingsStore s(File());
+    for (int c = 0; c < 2; ++c)
+        for (int i = 0; i < kEach; ++i)
+            EXPECT_EQ(s.ReadInteger(QStringLiteral("Process%1").arg(c), QStringLiteral("V%1").arg(i), -1), i);
+    EXPECT_EQ(s.ReadInteger("Shared", "Total", 0), 2 * kEach);
+}
+
+}  // namespace
+}  // namespace norvane

@@ -1,0 +1,77 @@
+#include "core/time/support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace norvane {
+namespace {
+
+TEST(Paths, DataFilesBesideTheExecutable) {
+    EXPECT_EQ(BallistaIniPath("/opt/games/tool/app"), "/opt/games/tool/ballista.ini");
+    EXPECT_EQ(SkillIniPath("/opt/games/tool/app"), "/opt/games/tool/skill.ini");
+    EXPECT_EQ(TimerIniPath("/opt/x/norvane"), "/opt/x/timer.ini");
+    EXPECT_EQ(HelpFilePath("/opt/x/norvane"), "/opt/x/norvane.hlp");
+    auto folder = ProgramFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), '/');
+    EXPECT_EQ(SkillIniPath(ProgramPath()), folder + "skill.ini");
+}
+
+TEST(VersionInfo, QueryRules) {
+    EXPECT_EQ(VersionStringOf(std::nullopt, "ProductVersion"), "");
+    VersionRecord noTable;
+    EXPECT_EQ(VersionStringOf(noTable, "ProductVersion"), "UnKnown");
+    VersionRecord r;
+    r.translations = std::vector<std::uint32_t>{0x04B00411u, 0x04E40409u};
+    r.strings["\\StringFileInfo\\041104b0\\ProductVersion"] = "2.5";
+    r.strings["\\StringFileInfo\\040904e4\\ProductVersion"] = "wrong";
+    EXPECT_EQ(VersionStringOf(r, "ProductVersion"), "2.5");
+    EXPECT_EQ(VersionStringOf(r, "Comments"), "");
+}
+
+TEST(VersionInfo, ProgramHasItsOwnRecordOthersNone) {
+    EXPECT_FALSE(VersionString(ProgramPath(), "ProductVersion").empty());
+    EXPECT_FALSE(VersionString(ProgramPath(), "CompanyName").empty());
+    EXPECT_EQ(VersionString("", "ProductVersion"), "");
+    std::string other = testing::TempDir() + "/other-file";
+    std::ofstream(other) << "x";
+    EXPECT_EQ(VersionString(other, "ProductVersion"), "");
+    EXPECT_EQ(VersionString("/no/such/file", "ProductVersion"), "");
+}
+
+TEST(SystemVersion, XPRule) {
+    EXPECT_FALSE(IsXPOrLaterVersion(4, 90));
+    EXPECT_FALSE(IsXPOrLaterVersion(5, 0));
+    EXPECT_TRUE(IsXPOrLaterVersion(5, 1));
+    EXPECT_TRUE(IsXPOrLaterVersion(5, 2));
+    EXPECT_TRUE(IsXPOrLaterVersion(6, 0));
+    EXPECT_TRUE(IsWindowsXPOrLater());
+    EXPECT_TRUE(IsNTPlatform());
+}
+
+TEST(CommaText, QuotedFieldsBlanksAndPairs) {
+    std::string a, b;
+    SplitPair({"\"x.skn\",\"Blue\""}, 0, a, b);
+    EXPECT_EQ(a, "x.skn");
+    EXPECT_EQ(b, "Blue");
+    SplitPair({"x.skn"}, 0, a, b);
+    EXPECT_EQ(a, "");
+    EXPECT_EQ(b, "");
+    SplitPair({"one", "\"a, b\",\"say \"\"hi\"\"\""}, 1, a, b);
+    EXPECT_EQ(a, "a, b");
+    EXPECT_EQ(b, "say \"hi\"");
+    SplitPair({"x"}, 5, a, b);  // out of range
+    EXPECT_EQ(a, "");
+
+    // A blank ends an unquoted field; a trailing comma adds an empty field.
+    EXPECT_EQ(SplitCommaText("x.skn Blue"), (std::vector<std::string>{"x.skn", "Blue"}));
+    EXPECT_EQ(SplitCommaText("  a , b,"), (std::vector<std::string>{"a", "b", ""}));
+    EXPECT_EQ(SplitCommaText("a,,b"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(SplitCommaText("\"青い\",赤"), (std::vector<std::string>{"青い", "赤"}));
+    EXPECT_EQ(SplitCommaText("\"open"), (std::vector<std::string>{"open"}));
+    EXPECT_TRUE(SplitCommaText("").empty());
+}
+
+}  // namespace
+}  // namespace norvane

@@ -1,0 +1,357 @@
+#include "core/timers/timer_cells.h"
+
+#include <gtest/gtest.h>
+
+#include "core/timers/timer_rows.h"
+#include "core/timers/timer_seed.h"
+#include "platform/sound.h"
+#include "support/fake_sound_player.h"
+#include "timer_test_support.h"
+
+namespace norvane {
+namespace {
+
+using testing_support::MakeAlarm;
+using testing_support::MakeSet;
+
+const EarthTime kLocal{2024, 5, 6, 21, 4, 9, 500};
+
+std::vector<TTimerSet> BuiltInSets() {
+    std::vector<TTimerSet> sets;
+    for (const auto& line : BuiltInTimerLines()) sets.push_back(*ParseTimerLine(line));
+    for (int level = 10; level <= 80; level += 10)
+        sets.push_back(MakeSet(QStringLiteral("チェーン 敵Lv%1").arg(level), kKindChaintime, level, 60, 30, 15));
+    return sets;
+}
+
+constexpr int kStopwatch = 0;   // "ストップウォッチ"
+constexpr int kTwoMinutes = 5;  // "2分": 120 s, thresholds 60, 30, 15
+constexpr int kChain10 = 22;    // "チェーン 敵Lv10"
+
+std::array<int, kTimerCellCount> NoSelections() {
+    std::array<int, kTimerCellCount> rows{};
+    rows.fill(-1);
+    return rows;
+}
+
+class TimerCellsTest : public ::testing::Test {
+protected:
+    TimerCellsTest() : scoped_(sound_) { cells_.LoadRows(BuiltInSets(), NoSelections()); }
+
+    // Ticks every 100 ms from `from` up to and including `to` (tick-count offsets).
+    void TickThrough(std::uint32_t base, std::uint32_t from, std::uint32_t to) {
+        for (std::uint32_t t = from; t <= to; t += 100) cells_.Tick(base + t);
+    }
+
+    FakeSoundPlayer sound_;
+    ScopedSoundPlayer scoped_;
+    TimerCells cells_;
+};
+
+TEST_F(TimerCellsTest, CountdownPassesItsThresholdsAndEndsRed) {
+    cells_.Select(0, kTwoMinutes);
+    const auto& v = cells_.View(0);
+    EXPECT_EQ(v.display, "02:00");
+    EXPECT_TRUE(v.actionsEnabled);
+    EXPECT_EQ(v.startCaption, "スタート [F1]");
+
+    const std::uint32_t t0 = 5'000'000;
+    cells_.Start(0, t0, kLocal);
+    EXPECT_EQ(v.startTime, "21:04:09");
+    EXPECT_EQ(v.startCaption, "リスタート [F1]");
+    EXPECT_FALSE(v.listEnabled);
+    EXPECT_TRUE(cells_.AnyRunning());
+
+    struct Step { std::uint32_t ms; const char* text; std::uint32_t colour; };
+    const Step steps[] = {
+        {100, "01:59", kTimerColourNormal},    {59'000, "01:01", kTimerColourNormal},
+        {59'100, "01:00", kTimerColourFirst},  {89'000, "00:31", kTimerColourFirst},
+        {90'000, "00:30", kTimerColourSecond}, {104'999, "00:15", kTimerColourLast},
+        {118'999, "00:01", kTimerColourLast},
+    };
+    for (const auto& s : steps) {
+        auto r = cells_.Tick(t0 + s.ms);
+        EXPECT_EQ(r.changed, 1u);
+        EXPECT_TRUE(r.running);
+        EXPECT_EQ(v.display, s.text) << s.ms;
+        EXPECT_EQ(v.colour, s.colour) << s.ms;
+    }
+    auto r = cells_.Tick(t0 + 119'100);
+    EXPECT_FALSE(r.running);
+    EXPECT_FALSE(cells_.AnyRunning());
+    EXPECT_EQ(v.display, "00:00");
+    EXPECT_EQ(v.colour, kTimerColourLast);
+    EXPECT_TRUE(v.listEnabled);
+    EXPECT_EQ(v.startCaption, "リスタート [F1]");
+    EXPECT_EQ(cells_.Tick(t0 + 119'200).changed, 0u);
+
+    // Start again from the full length; Reset keeps the length and goes back to idle.
+    cells_.Start(0, t0 + 200'000, kLocal);
+    cells_.Tick(t0 + 200'500);
+    EXPECT_EQ(v.display, "01:59");
+    EXPECT_EQ(v.colour, kTimerColourNormal);
+    cells_.Reset(0);
+    EXPECT_FALSE(cells_.AnyRunning());
+    EXPECT_EQ(v.display, "02:00");
+    EXPECT_EQ(v.startTime, "00:00:00");
+    EXPECT_EQ(v.startCaption, "スタート [F1]");
+    EXPECT_TRUE(v.listEnabled);
+    EXPECT_EQ(cells_.Item(0).StartTick, 0u);
+}
+
+TEST_F(TimerCellsTest, CountdownEndingDuringALongTickDelayFinishesAtTheNextTick) {
+    cells_.Select(3, kTwoMinutes);
+    cells_.Start(3, 1000, kLocal);
+    cells_.Tick(1100);
+    EXPECT_EQ(cells_.View(3).display, "01:59");
+    auto r = cells_.Tick(1000 + 127'000);
+    EXPECT_EQ(r.changed, 1u << 3);
+    EXPECT_FALSE(r.running);
+    EXPECT_EQ(cells_.View(3).display, "00:00");
+    EXPECT_EQ(cells_.View(3).colour, kTimerColourLast);
+    EXPECT_TRUE(cells_.View(3).listEnabled);
+}
+
+TEST_F(TimerCellsTest, StopwatchPausedAt7_9ResumesFrom7) {
+    cells_.Select(1, kStopwatch);
+    const auto& v = cells_.View(1);
+    EXPECT_EQ(v.display, "00:00");
+    cells_.Start(1, 0, kLocal);
+    EXPECT_EQ(v.startCaption, "ポーズ [F2]");
+    TickThrough(0, 100, 7900);
+    EXPECT_EQ(v.display, "00:07");
+
+    cells_.Start(1, 7950, kLocal);  // pause
+    EXPECT_FALSE(cells_.AnyRunning());
+    EXPECT_EQ(v.colour, kTimerColourPaused);
+    EXPECT_EQ(v.startCaption, "リスタート [F2]");
+    EXPECT_EQ(v.display, "00:07");
+    EXPECT_FALSE(v.listEnabled);
+
+    cells_.Start(1, 60'000, kLocal);  // resume
+    EXPECT_EQ(v.colour, kTimerColourNormal);
+    EXPECT_EQ(v.startCaption, "ポーズ [F2]");
+    cells_.Tick(60'999);
+    EXPECT_EQ(v.display, "00:07");
+    cells_.Tick(61'000);
+    EXPECT_EQ(v.display, "00:08");
+    cells_.Tick(60'000 + 7'200'000 - 7000);
+    EXPECT_EQ(v.display, "120:00");
+
+    cells_.Reset(1);
+    EXPECT_EQ(v.display, "00:00");
+    EXPECT_EQ(cells_.Item(1).Progress, 0);
+    cells_.Start(1, 100, kLocal);
+    cells_.Tick(1100);
+    EXPECT_EQ(v.display, "00:01");
+}
+
+TEST(ChainWindowTest, ShrinksWithEachChainThenStays) {
+    const int level10[] = {100, 80, 60, 40, 20, 20, 20};
+    const int level80[] = {450, 360, 270, 180, 90, 90, 90};
+    for (int chain = 0; chain < 7; ++chain) {
+        EXPECT_EQ(ChainWindow(10, chain), level10[chain]);
+        EXPECT_EQ(ChainWindow(80, chain), level80[chain]);
+    }
+    // Hand-edited levels stay within range instead of overflowing.
+    EXPECT_EQ(ChainWindow(INT_MAX, 0), INT_MAX);
+    EXPECT_EQ(ChainWindow(-100, 0), 0);
+}
+
+TEST_F(TimerCellsTest, ChainWindowsOneToTenThenOneAgain) {
+    cells_.Select(0, kChain10);
+    const auto& v = cells_.View(0);
+    EXPECT_EQ(v.display, "01:40");
+    const char* shown[] = {"01:40", "01:20", "01:00", "00:40", "00:20"};
+    std::uint32_t t = 10'000;
+    for (int press = 1; press <= 11; ++press, t += 1000) {
+        cells_.Start(0, t, kLocal);
+        const int chain = press > 10 ? press - 10 : press;
+        EXPECT_EQ(v.startCaption, QStringLiteral("%1チェーン [F1]").arg(chain));
+        cells_.Tick(t);
+        EXPECT_EQ(v.display, shown[std::min(chain, 5) - 1]) << press;
+    }
+}
+
+TEST_F(TimerCellsTest, ChainWindowRunningOutStartsOverAtChainOne) {
+    cells_.Select(11, kChain10);
+    const auto& v = cells_.View(11);
+    cells_.Start(11, 0, kLocal);
+    cells_.Tick(50'000);
+    cells_.Start(11, 50'000, kLocal);
+    EXPECT_EQ(v.startCaption, "2チェーン [F12]");
+    cells_.Tick(50'000 + 40'000);
+    EXPECT_EQ(v.display, "00:40");
+    EXPECT_EQ(v.colour, kTimerColourFirst);
+    cells_.Tick(50'000 + 80'000);
+    EXPECT_FALSE(cells_.AnyRunning());
+    EXPECT_EQ(v.startCaption, "リスタート [F12]");
+    EXPECT_EQ(v.display, "00:00");
+    EXPECT_EQ(v.colour, kTimerColourLast);
+    EXPECT_TRUE(v.listEnabled);
+    EXPECT_EQ(cells_.Item(11).Progress, 0);
+
+    cells_.Start(11, 200'000, kLocal);
+    EXPECT_EQ(v.startCaption, "1チェーン [F12]");
+    cells_.Tick(200'000);
+    EXPECT_EQ(v.display, "01:40");
+
+    cells_.Start(11, 201'000, kLocal);
+    cells_.Reset(11);
+    EXPECT_EQ(v.display, "01:40");
+    EXPECT_EQ(v.startCaption, "スタート [F12]");
+}
+
+class TimerAlarmsTest : public TimerCellsTest {
+protected:
+    TimerAlarmsTest() {
+        // 500 s lies beyond the countdown.
+        alarms_ = {MakeAlarm("first", "/snd/a.wav", 60, "/snd/b.wav", 0, "/snd/late.wav", 500),
+                   MakeAlarm("second", "/snd/c.wav", 5)};
+        Assign(0, 1);
+    }
+    void Assign(int cell, int assignment) {
+        assignments_[static_cast<std::size_t>(cell)] = assignment;
+        cells_.SetRowAlarms(RowAlarmsFor(alarms_, assignments_));
+    }
+    std::vector<TAlarmSet> alarms_;
+    std::array<int, kTimerCellCount> assignments_{};
+};
+
+TEST_F(TimerAlarmsTest, EachAlarmSoundsOnceAtItsSecondAndAgainAfterTheNextStart) {
+    cells_.Select(0, kTwoMinutes);
+    cells_.Start(0, 0, kLocal);
+    TickThrough(0, 100, 59'000);  // reading 61
+    EXPECT_TRUE(sound_.played.isEmpty());
+    auto r = cells_.Tick(59'100);  // reading 60
+    EXPECT_EQ(r.sounds, QStringList{"/snd/a.wav"});
+    TickThrough(0, 59'200, 119'000);
+    EXPECT_EQ(sound_.played, QStringList{"/snd/a.wav"});
+    r = cells_.Tick(119'100);  // the finishing tick reads 0
+    EXPECT_EQ(r.sounds, QStringList{"/snd/b.wav"});
+    EXPECT_EQ(sound_.played, (QStringList{"/snd/a.wav", "/snd/b.wav"}));
+
+    // Restarted while running: armed again from the full length.
+    sound_.played.clear();
+    cells_.Start(0, 500'000, kLocal);
+    TickThrough(500'000, 0, 70'000);
+    cells_.Start(0, 600'000, kLocal);
+    TickThrough(600'000, 0, 120'000);
+    EXPECT_EQ(sound_.played, (QStringList{"/snd/a.wav", "/snd/a.wav", "/snd/b.wav"}));
+}
+
+TEST_F(TimerAlarmsTest, ReassigningAnyCellDisarmsRunningAlarms) {
+    cells_.Select(0, kTwoMinutes);
+    cells_.Start(0, 0, kLocal);
+    TickThrough(0, 100, 30'000);
+    Assign(5, 2);  // any cell's menu choice reloads every cell's alarm
+    TickThrough(0, 30'100, 120'000);
+    EXPECT_TRUE(sound_.played.isEmpty());
+    EXPECT_FALSE(cells_.RowAlarm(0).Section[0].Armed);
+}
+
+TEST_F(TimerAlarmsTest, LateTicksStillSoundAlarmsTheySkippedOver) {
+    cells_.Select(0, kTwoMinutes);
+    cells_.Start(0, 0, kLocal);
+    cells_.Tick(58'000);  // reading 62
+    cells_.Tick(63'000);  // reading 57: 60 was passed in between
+    EXPECT_EQ(sound_.played, QStringList{"/snd/a.wav"});
+    cells_.Tick(125'000);  // found finished 5 s late
+    EXPECT_EQ(sound_.played, (QStringList{"/snd/a.wav", "/snd/b.wav"}));
+}
+
+TEST_F(TimerAlarmsTest, StopwatchAlarmsCountElapsedTimeAndResumeRearms) {
+    alarms_[0] = MakeAlarm("sw", "/snd/s3.wav", 3, "/snd/s7.wav", 7, "", 5);  // no file: silent
+    Assign(0, 1);
+    cells_.Select(0, kStopwatch);
+    cells_.Start(0, 0, kLocal);
+    TickThrough(0, 0, 2900);
+    EXPECT_TRUE(sound_.played.isEmpty());
+    cells_.Tick(3000);
+    EXPECT_EQ(sound_.played, QStringList{"/snd/s3.wav"});
+    TickThrough(0, 3100, 7900);
+    cells_.Start(0, 7950, kLocal);  // pause at 7.9 s, after the alarm at 7
+    EXPECT_EQ(sound_.played, (QStringList{"/snd/s3.wav", "/snd/s7.wav"}));
+    cells_.Start(0, 20'000, kLocal);  // resume from 7: the 7 s alarm sounds again, 3 s no more
+    cells_.Tick(20'100);
+    EXPECT_EQ(sound_.played, (QStringList{"/snd/s3.wav", "/snd/s7.wav", "/snd/s7.wav"}));
+}
+
+TEST_F(TimerCellsTest, TickCountWrapsDuringARun) {
+    const std::uint32_t start = 0xFFFFF000u;  // 4096 ms before the wrap
+    cells_.Select(0, 1);                      // "15秒": red from 5 s
+    cells_.Select(1, kStopwatch);
+    cells_.Start(0, start, kLocal);
+    cells_.Start(1, start, kLocal);
+    cells_.Tick(start + 10'000);  // wrapped
+    EXPECT_EQ(cells_.View(0).display, "00:05");
+    EXPECT_EQ(cells_.View(0).colour, kTimerColourLast);
+    EXPECT_EQ(cells_.View(1).display, "00:10");
+    EXPECT_TRUE(cells_.AnyRunning());
+    cells_.Tick(start + 15'000);
+    EXPECT_EQ(cells_.View(0).display, "00:00");
+    EXPECT_TRUE(cells_.View(0).listEnabled);
+    EXPECT_EQ(cells_.View(1).display, "00:15");
+}
+
+TEST_F(TimerCellsTest, SelectionRulesAndReloading) {
+    const auto& v = cells_.View(0);
+    EXPECT_EQ(v.selection, -1);
+    EXPECT_FALSE(v.actionsEnabled);
+    cells_.Start(0, 0, kLocal);  // disabled: ignored
+    cells_.Reset(0);
+    EXPECT_FALSE(cells_.AnyRunning());
+    EXPECT_EQ(cells_.SetNames().size(), 30);
+    EXPECT_EQ(cells_.SetNames()[kTwoMinutes], "2分");
+
+    // Stored selections: valid, past the list, negative; an invalid-item entry.
+    auto sets = BuiltInSets();
+    sets.push_back(MakeSet(kTimerInvalidItem, kKindCountdown, 10));
+    std::array<int, kTimerCellCount> stored = NoSelections();
+    stored[0] = kChain10;
+    stored[1] = 31;
+    stored[2] = -7;
+    stored[3] = 30;
+    cells_.LoadRows(sets, stored);
+    EXPECT_EQ(cells_.Selections()[0], kChain10);
+    EXPECT_EQ(cells_.Selections()[1], -1);
+    EXPECT_EQ(cells_.Selections()[2], -1);
+    EXPECT_EQ(cells_.Selections()[3], 30);
+    EXPECT_FALSE(cells_.View(3).actionsEnabled);
+    EXPECT_EQ(cells_.View(3).display, "00:00");
+
+    // A reload stops running cells but keeps their caption and chain count.
+    cells_.Start(0, 0, kLocal);
+    cells_.Start(0, 1000, kLocal);
+    cells_.Tick(2000);
+    cells_.LoadRows(sets, stored);
+    EXPECT_FALSE(cells_.AnyRunning());
+    EXPECT_EQ(cells_.View(0).startCaption, "2チェーン [F1]");
+    EXPECT_EQ(cells_.View(0).display, "01:00");  // the third window is next
+    EXPECT_EQ(cells_.View(0).startTime, "00:00:00");
+    EXPECT_TRUE(cells_.View(0).listEnabled);
+    EXPECT_EQ(cells_.View(0).colour, kTimerColourNormal);
+
+    // Cells outside 0..11 are ignored, not indexed.
+    cells_.Select(12, 0);
+    cells_.Start(-1, 0, kLocal);
+    cells_.Reset(99);
+    EXPECT_EQ(cells_.View(12).selection, -1);
+}
+
+TEST(SoundPlayerTest, ScopedReplacementAndSilentSkipping) {
+    SoundPlayer* real = &soundPlayer();
+    {
+        FakeSoundPlayer fake;
+        ScopedSoundPlayer scoped(fake);
+        soundPlayer().play("/x.wav");
+        EXPECT_EQ(fake.played, QStringList{"/x.wav"});
+    }
+    EXPECT_EQ(&soundPlayer(), real);
+    // Without an application object and for a missing file nothing happens.
+    QtSoundPlayer().play(QStringLiteral("/no/such/file.wav"));
+    QtSoundPlayer().play(QString());
+}
+
+}  // namespace
+}  // namespace norvane

@@ -1,0 +1,271 @@
+#include "gui/main_window/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include "core/settings/settings_store.h"
+#include "gui/controls/image_ex.h"
+#include "gui/controls/line_page_control.h"
+#include "support/fake_os_clock.h"
+
+namespace norvane {
+namespace {
+
+// Each test gets its own settings file and a clock standing at the base instant
+// (game 0934/08/04 18:00:00, weekday 5, moon 5).
+class MainWindowTest : public testing::Test {
+protected:
+    MainWindowTest() : scope_(clock_) {
+        path_ = dir_.filePath("Norvane.reg");
+        qputenv("NORVANE_SETTINGS", path_.toUtf8());
+        clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
+        clock_.setBias(-540);
+    }
+
+    void Write(std::initializer_list<std::tuple<const char*, const char*, int>> values) {
+        SettingsStore s(path_);
+        for (auto [section, name, value] : values) s.WriteInteger(section, name, value);
+    }
+
+    std::unique_ptr<TfrmMain> Start(std::vector<std::string> args = {"norvane"}) {
+        return std::make_unique<TfrmMain>(args);
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    FakeOsClock clock_;
+    ScopedOsClock scope_;
+};
+
+TEST_F(MainWindowTest, EmptySettingsStartInNormalModeOnTheFirstPage) {
+    auto w = Start();
+    EXPECT_TRUE(w->IsNormalMode());
+    EXPECT_EQ(w->size(), QSize(514, 324));
+    EXPECT_EQ(w->CurrentPage, 1);
+    EXPECT_EQ(w->pclMain->ActivePage(), 0);
+    EXPECT_TRUE(w->actPage[0]->isChecked());
+    EXPECT_FALSE(w->IsAllways());
+    EXPECT_EQ(w->windowTitle(), "Norvane");
+}
+
+TEST_F(MainWindowTest, FirstTickFillsThePanelBeforeTheWindowShows) {
+    auto w = Start();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(w->lblVanaTime->text(), "0934/08/04 18:00:00");
+    EXPECT_EQ(w->lblEarthTime->text(), "2003/12/01 18:00:01");
+    EXPECT_EQ(w->lblVanaMoon->text(), "上弦の月");
+    EXPECT_EQ(w->LastWeekday, 5);
+    EXPECT_EQ(w->LastMoon, 5);
+    // The captions and pictures line up after the time labels.
+    EXPECT_EQ(w->lblVanaTime->x(), w->lblVanaTCap->x() + w->lblVanaTCap->width() + 4);
+    EXPECT_EQ(w->lblVanaWCap1->x(), w->lblEarthTime->x() + w->lblEarthTime->width() + 10);
+    EXPECT_GT(w->imgVanaMoon->x(), w->imgVanaWeek->x());
+}
+
+TEST_F(MainWindowTest, PicturesChangeOnlyWithTheirIndex) {
+    auto w = Start();
+    const int swaps = w->PictureSwaps();
+    EXPECT_EQ(swaps, 2);
+    clock_.advanceMs(1000);
+    w->tmrClockTimer();
+    EXPECT_EQ(w->PictureSwaps(), swaps);
+    EXPECT_EQ(w->lblVanaTime->text(), "0934/08/04 18:00:25");
+    // Six game hours later the day turns: the weekday changes, the moon does not.
+    clock_.advanceMs(6LL * 3600 * 1000 / 25);
+    w->tmrClockTimer();
+    EXPECT_EQ(w->LastWeekday, 6);
+    EXPECT_EQ(w->LastMoon, 5);
+    EXPECT_EQ(w->PictureSwaps(), swaps + 1);
+}
+
+TEST_F(MainWindowTest, StartUpReadsTheStoredWindow) {
+    Write({{"Window", "Width", 600}, {"Window", "Height", 400}, {"Window", "Left", 20},
+           {"Window", "Top", 30}, {"Window", "Allways", 1}, {"Option", "Page", 2}});
+    auto w = Start();
+    EXPECT_EQ(w->geometry(), QRect(20, 30, 600, 400));
+    EXPECT_TRUE(w->IsAllways());
+    EXPECT_TRUE(w->actAllways->isChecked());
+    EXPECT_EQ(w->CurrentPage, 3);
+    EXPECT_TRUE(w->actPage[2]->isChecked());
+}
+
+TEST_F(MainWindowTest, BadStoredValuesNeverBreakTheStart) {
+    Write({{"Window", "Width", -400}, {"Window", "Height", 2000000000}, {"Window", "Left", -99999},
+           {"Window", "Top", 99999}, {"Option", "Page", 9}});
+    auto w = Start();
+    EXPECT_GE(w->width(), kNormalMinWidth);
+    EXPECT_LE(w->height(), 2000);
+    const WinRect wa = w->WorkArea();
+    EXPECT_GE(w->x(), wa.left - 3);
+    EXPECT_LE(w->y() + w->height(), wa.bottom);
+    EXPECT_EQ(w->CurrentPage, 1);
+    EXPECT_EQ(w->pclMain->ActivePage(), 0);
+}
+
+TEST_F(MainWindowTest, PagesThroughActionsAndThePageControl) {
+    auto w = Start();
+    w->actPage[4]->trigger();
+    EXPECT_EQ(w->CurrentPage, 5);
+    EXPECT_EQ(w->pclMain->ActivePage(), 4);
+    w->pclMain->SetActivePage(6);
+    EXPECT_EQ(w->CurrentPage, 7);
+    EXPECT_TRUE(w->actPage[6]->isChecked());
+    w->pclMain->SetActivePage(7);  // out of range: nothing changes
+    EXPECT_EQ(w->CurrentPage, 7);
+}
+
+TEST_F(MainWindowTest, CloseInNormalModeWritesTheWindow) {
+    {
+        auto w = Start();
+        w->setGeometry(40, 50, 560, 380);
+        w->actAllways->trigger();
+        w->actPage[1]->trigger();
+        w->close();
+    }
+    SettingsStore s(path_);
+    EXPECT_EQ(s.ReadInteger("Window", "Left", 0), 40);
+    EXPECT_EQ(s.ReadInteger("Window", "Top", 0), 50);
+    EXPECT_EQ(s.ReadInteger("Window", "Width", 0), 560);
+    EXPECT_EQ(s.ReadInteger("Window", "Height", 0), 380);
+    EXPECT_FALSE(s.ReadBool("Window", "Maximized", true));
+    EXPECT_TRUE(s.ReadBool("Window", "Allways", false));
+    EXPECT_EQ(s.ReadInteger("Option", "Page", -1), 1);
+    EXPECT_FALSE(s.ReadBool("Option", "SimpleMode", true));
+    // Choices of other pages go back unchanged.
+    EXPECT_EQ(s.ReadInteger("Option", "Racial", 99), -1);
+    EXPECT_TRUE(s.ReadBool("Option\\Calendar", "Jeuno", false));
+}
+
+TEST_F(MainWindowTest, SimpleModeFromTheCommandLineAndItsClose) {
+    Write({{"Window\\Simple", "Left", 100}, {"Window\\Simple", "Top", 120}});
+    {
+        auto w = Start({"norvane", "/s"});
+        EXPECT_FALSE(w->IsNormalMode());
+        EXPECT_TRUE(w->actNormal->isVisible());
+        EXPECT_EQ(w->size(), QSize(426, 56));
+        EXPECT_EQ(w->pos(), QPoint(100, 120));
+        w->move(130, 140);
+        w->close();
+    }
+    SettingsStore s(path_);
+    EXPECT_EQ(s.ReadInteger("Window\\Simple", "Left", 0), 130);
+    EXPECT_EQ(s.ReadInteger("Window\\Simple", "Top", 0), 140);
+    EXPECT_TRUE(s.ReadBool("Option", "SimpleMode", false));
+    // Entering simple mode stored the normal bounds; closing never wrote the flags.
+    EXPECT_EQ(s.ReadInteger("Window", "Width", 0), 514);
+    EXPECT_FALSE(s.ValueExists("Window", "Maximized"));
+    EXPECT_FALSE(s.ValueExists("Window", "Allways"));
+}
+
+TEST_F(MainWindowTest, OnlyTheFirstTwoCharactersAskForSimpleMode) {
+    EXPECT_TRUE(Start({"norvane", "/S"})->IsNormalMode());
+    EXPECT_TRUE(Start({"norvane", "-s"})->IsNormalMode());
+    EXPECT_FALSE(Start({"norvane", "/simple"})->IsNormalMode());
+}
+
+TEST_F(MainWindowTest, StoredSimpleModeStartsSimpleWithoutArguments) {
+    Write({{"Option", "SimpleMode", 1}});
+    EXPECT_FALSE(Start()->IsNormalMode());
+}
+
+TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
+    auto w = Start();
+    w->setGeometry(60, 70, 520, 330);
+    w->actAllwaysExecute();
+    w->actSimpleExecute();
+    EXPECT_FALSE(w->IsNormalMode());
+    EXPECT_EQ(w->size(), QSize(426, 56));
+    EXPECT_TRUE(w->IsAllways());
+    EXPECT_FALSE(w->pclMain->isVisibleTo(w.get()));
+    w->move(200, 210);
+    w->actNormalExecute();
+    EXPECT_TRUE(w->IsNormalMode());
+    EXPECT_EQ(w->geometry(), QRect(60, 70, 520, 330));
+    EXPECT_TRUE(w->IsAllways());
+    SettingsStore s(path_);
+    EXPECT_EQ(ReadSimplePosition(s), (WinPoint{200, 210}));
+}
+
+TEST_F(MainWindowTest, MaximizedSurvivesSimpleModeAndCloseKeepsTheNormalBounds) {
+    Write({{"Window", "Width", 600}, {"Window", "Height", 400}, {"Window", "Left", 20},
+           {"Window", "Top", 30}, {"Window", "Maximized", 1}});
+    {
+        auto w = Start();
+        w->show();
+        EXPECT_TRUE(w->isMaximized());
+        w->actSimpleExecute();
+        EXPECT_TRUE(w->WasMaximized);
+        EXPECT_FALSE(w->isMaximized());
+        EXPECT_EQ(w->size(), QSize(426, 56));
+        w->actNormalExecute();
+        EXPECT_TRUE(w->isMaximized());
+        w->close();
+    }
+    SettingsStore s(path_);
+    EXPECT_TRUE(s.ReadBool("Window", "Maximized", false));
+    EXPECT_EQ(ReadNormalBounds(s, 514), (NormalBounds{20, 30, 600, 400}));
+}
+
+void Click(QWidget* w) {
+    const QPointF at(3, 3);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+TEST_F(MainWindowTest, SimpleModeButtonsReturnAndClose) {
+    auto w = Start({"norvane", "/s"});
+    w->show();
+    const QPoint at = w->imgReturn->pos();
+    Click(w->imgReturn);
+    EXPECT_TRUE(w->IsNormalMode());
+    EXPECT_EQ(w->imgReturn->pos(), at);  // the pressed offset is undone
+    w->actSimpleExecute();
+    Click(w->imgExit);
+    EXPECT_FALSE(w->isVisible());
+    SettingsStore s(path_);
+    EXPECT_TRUE(s.ReadBool("Option", "SimpleMode", false));
+}
+
+TEST_F(MainWindowTest, SchedulePagesAreBuiltWhenFirstShownAndKeepUnseenChoices) {
+    Write({{"Option", "Racial", 3}, {"Option", "Chocobo", 2}});
+    {
+        auto w = Start();
+        EXPECT_EQ(w->shipView, nullptr);
+        EXPECT_EQ(w->racialView, nullptr);
+        w->actPage[1]->trigger();
+        EXPECT_NE(w->shipView, nullptr);
+        w->actPage[4]->trigger();
+        ASSERT_NE(w->cmbChoco, nullptr);
+        EXPECT_EQ(w->cmbChoco->currentIndex(), 2);
+        w->cmbChoco->setCurrentIndex(1);
+        EXPECT_EQ(w->racialView, nullptr);
+        w->close();
+    }
+    SettingsStore s(path_);
+    EXPECT_EQ(s.ReadInteger("Option", "Racial", -1), 3);
+    EXPECT_EQ(s.ReadInteger("Option", "Chocobo", -1), 1);
+}
+
+TEST_F(MainWindowTest, TickRefreshesPagesOnlyInNormalMode) {
+    auto w = Start();
+    w->actPage[1]->trigger();
+    // The tick in simple mode leaves the page alone but keeps the clock running.
+    w->actSimpleExecute();
+    clock_.advanceMs(1000);
+    w->tmrClockTimer();
+    EXPECT_EQ(w->lblVanaTime->text(), "0934/08/04 18:00:25");
+    EXPECT_EQ(w->CurrentPage, 2);
+}
+
+}  // namespace
+}  // namespace norvane

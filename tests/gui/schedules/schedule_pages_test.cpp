@@ -1,0 +1,418 @@
+// The four live schedule pages inside the main window: refreshes, stored
+// choices, colours and column layouts.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "core/settings/settings_store.h"
+#include "gui/art/pictures.h"
+#include "gui/controls/image_label.h"
+#include "gui/controls/scroll_box_ex.h"
+#include "gui/controls/shape.h"
+#include "gui/main_window/main_window.h"
+#include "gui/schedules/chocobo_page.h"
+#include "gui/schedules/guild_page.h"
+#include "gui/schedules/racial_page.h"
+#include "gui/schedules/ship_page.h"
+#include "support/fake_os_clock.h"
+
+namespace norvane {
+namespace {
+
+// Each test gets its own settings file and a fixed clock; the parameter is the
+// time-zone bias in minutes.
+class PagesTest : public ::testing::TestWithParam<int> {
+protected:
+    PagesTest() : scope_(clock_) {
+        path_ = dir_.filePath("Norvane.reg");
+        qputenv("NORVANE_SETTINGS", path_.toUtf8());
+        // Game 1453/07/13 13:41:40, a 火 day: two guilds keep their holiday.
+        clock_.setUtc({2024, 5, 17, 3, 4, 5, 0});
+        clock_.setBias(GetParam());
+    }
+
+    void Write(const char* name, int value) { SettingsStore(path_).WriteInteger("Option", name, value); }
+    int Stored(const char* name) const { return SettingsStore(path_).ReadInteger("Option", name, 99); }
+    // The pages are built on first use; these tests look at all four from the start.
+    std::unique_ptr<TfrmMain> Start() {
+        auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+        w->BuildSchedulePages();
+        return w;
+    }
+
+    static QLabel* Label(TfrmMain& w, const char* name) {
+        auto* l = w.findChild<QLabel*>(name);
+        EXPECT_NE(l, nullptr) << name;
+        return l;
+    }
+    static std::string Text(TfrmMain& w, const char* name) { return Label(w, name)->text().toStdString(); }
+    static Colour FontColour(TfrmMain& w, const char* name) {
+        return FromQColor(Label(w, name)->palette().color(QPalette::WindowText));
+    }
+    static QRect Box(TfrmMain& w, const char* name) {
+        auto* c = w.findChild<QWidget*>(name);
+        EXPECT_NE(c, nullptr) << name;
+        return c ? c->geometry() : QRect();
+    }
+    // Shows page `page` (1-7) at window size `size`, laid out.
+    static void ShowAt(TfrmMain& w, int page, QSize size) {
+        w.show();
+        w.resize(size);
+        w.actPage[static_cast<std::size_t>(page - 1)]->trigger();
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    FakeOsClock clock_;
+    ScopedOsClock scope_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Zones, PagesTest, ::testing::Values(-540, 300));
+
+TEST_P(PagesTest, TheTickRefreshesOnlyTheShowingPageAndOnlyInNormalMode) {
+    auto w = Start();
+    const std::array<TPageView*, 4> views = {w->shipView, w->guildView, w->racialView, w->chocoView};
+    auto counts = [&] {
+        std::array<int, 4> c{};
+        for (std::size_t i = 0; i < 4; ++i) c[i] = views[i]->Assignments();
+        return c;
+    };
+    for (int page = 2; page <= 5; ++page) {
+        w->actPage[static_cast<std::size_t>(page - 1)]->trigger();
+        const auto before = counts();
+        clock_.advanceMs(1000);
+        w->tmrClockTimer();
+        const auto after = counts();
+        for (std::size_t i = 0; i < 4; ++i) {
+            if (static_cast<int>(i) == page - 2)
+                EXPECT_GT(after[i], before[i]) << "page " << page;
+            else
+                EXPECT_EQ(after[i], before[i]) << "page " << page << " view " << i;
+        }
+    }
+    w->actPage[0]->trigger();
+    auto before = counts();
+    clock_.advanceMs(1000);
+    w->tmrClockTimer();
+    EXPECT_EQ(counts(), before);
+
+    w->actPage[1]->trigger();
+    w->actSimpleExecute();
+    before = counts();
+    clock_.advanceMs(1000);
+    w->tmrClockTimer();
+    EXPECT_EQ(counts(), before);
+}
+
+TEST_P(PagesTest, ShipAndGuildLabelsShowWhatTheLogicComputes) {
+    auto w = Start();
+    w->actPage[1]->trigger();
+    const int bias = GetParam();
+    const ShipPageView ships = ComputeShipPage(GetVanaTime(), GetLocalNow(), bias);
+    EXPECT_EQ(Text(*w, "lblShipLineC3"), ships[3].columns[0].time);
+    EXPECT_EQ(Text(*w, "lblShipLineD3"), ships[3].columns[0].countdown);
+    EXPECT_EQ(Text(*w, "lblShipLineF0"), ships[0].columns[1].countdown);
+    EXPECT_EQ(Text(*w, "lblShipLineG8"), ships[8].columns[2].time);
+    for (const char* name : {"lblShipLineD1", "lblShipLineF5", "lblShipLineH8"}) {
+        const std::size_t row = static_cast<std::size_t>(name[12] - '0');
+        const std::size_t col = static_cast<std::size_t>(name[11] - 'D') / 2;
+        EXPECT_EQ(FontColour(*w, name), ships[row].columns[col].countdownColour) << name;
+    }
+    // At game 13:41:40 row 1's next arrival at the origin is 15:12, 1 h 30 min
+    // 20 s of game time ahead: 3 min 36.8 s of Earth time, shown as 03:37 in amber.
+    EXPECT_EQ(Text(*w, "lblShipLineC1"), " 15:12着");
+    EXPECT_EQ(Text(*w, "lblShipLineD1"), "03:37");
+    EXPECT_EQ(FontColour(*w, "lblShipLineD1"), 0x0080FFu);
+    EXPECT_EQ(Text(*w, "lblShipLineA8"), "セルビナ ─");
+
+    w->actPage[2]->trigger();
+    const GuildPageView guilds = ComputeGuildPage(GetVanaTime(), GetLocalNow(), bias);
+    EXPECT_EQ(Text(*w, "lblGuildLineB2"), "( 定休日 )");  // 火 is the woodworkers' holiday
+    EXPECT_EQ(FontColour(*w, "lblGuildLineB2"), 0x0040FFu);
+    EXPECT_EQ(Text(*w, "lblGuildLineB4"), "( 営業中 )");
+    EXPECT_EQ(FontColour(*w, "lblGuildLineB4"), 0xC00000u);
+    EXPECT_EQ(Text(*w, "lblGuildLineG4"), guilds[4].timeLeft);
+    EXPECT_EQ(Text(*w, "lblGuildLineG2"), guilds[2].timeLeft);
+    EXPECT_EQ(Label(*w, "lblGuildLineG4")->statusTip(), "営業終了までの残り時間です。");
+    EXPECT_EQ(Label(*w, "lblGuildLineG2")->statusTip(), "営業開始までの時間です。");
+    EXPECT_EQ(Text(*w, "lblGuildLineF0"), "03:00~18:00");
+    EXPECT_EQ(Text(*w, "lblGuildLineF12"), "09:00~23:00");
+    EXPECT_EQ(Label(*w, "imgGuildLineD9")->pixmap().cacheKey(), WeekPictures()[7].cacheKey());
+    EXPECT_TRUE(Label(*w, "lblGuildLineB0")->font().bold());
+}
+
+TEST_P(PagesTest, RacialAndChocoboLabelsShowWhatTheLogicComputes) {
+    Write("Racial", 6);
+    Write("Chocobo", 3);
+    auto w = Start();
+    const int bias = GetParam();
+    w->actPage[3]->trigger();
+    const VanaDateTime d = GetVanaTime();
+    const RacialNowView racial = ComputeRacialNow(d, GetLocalNow(), bias);
+    EXPECT_EQ(Text(*w, "lblRacialA0"), racial.raceText);
+    EXPECT_EQ(Text(*w, "lblRacialB0"), racial.dungeonText);
+    EXPECT_EQ(Text(*w, "lblRacialC0"), racial.timeLeft);
+    const auto weeks = ComputeRacialSchedule(d, 6, bias);
+    EXPECT_EQ(Text(*w, "lblRacialLineA0"), weeks[0].dungeonText);
+    EXPECT_EQ(Text(*w, "lblRacialLineB0"), weeks[0].period);
+    EXPECT_EQ(Text(*w, "lblRacialLineB9"), weeks[9].period);
+
+    w->actPage[4]->trigger();
+    const ChocoboNowView today = ComputeChocoboNow(d, GetLocalNow(), bias);
+    EXPECT_EQ(Text(*w, "lblChocoA0"), today.towns[0]);
+    EXPECT_EQ(Text(*w, "lblChocoD0"), today.towns[3]);
+    EXPECT_EQ(Text(*w, "lblChocoE0"), today.timeLeft);
+    const auto days = ComputeChocoboSchedule(d, 3, bias);
+    for (const char* name : {"lblChocoLineA0", "lblChocoLineA1", "lblChocoLineA2"})
+        EXPECT_EQ(Text(*w, name), days[static_cast<std::size_t>(name[13] - '0')].destination);
+    EXPECT_EQ(Text(*w, "lblChocoLineB4"), days[4].period);
+}
+
+TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
+    auto w = Start();
+    ShowAt(*w, 2, QSize(514, 324));
+    const int bias = GetParam();
+    const int written = w->shipView->Assignments();
+    QLabel* time = Label(*w, "lblShipLineC0");
+    QLabel* count = Label(*w, "lblShipLineD0");
+    int timePaints = 0, countPaints = 0;
+    struct PaintCounter : QObject {
+        QObject* target;
+        int* paints;
+        PaintCounter(QObject* t, int* p) : target(t), paints(p) {}
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (o == target && e->type() == QEvent::Paint) ++*paints;
+            return false;
+        }
+    } timeCounter(time, &timePaints), countCounter(count, &countPaints);
+    time->installEventFilter(&timeCounter);
+    count->installEventFilter(&countCounter);
+
+    w->tmrClockTimer();  // the same instant again
+    QApplication::processEvents();
+    EXPECT_EQ(w->shipView->Assignments(), written);
+    EXPECT_EQ(timePaints, 0);
+    EXPECT_EQ(countPaints, 0);
+
+    // A second later exactly the texts and colours that differ are written.
+    const ShipPageView before = ComputeShipPage(GetVanaTime(), GetLocalNow(), bias);
+    clock_.advanceMs(1000);
+    const ShipPageView after = ComputeShipPage(GetVanaTime(), GetLocalNow(), bias);
+    int changed = 0;
+    for (std::size_t r = 0; r < before.size(); ++r)
+        for (std::size_t c = 0; c < 3; ++c) {
+            const ShipColumnView& a = before[r].columns[c];
+            const ShipColumnView& b = after[r].columns[c];
+            changed += (a.time != b.time) + (a.countdown != b.countdown) + (a.countdownColour != b.countdownColour);
+        }
+    w->tmrClockTimer();
+    QApplication::processEvents();
+    EXPECT_GT(changed, 0);
+    EXPECT_EQ(w->shipView->Assignments(), written + changed);
+    EXPECT_EQ(timePaints, 0);
+    EXPECT_GT(countPaints, 0);
+}
+
+TEST_P(PagesTest, StoredChoicesRoundTripThroughCloseAndStart) {
+    {
+        auto w = Start();
+        EXPECT_EQ(w->cmbRacial->currentIndex(), -1);
+        EXPECT_EQ(w->cmbChoco->count(), 4);
+        EXPECT_EQ(Text(*w, "lblRacialLineB0"), "");
+        w->close();
+    }
+    EXPECT_EQ(Stored("Racial"), -1);
+    EXPECT_EQ(Stored("Chocobo"), -1);
+    Write("Racial", 7);
+    Write("Chocobo", 0);
+    {
+        auto w = Start();
+        EXPECT_EQ(w->cmbRacial->currentIndex(), 7);
+        EXPECT_EQ(w->cmbChoco->currentIndex(), 0);
+        // Start-up builds the lists for the stored choices.
+        EXPECT_NE(Text(*w, "lblRacialLineB0"), "");
+        EXPECT_NE(Text(*w, "lblChocoLineB9"), "");
+        w->cmbRacial->setCurrentIndex(2);
+        w->cmbChoco->setCurrentIndex(3);
+        w->close();
+    }
+    EXPECT_EQ(Stored("Racial"), 2);
+    EXPECT_EQ(Stored("Chocobo"), 3);
+    auto w = Start();
+    EXPECT_EQ(w->cmbRacial->currentText(), "エルヴァーン♂");
+    EXPECT_EQ(w->cmbChoco->currentText(), "カザム");
+}
+
+TEST_P(PagesTest, AStoredChoiceOutOfRangeIsIgnored) {
+    for (auto [racial, chocobo] : {std::pair{8, 4}, std::pair{-2, 99}}) {
+        Write("Racial", racial);
+        Write("Chocobo", chocobo);
+        auto w = Start();
+        EXPECT_EQ(w->cmbRacial->currentIndex(), -1);
+        EXPECT_EQ(w->cmbChoco->currentIndex(), -1);
+        EXPECT_EQ(Text(*w, "lblRacialLineA0"), "");
+        EXPECT_EQ(Text(*w, "lblChocoLineB0"), "");
+        w->close();
+        EXPECT_EQ(Stored("Racial"), -1);
+        EXPECT_EQ(Stored("Chocobo"), -1);
+    }
+}
+
+TEST_P(PagesTest, ListsAreRebuiltByTheChoiceAndTheButtonNotByTheClock) {
+    auto w = Start();
+    const int bias = GetParam();
+    w->actPage[3]->trigger();
+    // The button with no race chosen leaves the list empty.
+    w->btnRacialRef->click();
+    EXPECT_EQ(Text(*w, "lblRacialLineB0"), "");
+    w->cmbRacial->setCurrentIndex(4);
+    emit w->cmbRacial->activated(4);
+    const std::string first = Text(*w, "lblRacialLineB0");
+    EXPECT_EQ(first, ComputeRacialSchedule(GetVanaTime(), 4, bias)[0].period);
+    // Eight game weeks on, the clock leaves the list alone; the button renews it.
+    clock_.advanceMs(8LL * kVanaWeek * 1000 / kTimeFactor);
+    w->tmrClockTimer();
+    EXPECT_EQ(Text(*w, "lblRacialLineB0"), first);
+    w->btnRacialRef->click();
+    EXPECT_EQ(Text(*w, "lblRacialLineB0"), ComputeRacialSchedule(GetVanaTime(), 4, bias)[0].period);
+    EXPECT_NE(Text(*w, "lblRacialLineB0"), first);
+    // Selecting the page renews the chocobo list for the chosen town.
+    w->cmbChoco->setCurrentIndex(1);
+    w->actPage[4]->trigger();
+    EXPECT_EQ(Text(*w, "lblChocoLineA0"), ComputeChocoboSchedule(GetVanaTime(), 1, bias)[0].destination);
+}
+
+TEST_P(PagesTest, HeaderBandsAndStripesTakeTheWindowColours) {
+    auto w = Start();
+    // Item (234, 244, 255) and Bace (214, 222, 247) meet halfway at (224, 233, 251).
+    const ColorRef mid = Rgb(224, 233, 251);
+    for (const char* name : {"shpShipHead0", "shpShipHead2", "shpGuildHead1", "shpRacialHead2", "shpChocoHead0"})
+        EXPECT_EQ(w->findChild<TShape*>(name)->BrushColor(), mid) << name;
+    for (const char* name : {"shpGuildLine5", "shpRacialLine0", "shpChocoLineB4"})
+        EXPECT_EQ(w->findChild<TShape*>(name)->BrushColor(), w->Item) << name;
+    QLabel* odd = Label(*w, "lblGuildLineG3");
+    EXPECT_TRUE(odd->autoFillBackground());
+    EXPECT_EQ(FromQColor(odd->palette().color(QPalette::Window)), w->Item);
+    EXPECT_FALSE(Label(*w, "lblGuildLineG2")->autoFillBackground());
+
+    // New colours: the channels meet halfway, truncating toward zero.
+    w->Item = Rgb(255, 0, 10);
+    w->Bace = Rgb(0, 255, 13);
+    w->ApplyPageColours();
+    EXPECT_EQ(w->findChild<TShape*>("shpShipHead1")->BrushColor(), Rgb(128, 127, 11));
+    EXPECT_EQ(w->findChild<TShape*>("shpChocoLineB0")->BrushColor(), Rgb(255, 0, 10));
+}
+
+TEST_P(PagesTest, EveryTownAndShopHasOneIconAndCountdownsAreBold) {
+    auto w = Start();
+    auto key = [&](const char* name) {
+        return w->findChild<TImageLabel*>(name)->LabelImage()->Picture().cacheKey();
+    };
+    const qint64 jeuno = key("lblShipLineA0");
+    for (const char* name : {"lblShipLineA3", "lblShipLineB4", "lblShipLineB7"}) EXPECT_EQ(key(name), jeuno) << name;
+    EXPECT_EQ(key("lblShipLineA4"), key("lblShipLineB0"));
+    EXPECT_EQ(key("lblShipLineA7"), key("lblShipLineB3"));
+    EXPECT_NE(key("lblShipLineB0"), key("lblShipLineB1"));
+    EXPECT_EQ(key("lblShipLineB8"), key("lblShipLineA8"));
+    EXPECT_EQ(key("lblGuildLineA1"), key("lblGuildLineA0"));
+    EXPECT_EQ(key("lblGuildLineA12"), key("lblGuildLineA10"));
+    EXPECT_NE(key("lblGuildLineA2"), key("lblGuildLineA3"));
+    for (const char* name : {"lblShipLineD0", "lblShipLineF4", "lblShipLineH8"})
+        EXPECT_TRUE(Label(*w, name)->font().bold()) << name;
+    EXPECT_FALSE(Label(*w, "lblShipLineC0")->font().bold());
+}
+
+// Column arithmetic against the shape that drives each page, at three window widths.
+TEST_P(PagesTest, LayoutsFollowTheWidthOfTheHeaderBands) {
+    auto w = Start();
+    int lastShipWidth = 0;
+    for (int width : {514, 640, 490}) {
+        SCOPED_TRACE(width);
+        ShowAt(*w, 2, QSize(width, 324));
+        const int hw = Box(*w, "shpShipHead0").width();
+        if (lastShipWidth != 0) {
+            EXPECT_EQ(hw - lastShipWidth, width == 640 ? 126 : -150);
+        }
+        lastShipWidth = hw;
+        int W = hw / 4 + 1;
+        const QRect h0 = Box(*w, "lblShipHead0"), h2 = Box(*w, "lblShipHead2"), h4 = Box(*w, "lblShipHead4");
+        EXPECT_EQ(h0.width(), W);
+        EXPECT_EQ(h2.x(), h0.x() + W - 1);
+        EXPECT_EQ(h4.x(), h0.x() + 3 * (W - 1));
+        EXPECT_EQ(Box(*w, "lblShipBottom3").x(), Box(*w, "lblShipHead3").x());
+        EXPECT_EQ(Box(*w, "shpShipTate5").x(), Box(*w, "lblShipHead3").x());
+        EXPECT_EQ(Box(*w, "shpShipTate2").x(), h2.x());
+        EXPECT_EQ(Box(*w, "shpShipTate2").width(), W);
+        const int o = (W - 109) / 2;
+        const QRect c5 = Box(*w, "lblShipLineC5");
+        EXPECT_EQ(c5.x(), h2.x() + o);
+        EXPECT_EQ(Box(*w, "lblShipLineD5").x(), c5.right() + 1 + 5);
+        EXPECT_EQ(Box(*w, "lblShipLineG5").x(), h4.x() + o);
+        auto* a = w->findChild<TImageLabel*>("lblShipLineA6");
+        const int icon = a->LabelImage()->width(), gap = a->ImageSpacing();
+        EXPECT_EQ(a->x(), (W - icon - a->width() - gap) / 2 + icon + gap);
+        auto* b = w->findChild<TImageLabel*>("lblShipLineB6");
+        EXPECT_EQ(b->x(), (W - icon - b->width() - gap) / 2);
+
+        ShowAt(*w, 3, QSize(width, 324));
+        const int gw = Box(*w, "shpGuildHead0").width();
+        W = gw / 4 + 1;
+        const QRect g0 = Box(*w, "lblGuildHead0"), g1 = Box(*w, "lblGuildHead1");
+        EXPECT_EQ(g1, QRect(g0.x() + W - 1, g1.y(), 2 * W, g1.height()));
+        EXPECT_EQ(Box(*w, "lblGuildHead5").x(), g1.x() + 2 * W - 1);
+        EXPECT_EQ(Box(*w, "shpGuildTate1").x(), g1.x());
+        const QRect c = Box(*w, "lblGuildLineC7"), d = Box(*w, "imgGuildLineD7"), f = Box(*w, "lblGuildLineF7");
+        EXPECT_EQ(c.x(), g1.x() + (2 * W - 192) / 2 + 1);
+        EXPECT_EQ(d.x(), c.x() + c.width() - 2);
+        EXPECT_EQ(Box(*w, "lblGuildLineE7").x(), d.x() + d.width() + 5);
+        EXPECT_EQ(Box(*w, "lblGuildLineG7").x(), f.x() + f.width() + 5);
+        EXPECT_EQ(Box(*w, "lblGuildLineH7"), QRect(g1.x() + 2 * W + 3, Box(*w, "lblGuildLineH7").y(), W - 7,
+                                                 Box(*w, "lblGuildLineH7").height()));
+        EXPECT_EQ(Box(*w, "lblGuildLineB7").width(), W - 2);
+
+        ShowAt(*w, 4, QSize(width, 324));
+        const int rw = Box(*w, "shpRacialHead0").width();
+        int a3 = rw / 3;
+        const QRect r0 = Box(*w, "lblRacialHead0"), r2 = Box(*w, "lblRacialHead2");
+        EXPECT_EQ(r2.x(), r0.x() + 2 * a3);
+        EXPECT_EQ(Box(*w, "lblRacialHead4").width(), rw - a3 - 1);
+        EXPECT_EQ(Box(*w, "lblRacialB0"), QRect(r0.x() + a3 + 1, Box(*w, "lblRacialB0").y(), a3 - 1,
+                                               Box(*w, "lblRacialB0").height()));
+        const QRect timeLeft = Box(*w, "lblRacialC0");
+        EXPECT_EQ(timeLeft.x(), r2.x() + (a3 + 1 - timeLeft.width()) / 2);
+        EXPECT_EQ(Box(*w, "lblRacialLineB3").x(), a3 + 4);
+        EXPECT_EQ(Box(*w, "lblRacialLineB3").width(), Box(*w, "shpRacialWaku0").width() - a3 - 3);
+
+        ShowAt(*w, 5, QSize(width, 324));
+        const int cw = Box(*w, "shpChocoHead0").width();
+        const int a6 = cw / 6;
+        const QRect hA = Box(*w, "lblChocoHeadA0"), hE = Box(*w, "lblChocoHeadE0");
+        EXPECT_EQ(hE, QRect(hA.x() + 4 * a6, hE.y(), cw - 4 * (a6 + 1), hE.height()));
+        EXPECT_EQ(Box(*w, "lblChocoC0").x(), hA.x() + 2 * a6 + 1);
+        EXPECT_EQ(Box(*w, "lblChocoC0").width(), a6 - 1);
+        EXPECT_EQ(Box(*w, "lblChocoHeadG0").x(), Box(*w, "lblChocoHeadC0").x() + 1);
+        EXPECT_EQ(Box(*w, "lblChocoHeadF0").width(), 2 * (a6 + 1));
+        EXPECT_EQ(Box(*w, "lblChocoLineA2").width(), 2 * a6);
+        EXPECT_EQ(Box(*w, "lblChocoLineB2").x(), 2 * a6 + 5);
+        EXPECT_EQ(Box(*w, "lblChocoLineB2").width(), Box(*w, "shpChocoWaku0").width() - 2 * (a6 + 1) - 2);
+    }
+}
+
+TEST_P(PagesTest, ResizingInSimpleModeChangesNothing) {
+    auto w = Start();
+    ShowAt(*w, 2, QSize(600, 324));
+    const QRect before = Box(*w, "lblShipHead3");
+    w->actSimpleExecute();
+    w->scrShip->resize(300, 100);
+    w->scrShipResize();
+    EXPECT_EQ(Box(*w, "lblShipHead3"), before);
+}
+
+}  // namespace
+}  // namespace norvane

@@ -1,0 +1,611 @@
+// The timer page inside the main window: controls, layout, actions and keys, the
+// tick, alarms and what survives a restart.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include "core/settings/settings_store.h"
+#include "gui/art/timer_pictures.h"
+#include "gui/controls/image_ex.h"
+#include "gui/controls/line_page_control.h"
+#include "gui/controls/scroll_box_ex.h"
+#include "gui/controls/shape.h"
+#include "gui/main_window/main_window.h"
+#include "gui/timers/timer_page.h"
+#include "platform/sound.h"
+#include "support/fake_os_clock.h"
+#include "support/fake_sound_player.h"
+
+// Readable failure messages for texts and text lists.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '{' << l.join(", ").toStdString() << '}'; }
+QT_END_NAMESPACE
+
+namespace norvane {
+namespace {
+
+// Indices of built-in sets in the first-start list.
+constexpr int kStopwatch = 0;
+constexpr int kTwoMinutes = 5;    // "2分": 120 s, warnings at 60, 30, 15
+constexpr int kChainLevel10 = 22; // "チェーン 敵Lv10"
+
+QColor Colour(std::uint32_t bgr) { return ToQColor(bgr); }
+
+class TimerPageTest : public testing::Test {
+protected:
+    TimerPageTest() : clockScope_(clock_), soundScope_(sound_) {
+        path_ = dir_.filePath("Norvane.reg");
+        qputenv("NORVANE_SETTINGS", path_.toUtf8());
+        clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
+        clock_.setBias(-540);  // local 18:00:01
+        clock_.setTick(5000);
+    }
+
+    std::unique_ptr<TfrmMain> Start() { return std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"}); }
+
+    // Shows the window and makes it the active one: window-wide shortcuts only
+    // reach an active, visible window.
+    static void Activate(TfrmMain& w) {
+        w.show();
+        QApplication::setActiveWindow(&w);
+        w.activateWindow();
+        QElapsedTimer t;
+        t.start();
+        while (!w.isActiveWindow() && t.elapsed() < 2000) QApplication::processEvents();
+        ASSERT_TRUE(w.isActiveWindow());
+    }
+
+    // A key typed into the window. A key event sent (not posted by the window
+    // system) is first offered to the shortcut map, as a real key stroke is.
+    static void Type(TfrmMain& w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+        QKeyEvent press(QEvent::KeyPress, key, mods);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, mods);
+        QApplication::sendEvent(target, &release);
+    }
+
+    void Tick(TfrmMain& w, std::uint32_t ms) {
+        clock_.advanceTick(ms);
+        w.tmrTimerTimer();
+    }
+
+    static QString Display(TfrmMain& w, int n) { return w.pagTimer->lblTimer[n - 1]->text(); }
+    static QColor DisplayColour(TfrmMain& w, int n) {
+        return w.pagTimer->lblTimer[n - 1]->palette().color(QPalette::WindowText);
+    }
+    static void Select(TfrmMain& w, int n, int set) { w.pagTimer->cmbTimer[n - 1]->setCurrentIndex(set); }
+
+    void WriteAlarmSet(int index, const QString& name, std::initializer_list<std::pair<QString, int>> sections) {
+        SettingsStore s(path_);
+        s.WriteInteger("Alarm", "Count", index + 1);
+        const QString key = QString("Alarm\\Alarm-Set%1").arg(index, 2, 10, QChar('0'));
+        s.WriteString(key, "Name", name);
+        int i = 0;
+        for (const auto& [file, second] : sections) {
+            s.WriteString(key + QString("\\Section%1").arg(i), "Filename", file);
+            s.WriteInteger(key + QString("\\Section%1").arg(i), "Second", second);
+            ++i;
+        }
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    FakeOsClock clock_;
+    ScopedOsClock clockScope_;
+    FakeSoundPlayer sound_;
+    ScopedSoundPlayer soundScope_;
+};
+
+TEST_F(TimerPageTest, FirstStartListsTheThirtySetsInEveryIdleCell) {
+    auto w = Start();
+    QWidget* contents = w->scrTimer->Contents();
+    for (int n = 1; n <= 12; ++n) {
+        const QString num = QString::number(n);
+        auto* list = contents->findChild<QComboBox*>("cmbTimer" + num);
+        ASSERT_NE(list, nullptr) << n;
+        ASSERT_EQ(list->count(), 30);
+        EXPECT_EQ(list->itemText(0), "ストップウォッチ");
+        EXPECT_EQ(list->itemText(kTwoMinutes), "2分");
+        EXPECT_EQ(list->itemText(21), "2時間");
+        EXPECT_EQ(list->itemText(kChainLevel10), "チェーン 敵Lv10");
+        EXPECT_EQ(list->itemText(29), "チェーン 敵Lv80");
+        EXPECT_EQ(list->currentIndex(), -1);
+        EXPECT_TRUE(list->isEnabled());
+        EXPECT_EQ(list->maxVisibleItems(), 12);
+        for (const char* name : {"shpTimer", "lblTimerN", "lblTimer", "lblTimerC", "imgTimer", "btnTimer", "btnTimerR"})
+            EXPECT_NE(contents->findChild<QWidget*>(name + num), nullptr) << name << n;
+        EXPECT_EQ(contents->findChild<QLabel*>("lblTimerN" + num)->text(), num + ".");
+        EXPECT_EQ(contents->findChild<QLabel*>("lblTimerN" + num)->palette().color(QPalette::WindowText),
+                  Colour(0x808080));
+        EXPECT_EQ(contents->findChild<QLabel*>("lblTimer" + num)->text(), "00:00");
+        EXPECT_EQ(contents->findChild<QLabel*>("lblTimerC" + num)->text(), "00:00:00");
+        EXPECT_EQ(contents->findChild<QLabel*>("lblTimer" + num)->font().pixelSize(), 21);
+        EXPECT_TRUE(contents->findChild<QLabel*>("lblTimer" + num)->font().bold());
+        EXPECT_EQ(contents->findChild<TImageEx*>("imgTimer" + num)->size(), QSize(15, 15));
+        EXPECT_EQ(contents->findChild<TShape*>("shpTimer" + num)->size(), QSize(160, 91));
+        // Nothing selected: both actions are off.
+        const auto i = static_cast<std::size_t>(n - 1);
+        EXPECT_FALSE(w->actTimeS[i]->isEnabled());
+        EXPECT_FALSE(w->actTimeR[i]->isEnabled());
+        EXPECT_EQ(contents->findChild<QToolButton*>("btnTimer" + num)->text(), "スタート [F" + num + "]");
+        EXPECT_EQ(contents->findChild<QToolButton*>("btnTimerR" + num)->text(), "リセット");
+    }
+    EXPECT_EQ(w->actTimeS[0]->statusTip(), "タイマー1. をスタートします。(F1)");
+    EXPECT_EQ(w->actTimeR[11]->statusTip(), "タイマー12. をリセットします。(Ctrl+F12)");
+    EXPECT_EQ(w->actTimeS[11]->shortcut(), QKeySequence(Qt::Key_F12));
+    EXPECT_EQ(w->actTimeR[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    EXPECT_EQ(w->pagTimer->imgTimer[3]->statusTip(), "アラーム設定を切り替えます。");
+    EXPECT_EQ(w->pagTimer->imgTimer[3]->Picture().cacheKey(), AlarmIconPicture(false).cacheKey());
+    EXPECT_FALSE(w->tmrTimer->isActive());
+
+    SettingsStore s(path_);
+    EXPECT_TRUE(s.ReadBool("Timer", "Flag", false));
+    EXPECT_TRUE(s.ReadBool("Timer", "Flag2", false));
+    EXPECT_EQ(s.ReadInteger("Timer", "Count", 0), 30);
+}
+
+TEST_F(TimerPageTest, CellsFillAsManyColumnsAsTheClientWidthHolds) {
+    EXPECT_EQ(TimerColumns(331), 1);
+    EXPECT_EQ(TimerColumns(332), 2);
+    EXPECT_EQ(TimerColumns(498), 3);
+    EXPECT_EQ(TimerColumns(20), 1);
+
+    auto w = Start();
+    TTimerPage& page = *w->pagTimer;
+    page.LayoutCells(331);
+    EXPECT_EQ(page.shpTimer[1]->pos(), QPoint(0, 99));
+    EXPECT_EQ(page.shpTimer[11]->pos(), QPoint(0, 99 * 11));
+    page.LayoutCells(332);
+    EXPECT_EQ(page.shpTimer[1]->pos(), QPoint(166, 0));
+    EXPECT_EQ(page.shpTimer[2]->pos(), QPoint(0, 99));
+    EXPECT_EQ(page.shpTimer[11]->pos(), QPoint(166, 99 * 5));
+    page.LayoutCells(498);
+    EXPECT_EQ(page.shpTimer[2]->pos(), QPoint(332, 0));
+    EXPECT_EQ(page.shpTimer[3]->pos(), QPoint(0, 99));
+    EXPECT_EQ(page.shpTimer[11]->pos(), QPoint(332, 99 * 3));
+    // The controls keep their places within the cell.
+    const QPoint o = page.shpTimer[4]->pos();
+    EXPECT_EQ(page.lblTimerN[4]->pos() - o, QPoint(8, 4));
+    EXPECT_EQ(page.lblTimer[4]->pos() - o, QPoint(26, 14));
+    EXPECT_EQ(page.lblTimerC[4]->pos() - o, QPoint(102, 20));
+    EXPECT_EQ(page.imgTimer[4]->pos() - o, QPoint(139, 4));
+    EXPECT_EQ(page.cmbTimer[4]->pos() - o, QPoint(8, 38));
+    EXPECT_EQ(page.btnTimer[4]->pos() - o, QPoint(8, 62));
+    EXPECT_EQ(page.btnTimerR[4]->pos() - o, QPoint(100, 62));
+}
+
+TEST_F(TimerPageTest, ResizingTheWindowLaysTheCellsOutAgain) {
+    auto w = Start();
+    w->show();
+    QApplication::processEvents();
+    auto columns = [&w] {
+        int n = 1;
+        while (n < 12 && w->pagTimer->shpTimer[static_cast<std::size_t>(n)]->y() == 0) ++n;
+        return n;
+    };
+    EXPECT_EQ(columns(), TimerColumns(w->scrTimer->viewport()->width()));
+    w->resize(900, 500);
+    QApplication::processEvents();
+    EXPECT_GE(w->scrTimer->viewport()->width(), 664);
+    EXPECT_EQ(columns(), TimerColumns(w->scrTimer->viewport()->width()));
+    // The scrolled area holds every cell.
+    EXPECT_GE(w->scrTimer->Contents()->height(), w->pagTimer->shpTimer[11]->geometry().bottom() + 1);
+}
+
+TEST_F(TimerPageTest, CellsInViewCountEveryRowThatShowsEvenInPart) {
+    EXPECT_EQ(TimerCellsInView({470, 153}), 4);   // two columns; the second row shows in part
+    EXPECT_EQ(TimerCellsInView({470, 99}), 2);    // the second row starts just below
+    EXPECT_EQ(TimerCellsInView({470, 100}), 4);
+    EXPECT_EQ(TimerCellsInView({498, 300}), 12);  // three columns, four rows
+    EXPECT_EQ(TimerCellsInView({100, 1}), 1);
+    EXPECT_EQ(TimerCellsInView({900, 0}), 0);
+    EXPECT_EQ(TimerCellsInView({2000, 2000}), 12);
+}
+
+TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
+    auto whole = Start();
+    whole->show();
+    QApplication::processEvents();
+    TfrmMain late({"norvane"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
+    TTimerPage& page = *late.pagTimer;
+    // The default window shows the first four cells at most.
+    ASSERT_GT(page.BuiltCells(), 0);
+    ASSERT_LT(page.BuiltCells(), 12);
+    const int early = page.BuiltCells();
+    EXPECT_EQ(page.cmbTimer[11], nullptr);
+    EXPECT_TRUE(late.windowIcon().isNull());
+
+    // A key for a cell without controls still runs its timer.
+    page.Cells.Select(11, kTwoMinutes);
+    page.ShowCell(11);
+    late.actTimeS[11]->trigger();
+    EXPECT_TRUE(page.Cells.AnyRunning());
+    page.ShowAlarmPicture(11, true);  // ignored, not a crash
+    page.PressAlarmIcon(11, true);
+
+    // A control the window gains after the first cells must not come between them.
+    auto* later = new QToolButton(&late);
+    later->setFocusPolicy(Qt::TabFocus);
+
+    std::vector<int> announced;
+    QObject::connect(&page, &TTimerPage::CellBuilt, [&](int c) { announced.push_back(c); });
+    // Shown, the scrolled area is already that of twelve cells; the first paint
+    // then brings the rest.
+    late.show();
+    EXPECT_EQ(page.BuiltCells(), early);
+    EXPECT_EQ(late.scrTimer->Contents()->minimumSize(), whole->scrTimer->Contents()->minimumSize());
+    for (int i = 0; i < 50 && page.BuiltCells() < 12; ++i) QApplication::processEvents();
+    ASSERT_EQ(page.BuiltCells(), 12);
+    // The desktop's icon for the window comes with the rest.
+    EXPECT_EQ(late.windowIcon().cacheKey(), whole->windowIcon().cacheKey());
+    ASSERT_EQ(announced.size(), static_cast<std::size_t>(12 - early));
+    EXPECT_EQ(announced.front(), early);
+    EXPECT_EQ(late.scrTimer->Contents()->findChild<QWidget*>("pagTimerExtent"), nullptr);
+
+    for (int n = early + 1; n <= 12; ++n) {
+        const auto i = static_cast<std::size_t>(n - 1);
+        EXPECT_TRUE(page.cmbTimer[i]->isVisible()) << n;
+        EXPECT_EQ(page.cmbTimer[i]->count(), 30) << n;
+        EXPECT_EQ(page.shpTimer[i]->pos(), whole->pagTimer->shpTimer[i]->pos()) << n;
+        EXPECT_EQ(page.lblTimerN[i]->palette().color(QPalette::WindowText), Colour(0x808080)) << n;
+        EXPECT_EQ(page.btnTimerR[i]->defaultAction(), late.actTimeR[i]) << n;
+    }
+    // The running cell shows what its timer did meanwhile, and its list is locked.
+    EXPECT_EQ(page.cmbTimer[11]->currentIndex(), kTwoMinutes);
+    EXPECT_FALSE(page.cmbTimer[11]->isEnabled());
+    EXPECT_EQ(page.btnTimer[11]->text(), late.actTimeS[11]->text());
+    // Tab runs through the cells in order, whenever they were built.
+    auto nextTabStop = [](QWidget* w) {
+        do w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible());
+        return w;
+    };
+    const auto e = static_cast<std::size_t>(early);
+    EXPECT_EQ(nextTabStop(page.btnTimerR[e - 1]), page.cmbTimer[e]);
+    EXPECT_EQ(nextTabStop(page.cmbTimer[e]), page.btnTimer[e]);
+    EXPECT_EQ(nextTabStop(page.btnTimerR[e]), page.cmbTimer[e + 1]);
+    // Choosing in a late cell reaches the window.
+    page.Cells.Reset(11);
+    late.actTimeR[11]->trigger();
+    page.cmbTimer[10]->setCurrentIndex(kStopwatch);
+    EXPECT_EQ(page.Cells.View(10).selection, kStopwatch);
+}
+
+TEST_F(TimerPageTest, NothingOfThePageIsBuiltAheadWhenItDoesNotShow) {
+    {
+        SettingsStore s(path_);
+        s.WriteInteger("Option", "Page", 3);
+    }
+    TfrmMain onGuilds({"norvane"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
+    EXPECT_EQ(onGuilds.pagTimer->BuiltCells(), 0);
+    TfrmMain simple({"norvane", "/s"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
+    EXPECT_EQ(simple.pagTimer->BuiltCells(), 0);
+    simple.show();
+    for (int i = 0; i < 50 && simple.pagTimer->BuiltCells() < 12; ++i) QApplication::processEvents();
+    EXPECT_EQ(simple.pagTimer->BuiltCells(), 12);
+}
+
+TEST_F(TimerPageTest, CaptionsFollowTheStateOfEachKind) {
+    auto w = Start();
+    Select(*w, 1, kTwoMinutes);
+    Select(*w, 2, kStopwatch);
+    Select(*w, 3, kChainLevel10);
+    QToolButton* b1 = w->pagTimer->btnTimer[0];
+    QToolButton* b2 = w->pagTimer->btnTimer[1];
+    QToolButton* b3 = w->pagTimer->btnTimer[2];
+    EXPECT_TRUE(w->actTimeS[0]->isEnabled());
+    EXPECT_EQ(Display(*w, 1), "02:00");
+    EXPECT_EQ(Display(*w, 3), "01:40");
+
+    // Countdown: restart caption while running and after finishing; reset returns.
+    w->actTimeS[0]->trigger();
+    EXPECT_EQ(b1->text(), "リスタート [F1]");
+    EXPECT_FALSE(w->pagTimer->cmbTimer[0]->isEnabled());
+    EXPECT_EQ(w->pagTimer->lblTimerC[0]->text(), "18:00:01");
+
+    // Stopwatch: pause, restart, pause again.
+    w->actTimeS[1]->trigger();
+    EXPECT_EQ(b2->text(), "ポーズ [F2]");
+    Tick(*w, 7900);
+    EXPECT_EQ(Display(*w, 2), "00:07");
+    w->actTimeS[1]->trigger();
+    EXPECT_EQ(b2->text(), "リスタート [F2]");
+    EXPECT_EQ(DisplayColour(*w, 2), Colour(0x00C0C0));
+    EXPECT_FALSE(w->pagTimer->cmbTimer[1]->isEnabled());
+    w->actTimeS[1]->trigger();
+    EXPECT_EQ(b2->text(), "ポーズ [F2]");
+    EXPECT_EQ(DisplayColour(*w, 2), Colour(0));
+    Tick(*w, 1000);
+    EXPECT_EQ(Display(*w, 2), "00:08");  // continued from the whole seconds reached
+
+    // Chain: each press a shorter window.
+    w->actTimeS[2]->trigger();
+    EXPECT_EQ(b3->text(), "1チェーン [F3]");
+    w->actTimeS[2]->trigger();
+    EXPECT_EQ(b3->text(), "2チェーン [F3]");
+    Tick(*w, 80 * 1000);
+    EXPECT_EQ(b3->text(), "リスタート [F3]");
+    EXPECT_EQ(Display(*w, 3), "00:00");
+    EXPECT_EQ(DisplayColour(*w, 3), Colour(0x0010FF));
+    EXPECT_TRUE(w->pagTimer->cmbTimer[2]->isEnabled());
+    w->actTimeS[2]->trigger();
+    EXPECT_EQ(b3->text(), "1チェーン [F3]");
+
+    Tick(*w, 120 * 1000);
+    EXPECT_EQ(b1->text(), "リスタート [F1]");  // finished countdowns keep it
+    EXPECT_TRUE(w->pagTimer->cmbTimer[0]->isEnabled());
+
+    for (int n : {1, 2, 3}) {
+        w->actTimeR[static_cast<std::size_t>(n - 1)]->trigger();
+        EXPECT_EQ(w->pagTimer->btnTimer[static_cast<std::size_t>(n - 1)]->text(),
+                  QString("スタート [F%1]").arg(n));
+        EXPECT_TRUE(w->pagTimer->cmbTimer[static_cast<std::size_t>(n - 1)]->isEnabled());
+        EXPECT_EQ(w->pagTimer->lblTimerC[static_cast<std::size_t>(n - 1)]->text(), "00:00:00");
+    }
+    EXPECT_EQ(Display(*w, 2), "00:00");
+    EXPECT_EQ(Display(*w, 3), "01:40");
+}
+
+TEST_F(TimerPageTest, FunctionKeysReachTheirCellsAnywhereInTheWindow) {
+    auto w = Start();
+    for (int n = 1; n <= 12; ++n) Select(*w, n, kStopwatch);
+    Activate(*w);
+    // From a list of another cell, the scroll box and a control of another page alike.
+    w->pagTimer->cmbTimer[6]->setFocus();
+    for (int n = 1; n <= 12; ++n) {
+        if (n == 5) w->scrTimer->setFocus();
+        if (n == 9) w->pclMain->SetActivePage(2);
+        Type(*w, Qt::Key_F1 + n - 1);
+        for (int m = 1; m <= 12; ++m)
+            EXPECT_EQ(w->pagTimer->Cells.Item(m - 1).Running, m <= n) << "F" << n << " cell " << m;
+    }
+    Type(*w, Qt::Key_F5, Qt::ControlModifier);
+    EXPECT_FALSE(w->pagTimer->Cells.Item(4).Running);
+    EXPECT_EQ(w->pagTimer->btnTimer[4]->text(), "スタート [F5]");
+    EXPECT_TRUE(w->pagTimer->Cells.Item(3).Running);
+    Type(*w, Qt::Key_F12, Qt::ControlModifier);
+    EXPECT_FALSE(w->pagTimer->Cells.Item(11).Running);
+    EXPECT_TRUE(w->pagTimer->Cells.Item(10).Running);
+}
+
+TEST_F(TimerPageTest, DisabledActionsIgnoreTheirKeys) {
+    {
+        SettingsStore s(path_);
+        // The third entry reads as invalid and counts as no selection.
+        s.WriteInteger("Timer", "Count", 3);
+        s.WriteBool("Timer", "Flag", true);
+        s.WriteBool("Timer", "Flag2", true);
+        const char* names[] = {"1分", "計測", "不正なアイテム"};
+        const char* kinds[] = {"countdown", "stopwatch", "countdown"};
+        for (int i = 0; i < 3; ++i) {
+            const QString key = QString("Timer\\Timer-Set%1").arg(i, 2, 10, QChar('0'));
+            s.WriteString(key, "Name", names[i]);
+            s.WriteString(key, "Option", kinds[i]);
+            s.WriteInteger(key, "Timer", 60);
+        }
+        s.WriteInteger("Timer", "Item1", 0);
+        s.WriteInteger("Timer", "Item2", 2);
+    }
+    auto w = Start();
+    EXPECT_EQ(w->pagTimer->cmbTimer[0]->count(), 3);
+    EXPECT_TRUE(w->actTimeS[0]->isEnabled());
+    EXPECT_FALSE(w->actTimeS[1]->isEnabled());
+    EXPECT_FALSE(w->actTimeR[1]->isEnabled());
+    Activate(*w);
+    Type(*w, Qt::Key_F2);
+    Type(*w, Qt::Key_F3);
+    Type(*w, Qt::Key_F2, Qt::ControlModifier);
+    EXPECT_FALSE(w->pagTimer->Cells.AnyRunning());
+    EXPECT_FALSE(w->tmrTimer->isActive());
+    EXPECT_EQ(Display(*w, 2), "00:00");
+    EXPECT_EQ(w->pagTimer->btnTimer[1]->text(), "スタート [F2]");
+    Type(*w, Qt::Key_F1);
+    EXPECT_TRUE(w->pagTimer->Cells.Item(0).Running);
+}
+
+TEST_F(TimerPageTest, TheTickRunsOnlyWhileACellRuns) {
+    auto w = Start();
+    EXPECT_FALSE(w->tmrTimer->isActive());
+    Select(*w, 1, 1);  // "15秒"
+    Select(*w, 2, kStopwatch);
+    EXPECT_FALSE(w->tmrTimer->isActive());
+    EXPECT_EQ(w->tmrTimer->interval(), 100);
+
+    w->actTimeS[0]->trigger();
+    w->actTimeS[1]->trigger();
+    EXPECT_TRUE(w->tmrTimer->isActive());
+    w->actTimeR[0]->trigger();
+    EXPECT_TRUE(w->tmrTimer->isActive());  // the stopwatch still runs
+    w->actTimeS[1]->trigger();              // paused
+    EXPECT_FALSE(w->tmrTimer->isActive());
+
+    // A countdown that runs out stops the tick at its last update, even when that
+    // update comes seconds late.
+    w->actTimeS[0]->trigger();
+    EXPECT_TRUE(w->tmrTimer->isActive());
+    Tick(*w, 9000);
+    EXPECT_TRUE(w->tmrTimer->isActive());
+    Tick(*w, 20000);
+    EXPECT_EQ(Display(*w, 1), "00:00");
+    EXPECT_FALSE(w->tmrTimer->isActive());
+
+    // Reloading the rows stops every cell.
+    w->actTimeS[0]->trigger();
+    w->LoadTimerRows();
+    EXPECT_FALSE(w->pagTimer->Cells.AnyRunning());
+    EXPECT_FALSE(w->tmrTimer->isActive());
+    EXPECT_EQ(w->pagTimer->btnTimer[0]->text(), "リスタート [F1]");
+}
+
+TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
+    WriteAlarmSet(0, "鐘", {{"/snd/minute.wav", 60}, {"/snd/end.wav", 0}, {"/snd/never.wav", 500}});
+    {
+        SettingsStore s(path_);
+        s.WriteInteger("Timer\\Alarm", "Item0", 1);
+    }
+    auto w = Start();
+    ASSERT_TRUE(w->pagTimer->Cells.RowAlarm(0).Used);
+    Select(*w, 1, kTwoMinutes);
+    Activate(*w);
+    Type(*w, Qt::Key_F1);
+    EXPECT_EQ(Display(*w, 1), "02:00");
+    EXPECT_EQ(w->pagTimer->btnTimer[0]->text(), "リスタート [F1]");
+
+    const struct {
+        std::uint32_t at;  // ms since the start
+        const char* display;
+        std::uint32_t colour;
+    } steps[] = {{100, "01:59", 0},           {59'000, "01:01", 0},
+                 {60'000, "01:00", 0x0080FF}, {89'950, "00:30", 0x0060FF},
+                 {105'000, "00:15", 0x0010FF}, {119'000, "00:01", 0x0010FF}};
+    std::uint32_t now = 0;
+    for (const auto& s : steps) {
+        Tick(*w, s.at - now);
+        now = s.at;
+        EXPECT_EQ(Display(*w, 1), s.display) << s.at;
+        EXPECT_EQ(DisplayColour(*w, 1), Colour(s.colour)) << s.at;
+    }
+    EXPECT_EQ(sound_.played, QStringList{"/snd/minute.wav"});
+    EXPECT_TRUE(w->tmrTimer->isActive());
+    // The reading truncates: 100 ms before the end it already shows 00:00 and ends.
+    Tick(*w, 900);
+    EXPECT_EQ(Display(*w, 1), "00:00");
+    EXPECT_EQ(sound_.played, (QStringList{"/snd/minute.wav", "/snd/end.wav"}));
+    EXPECT_FALSE(w->tmrTimer->isActive());
+    EXPECT_TRUE(w->pagTimer->cmbTimer[0]->isEnabled());
+
+    // Each alarm sounds once per start, and again after the next.
+    Type(*w, Qt::Key_F1);
+    Tick(*w, 60'000);
+    EXPECT_EQ(sound_.played.size(), 3);
+    EXPECT_EQ(sound_.played.last(), "/snd/minute.wav");
+}
+
+TEST_F(TimerPageTest, AlarmMenuOpensBelowTheIconAndChoosesTheCellsSet) {
+    WriteAlarmSet(0, "鐘", {{"/snd/a.wav", 5}});
+    WriteAlarmSet(1, "R&B", {{"/snd/b.wav", 5}});
+    auto w = Start();
+    QMenu* menu = w->mnuAlarm;
+    const QList<QAction*> entries = menu->actions();
+    ASSERT_EQ(entries.size(), 5);
+    EXPECT_EQ(entries[0]->text(), "(なし)");
+    EXPECT_EQ(entries[1]->text(), "鐘");
+    EXPECT_EQ(entries[2]->text(), "R&&B");  // shown with its ampersand, no hot key
+    EXPECT_TRUE(entries[3]->isSeparator());
+    EXPECT_EQ(entries[4], w->actAlmOption);
+    EXPECT_EQ(w->actAlmOption->text(), "アラームの設定(&A)...");
+    EXPECT_EQ(entries[1]->statusTip(), "アラームセットを切り替えます。");
+
+    w->show();
+    QApplication::processEvents();
+    TImageEx* icon = w->pagTimer->imgTimer[2];
+    w->imgTimer1MouseEnter(2);
+    EXPECT_EQ(icon->Picture().cacheKey(), AlarmIconPicture(true).cacheKey());
+    const QPoint rest = icon->pos();
+    w->imgTimer1MouseDown(2);
+    EXPECT_EQ(icon->pos(), rest + QPoint(1, 1));
+    w->imgTimer1MouseUp(2);
+    EXPECT_EQ(icon->pos(), rest);
+
+    w->imgTimerClick(2);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(), icon->mapToGlobal(QPoint(0, 15)));
+    EXPECT_EQ(icon->Picture().cacheKey(), AlarmIconPicture(false).cacheKey());
+    EXPECT_TRUE(entries[0]->isChecked());
+    EXPECT_FALSE(entries[1]->isChecked());
+    entries[2]->trigger();
+    menu->hide();
+    EXPECT_EQ(w->pagTimer->Cells.RowAlarm(2).Name, "R&B");
+    EXPECT_FALSE(w->pagTimer->Cells.RowAlarm(1).Used);
+
+    w->imgTimerClick(2);
+    EXPECT_TRUE(entries[2]->isChecked());
+    EXPECT_FALSE(entries[0]->isChecked());
+    menu->hide();
+    w->imgTimerClick(0);
+    EXPECT_TRUE(entries[0]->isChecked());
+    EXPECT_FALSE(entries[2]->isChecked());
+    menu->hide();
+}
+
+TEST_F(TimerPageTest, SelectionsAndAlarmsSurviveARestart) {
+    WriteAlarmSet(0, "鐘", {{"/snd/a.wav", 5}});
+    {
+        auto w = Start();
+        Select(*w, 1, kTwoMinutes);
+        Select(*w, 7, kChainLevel10);
+        Select(*w, 12, 29);
+        w->actTimeS[0]->trigger();  // running timers are not kept
+        w->AlarmCell = 6;
+        w->actAlmSetExecute(1);
+        w->close();
+    }
+    {
+        SettingsStore s(path_);
+        EXPECT_EQ(s.ReadInteger("Timer", "Item1", -9), kTwoMinutes);
+        EXPECT_EQ(s.ReadInteger("Timer", "Item2", -9), -1);
+        EXPECT_EQ(s.ReadInteger("Timer\\Alarm", "Item6", -9), 1);
+    }
+    auto w = Start();
+    EXPECT_EQ(w->pagTimer->cmbTimer[0]->currentIndex(), kTwoMinutes);
+    EXPECT_EQ(w->pagTimer->cmbTimer[6]->currentIndex(), kChainLevel10);
+    EXPECT_EQ(w->pagTimer->cmbTimer[11]->currentIndex(), 29);
+    EXPECT_EQ(w->pagTimer->cmbTimer[1]->currentIndex(), -1);
+    EXPECT_EQ(Display(*w, 1), "02:00");
+    EXPECT_EQ(Display(*w, 12), "07:30");
+    EXPECT_FALSE(w->pagTimer->Cells.AnyRunning());
+    EXPECT_EQ(w->pagTimer->btnTimer[0]->text(), "スタート [F1]");
+    EXPECT_EQ(w->pagTimer->Cells.RowAlarm(6).Name, "鐘");
+    EXPECT_FALSE(w->pagTimer->Cells.RowAlarm(0).Used);
+    // The seeding ran once: the list is not seeded again.
+    SettingsStore s(path_);
+    EXPECT_EQ(s.ReadInteger("Timer", "Count", 0), 30);
+}
+
+TEST_F(TimerPageTest, HandEditedSettingsNeverBreakThePage) {
+    WriteAlarmSet(0, "鐘", {{"/snd/a.wav", 5}});
+    {
+        SettingsStore s(path_);
+        s.WriteInteger("Timer", "Item1", 30);   // one past the list
+        s.WriteInteger("Timer", "Item2", -7);
+        s.WriteInteger("Timer", "Item3", 2147483647);
+        s.WriteInteger("Timer\\Alarm", "Item0", 2);  // no such alarm set
+        s.WriteInteger("Timer\\Alarm", "Item1", -3);
+        s.WriteInteger("Timer\\Alarm", "Item2", 21);
+    }
+    auto w = Start();
+    for (int c : {0, 1, 2}) {
+        EXPECT_EQ(w->pagTimer->cmbTimer[static_cast<std::size_t>(c)]->currentIndex(), -1);
+        EXPECT_FALSE(w->actTimeS[static_cast<std::size_t>(c)]->isEnabled());
+        EXPECT_FALSE(w->pagTimer->Cells.RowAlarm(c).Used);
+    }
+    w->imgTimerClick(0);
+    EXPECT_TRUE(w->mnuAlarm->actions()[0]->isChecked());  // "(なし)"
+    w->mnuAlarm->hide();
+    // Out-of-range cells given to the handlers do nothing.
+    w->actTimeStartExecute(0);
+    w->actTimeStartExecute(13);
+    w->actTimeResetExecute(-1);
+    w->actTimeChangeExecute(99);
+    w->imgTimerClick(12);
+    EXPECT_FALSE(w->mnuAlarm->isVisible());
+    w->close();
+    SettingsStore s(path_);
+    EXPECT_EQ(s.ReadInteger("Timer", "Item1", 0), -1);
+}
+
+
+}  // namespace
+}  // namespace norvane
