@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "gui/controls/line_page_control.h"
-#include "gui/controls/title_buttons.h"
+#include "gui/controls/title_button.h"
 
 using namespace norvane;
 

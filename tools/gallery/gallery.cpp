@@ -11,12 +11,12 @@
 #include <functional>
 #include <memory>
 
-#include "gui/controls/edge_panel.h"
+#include "gui/controls/custom_edge_panel.h"
 #include "gui/controls/image_label.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/line_panel.h"
 #include "gui/controls/scroll_box_ex.h"
-#include "gui/controls/title_buttons.h"
+#include "gui/controls/title_button.h"
 
 using namespace norvane;
 

@@ -1,7 +1,7 @@
 #pragma once
 // A panel whose body is outlined by a one-pixel line with optionally cut
 // corners (the clock panel, whose corners change with the window mode).
-#include "gui/controls/edge_panel.h"
+#include "gui/controls/custom_edge_panel.h"
 
 namespace norvane {
 

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "gui/forecast/week_window.h"
+#include "gui/forecast/forecast_window.h"
 
 namespace norvane {
 

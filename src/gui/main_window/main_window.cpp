@@ -17,14 +17,14 @@
 
 #include "core/settings/settings_store.h"
 #include "gui/art/pictures.h"
-#include "gui/controls/edge_panel.h"
+#include "gui/controls/custom_edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/line_panel.h"
 #include "gui/controls/scroll_box_ex.h"
-#include "gui/controls/title_buttons.h"
+#include "gui/controls/title_button.h"
+#include "gui/forecast/forecast_window.h"
 #include "gui/forecast/moon_window.h"
-#include "gui/forecast/week_window.h"
 #include "gui/timers/timer_page.h"
 #include "platform/ui_font.h"
 

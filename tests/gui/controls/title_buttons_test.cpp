@@ -5,7 +5,7 @@
 #include <QEnterEvent>
 #include <QSignalSpy>
 
-#include "gui/controls/title_buttons.h"
+#include "gui/controls/title_button.h"
 #include "render_support.h"
 
 namespace norvane {

@@ -1,4 +1,4 @@
-#include "gui/controls/title_buttons.h"
+#include "gui/controls/title_button.h"
 
 #include <QApplication>
 #include <QEnterEvent>

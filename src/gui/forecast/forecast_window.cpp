@@ -1,4 +1,4 @@
-#include "gui/forecast/week_window.h"
+#include "gui/forecast/forecast_window.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -8,7 +8,7 @@
 #include "core/schedules/forecast.h"
 #include "core/time/vanatime.h"
 #include "gui/art/pictures.h"
-#include "gui/controls/edge_panel.h"
+#include "gui/controls/custom_edge_panel.h"
 #include "platform/ui_font.h"
 
 namespace norvane {

@@ -1,4 +1,4 @@
-#include "gui/controls/edge_panel.h"
+#include "gui/controls/custom_edge_panel.h"
 
 #include <QEnterEvent>
 #include <QEvent>
