@@ -5,8 +5,10 @@
 #include <QEnterEvent>
 #include <QImage>
 
+#include "gui/controls/line_page.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/title_button.h"
+#include "gui/controls/title_buttons.h"
 
 using namespace norvane;
 

@@ -11,12 +11,16 @@
 #include <functional>
 #include <memory>
 
-#include "gui/controls/custom_edge_panel.h"
+#include "gui/controls/edge_panel.h"
 #include "gui/controls/image_label.h"
+#include "gui/controls/line_page.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/line_panel.h"
+#include "gui/controls/line_tab_panel.h"
 #include "gui/controls/scroll_box_ex.h"
+#include "gui/controls/tab_style.h"
 #include "gui/controls/title_button.h"
+#include "gui/controls/title_buttons.h"
 
 using namespace norvane;
 

@@ -1,7 +1,7 @@
 #pragma once
 // Panels that paint their whole area: a body in `Color` inside a margin of
-// `EdgeColor`, with an optional caption. `TEdgePanel` grades its corners
-// smoothly into the edge colour; `TLinePanel` (LinePanel.h) outlines its body.
+// `EdgeColor`, with an optional caption. `TEdgePanel` (edge_panel.h) grades its
+// corners smoothly into the edge colour; `TLinePanel` (line_panel.h) outlines its body.
 #include <QString>
 #include <QWidget>
 
@@ -69,16 +69,6 @@ private:
     bool autoSize_ = false;
     TAlign align_ = alNone;
     QString caption_;
-};
-
-// Body with smoothly rounded corners graded into the edge colour.
-class TEdgePanel : public TCustomEdgePanel {
-    Q_OBJECT
-public:
-    explicit TEdgePanel(QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace norvane

@@ -2,18 +2,16 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QKeySequence>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <algorithm>
 
+#include "gui/controls/line_page.h"
+#include "gui/controls/line_tab_panel.h"
+#include "gui/controls/tab_style.h"
+
 namespace norvane {
-
-// ---- TTabStyle ------------------------------------------------------------
-
-TTabStyle::TTabStyle(QObject* parent) : QObject(parent) {}
 
 namespace {
 template <typename T>
@@ -23,208 +21,6 @@ bool Assign(T& field, const T& value) {
     return true;
 }
 }  // namespace
-
-void TTabStyle::SetActiveFontColor(ColorRef value) {
-    if (Assign(activeFontColor_, value)) emit Changed();
-}
-void TTabStyle::SetActiveTabColor(ColorRef value) {
-    if (Assign(activeTabColor_, value)) emit Changed();
-}
-void TTabStyle::SetPassiveFontColor(ColorRef value) {
-    if (Assign(passiveFontColor_, value)) emit Changed();
-}
-void TTabStyle::SetPassiveTabColor(ColorRef value) {
-    if (Assign(passiveTabColor_, value)) emit Changed();
-}
-void TTabStyle::SetTabFontStyle(FontStyles value) {
-    if (Assign(tabFontStyle_, value)) emit Changed();
-}
-
-// ---- TLinePage ------------------------------------------------------------
-
-TLinePage::TLinePage(QWidget* parent) : QWidget(nullptr) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    if (parent) SetParent(parent);
-}
-
-TLinePage::~TLinePage() {
-    if (control_) control_->RemovePage(this);
-}
-
-void TLinePage::SetCaption(const QString& value) {
-    if (caption_ == value) return;
-    caption_ = value;
-    if (control_) control_->TabPanel()->update();
-}
-
-void TLinePage::SetBorderWidth(int value) {
-    if (borderWidth_ == value) return;
-    borderWidth_ = value;
-    setContentsMargins(value, value, value, value);
-    update();
-}
-
-int TLinePage::PageIndex() const {
-    return control_ ? control_->IndexOf(this) : -1;
-}
-
-bool TLinePage::SetParent(QWidget* parent) {
-    if (!parent) {
-        setParent(nullptr);
-        return true;
-    }
-    if (auto* control = qobject_cast<TLinePageControl*>(parent)) {
-        if (control_ == control) return true;
-        insertAt_ = -1;
-        setParent(control);
-        return true;
-    }
-    auto* before = qobject_cast<TLinePage*>(parent);
-    if (!before || !before->control_ || before == this) return false;
-    TLinePageControl* control = before->control_;
-    if (control_ == control) {
-        // Already a member: only its place in the list changes.
-        const int from = control->IndexOf(this);
-        const int to = control->IndexOf(before);
-        control->SetChildOrder(this, from < to ? to - 1 : to);
-        return true;
-    }
-    insertAt_ = control->IndexOf(before);
-    setParent(control);
-    return true;
-}
-
-void TLinePage::ParentChanged() {
-    QWidget* parent = parentWidget();
-    if (control_ && control_ != parent) {
-        TLinePageControl* old = control_;
-        control_ = nullptr;
-        old->RemovePage(this);
-    }
-    auto* control = qobject_cast<TLinePageControl*>(parent);
-    const int at = insertAt_;
-    insertAt_ = -1;
-    if (control && control_ != control) {
-        control_ = control;
-        control->InsertPage(this, at);
-    }
-}
-
-bool TLinePage::event(QEvent* event) {
-    const bool result = QWidget::event(event);
-    if (event->type() == QEvent::ParentChange) ParentChanged();
-    return result;
-}
-
-void TLinePage::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    Gdi gdi(painter);
-    gdi.FillRect(rect(), control_ ? control_->Color() : clWindow);
-}
-
-// A page stays where its control puts it, anchored to all four sides.
-void TLinePage::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (control_) control_->PlacePage(this);
-}
-
-void TLinePage::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (control_) control_->PlacePage(this);
-}
-
-// ---- TLineTabPanel --------------------------------------------------------
-
-TLineTabPanel::TLineTabPanel(TLinePageControl* owner) : QWidget(owner), owner_(owner) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
-}
-
-std::vector<QRect> TLineTabPanel::TabRects() const {
-    const QFontMetrics fm(owner_->TabFont(), this);
-    std::vector<int> widths;
-    widths.reserve(static_cast<std::size_t>(owner_->PageCount()));
-    for (int i = 0; i < owner_->PageCount(); ++i) widths.push_back(fm.horizontalAdvance(owner_->Pages(i)->Caption()));
-    return norvane::TabRects(owner_->TabPosition(), widths, owner_->TabLength());
-}
-
-int TLineTabPanel::TabAt(QPoint pos) const {
-    const std::vector<QRect> rects = TabRects();
-    for (std::size_t i = 0; i < rects.size(); ++i)
-        if (rects[i].contains(pos)) return static_cast<int>(i);
-    return -1;
-}
-
-void TLineTabPanel::SetHotTab(int index) {
-    if (hotTab_ == index) return;
-    hotTab_ = index;
-    update();
-}
-
-void TLineTabPanel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    Gdi gdi(painter);
-    const TTabStyle& style = *owner_->TabStyle();
-    const TTabPosition position = owner_->TabPosition();
-    const RoundKinds round = owner_->EdgeRound();
-    const ColorRef line = owner_->LineColor();
-    const bool panel = owner_->PanelStyle();
-    const int tl = owner_->TabLength();
-
-    gdi.FillRect(rect(), owner_->EdgeColor());
-    painter.setFont(owner_->TabFont());
-    const QFontMetrics fm = painter.fontMetrics();
-    if (panel) {
-        gdi.Polygon(CutCornerOutline(rect(), StripCutCorners(position, round)), style.ActiveTabColor(), line);
-    } else {
-        const LineSegment body = StripBodyLine(position, size(), tl, round);
-        gdi.Line(body.from, body.to, line);
-    }
-
-    const int active = owner_->ActivePage();
-    const int escapement = position == tpLeft ? 900 : position == tpRight ? 2700 : 0;
-    int offset = 0;
-    for (int i = 0; i < owner_->PageCount(); ++i) {
-        const QString caption = owner_->Pages(i)->Caption();
-        const QSize text(fm.horizontalAdvance(caption), fm.height());
-        const int length = text.width() + 16;
-        const QRect tab = TabRect(position, offset, length, tl);
-        gdi.Polygon(CutCornerOutline(tab, TabCutCorners(position, panel, i == 0, round)),
-                    i == active ? style.ActiveTabColor() : style.PassiveTabColor(), line);
-        if (i == active) {
-            const LineSegment opening = TabOpening(position, tab);
-            gdi.Line(opening.from, opening.to, style.ActiveTabColor());
-        }
-        const QPoint at = TabCaptionOrigin(position, tab, tl, text);
-        gdi.TextOut(at.x(), at.y(), caption, i == hotTab_ ? style.ActiveFontColor() : style.PassiveFontColor(),
-                    escapement);
-        offset += length - 1;  // neighbours share one pixel
-    }
-}
-
-void TLineTabPanel::mouseMoveEvent(QMouseEvent* event) {
-    const int tab = TabAt(event->position().toPoint());
-    SetHotTab(tab);
-    if (tab >= 0)
-        setCursor(owner_->TabStyle()->Cursor());
-    else
-        unsetCursor();  // the page control's own
-}
-
-void TLineTabPanel::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    // Any button: a right click on a tab selects it, as the left one does.
-    const int tab = TabAt(event->position().toPoint());
-    if (tab >= 0 && tab != owner_->ActivePage()) owner_->SetActivePage(tab);
-}
-
-void TLineTabPanel::leaveEvent(QEvent* event) {
-    QWidget::leaveEvent(event);
-    unsetCursor();
-    SetHotTab(-1);
-}
-
-// ---- TLinePageControl -----------------------------------------------------
 
 TLinePageControl::TLinePageControl(QWidget* parent)
     : QWidget(parent), tabStyle_(new TTabStyle(this)), tabPanel_(new TLineTabPanel(this)) {

@@ -4,12 +4,11 @@
 // active page's tab opens into the body.
 //
 //   TLinePageControl  the container, its page list and settings
-//   TLinePage         one page; holds the page's controls
-//   TLineTabPanel     the tab strip, created by the container for itself
-//   TTabStyle         tab colours, caption font style and cursor
-#include <QCursor>
-#include <QFlags>
-#include <QString>
+//   TLinePage         one page; holds the page's controls (line_page.h)
+//   TLineTabPanel     the tab strip, created by the container for itself (line_tab_panel.h)
+//   TTabStyle         tab colours, caption font style and cursor (tab_style.h)
+#include <QFont>
+#include <QRect>
 #include <QWidget>
 #include <stdexcept>
 #include <vector>
@@ -21,118 +20,14 @@ class QShortcut;
 
 namespace norvane {
 
-class TLinePageControl;
+class TLinePage;
+class TLineTabPanel;
+class TTabStyle;
 
 // Asking for a page by an index outside the page list.
 class ELinePageError : public std::out_of_range {
 public:
     using std::out_of_range::out_of_range;
-};
-
-enum FontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
-Q_DECLARE_FLAGS(FontStyles, FontStyle)
-Q_DECLARE_OPERATORS_FOR_FLAGS(FontStyles)
-
-// Colours, caption style and cursor of the tabs. Colour and font-style changes
-// repaint the page control; a cursor change only takes effect at the next hover.
-class TTabStyle : public QObject {
-    Q_OBJECT
-public:
-    explicit TTabStyle(QObject* parent = nullptr);
-
-    // Caption of the tab under the mouse (not necessarily the active page's).
-    ColorRef ActiveFontColor() const { return activeFontColor_; }
-    void SetActiveFontColor(ColorRef value);
-    // Fill of the active page's tab, and of the whole strip in panel style.
-    ColorRef ActiveTabColor() const { return activeTabColor_; }
-    void SetActiveTabColor(ColorRef value);
-    ColorRef PassiveFontColor() const { return passiveFontColor_; }
-    void SetPassiveFontColor(ColorRef value);
-    ColorRef PassiveTabColor() const { return passiveTabColor_; }
-    void SetPassiveTabColor(ColorRef value);
-    FontStyles TabFontStyle() const { return tabFontStyle_; }
-    void SetTabFontStyle(FontStyles value);
-    // Mouse cursor over a tab.
-    const QCursor& Cursor() const { return cursor_; }
-    void SetCursor(const QCursor& value) { cursor_ = value; }
-
-signals:
-    void Changed();
-
-private:
-    ColorRef activeFontColor_ = Rgb(255, 0, 0);
-    ColorRef activeTabColor_ = clWindow;
-    ColorRef passiveFontColor_ = Rgb(0, 0, 255);
-    ColorRef passiveTabColor_ = Rgb(255, 251, 240);
-    FontStyles tabFontStyle_ = fsBold;
-    QCursor cursor_{Qt::ArrowCursor};
-};
-
-// One page. Its place is fixed by its page control; its background is the
-// control's body colour.
-class TLinePage : public QWidget {
-    Q_OBJECT
-public:
-    // Joins `parent` by the rules of SetParent.
-    explicit TLinePage(QWidget* parent = nullptr);
-    ~TLinePage() override;
-
-    QString Caption() const { return caption_; }
-    void SetCaption(const QString& value);
-    // Inset of the page's contents (its layout's margins).
-    int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int value);
-
-    TLinePageControl* PageControl() const { return control_; }
-    int PageIndex() const;
-
-    // Page-list membership: a page control as parent appends the page; another
-    // page of a page control as parent puts it into that control before that
-    // page; no parent takes it out. Any other parent is refused (returns false,
-    // nothing changes). Plain QWidget::setParent keeps the list in step too.
-    bool SetParent(QWidget* parent);
-
-protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    friend class TLinePageControl;
-    void ParentChanged();
-
-    TLinePageControl* control_ = nullptr;
-    QString caption_;
-    int borderWidth_ = 0;
-    int insertAt_ = -1;  // list position for the next parenting, -1 appends
-};
-
-// The tab strip. Keeps the tab under the mouse for the captions' colour.
-class TLineTabPanel : public QWidget {
-    Q_OBJECT
-public:
-    explicit TLineTabPanel(TLinePageControl* owner);
-
-    // Index of the tab under the mouse, -1 for none.
-    int HotTab() const { return hotTab_; }
-    // Inclusive rectangles of the tabs, in list order, in strip coordinates.
-    std::vector<QRect> TabRects() const;
-    // First tab whose rectangle holds `pos` (borders included), else -1.
-    int TabAt(QPoint pos) const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-
-private:
-    friend class TLinePageControl;
-    void SetHotTab(int index);
-
-    TLinePageControl* owner_;
-    int hotTab_ = -1;
 };
 
 class TLinePageControl : public QWidget {

@@ -1,12 +1,9 @@
 #pragma once
-// The weekday forecast window: the eight game weekdays with today, tomorrow
-// and the weakened weekday marked, and the Earth time left in today.
+// What the weekday and moon forecast windows share: a title strip with the
+// countdown, a framed panel, and closing at a mouse press.
 #include <QFont>
-#include <QPixmap>
-#include <QVector>
+#include <QString>
 #include <QWidget>
-
-#include <array>
 
 #include "gui/controls/gdi.h"
 
@@ -56,40 +53,6 @@ protected:
 
 private:
     void FormMouseDown();
-};
-
-class TfrmWeek : public TForecastWindow {
-    Q_OBJECT
-public:
-    explicit TfrmWeek(QWidget* parent = nullptr);
-    static constexpr int kClientWidth = 298;
-    static constexpr int kClientHeight = 74;
-
-    // The main window's last drawn weekday index, read each time the window shows.
-    void SetWeekday(int weekday) { weekday_ = weekday; }
-    int Weekday() const { return weekday_; }
-    // The main window's coloured weekday pictures (imgWeek).
-    void SetWeekPictures(const QVector<QPixmap>& pictures) { colour_ = pictures; }
-
-    TEdgePanel* pnlWeek;
-    std::array<QLabel*, 8> imgWeek{};
-    std::array<QLabel*, 8> lblWeek{};
-    QVector<QPixmap> imgWeekG;
-    QTimer* tmrWeek;
-
-public slots:
-    // Countdown refresh; the opener also runs it once before showing.
-    void tmrWeekTimer();
-
-protected:
-    TEdgePanel* Panel() const override { return pnlWeek; }
-    QTimer* Timer() const override { return tmrWeek; }
-    void FormShow() override;
-    void Tick() override { tmrWeekTimer(); }
-
-private:
-    int weekday_ = 0;
-    QVector<QPixmap> colour_;
 };
 
 }  // namespace norvane

@@ -6,7 +6,7 @@
 #include "core/schedules/forecast.h"
 #include "core/time/vanatime.h"
 #include "gui/art/pictures.h"
-#include "gui/controls/custom_edge_panel.h"
+#include "gui/controls/edge_panel.h"
 #include "gui/forecast/moon_ring.h"
 
 namespace norvane {

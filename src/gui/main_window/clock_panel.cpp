@@ -10,11 +10,12 @@
 
 #include "core/time/vanatime.h"
 #include "gui/art/pictures.h"
-#include "gui/controls/custom_edge_panel.h"
+#include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_panel.h"
 #include "gui/forecast/forecast_window.h"
 #include "gui/forecast/moon_window.h"
+#include "gui/forecast/week_window.h"
 #include "gui/main_window/main_window.h"
 #include "platform/ui_font.h"
 

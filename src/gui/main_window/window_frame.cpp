@@ -14,13 +14,13 @@
 #include <QWindow>
 
 #include "gui/art/pictures.h"
-#include "gui/controls/custom_edge_panel.h"
+#include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/line_panel.h"
-#include "gui/controls/title_button.h"
-#include "gui/forecast/forecast_window.h"
+#include "gui/controls/title_buttons.h"
 #include "gui/forecast/moon_window.h"
+#include "gui/forecast/week_window.h"
 #include "gui/main_window/main_window.h"
 
 namespace norvane {

@@ -6,7 +6,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "gui/controls/line_page.h"
 #include "gui/controls/line_page_control.h"
+#include "gui/controls/line_tab_panel.h"
+#include "gui/controls/tab_style.h"
 #include "render_support.h"
 
 namespace norvane {

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 
-#include "gui/controls/custom_edge_panel.h"
+#include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_panel.h"
 #include "render_support.h"

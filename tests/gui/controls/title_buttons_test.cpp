@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 
 #include "gui/controls/title_button.h"
+#include "gui/controls/title_buttons.h"
 #include "render_support.h"
 
 namespace norvane {

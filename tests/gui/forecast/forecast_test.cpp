@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "core/time/earth_time.h"
-#include "gui/controls/custom_edge_panel.h"
-#include "gui/forecast/forecast_window.h"
+#include "gui/controls/edge_panel.h"
 #include "gui/forecast/moon_window.h"
+#include "gui/forecast/week_window.h"
 #include "support/fake_os_clock.h"
 
 namespace norvane {

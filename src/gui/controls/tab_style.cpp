@@ -1,0 +1,32 @@
+#include "gui/controls/tab_style.h"
+
+namespace norvane {
+
+TTabStyle::TTabStyle(QObject* parent) : QObject(parent) {}
+
+namespace {
+template <typename T>
+bool Assign(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+}  // namespace
+
+void TTabStyle::SetActiveFontColor(ColorRef value) {
+    if (Assign(activeFontColor_, value)) emit Changed();
+}
+void TTabStyle::SetActiveTabColor(ColorRef value) {
+    if (Assign(activeTabColor_, value)) emit Changed();
+}
+void TTabStyle::SetPassiveFontColor(ColorRef value) {
+    if (Assign(passiveFontColor_, value)) emit Changed();
+}
+void TTabStyle::SetPassiveTabColor(ColorRef value) {
+    if (Assign(passiveTabColor_, value)) emit Changed();
+}
+void TTabStyle::SetTabFontStyle(FontStyles value) {
+    if (Assign(tabFontStyle_, value)) emit Changed();
+}
+
+}  // namespace norvane
