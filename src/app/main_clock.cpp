@@ -245,7 +245,7 @@ void TfrmMain::imgVanaWeekMouseDown() {
 }
 
 void TfrmMain::imgVanaMoonMouseDown() {
-    MoonWindow()->SetMoonPhase(LastMoon);
+    MoonWindow()->SetMoonPhaseSource([this] { return LastMoon; });
     OpenForecast(frmMoon, imgVanaMoon, MoonPopupShown);
 }
 

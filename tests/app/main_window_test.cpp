@@ -11,6 +11,7 @@
 
 #include "controls/ImageEx.h"
 #include "controls/LinePageCtrl.h"
+#include "schedules/moon.h"
 #include "settings/settings_store.h"
 
 namespace norvane {
@@ -264,6 +265,26 @@ TEST_F(MainWindowTest, TickRefreshesPagesOnlyInNormalMode) {
     w->tmrClockTimer();
     EXPECT_EQ(w->lblVanaTime->text(), "0934/08/04 18:00:25");
     EXPECT_EQ(w->CurrentPage, 2);
+}
+
+TEST_F(MainWindowTest, MoonForecastCountsToTheNextPhaseOnceAPhaseEndsWhileItIsOpen) {
+    auto w = Start();
+    // The first game day of the next phase.
+    const std::int64_t now = VanaSecondsAt(clock_.utcNow());
+    const int moon = SecondsToVana(now).Moon;
+    std::int64_t next = now - now % kVanaDay;
+    while (SecondsToVana(next).Moon == moon) next += kVanaDay;
+    // Opened two seconds before the phase ends; four seconds later the clock
+    // has drawn the new phase and the count runs to the end of that one.
+    clock_.advanceMs((next - now) * 1000 / kTimeFactor - 2000);
+    w->tmrClockTimer();
+    w->imgVanaMoonMouseDown();
+    ASSERT_NE(w->frmMoon, nullptr);
+    clock_.advanceMs(4000);
+    w->tmrClockTimer();
+    ASSERT_NE(w->LastMoon, moon);
+    w->frmMoon->tmrMoonTimer();
+    EXPECT_EQ(w->frmMoon->lblCount->text(), "06:43:10");
 }
 
 }  // namespace
