@@ -14,12 +14,19 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
+#include <tuple>
+#include <utility>
+
+#include "app/help_viewer.h"
 #include "app/main.h"
 #include "controls/ImageEx.h"
 #include "controls/LinePageCtrl.h"
 #include "controls/ScrollBoxEx.h"
 #include "controls/Shape.h"
 #include "platform/sound.h"
+#include "schedules/moon.h"
+#include "schedules/week.h"
 #include "settings/settings_store.h"
 #include "timers/timer_page.h"
 #include "timers/timer_pictures.h"
@@ -602,6 +609,41 @@ TEST_F(TimerPageTest, HandEditedSettingsNeverBreakThePage) {
     w->close();
     SettingsStore s(path_);
     EXPECT_EQ(s.ReadInteger("Timer", "Item1", 0), -1);
+}
+
+TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
+    auto w = Start();
+    for (int n = 1; n <= 2; ++n) Select(*w, n, kStopwatch);
+    Activate(*w);
+    auto* help = new THelpViewer(w.get());
+    const std::pair<const char*, std::function<QWidget*()>> windows[] = {
+        {"weekday forecast", [&] { w->imgVanaWeekMouseDown(); return static_cast<QWidget*>(w->frmWeek); }},
+        {"moon forecast", [&] { w->imgVanaMoonMouseDown(); return static_cast<QWidget*>(w->frmMoon); }},
+        {"help", [&] { help->show(); return static_cast<QWidget*>(help); }},
+    };
+    for (const auto& [name, open] : windows) {
+        // The other window is in front and active; its own controls have the keys.
+        QWidget* other = open();
+        ASSERT_NE(other, nullptr) << name;
+        QApplication::setActiveWindow(other);
+        QElapsedTimer t;
+        t.start();
+        while (QApplication::activeWindow() != other && t.elapsed() < 2000) QApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), other) << name;
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : other;
+        for (auto [key, mods, running] : {std::tuple{Qt::Key_F2, Qt::NoModifier, true},
+                                          std::tuple{Qt::Key_F2, Qt::ControlModifier, false},
+                                          std::tuple{Qt::Key_F1, Qt::NoModifier, true}}) {
+            QKeyEvent press(QEvent::KeyPress, key, mods);
+            QApplication::sendEvent(target, &press);
+            QKeyEvent release(QEvent::KeyRelease, key, mods);
+            QApplication::sendEvent(target, &release);
+            EXPECT_EQ(w->pagTimer->Cells.Item(key - Qt::Key_F1).Running, running)
+                << name << ": " << (mods ? "Ctrl+" : "") << "F" << key - Qt::Key_F1 + 1;
+        }
+        w->actTimeResetExecute(1);
+        other->close();
+    }
 }
 
 
