@@ -9,8 +9,11 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
+#include <iterator>
+
 #include "controls/ImageEx.h"
 #include "controls/LinePageCtrl.h"
+#include "controls/LinePanel.h"
 #include "schedules/moon.h"
 #include "settings/settings_store.h"
 
@@ -64,7 +67,10 @@ TEST_F(MainWindowTest, FirstTickFillsThePanelBeforeTheWindowShows) {
     EXPECT_EQ(w->LastMoon, 5);
     // The captions and pictures line up after the time labels.
     EXPECT_EQ(w->lblVanaTime->x(), w->lblVanaTCap->x() + w->lblVanaTCap->width() + 4);
-    EXPECT_EQ(w->lblVanaWCap1->x(), w->lblEarthTime->x() + w->lblEarthTime->width() + 10);
+    // 10 pixels on, fewer where a wide face must still fit simple mode.
+    const int gap = w->lblVanaWCap1->x() - (w->lblEarthTime->x() + w->lblEarthTime->width());
+    EXPECT_GE(gap, 4);
+    EXPECT_LE(gap, 10);
     EXPECT_GT(w->imgVanaMoon->x(), w->imgVanaWeek->x());
 }
 
@@ -285,6 +291,30 @@ TEST_F(MainWindowTest, MoonForecastCountsToTheNextPhaseOnceAPhaseEndsWhileItIsOp
     ASSERT_NE(w->LastMoon, moon);
     w->frmMoon->tmrMoonTimer();
     EXPECT_EQ(w->frmMoon->lblCount->text(), "06:43:10");
+}
+
+TEST_F(MainWindowTest, SimpleModeHoldsTheClockRowBesideItsButtonsInEveryPhase) {
+    auto w = Start({"norvane", "/s"});
+    w->show();
+    ASSERT_EQ(w->size(), QSize(kSimpleWidth, kSimpleHeight));
+    EXPECT_TRUE(w->rect().contains(w->pnlTime->geometry().translated(w->pnlMenu->pos())));
+    auto box = [](QWidget* c) { return c->geometry(); };
+    const QRect buttons = box(w->imgMenu).united(box(w->imgExit));
+    for (int phase = 0; phase < 12; ++phase) {
+        // In the window's own face; the labels size themselves to their texts.
+        for (QLabel* l : {w->lblVanaTCap, w->lblEarthTCap, w->lblVanaWCap1, w->lblVanaMCap1, w->lblVanaMoon})
+            EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text())) << l->objectName().toStdString();
+        const QWidget* row[] = {w->imgClock,   w->lblVanaTCap, w->lblVanaTime, w->lblVanaWCap1,
+                                w->imgVanaWeek, w->lblVanaMCap1, w->imgVanaMoon, w->lblVanaMoon};
+        for (std::size_t i = 1; i < std::size(row); ++i)
+            EXPECT_LE(row[i - 1]->geometry().right(), row[i]->x()) << row[i]->objectName().toStdString();
+        EXPECT_LT(box(w->imgVanaMoon).right(), buttons.left());
+        EXPECT_FALSE(box(w->lblVanaMoon).intersects(buttons));
+        // Inside the panel's line, which is its last column.
+        EXPECT_LT(box(w->lblVanaMoon).right(), w->pnlTime->width() - 1) << w->lblVanaMoon->text().toStdString();
+        clock_.advanceMs(kVanaMoonPhase * 1000 / kTimeFactor);
+        w->tmrClockTimer();
+    }
 }
 
 }  // namespace
