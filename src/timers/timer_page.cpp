@@ -180,8 +180,10 @@ void TTimerPage::CreateCell(int cell) {
     SetBackground(display, item_);
     lblTimer[i] = display;
 
+    // Out to the cell's border: "00:00:00" needs more than the design's 52 pixels
+    // in some faces.
     QLabel* started = FixedLabel(contents_, CellName("lblTimerC", cell), QStringLiteral("00:00:00"),
-                                 QSize(kTimerCellWidth - 6 - kStartTimeAt.x(), small.height()));
+                                 QSize(kTimerCellWidth - 2 - kStartTimeAt.x(), small.height()));
     SetBackground(started, item_);
     lblTimerC[i] = started;
 

@@ -611,6 +611,18 @@ TEST_F(TimerPageTest, HandEditedSettingsNeverBreakThePage) {
     EXPECT_EQ(s.ReadInteger("Timer", "Item1", 0), -1);
 }
 
+TEST_F(TimerPageTest, TheStartTimeFitsInsideItsCellInTheWindowFace) {
+    auto w = Start();
+    for (std::size_t i = 0; i < kTimerCellCount; ++i) {
+        QLabel* started = w->pagTimer->lblTimerC[i];
+        for (const char* text : {"00:00:00", "23:59:59"})
+            EXPECT_GE(started->width(), started->fontMetrics().horizontalAdvance(QString::fromLatin1(text))) << i;
+        // Short of the cell's border line.
+        const QRect cell = w->pagTimer->shpTimer[i]->geometry().adjusted(1, 1, -1, -1);
+        EXPECT_TRUE(cell.contains(started->geometry())) << i;
+    }
+}
+
 TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
     auto w = Start();
     for (int n = 1; n <= 2; ++n) Select(*w, n, kStopwatch);
