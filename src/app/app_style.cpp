@@ -62,6 +62,14 @@ QIcon TAppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* o
     }
 }
 
+int TAppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                         QStyleHintReturn* returnData) const {
+    // A list below the box, not a menu over it: the menu form shows every entry
+    // (thirty timer sets) and ignores the box's maximum of visible lines.
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void InstallAppStyle() {
     // Asking the application for its style would first build the default one.
     static bool installed = false;

@@ -1,7 +1,8 @@
 // The application style: the platform's own, with the few standard icons that
 // every window needs at start-up drawn here. Taking them from the style's image
 // files would make Qt probe every image-format plugin on the first load (about
-// 1.5 MB of libraries for two small arrows).
+// 1.5 MB of libraries for two small arrows). Choice boxes drop down a list of at
+// most their visible lines.
 #pragma once
 
 #include <QProxyStyle>
@@ -15,6 +16,8 @@ public:
     TAppStyle();
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
 };
 
 // Installs TAppStyle as the application's style (once).

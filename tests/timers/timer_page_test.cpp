@@ -2,6 +2,7 @@
 // tick, alarms and what survives a restart.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -18,6 +20,7 @@
 #include <tuple>
 #include <utility>
 
+#include "app/app_style.h"
 #include "app/help_viewer.h"
 #include "app/main.h"
 #include "controls/ImageEx.h"
@@ -658,6 +661,27 @@ TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
     }
 }
 
+
+TEST_F(TimerPageTest, TheListDropsDownTwelveLinesWithinTheScreen) {
+    TAppStyle style;  // the program's style; outlives the window that uses it
+    auto w = Start();
+    w->show();
+    QComboBox* list = w->pagTimer->cmbTimer[0];
+    list->setStyle(&style);
+    ASSERT_EQ(list->count(), 30);
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QWidget* popup = view->window();
+    ASSERT_TRUE(popup->isVisible());
+    const int first = view->indexAt(QPoint(1, 1)).row();
+    const int last = view->indexAt(QPoint(1, view->viewport()->height() - 1)).row();
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(last - first + 1, 12);
+    EXPECT_TRUE(list->screen()->availableGeometry().contains(popup->frameGeometry()))
+        << popup->frameGeometry().x() << "," << popup->frameGeometry().y() << " "
+        << popup->frameGeometry().width() << "x" << popup->frameGeometry().height();
+    list->hidePopup();
+}
 
 }  // namespace
 }  // namespace norvane
