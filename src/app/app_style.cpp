@@ -1,6 +1,8 @@
 #include "app/app_style.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QEvent>
 #include <QIcon>
 #include <QIconEngine>
 #include <QPainter>
@@ -45,6 +47,22 @@ private:
     QColor colour_;
 };
 
+// Passes the wheel on to the parent of a box that does not have the focus. An
+// ignored wheel event from the window system travels on to the parent widgets.
+class FocusedWheelFilter : public QObject {
+public:
+    explicit FocusedWheelFilter(QObject* parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 }  // namespace
 
 TAppStyle::TAppStyle() = default;
@@ -76,6 +94,12 @@ void InstallAppStyle() {
     if (installed) return;
     installed = true;
     QApplication::setStyle(new TAppStyle);
+}
+
+void WheelOnlyWhenFocused(QComboBox* box) {
+    // Not the default wheel focus: a turn of the wheel would take the focus first.
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->installEventFilter(new FocusedWheelFilter(box));
 }
 
 }  // namespace norvane

@@ -7,6 +7,8 @@
 
 #include <QProxyStyle>
 
+class QComboBox;
+
 namespace norvane {
 
 class TAppStyle : public QProxyStyle {
@@ -22,5 +24,11 @@ public:
 
 // Installs TAppStyle as the application's style (once).
 void InstallAppStyle();
+
+// Every choice box of the program goes through this where it is built: the
+// mouse wheel changes its choice only while it has the focus, and gives it no
+// focus; over a box without the focus the wheel goes on to the page beneath,
+// which scrolls.
+void WheelOnlyWhenFocused(QComboBox* box);
 
 }  // namespace norvane

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/app_style.h"
 #include "controls/ScrollBoxEx.h"
 #include "controls/Shape.h"
 #include "schedules/page_layout.h"
@@ -52,6 +53,7 @@ int TChocoView::BuildNow() {
 int TChocoView::BuildChoice(int y) {
     cmbChoco = new QComboBox(Contents());
     cmbChoco->setObjectName(QStringLiteral("cmbChoco"));
+    WheelOnlyWhenFocused(cmbChoco);
     for (std::string_view town : kChocoTownNames) cmbChoco->addItem(FromView(town));
     // No town is chosen until the user or the stored choice picks one.
     cmbChoco->setCurrentIndex(kNoTown);

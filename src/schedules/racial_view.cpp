@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/app_style.h"
 #include "controls/ScrollBoxEx.h"
 #include "controls/Shape.h"
 #include "schedules/page_layout.h"
@@ -56,6 +57,7 @@ int TRacialView::BuildNow() {
 int TRacialView::BuildChoice(int y) {
     cmbRacial = new QComboBox(Contents());
     cmbRacial->setObjectName(QStringLiteral("cmbRacial"));
+    WheelOnlyWhenFocused(cmbRacial);
     for (std::string_view race : kRaceNames) cmbRacial->addItem(FromView(race));
     // No race is chosen until the user or the stored choice picks one.
     cmbRacial->setCurrentIndex(kNoRace);

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/app_style.h"
 #include "controls/ImageEx.h"
 #include "controls/Shape.h"
 #include "timers/timer_pictures.h"
@@ -204,6 +205,7 @@ void TTimerPage::CreateCell(int cell) {
     list->setModel(setNames_);
     list->setMaxVisibleItems(12);
     list->setFixedSize(kListSize);
+    WheelOnlyWhenFocused(list);
     cmbTimer[i] = list;
 
     auto* start = new QToolButton(contents_);

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <functional>
 #include <tuple>
@@ -661,7 +663,6 @@ TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
     }
 }
 
-
 TEST_F(TimerPageTest, TheListDropsDownTwelveLinesWithinTheScreen) {
     TAppStyle style;  // the program's style; outlives the window that uses it
     auto w = Start();
@@ -682,6 +683,44 @@ TEST_F(TimerPageTest, TheListDropsDownTwelveLinesWithinTheScreen) {
         << popup->frameGeometry().width() << "x" << popup->frameGeometry().height();
     list->hidePopup();
 }
+
+// A turn of the mouse wheel over `target` as the window system delivers it:
+// what the widget leaves ignored travels on to its parents.
+void Wheel(QWidget* target, int notches) {
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    // Straight to notify: sendEvent would clear the mark of a window-system event.
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    qApp->notify(target, &event);
+}
+
+TEST_F(TimerPageTest, TheWheelOverAListWithoutTheFocusScrollsThePage) {
+    auto w = Start();
+    Select(*w, 7, 1);  // "15秒"
+    Activate(*w);
+    w->scrTimer->setFocus();
+    QScrollBar* bar = w->scrTimer->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QComboBox* list = w->pagTimer->cmbTimer[6];
+    Wheel(list, -1);
+    Wheel(list, -1);
+    EXPECT_EQ(list->currentIndex(), 1);
+    EXPECT_FALSE(list->hasFocus());
+    EXPECT_GT(bar->value(), 0);
+    w->close();
+    EXPECT_EQ(SettingsStore(path_).ReadInteger("Timer", "Item7", -1), 1);
+
+    // Once the list has the focus, the wheel is its own.
+    auto again = Start();
+    Activate(*again);
+    QComboBox* focused = again->pagTimer->cmbTimer[6];
+    focused->setFocus();
+    Wheel(focused, -1);
+    EXPECT_EQ(focused->currentIndex(), 2);
+    EXPECT_EQ(again->scrTimer->verticalScrollBar()->value(), 0);
+}
+
 
 }  // namespace
 }  // namespace norvane
