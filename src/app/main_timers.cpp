@@ -102,7 +102,8 @@ void TfrmMain::SetUpTimers(int cellsNow) {
     actAlmOption = new QAction(kAlarmMenuOptionCaption, this);
     actAlmOption->setObjectName(QStringLiteral("actAlmOption"));
     actAlmOption->setStatusTip(kAlarmMenuOptionHint);
-    connect(actAlmOption, &QAction::triggered, this, &TfrmMain::actAlmOptionExecute);
+    // Greyed out until the options dialog it opens exists, rather than doing nothing.
+    actAlmOption->setEnabled(false);
     actAlmSet = new QAction(this);
     actAlmSet->setObjectName(QStringLiteral("actAlmSet"));
     actAlmSet->setStatusTip(QStringLiteral("アラームセットを切り替えます。"));
@@ -261,10 +262,6 @@ void TfrmMain::imgTimerClick(int k) {
 void TfrmMain::actAlmSetExecute(int tag) {
     SettingsStore store;
     ChooseCellAlarm(store, pagTimer->Cells, AlarmCell, tag);
-}
-
-void TfrmMain::actAlmOptionExecute() {
-    // Opens the options dialog on its alarm page once that dialog exists.
 }
 
 }  // namespace norvane

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include <iterator>
@@ -315,6 +316,14 @@ TEST_F(MainWindowTest, SimpleModeHoldsTheClockRowBesideItsButtonsInEveryPhase) {
         clock_.advanceMs(kVanaMoonPhase * 1000 / kTimeFactor);
         w->tmrClockTimer();
     }
+}
+
+TEST_F(MainWindowTest, AlarmSettingsEntryIsGreyedOutUntilThereIsADialogToOpen) {
+    auto w = Start();
+    ASSERT_FALSE(w->mnuAlarm->actions().isEmpty());
+    EXPECT_EQ(w->mnuAlarm->actions().back(), w->actAlmOption);
+    EXPECT_EQ(w->actAlmOption->text(), "アラームの設定(&A)...");
+    EXPECT_FALSE(w->actAlmOption->isEnabled());
 }
 
 }  // namespace
