@@ -326,5 +326,31 @@ TEST_F(MainWindowTest, AlarmSettingsEntryIsGreyedOutUntilThereIsADialogToOpen) {
     EXPECT_FALSE(w->actAlmOption->isEnabled());
 }
 
+TEST_F(MainWindowTest, StoredChoicesGoBackAsTheirBoxesShowThemSeenOrNot) {
+    struct Case {
+        int racial, chocobo;
+        int wantRacial, wantChocobo;
+    };
+    const Case cases[] = {{20, -5, -1, -1}, {8, 4, -1, -1}, {7, 3, 7, 3}, {-1, 0, -1, 0}};
+    for (bool seen : {false, true}) {
+        for (const Case& c : cases) {
+            Write({{"Option", "Racial", c.racial}, {"Option", "Chocobo", c.chocobo}});
+            {
+                auto w = Start();
+                if (seen) {
+                    w->actPage[3]->trigger();
+                    w->actPage[4]->trigger();
+                    EXPECT_EQ(w->cmbRacial->currentIndex(), c.wantRacial);
+                    EXPECT_EQ(w->cmbChoco->currentIndex(), c.wantChocobo);
+                }
+                w->close();
+            }
+            SettingsStore s(path_);
+            EXPECT_EQ(s.ReadInteger("Option", "Racial", 99), c.wantRacial) << c.racial << (seen ? " seen" : "");
+            EXPECT_EQ(s.ReadInteger("Option", "Chocobo", 99), c.wantChocobo) << c.chocobo << (seen ? " seen" : "");
+        }
+    }
+}
+
 }  // namespace
 }  // namespace norvane
