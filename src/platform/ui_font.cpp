@@ -6,6 +6,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <future>
+#include <utility>
 
 namespace norvane {
 
@@ -29,6 +30,18 @@ std::string SystemFamilyFor(const char* pattern) {
 QString ChooseUiFamily(const QStringList& installed, const QString& systemJapanese) {
     const QString classic = QString::fromLatin1(kClassicUiFamily);
     if (installed.contains(classic)) return classic;
+    // Japanese gothic faces that come in a fixed-width and a proportional cut,
+    // installed together by their packages.
+    static const std::pair<const char*, const char*> kProportionalTwins[] = {
+        {"VL Gothic", "VL PGothic"},
+        {"IPAGothic", "IPAPGothic"},
+        {"TakaoGothic", "TakaoPGothic"},
+        {"MS Gothic", "MS PGothic"},
+    };
+    for (const auto& [fixed, proportional] : kProportionalTwins) {
+        if (systemJapanese == QLatin1String(fixed) && installed.contains(QLatin1String(proportional)))
+            return QString::fromLatin1(proportional);
+    }
     // Naming the Japanese face outright matters: left to per-script fallback,
     // kanji would be drawn from whichever face the configuration prefers for
     // Chinese.

@@ -1,7 +1,7 @@
 #pragma once
 // The face every window draws its text in: "MS UI Gothic" where it is
 // installed, otherwise whatever the font configuration names as this system's
-// Japanese sans-serif.
+// Japanese sans-serif, or the proportional twin of that face.
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -18,7 +18,10 @@ inline constexpr char kClassicUiFamily[] = "MS UI Gothic";
 std::string SystemFamilyFor(const char* pattern);
 
 // "MS UI Gothic" when `installed` lists it, else `systemJapanese`, else the
-// generic "sans-serif".
+// generic "sans-serif". A fixed-width `systemJapanese` ("VL Gothic", which
+// fonts-vlgothic makes the system's default) gives way to its proportional twin
+// ("VL PGothic") when that is installed: the clock panel is laid out for a
+// proportional face and has no room for fixed-width captions.
 QString ChooseUiFamily(const QStringList& installed, const QString& systemJapanese);
 
 // Starts loading the font configuration and asking it for the Japanese face on

@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 
 namespace norvane {
 namespace {
@@ -49,6 +50,30 @@ TEST(UiFont, SystemAnswerIsAnInstalledFaceAndTheWindowFontUsesIt) {
     byName.setPixelSize(15);
     byName.setBold(true);
     EXPECT_EQ(QFontInfo(byName).family(), ArialFamily());
+}
+
+TEST(UiFont, AFixedWidthSystemFaceGivesWayToItsProportionalTwin) {
+    struct Case {
+        QStringList installed;
+        const char* system;
+        const char* chosen;
+    };
+    const Case cases[] = {
+        {{"VL Gothic", "VL PGothic"}, "VL Gothic", "VL PGothic"},
+        {{"IPAGothic", "IPAPGothic"}, "IPAGothic", "IPAPGothic"},
+        {{"VL Gothic"}, "VL Gothic", "VL Gothic"},                         // no twin installed
+        {{"Noto Sans CJK JP", "VL PGothic"}, "Noto Sans CJK JP", "Noto Sans CJK JP"},  // already proportional
+        {{"MS UI Gothic", "VL PGothic"}, "VL Gothic", "MS UI Gothic"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ChooseUiFamily(c.installed, c.system), c.chosen) << c.system;
+}
+
+TEST(UiFont, TheWindowFaceHereIsProportional) {
+    // fonts-vlgothic, which setup installs, makes the fixed-width VL Gothic the
+    // system's Japanese face; the window must draw in a proportional one.
+    const QFontMetrics fm(UiFont(12));
+    EXPECT_LT(fm.horizontalAdvance(QStringLiteral("iiii")), fm.horizontalAdvance(QStringLiteral("WWWW")))
+        << UiFamily().toStdString();
 }
 
 }  // namespace

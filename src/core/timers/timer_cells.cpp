@@ -143,7 +143,10 @@ void TimerCells::Start(int cell, std::uint32_t tick, const EarthTime& localNow) 
     }
     v.listEnabled = false;
     it.Running = true;
-    c.alarmFrom = it.Current;
+    // A countdown's first tick already reads one second below its length, so an alarm
+    // at the full length is never reached; a stopwatch's first reading is where it
+    // starts. An alarm at 0 still sounds on the finishing tick of an empty countdown.
+    c.alarmFrom = it.Kind == kKindStopwatch ? it.Current : std::max(it.Current - 1, 0);
 }
 
 void TimerCells::Reset(int cell) {

@@ -53,13 +53,14 @@ void TfrmMoon::SetMoonPictures(const QVector<QPixmap>& pictures) {
 }
 
 void TfrmMoon::FormShow() {
-    lblState->setText(QString::fromStdString(MoonStateText(moon_)));
+    const int moon = MoonPhase();
+    lblState->setText(QString::fromStdString(MoonStateText(moon)));
     for (int i = 0; i < 12; ++i)
-        imgCheck[i]->setPixmap(i == moon_ && i < imgArrow.size() ? imgArrow[i] : QPixmap());
+        imgCheck[i]->setPixmap(i == moon && i < imgArrow.size() ? imgArrow[i] : QPixmap());
 }
 
 void TfrmMoon::tmrMoonTimer() {
-    const auto seconds = MoonCountdownSeconds(GetVanaTime(), moon_, GetLocalNow(), GetLocalBias());
+    const auto seconds = MoonCountdownSeconds(GetVanaTime(), MoonPhase(), GetLocalNow(), GetLocalBias());
     lblCount->setText(QString::fromStdString(MoonCountdownText(seconds)));
     lblCount->adjustSize();
 }

@@ -5,6 +5,7 @@
 #include <QVector>
 
 #include <array>
+#include <functional>
 
 #include "gui/forecast/forecast_window.h"
 
@@ -17,10 +18,16 @@ public:
     static constexpr int kClientWidth = 222;
     static constexpr int kClientHeight = 167;
 
-    // The main window's last drawn moon-phase index, read each time the window
-    // shows and by every countdown tick.
-    void SetMoonPhase(int moon) { moon_ = moon; }
-    int MoonPhase() const { return moon_; }
+    // Where the main window's current moon-phase index (the one its clock last
+    // drew) is read: each time the window shows and on every countdown tick, so
+    // that a phase ending while the window is open does not leave the count
+    // aimed at the end of the day.
+    void SetMoonPhaseSource(std::function<int()> source) { phase_ = std::move(source); }
+    // A fixed index, for a window shown on its own.
+    void SetMoonPhase(int moon) {
+        phase_ = [moon] { return moon; };
+    }
+    int MoonPhase() const { return phase_(); }
     // The main window's moon pictures (imgMoon), shown around the ring.
     void SetMoonPictures(const QVector<QPixmap>& pictures);
 
@@ -41,7 +48,7 @@ protected:
     void Tick() override { tmrMoonTimer(); }
 
 private:
-    int moon_ = 0;
+    std::function<int()> phase_ = [] { return 0; };
 };
 
 }  // namespace norvane

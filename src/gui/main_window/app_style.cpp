@@ -1,6 +1,8 @@
 #include "gui/main_window/app_style.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QEvent>
 #include <QIcon>
 #include <QIconEngine>
 #include <QPainter>
@@ -45,6 +47,22 @@ private:
     QColor colour_;
 };
 
+// Passes the wheel on to the parent of a box that does not have the focus. An
+// ignored wheel event from the window system travels on to the parent widgets.
+class FocusedWheelFilter : public QObject {
+public:
+    explicit FocusedWheelFilter(QObject* parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 }  // namespace
 
 TAppStyle::TAppStyle() = default;
@@ -62,12 +80,26 @@ QIcon TAppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* o
     }
 }
 
+int TAppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                         QStyleHintReturn* returnData) const {
+    // A list below the box, not a menu over it: the menu form shows every entry
+    // (thirty timer sets) and ignores the box's maximum of visible lines.
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void InstallAppStyle() {
     // Asking the application for its style would first build the default one.
     static bool installed = false;
     if (installed) return;
     installed = true;
     QApplication::setStyle(new TAppStyle);
+}
+
+void WheelOnlyWhenFocused(QComboBox* box) {
+    // Not the default wheel focus: a turn of the wheel would take the focus first.
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->installEventFilter(new FocusedWheelFilter(box));
 }
 
 }  // namespace norvane

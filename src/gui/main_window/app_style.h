@@ -1,10 +1,13 @@
 // The application style: the platform's own, with the few standard icons that
 // every window needs at start-up drawn here. Taking them from the style's image
 // files would make Qt probe every image-format plugin on the first load (about
-// 1.5 MB of libraries for two small arrows).
+// 1.5 MB of libraries for two small arrows). Choice boxes drop down a list of at
+// most their visible lines.
 #pragma once
 
 #include <QProxyStyle>
+
+class QComboBox;
 
 namespace norvane {
 
@@ -15,9 +18,17 @@ public:
     TAppStyle();
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
 };
 
 // Installs TAppStyle as the application's style (once).
 void InstallAppStyle();
+
+// Every choice box of the program goes through this where it is built: the
+// mouse wheel changes its choice only while it has the focus, and gives it no
+// focus; over a box without the focus the wheel goes on to the page beneath,
+// which scrolls.
+void WheelOnlyWhenFocused(QComboBox* box);
 
 }  // namespace norvane

@@ -1,12 +1,16 @@
 // The clock panel: its labels and pictures, the 500 ms tick, and the forecast
 // windows that open under the weekday and moon pictures.
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
+#include <string_view>
 
 #include "core/time/vanatime.h"
 #include "gui/art/pictures.h"
@@ -140,16 +144,38 @@ void TfrmMain::CreateClockPanel() {
 
 void TfrmMain::LayoutClockPanel() {
     auto right = [](QWidget* w) { return w->x() + w->width(); };
-    lblEarthTCap->move(right(lblVanaTCap) - lblEarthTCap->width(), lblEarthTCap->y());
-    lblVanaTime->move(right(lblVanaTCap) + 4, lblVanaTime->y());
-    lblEarthTime->move(lblVanaTime->x(), lblEarthTime->y());
-    lblVanaWCap1->move(right(lblEarthTime) + 10, lblVanaWCap1->y());
-    lblVanaWCap2->move(lblVanaWCap1->x() + 1, lblVanaWCap2->y());
-    imgVanaWeek->move(right(lblVanaWCap1) + 2, imgVanaWeek->y());
-    lblVanaMCap1->move(right(imgVanaWeek) + 8, lblVanaMCap1->y());
-    lblVanaMCap2->move(lblVanaMCap1->x() + 1, lblVanaMCap2->y());
-    imgVanaMoon->move(right(lblVanaMCap1) + 3, imgVanaMoon->y());
-    lblVanaMoon->move(right(imgVanaMoon) + 2, lblVanaMoon->y());
+    auto place = [&](int afterTime, int afterWeek) {
+        lblEarthTCap->move(right(lblVanaTCap) - lblEarthTCap->width(), lblEarthTCap->y());
+        lblVanaTime->move(right(lblVanaTCap) + 4, lblVanaTime->y());
+        lblEarthTime->move(lblVanaTime->x(), lblEarthTime->y());
+        lblVanaWCap1->move(right(lblEarthTime) + afterTime, lblVanaWCap1->y());
+        lblVanaWCap2->move(lblVanaWCap1->x() + 1, lblVanaWCap2->y());
+        imgVanaWeek->move(right(lblVanaWCap1) + 2, imgVanaWeek->y());
+        lblVanaMCap1->move(right(imgVanaWeek) + afterWeek, lblVanaMCap1->y());
+        lblVanaMCap2->move(lblVanaMCap1->x() + 1, lblVanaMCap2->y());
+        imgVanaMoon->move(right(lblVanaMCap1) + 3, imgVanaMoon->y());
+        lblVanaMoon->move(right(imgVanaMoon) + 2, lblVanaMoon->y());
+    };
+    int afterTime = 10, afterWeek = 8;
+    place(afterTime, afterWeek);
+
+    // The row must also fit the narrower panel of simple mode: the moon picture
+    // left of the three buttons as LayoutSimple places them, the widest phase
+    // name inside the panel's line. A face wider than the one the row was drawn
+    // for takes its pixels from the two wide gaps, the wider first, down to 4.
+    const int simplePanel = kSimpleWidth - 12;
+    const int buttonsLeft = simplePanel - 6 - imgExit->width() - 2 * 16;
+    const QFontMetrics nameMetrics(lblVanaMoon->font());
+    int widestName = 0;
+    for (std::string_view name : MoonPhaseNames)
+        widestName = std::max(widestName, nameMetrics.horizontalAdvance(
+                                              QString::fromUtf8(name.data(), static_cast<int>(name.size()))));
+    int over = std::max(right(imgVanaMoon) - (buttonsLeft - 3), lblVanaMoon->x() + widestName - (simplePanel - 2));
+    while (over > 0 && std::max(afterTime, afterWeek) > 4) {
+        (afterTime >= afterWeek ? afterTime : afterWeek) -= 1;
+        --over;
+    }
+    if (afterTime != 10 || afterWeek != 8) place(afterTime, afterWeek);
 }
 
 void TfrmMain::tmrClockTimer() {
@@ -246,7 +272,7 @@ void TfrmMain::imgVanaWeekMouseDown() {
 }
 
 void TfrmMain::imgVanaMoonMouseDown() {
-    MoonWindow()->SetMoonPhase(LastMoon);
+    MoonWindow()->SetMoonPhaseSource([this] { return LastMoon; });
     OpenForecast(frmMoon, imgVanaMoon, MoonPopupShown);
 }
 

@@ -113,7 +113,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     ApplyPageChoices(st);
     ApplySkin();
     if (st.simpleMode || simpleArg) actSimpleExecute();
-    if (st.executeSync) StartTimeSync();
+    // "Time" "ExecuteSync" is read but not acted on until time synchronisation exists.
     restPending_ = order == BuildOrder::ShownFirst;
     SetUpTimers(restPending_ ? TimerCellsAtStart(st) : kTimerCellCount);
     // An index outside the pages leaves the first page showing.
@@ -419,8 +419,6 @@ void TfrmMain::ApplySkin() {
     lblTimeHelp->setPalette(pal);
     update();
 }
-// Time synchronisation arrives with its own dialog; nothing to do yet.
-void TfrmMain::StartTimeSync() {}
 
 // --- Messages and closing -----------------------------------------------------
 

@@ -169,7 +169,6 @@ public:
     void imgTimer1MouseDown(int k);
     void imgTimer1MouseUp(int k);
     void actAlmSetExecute(int tag);
-    void actAlmOptionExecute();
     // Runs the tick exactly while some cell runs.
     void UpdateTimerTick();
 
@@ -246,7 +245,6 @@ private:
     void SaveTimerRowSelections();
     void ApplySkin();
     void StyleMenus();
-    void StartTimeSync();
     void LayoutClockPanel();
     void LayoutNormal();
     void LayoutSimple();

@@ -7,6 +7,7 @@
 #include "core/schedules/column_layout.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/shape.h"
+#include "gui/main_window/app_style.h"
 
 namespace norvane {
 
@@ -52,6 +53,7 @@ int TChocoView::BuildNow() {
 int TChocoView::BuildChoice(int y) {
     cmbChoco = new QComboBox(Contents());
     cmbChoco->setObjectName(QStringLiteral("cmbChoco"));
+    WheelOnlyWhenFocused(cmbChoco);
     for (std::string_view town : kChocoTownNames) cmbChoco->addItem(FromView(town));
     // No town is chosen until the user or the stored choice picks one.
     cmbChoco->setCurrentIndex(kNoTown);

@@ -7,6 +7,7 @@
 #include "core/schedules/column_layout.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/shape.h"
+#include "gui/main_window/app_style.h"
 
 namespace norvane {
 
@@ -56,6 +57,7 @@ int TRacialView::BuildNow() {
 int TRacialView::BuildChoice(int y) {
     cmbRacial = new QComboBox(Contents());
     cmbRacial->setObjectName(QStringLiteral("cmbRacial"));
+    WheelOnlyWhenFocused(cmbRacial);
     for (std::string_view race : kRaceNames) cmbRacial->addItem(FromView(race));
     // No race is chosen until the user or the stored choice picks one.
     cmbRacial->setCurrentIndex(kNoRace);

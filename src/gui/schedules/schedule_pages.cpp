@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "core/schedules/chocobo_schedule.h"
+#include "core/schedules/racial_schedule.h"
 #include "gui/art/pictures.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/main_window/main_window.h"
@@ -12,6 +14,13 @@
 #include "gui/schedules/ship_page.h"
 
 namespace norvane {
+namespace {
+
+// What a choice box of `count` entries shows for a stored index: that entry, or
+// no choice (-1) when the box has no such entry.
+int ShownChoice(int stored, int count) { return stored >= 0 && stored < count ? stored : -1; }
+
+}  // namespace
 
 void TfrmMain::SetUpPages() {
     // The pages' controls are built when a page is first shown: hundreds of
@@ -48,9 +57,8 @@ void TfrmMain::BuildSchedulePage(int page) {
             // Only the user's choice runs the change handler; building runs it itself.
             connect(cmbRacial, &QComboBox::activated, this, &TfrmMain::cmbRacialChange);
             connect(btnRacialRef, &QPushButton::clicked, this, &TfrmMain::btnRacialRefClick);
-            // A stored index the box does not have leaves the box as it is.
-            if (startup_.racial >= -1 && startup_.racial < cmbRacial->count())
-                cmbRacial->setCurrentIndex(startup_.racial);
+            // A stored index the box does not have leaves it with no choice.
+            cmbRacial->setCurrentIndex(ShownChoice(startup_.racial, cmbRacial->count()));
             cmbRacialChange();
             scrRacialResize();
             break;
@@ -62,8 +70,7 @@ void TfrmMain::BuildSchedulePage(int page) {
             chocoView->ApplyColours(Item, Bace);
             connect(cmbChoco, &QComboBox::activated, this, &TfrmMain::cmbChocoChange);
             connect(btnChocoRef, &QPushButton::clicked, this, &TfrmMain::btnChocoRefClick);
-            if (startup_.chocobo >= -1 && startup_.chocobo < cmbChoco->count())
-                cmbChoco->setCurrentIndex(startup_.chocobo);
+            cmbChoco->setCurrentIndex(ShownChoice(startup_.chocobo, cmbChoco->count()));
             cmbChocoChange();
             scrChocoResize();
             break;
@@ -86,9 +93,11 @@ void TfrmMain::ApplyPageColours() {
 void TfrmMain::ApplyPageChoices(const StartupSettings& st) { startup_ = st; }
 
 void TfrmMain::CollectPageChoices(CloseState& c) const {
-    // Pages never shown keep the choices as they were read.
-    c.racial = cmbRacial ? cmbRacial->currentIndex() : startup_.racial;
-    c.chocobo = cmbChoco ? cmbChoco->currentIndex() : startup_.chocobo;
+    // A page never shown writes what its box would have shown for the stored choice.
+    c.racial = cmbRacial ? cmbRacial->currentIndex()
+                         : ShownChoice(startup_.racial, static_cast<int>(kRaceNames.size()));
+    c.chocobo = cmbChoco ? cmbChoco->currentIndex()
+                         : ShownChoice(startup_.chocobo, static_cast<int>(kChocoTownNames.size()));
     c.skillJob = startup_.skillJob;
     c.skillLv = startup_.skillLv;
     c.calenBallista = startup_.calenBallista;

@@ -70,14 +70,15 @@ void TfrmMain::SetUpTimers(int cellsNow) {
     for (int c = 0; c < kTimerCellCount; ++c) {
         const auto i = static_cast<std::size_t>(c);
         const int n = c + 1;
-        // Window-wide keys: the F-keys reach the cells whatever page or control
-        // has the focus, as long as the window is active.
+        // Program-wide keys: the F-keys reach the cells whatever page or control
+        // has the focus, and from the program's other windows in front (forecast
+        // windows, help); a modal dialog still holds them back.
         auto* start = new QAction(TimerStartCaption(c), this);
         start->setObjectName(QStringLiteral("actTimeS%1").arg(n));
         start->setData(n);
         start->setStatusTip(TimerStartHint(c));
         start->setShortcut(QKeySequence(Qt::Key_F1 + c));
-        start->setShortcutContext(Qt::WindowShortcut);
+        start->setShortcutContext(Qt::ApplicationShortcut);
         start->setEnabled(false);
         connect(start, &QAction::triggered, this, [this, n] { actTimeStartExecute(n); });
         addAction(start);
@@ -88,7 +89,7 @@ void TfrmMain::SetUpTimers(int cellsNow) {
         reset->setData(n);
         reset->setStatusTip(TimerResetHint(c));
         reset->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_F1 + c)));
-        reset->setShortcutContext(Qt::WindowShortcut);
+        reset->setShortcutContext(Qt::ApplicationShortcut);
         reset->setEnabled(false);
         connect(reset, &QAction::triggered, this, [this, n] { actTimeResetExecute(n); });
         addAction(reset);
@@ -101,7 +102,8 @@ void TfrmMain::SetUpTimers(int cellsNow) {
     actAlmOption = new QAction(kAlarmMenuOptionCaption, this);
     actAlmOption->setObjectName(QStringLiteral("actAlmOption"));
     actAlmOption->setStatusTip(kAlarmMenuOptionHint);
-    connect(actAlmOption, &QAction::triggered, this, &TfrmMain::actAlmOptionExecute);
+    // Greyed out until the options dialog it opens exists, rather than doing nothing.
+    actAlmOption->setEnabled(false);
     actAlmSet = new QAction(this);
     actAlmSet->setObjectName(QStringLiteral("actAlmSet"));
     actAlmSet->setStatusTip(QStringLiteral("アラームセットを切り替えます。"));
@@ -260,10 +262,6 @@ void TfrmMain::imgTimerClick(int k) {
 void TfrmMain::actAlmSetExecute(int tag) {
     SettingsStore store;
     ChooseCellAlarm(store, pagTimer->Cells, AlarmCell, tag);
-}
-
-void TfrmMain::actAlmOptionExecute() {
-    // Opens the options dialog on its alarm page once that dialog exists.
 }
 
 }  // namespace norvane

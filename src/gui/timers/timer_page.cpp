@@ -15,6 +15,7 @@
 #include "gui/art/timer_pictures.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/shape.h"
+#include "gui/main_window/app_style.h"
 
 namespace norvane {
 namespace {
@@ -180,8 +181,10 @@ void TTimerPage::CreateCell(int cell) {
     SetBackground(display, item_);
     lblTimer[i] = display;
 
+    // Out to the cell's border: "00:00:00" needs more than the design's 52 pixels
+    // in some faces.
     QLabel* started = FixedLabel(contents_, CellName("lblTimerC", cell), QStringLiteral("00:00:00"),
-                                 QSize(kTimerCellWidth - 6 - kStartTimeAt.x(), small.height()));
+                                 QSize(kTimerCellWidth - 2 - kStartTimeAt.x(), small.height()));
     SetBackground(started, item_);
     lblTimerC[i] = started;
 
@@ -202,6 +205,7 @@ void TTimerPage::CreateCell(int cell) {
     list->setModel(setNames_);
     list->setMaxVisibleItems(12);
     list->setFixedSize(kListSize);
+    WheelOnlyWhenFocused(list);
     cmbTimer[i] = list;
 
     auto* start = new QToolButton(contents_);

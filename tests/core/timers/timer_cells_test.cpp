@@ -260,6 +260,40 @@ TEST_F(TimerAlarmsTest, LateTicksStillSoundAlarmsTheySkippedOver) {
     EXPECT_EQ(sound_.played, (QStringList{"/snd/a.wav", "/snd/b.wav"}));
 }
 
+TEST_F(TimerAlarmsTest, AnAlarmAtTheFullLengthOfARunIsNeverReached) {
+    // Readings run from one second below the length, as with a tick every instant:
+    // an alarm at the length itself ("one minute left" on a minute) stays silent.
+    constexpr int kOneMinute = 4;  // "1分": 60 s
+    struct Case {
+        const char* what;
+        int set;
+        int presses;  // chain windows 100, 80, 60 s for Lv10
+        int second;
+        bool sounds;
+    };
+    const Case cases[] = {
+        {"countdown at its length", kOneMinute, 1, 60, false},
+        {"countdown one second below", kOneMinute, 1, 59, true},
+        {"restarted countdown at its length", kOneMinute, 2, 60, false},
+        {"chain window at its length", kChain10, 3, 60, false},
+        {"chain window one second below", kChain10, 3, 59, true},
+        {"first chain window passing the second", kChain10, 1, 60, true},
+    };
+    for (const Case& c : cases) {
+        sound_.played.clear();
+        alarms_[0] = MakeAlarm("one", "/snd/x.wav", c.second);
+        Assign(0, 1);
+        cells_.Select(0, c.set);
+        const std::uint32_t t0 = 1'000'000;
+        for (int p = 0; p < c.presses; ++p) cells_.Start(0, t0, kLocal);
+        cells_.Tick(t0);  // a tick in the same millisecond reads the full length
+        TickThrough(t0, 100, 1000);
+        TickThrough(t0, 1100, 101'000);
+        EXPECT_EQ(sound_.played.size(), c.sounds ? 1 : 0) << c.what;
+        cells_.Reset(0);
+    }
+}
+
 TEST_F(TimerAlarmsTest, StopwatchAlarmsCountElapsedTimeAndResumeRearms) {
     alarms_[0] = MakeAlarm("sw", "/snd/s3.wav", 3, "/snd/s7.wav", 7, "", 5);  // no file: silent
     Assign(0, 1);

@@ -7,11 +7,17 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QTemporaryDir>
 
+#include <iterator>
+
 #include "core/settings/settings_store.h"
+#include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_page_control.h"
+#include "gui/controls/line_panel.h"
+#include "gui/forecast/moon_window.h"
 #include "support/fake_os_clock.h"
 
 namespace norvane {
@@ -64,7 +70,10 @@ TEST_F(MainWindowTest, FirstTickFillsThePanelBeforeTheWindowShows) {
     EXPECT_EQ(w->LastMoon, 5);
     // The captions and pictures line up after the time labels.
     EXPECT_EQ(w->lblVanaTime->x(), w->lblVanaTCap->x() + w->lblVanaTCap->width() + 4);
-    EXPECT_EQ(w->lblVanaWCap1->x(), w->lblEarthTime->x() + w->lblEarthTime->width() + 10);
+    // 10 pixels on, fewer where a wide face must still fit simple mode.
+    const int gap = w->lblVanaWCap1->x() - (w->lblEarthTime->x() + w->lblEarthTime->width());
+    EXPECT_GE(gap, 4);
+    EXPECT_LE(gap, 10);
     EXPECT_GT(w->imgVanaMoon->x(), w->imgVanaWeek->x());
 }
 
@@ -265,6 +274,84 @@ TEST_F(MainWindowTest, TickRefreshesPagesOnlyInNormalMode) {
     w->tmrClockTimer();
     EXPECT_EQ(w->lblVanaTime->text(), "0934/08/04 18:00:25");
     EXPECT_EQ(w->CurrentPage, 2);
+}
+
+TEST_F(MainWindowTest, MoonForecastCountsToTheNextPhaseOnceAPhaseEndsWhileItIsOpen) {
+    auto w = Start();
+    // The first game day of the next phase.
+    const std::int64_t now = VanaSecondsAt(clock_.utcNow());
+    const int moon = SecondsToVana(now).Moon;
+    std::int64_t next = now - now % kVanaDay;
+    while (SecondsToVana(next).Moon == moon) next += kVanaDay;
+    // Opened two seconds before the phase ends; four seconds later the clock
+    // has drawn the new phase and the count runs to the end of that one.
+    clock_.advanceMs((next - now) * 1000 / kTimeFactor - 2000);
+    w->tmrClockTimer();
+    w->imgVanaMoonMouseDown();
+    ASSERT_NE(w->frmMoon, nullptr);
+    clock_.advanceMs(4000);
+    w->tmrClockTimer();
+    ASSERT_NE(w->LastMoon, moon);
+    w->frmMoon->tmrMoonTimer();
+    EXPECT_EQ(w->frmMoon->lblCount->text(), "06:43:10");
+}
+
+TEST_F(MainWindowTest, SimpleModeHoldsTheClockRowBesideItsButtonsInEveryPhase) {
+    auto w = Start({"norvane", "/s"});
+    w->show();
+    ASSERT_EQ(w->size(), QSize(kSimpleWidth, kSimpleHeight));
+    EXPECT_TRUE(w->rect().contains(w->pnlTime->geometry().translated(w->pnlMenu->pos())));
+    auto box = [](QWidget* c) { return c->geometry(); };
+    const QRect buttons = box(w->imgMenu).united(box(w->imgExit));
+    for (int phase = 0; phase < 12; ++phase) {
+        // In the window's own face; the labels size themselves to their texts.
+        for (QLabel* l : {w->lblVanaTCap, w->lblEarthTCap, w->lblVanaWCap1, w->lblVanaMCap1, w->lblVanaMoon})
+            EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text())) << l->objectName().toStdString();
+        const QWidget* row[] = {w->imgClock,   w->lblVanaTCap, w->lblVanaTime, w->lblVanaWCap1,
+                                w->imgVanaWeek, w->lblVanaMCap1, w->imgVanaMoon, w->lblVanaMoon};
+        for (std::size_t i = 1; i < std::size(row); ++i)
+            EXPECT_LE(row[i - 1]->geometry().right(), row[i]->x()) << row[i]->objectName().toStdString();
+        EXPECT_LT(box(w->imgVanaMoon).right(), buttons.left());
+        EXPECT_FALSE(box(w->lblVanaMoon).intersects(buttons));
+        // Inside the panel's line, which is its last column.
+        EXPECT_LT(box(w->lblVanaMoon).right(), w->pnlTime->width() - 1) << w->lblVanaMoon->text().toStdString();
+        clock_.advanceMs(kVanaMoonPhase * 1000 / kTimeFactor);
+        w->tmrClockTimer();
+    }
+}
+
+TEST_F(MainWindowTest, AlarmSettingsEntryIsGreyedOutUntilThereIsADialogToOpen) {
+    auto w = Start();
+    ASSERT_FALSE(w->mnuAlarm->actions().isEmpty());
+    EXPECT_EQ(w->mnuAlarm->actions().back(), w->actAlmOption);
+    EXPECT_EQ(w->actAlmOption->text(), "アラームの設定(&A)...");
+    EXPECT_FALSE(w->actAlmOption->isEnabled());
+}
+
+TEST_F(MainWindowTest, StoredChoicesGoBackAsTheirBoxesShowThemSeenOrNot) {
+    struct Case {
+        int racial, chocobo;
+        int wantRacial, wantChocobo;
+    };
+    const Case cases[] = {{20, -5, -1, -1}, {8, 4, -1, -1}, {7, 3, 7, 3}, {-1, 0, -1, 0}};
+    for (bool seen : {false, true}) {
+        for (const Case& c : cases) {
+            Write({{"Option", "Racial", c.racial}, {"Option", "Chocobo", c.chocobo}});
+            {
+                auto w = Start();
+                if (seen) {
+                    w->actPage[3]->trigger();
+                    w->actPage[4]->trigger();
+                    EXPECT_EQ(w->cmbRacial->currentIndex(), c.wantRacial);
+                    EXPECT_EQ(w->cmbChoco->currentIndex(), c.wantChocobo);
+                }
+                w->close();
+            }
+            SettingsStore s(path_);
+            EXPECT_EQ(s.ReadInteger("Option", "Racial", 99), c.wantRacial) << c.racial << (seen ? " seen" : "");
+            EXPECT_EQ(s.ReadInteger("Option", "Chocobo", 99), c.wantChocobo) << c.chocobo << (seen ? " seen" : "");
+        }
+    }
 }
 
 }  // namespace

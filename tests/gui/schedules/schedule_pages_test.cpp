@@ -7,7 +7,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 #include "core/settings/settings_store.h"
 #include "gui/art/pictures.h"
@@ -412,6 +415,49 @@ TEST_P(PagesTest, ResizingInSimpleModeChangesNothing) {
     w->scrShip->resize(300, 100);
     w->scrShipResize();
     EXPECT_EQ(Box(*w, "lblShipHead3"), before);
+}
+
+// A turn of the mouse wheel over `target` as the window system delivers it:
+// what the widget leaves ignored travels on to its parents. Straight to notify,
+// as sendEvent would clear the mark of a window-system event.
+void Wheel(QWidget* target, int notches) {
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    qApp->notify(target, &event);
+}
+
+TEST_P(PagesTest, TheWheelOverAChoiceWithoutTheFocusScrollsThePageInstead) {
+    auto w = Start();
+    struct Page {
+        int page;
+        QComboBox* box;
+        TScrollBoxEx* scroll;
+        const char* setting;
+    };
+    const Page pages[] = {{4, w->cmbRacial, w->scrRacial, "Racial"}, {5, w->cmbChoco, w->scrChoco, "Chocobo"}};
+    for (const Page& p : pages) {
+        ShowAt(*w, p.page, QSize(514, 324));
+        QApplication::setActiveWindow(w.get());
+        p.scroll->setFocus();
+        p.box->setCurrentIndex(2);
+        QScrollBar* bar = p.scroll->verticalScrollBar();
+        ASSERT_GT(bar->maximum(), 0) << p.setting;
+        Wheel(p.box, -1);
+        Wheel(p.box, -1);
+        Wheel(p.box, 1);
+        EXPECT_EQ(p.box->currentIndex(), 2) << p.setting;
+        EXPECT_FALSE(p.box->hasFocus()) << p.setting;
+        EXPECT_GT(bar->value(), 0) << p.setting;
+        // A box with the focus takes the wheel.
+        p.box->setFocus();
+        Wheel(p.box, -1);
+        EXPECT_EQ(p.box->currentIndex(), 3) << p.setting;
+    }
+    w->close();
+    EXPECT_EQ(Stored("Racial"), 3);
+    EXPECT_EQ(Stored("Chocobo"), 3);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // tick, alarms and what survives a restart.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -9,10 +10,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
+
+#include <functional>
+#include <tuple>
+#include <utility>
 
 #include "core/settings/settings_store.h"
 #include "gui/art/timer_pictures.h"
@@ -20,6 +28,10 @@
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/shape.h"
+#include "gui/forecast/moon_window.h"
+#include "gui/forecast/week_window.h"
+#include "gui/main_window/app_style.h"
+#include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
 #include "gui/timers/timer_page.h"
 #include "platform/sound.h"
@@ -604,6 +616,111 @@ TEST_F(TimerPageTest, HandEditedSettingsNeverBreakThePage) {
     w->close();
     SettingsStore s(path_);
     EXPECT_EQ(s.ReadInteger("Timer", "Item1", 0), -1);
+}
+
+TEST_F(TimerPageTest, TheStartTimeFitsInsideItsCellInTheWindowFace) {
+    auto w = Start();
+    for (std::size_t i = 0; i < kTimerCellCount; ++i) {
+        QLabel* started = w->pagTimer->lblTimerC[i];
+        for (const char* text : {"00:00:00", "23:59:59"})
+            EXPECT_GE(started->width(), started->fontMetrics().horizontalAdvance(QString::fromLatin1(text))) << i;
+        // Short of the cell's border line.
+        const QRect cell = w->pagTimer->shpTimer[i]->geometry().adjusted(1, 1, -1, -1);
+        EXPECT_TRUE(cell.contains(started->geometry())) << i;
+    }
+}
+
+TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
+    auto w = Start();
+    for (int n = 1; n <= 2; ++n) Select(*w, n, kStopwatch);
+    Activate(*w);
+    auto* help = new THelpViewer(w.get());
+    const std::pair<const char*, std::function<QWidget*()>> windows[] = {
+        {"weekday forecast", [&] { w->imgVanaWeekMouseDown(); return static_cast<QWidget*>(w->frmWeek); }},
+        {"moon forecast", [&] { w->imgVanaMoonMouseDown(); return static_cast<QWidget*>(w->frmMoon); }},
+        {"help", [&] { help->show(); return static_cast<QWidget*>(help); }},
+    };
+    for (const auto& [name, open] : windows) {
+        // The other window is in front and active; its own controls have the keys.
+        QWidget* other = open();
+        ASSERT_NE(other, nullptr) << name;
+        QApplication::setActiveWindow(other);
+        QElapsedTimer t;
+        t.start();
+        while (QApplication::activeWindow() != other && t.elapsed() < 2000) QApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), other) << name;
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : other;
+        for (auto [key, mods, running] : {std::tuple{Qt::Key_F2, Qt::NoModifier, true},
+                                          std::tuple{Qt::Key_F2, Qt::ControlModifier, false},
+                                          std::tuple{Qt::Key_F1, Qt::NoModifier, true}}) {
+            QKeyEvent press(QEvent::KeyPress, key, mods);
+            QApplication::sendEvent(target, &press);
+            QKeyEvent release(QEvent::KeyRelease, key, mods);
+            QApplication::sendEvent(target, &release);
+            EXPECT_EQ(w->pagTimer->Cells.Item(key - Qt::Key_F1).Running, running)
+                << name << ": " << (mods ? "Ctrl+" : "") << "F" << key - Qt::Key_F1 + 1;
+        }
+        w->actTimeResetExecute(1);
+        other->close();
+    }
+}
+
+TEST_F(TimerPageTest, TheListDropsDownTwelveLinesWithinTheScreen) {
+    TAppStyle style;  // the program's style; outlives the window that uses it
+    auto w = Start();
+    w->show();
+    QComboBox* list = w->pagTimer->cmbTimer[0];
+    list->setStyle(&style);
+    ASSERT_EQ(list->count(), 30);
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QWidget* popup = view->window();
+    ASSERT_TRUE(popup->isVisible());
+    const int first = view->indexAt(QPoint(1, 1)).row();
+    const int last = view->indexAt(QPoint(1, view->viewport()->height() - 1)).row();
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(last - first + 1, 12);
+    EXPECT_TRUE(list->screen()->availableGeometry().contains(popup->frameGeometry()))
+        << popup->frameGeometry().x() << "," << popup->frameGeometry().y() << " "
+        << popup->frameGeometry().width() << "x" << popup->frameGeometry().height();
+    list->hidePopup();
+}
+
+// A turn of the mouse wheel over `target` as the window system delivers it:
+// what the widget leaves ignored travels on to its parents.
+void Wheel(QWidget* target, int notches) {
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    // Straight to notify: sendEvent would clear the mark of a window-system event.
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    qApp->notify(target, &event);
+}
+
+TEST_F(TimerPageTest, TheWheelOverAListWithoutTheFocusScrollsThePage) {
+    auto w = Start();
+    Select(*w, 7, 1);  // "15秒"
+    Activate(*w);
+    w->scrTimer->setFocus();
+    QScrollBar* bar = w->scrTimer->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QComboBox* list = w->pagTimer->cmbTimer[6];
+    Wheel(list, -1);
+    Wheel(list, -1);
+    EXPECT_EQ(list->currentIndex(), 1);
+    EXPECT_FALSE(list->hasFocus());
+    EXPECT_GT(bar->value(), 0);
+    w->close();
+    EXPECT_EQ(SettingsStore(path_).ReadInteger("Timer", "Item7", -1), 1);
+
+    // Once the list has the focus, the wheel is its own.
+    auto again = Start();
+    Activate(*again);
+    QComboBox* focused = again->pagTimer->cmbTimer[6];
+    focused->setFocus();
+    Wheel(focused, -1);
+    EXPECT_EQ(focused->currentIndex(), 2);
+    EXPECT_EQ(again->scrTimer->verticalScrollBar()->value(), 0);
 }
 
 
