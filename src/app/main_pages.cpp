@@ -25,11 +25,14 @@ void TfrmMain::SetUpPages() {
 }
 
 void TfrmMain::BuildSchedulePage(int page) {
+    // The page being selected is already on the screen: its new controls are
+    // shown before the layout, which leaves room for the scroll bar they need.
     switch (page) {
         case 2:
             if (shipView) return;
             shipView = new TShipView(scrShip);
             shipView->ApplyColours(Item, Bace);
+            shipView->ShowControls();
             scrShipResize();
             break;
         case 3:
@@ -37,6 +40,7 @@ void TfrmMain::BuildSchedulePage(int page) {
             guildView = new TGuildView(scrGuild);
             SetUpGuildPage();
             guildView->ApplyColours(Item, Bace);
+            guildView->ShowControls();
             scrGuildResize();
             break;
         case 4:
@@ -52,6 +56,7 @@ void TfrmMain::BuildSchedulePage(int page) {
             if (startup_.racial >= -1 && startup_.racial < cmbRacial->count())
                 cmbRacial->setCurrentIndex(startup_.racial);
             cmbRacialChange();
+            racialView->ShowControls();
             scrRacialResize();
             break;
         case 5:
@@ -65,6 +70,7 @@ void TfrmMain::BuildSchedulePage(int page) {
             if (startup_.chocobo >= -1 && startup_.chocobo < cmbChoco->count())
                 cmbChoco->setCurrentIndex(startup_.chocobo);
             cmbChocoChange();
+            chocoView->ShowControls();
             scrChocoResize();
             break;
         default: break;
