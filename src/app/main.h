@@ -251,6 +251,8 @@ private:
     void LayoutNormal();
     void LayoutSimple();
     void ApplyMode(bool simple);
+    // The mode's controls, size limits, bounds and layout.
+    void SwitchMode(bool simple, const QRect& bounds);
     void ApplyAllways();
     void PaintFrame(Gdi& gdi);
     void ShowSystemMenu(QPoint globalPos);

@@ -216,6 +216,32 @@ TEST_F(MainWindowTest, MaximizedSurvivesSimpleModeAndCloseKeepsTheNormalBounds) 
     EXPECT_EQ(ReadNormalBounds(s, 514), (NormalBounds{20, 30, 600, 400}));
 }
 
+// The window manager restores a maximized window some time after asked to: the
+// bounds kept on entering simple mode are still the normal ones.
+TEST_F(MainWindowTest, SimpleModeFromMaximizedKeepsTheNormalBounds) {
+    for (bool maximizedAtStart : {true, false}) {
+        SCOPED_TRACE(maximizedAtStart);
+        Write({{"Window", "Width", 600}, {"Window", "Height", 400}, {"Window", "Left", 20},
+               {"Window", "Top", 30}, {"Window", "Maximized", maximizedAtStart}});
+        auto w = Start();
+        w->show();
+        if (!maximizedAtStart) w->showMaximized();
+        QApplication::processEvents();
+        ASSERT_GT(w->width(), 600);
+        w->actSimpleExecute();
+        SettingsStore s(path_);
+        EXPECT_EQ(ReadNormalBounds(s, 514), (NormalBounds{20, 30, 600, 400}));
+        QApplication::processEvents();
+        EXPECT_EQ(w->size(), QSize(426, 56));
+        w->actNormalExecute();
+        QApplication::processEvents();
+        EXPECT_TRUE(w->isMaximized());
+        w->showNormal();
+        QApplication::processEvents();
+        EXPECT_EQ(w->geometry(), QRect(20, 30, 600, 400));
+    }
+}
+
 void Click(QWidget* w) {
     const QPointF at(3, 3);
     QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
