@@ -233,6 +233,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseButtonPress: {
             auto* e = static_cast<QMouseEvent*>(event);
+            dragArmed_ = false;
             if (week) {
                 imgVanaWeekMouseDown();
                 return true;

@@ -316,22 +316,19 @@ void TfrmMain::ApplyMode(bool simple) {
 void TfrmMain::actSimpleExecute() {
     if (!IsNormalMode()) return;
     WasMaximized = isMaximized();
+    // The bounds kept are those of the normal-size window. Read before restoring:
+    // the window manager shrinks the window some time later, and until then the
+    // geometry read back is still the maximized one.
+    const QRect normal = WasMaximized && normalGeometry().isValid() ? normalGeometry() : geometry();
     if (WasMaximized) showNormal();
     const WinRect wa = WorkArea();
     WinPoint p;
     {
         SettingsStore store;
-        WriteNormalBounds(store, {x(), y(), width(), height()});
+        WriteNormalBounds(store, {normal.x(), normal.y(), normal.width(), normal.height()});
         p = FitToWorkArea(wa, ReadSimplePosition(store), kSimpleWidth, kSimpleHeight);
     }
-    const bool wasVisible = isVisible();
-    hide();
-    ApplyMode(true);
-    setMinimumSize(kSimpleWidth, kSimpleHeight);
-    setGeometry(p.x, p.y, kSimpleWidth, kSimpleHeight);
-    LayoutSimple();
-    if (wasVisible) show();
-    UpdateWindowRegion();
+    SwitchMode(true, QRect(p.x, p.y, kSimpleWidth, kSimpleHeight));
     ApplyAllways();
 }
 
@@ -345,16 +342,30 @@ void TfrmMain::actNormalExecute() {
         b = SaneBounds(ReadNormalBounds(store, 490), wa);
     }
     WinPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
-    const bool wasVisible = isVisible();
-    hide();
-    ApplyMode(false);
-    setMinimumSize(kNormalMinWidth, kNormalMinHeight);
-    setGeometry(p.x, p.y, b.width, b.height);
-    LayoutNormal();
-    if (wasVisible) show();
-    UpdateWindowRegion();
+    SwitchMode(false, QRect(p.x, p.y, b.width, b.height));
     if (WasMaximized) showMaximized();
     ApplyAllways();
+}
+
+void TfrmMain::SwitchMode(bool simple, const QRect& bounds) {
+    // The window stays on the screen while it changes. Hidden and shown again, it
+    // would be placed anew by the window manager, and the toolkit may then be
+    // told a wrong place (0, 0 under X11): the positions stored afterwards, and
+    // everything placed beside the window, would be wrong. Painting waits for
+    // the new layout instead, so nothing half-built shows.
+    setUpdatesEnabled(false);
+    ApplyMode(simple);
+    if (simple)
+        setMinimumSize(kSimpleWidth, kSimpleHeight);
+    else
+        setMinimumSize(kNormalMinWidth, kNormalMinHeight);
+    setGeometry(bounds);
+    if (simple)
+        LayoutSimple();
+    else
+        LayoutNormal();
+    setUpdatesEnabled(true);
+    UpdateWindowRegion();
 }
 
 void TfrmMain::actAllwaysExecute() {

@@ -249,6 +249,8 @@ private:
     void LayoutNormal();
     void LayoutSimple();
     void ApplyMode(bool simple);
+    // The mode's controls, size limits, bounds and layout.
+    void SwitchMode(bool simple, const QRect& bounds);
     void ApplyAllways();
     void PaintFrame(Gdi& gdi);
     void ShowSystemMenu(QPoint globalPos);
@@ -262,8 +264,11 @@ private:
     bool allways_ = false;
     bool closing_ = false;
     bool restPending_ = false;  // BuildRest runs after the first paint
-    WinPoint dragOrigin_;
+    WinPoint dragOrigin_;  // in the window's coordinates
     WinRect dragWorkArea_;
+    // Set by a press that may drag the window; a press elsewhere (the image
+    // buttons, the pictures) clears it, so that its moves drag nothing.
+    bool dragArmed_ = false;
     int pictureSwaps_ = 0;
     QMenu* mnuSystem_ = nullptr;
     QWidget* mbrHolder_ = nullptr;

@@ -250,17 +250,21 @@ void TfrmMain::mouseReleaseEvent(QMouseEvent* e) {
 
 bool TfrmMain::DragPress(QObject* watched, QMouseEvent* e) {
     if (IsNormalMode() || !watched->isWidgetType()) return false;
-    dragOrigin_ = {e->position().toPoint().x(), e->position().toPoint().y()};
+    // In the window's coordinates, whichever control was pressed: a press on a
+    // label also reaches its panel and the window, each in its own coordinates.
+    const QPoint at = e->globalPosition().toPoint() - pos();
+    dragOrigin_ = {at.x(), at.y()};
     dragWorkArea_ = WorkArea();
+    dragArmed_ = true;
     return false;
 }
 
 bool TfrmMain::DragMove(QObject*, QMouseEvent* e) {
-    if (IsNormalMode() || !(e->buttons() & Qt::LeftButton)) return false;
-    const QPoint m = e->position().toPoint();
+    if (IsNormalMode() || !dragArmed_ || !(e->buttons() & Qt::LeftButton)) return false;
+    const QPoint m = e->globalPosition().toPoint() - pos();
     WinPoint p = SimpleDragPosition({x(), y()}, width(), height(), {m.x(), m.y()}, dragOrigin_,
                                     dragWorkArea_);
-    move(p.x, p.y);
+    if (p != WinPoint{x(), y()}) move(p.x, p.y);
     return true;
 }
 

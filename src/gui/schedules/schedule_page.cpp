@@ -36,6 +36,15 @@ TPageView::~TPageView() = default;
 
 QWidget* TPageView::Contents() const { return box_->Contents(); }
 
+void TPageView::ShowControls() {
+    if (!Contents()->isVisible()) return;
+    for (QObject* child : Contents()->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        // A control hidden on purpose stays so; a caption's picture shows with its caption.
+        if (w && w->isHidden() && !w->testAttribute(Qt::WA_WState_ExplicitShowHide)) w->show();
+    }
+}
+
 int TPageView::AvailableWidth() const {
     const QRect used = Contents()->childrenRect();
     const bool scrolls = used.bottom() + 1 > box_->height();

@@ -45,6 +45,11 @@ public:
     // Header bands take `Mid`; row stripes and the labels on them take `Item`.
     virtual void ApplyColours(ColorRef item, ColorRef bace) = 0;
 
+    // Shows the controls made after the contents were already on the screen:
+    // such children stay hidden until shown themselves. Those made earlier
+    // show with the contents anyway.
+    void ShowControls();
+
     // Label texts and colours written so far (an unchanged label is skipped).
     int Assignments() const { return assignments_; }
 

@@ -34,11 +34,14 @@ void TfrmMain::SetUpPages() {
 }
 
 void TfrmMain::BuildSchedulePage(int page) {
+    // The page being selected is already on the screen: its new controls are
+    // shown before the layout, which leaves room for the scroll bar they need.
     switch (page) {
         case 2:
             if (shipView) return;
             shipView = new TShipView(scrShip);
             shipView->ApplyColours(Item, Bace);
+            shipView->ShowControls();
             scrShipResize();
             break;
         case 3:
@@ -46,6 +49,7 @@ void TfrmMain::BuildSchedulePage(int page) {
             guildView = new TGuildView(scrGuild);
             SetUpGuildPage();
             guildView->ApplyColours(Item, Bace);
+            guildView->ShowControls();
             scrGuildResize();
             break;
         case 4:
@@ -60,6 +64,7 @@ void TfrmMain::BuildSchedulePage(int page) {
             // A stored index the box does not have leaves it with no choice.
             cmbRacial->setCurrentIndex(ShownChoice(startup_.racial, cmbRacial->count()));
             cmbRacialChange();
+            racialView->ShowControls();
             scrRacialResize();
             break;
         case 5:
@@ -72,6 +77,7 @@ void TfrmMain::BuildSchedulePage(int page) {
             connect(btnChocoRef, &QPushButton::clicked, this, &TfrmMain::btnChocoRefClick);
             cmbChoco->setCurrentIndex(ShownChoice(startup_.chocobo, cmbChoco->count()));
             cmbChocoChange();
+            chocoView->ShowControls();
             scrChocoResize();
             break;
         default: break;

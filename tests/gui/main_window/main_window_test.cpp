@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <iterator>
 
 #include "core/settings/settings_store.h"
@@ -221,6 +222,32 @@ TEST_F(MainWindowTest, MaximizedSurvivesSimpleModeAndCloseKeepsTheNormalBounds) 
     EXPECT_EQ(ReadNormalBounds(s, 514), (NormalBounds{20, 30, 600, 400}));
 }
 
+// The window manager restores a maximized window some time after asked to: the
+// bounds kept on entering simple mode are still the normal ones.
+TEST_F(MainWindowTest, SimpleModeFromMaximizedKeepsTheNormalBounds) {
+    for (bool maximizedAtStart : {true, false}) {
+        SCOPED_TRACE(maximizedAtStart);
+        Write({{"Window", "Width", 600}, {"Window", "Height", 400}, {"Window", "Left", 20},
+               {"Window", "Top", 30}, {"Window", "Maximized", maximizedAtStart}});
+        auto w = Start();
+        w->show();
+        if (!maximizedAtStart) w->showMaximized();
+        QApplication::processEvents();
+        ASSERT_GT(w->width(), 600);
+        w->actSimpleExecute();
+        SettingsStore s(path_);
+        EXPECT_EQ(ReadNormalBounds(s, 514), (NormalBounds{20, 30, 600, 400}));
+        QApplication::processEvents();
+        EXPECT_EQ(w->size(), QSize(426, 56));
+        w->actNormalExecute();
+        QApplication::processEvents();
+        EXPECT_TRUE(w->isMaximized());
+        w->showNormal();
+        QApplication::processEvents();
+        EXPECT_EQ(w->geometry(), QRect(20, 30, 600, 400));
+    }
+}
+
 void Click(QWidget* w) {
     const QPointF at(3, 3);
     QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
@@ -243,6 +270,66 @@ TEST_F(MainWindowTest, SimpleModeButtonsReturnAndClose) {
     EXPECT_FALSE(w->isVisible());
     SettingsStore s(path_);
     EXPECT_TRUE(s.ReadBool("Option", "SimpleMode", false));
+}
+
+// A mouse event for `w` with the mouse at the screen point `global`, the left
+// button held as `buttons` says.
+void SendMouse(QWidget* w, QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(w->mapFromGlobal(global)), QPointF(global), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// In simple mode the window is dragged by its panels and clock labels: the
+// pressed point follows the mouse, whatever control under the panel took the press.
+TEST_F(MainWindowTest, SimpleModeDragMovesTheWindowByTheMouseMove) {
+    auto w = Start({"norvane", "/s"});
+    w->show();
+    for (QWidget* pressed : std::initializer_list<QWidget*>{w->lblVanaTime, w->lblEarthTCap, w->lblVanaMoon,
+                                                           w->imgClock, w->pnlTime, w->pnlMenu, w.get()}) {
+        SCOPED_TRACE(pressed->objectName().toStdString());
+        w->move(300, 200);
+        const QPoint at = pressed->mapToGlobal(QPoint(4, 3));
+        SendMouse(pressed, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        SendMouse(pressed, QEvent::MouseMove, at + QPoint(3, 2), Qt::LeftButton);
+        EXPECT_EQ(w->pos(), QPoint(303, 202));
+        SendMouse(pressed, QEvent::MouseMove, at + QPoint(-7, 12), Qt::LeftButton);
+        EXPECT_EQ(w->pos(), QPoint(293, 212));
+        SendMouse(pressed, QEvent::MouseButtonRelease, at + QPoint(-7, 12), Qt::NoButton);
+    }
+}
+
+// A press on an image button followed by a slight move is still a click on it:
+// the window does not move, whatever press came before.
+TEST_F(MainWindowTest, SimpleModeImageButtonsDoNotDragTheWindow) {
+    const struct {
+        const char* name;
+        std::function<bool(TfrmMain&)> clicked;
+    } buttons[] = {
+        {"imgMenu", [](TfrmMain& w) { return w.mnuMain->isVisible(); }},
+        {"imgReturn", [](TfrmMain& w) { return w.IsNormalMode(); }},
+        {"imgExit", [](TfrmMain& w) { return !w.isVisible(); }},
+    };
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(b.name);
+        auto w = Start({"norvane", "/s"});
+        w->show();
+        w->move(300, 200);
+        // An earlier drag of the panel leaves its press point behind.
+        const QPoint panel = w->pnlTime->mapToGlobal(QPoint(200, 30));
+        SendMouse(w->pnlTime, QEvent::MouseButtonPress, panel, Qt::LeftButton);
+        SendMouse(w->pnlTime, QEvent::MouseButtonRelease, panel, Qt::NoButton);
+        auto* img = w->findChild<QWidget*>(b.name);
+        ASSERT_NE(img, nullptr);
+        const QPoint at = img->mapToGlobal(QPoint(7, 7));
+        SendMouse(img, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        SendMouse(img, QEvent::MouseMove, at + QPoint(1, 1), Qt::LeftButton);
+        SendMouse(img, QEvent::MouseMove, at + QPoint(2, 0), Qt::LeftButton);
+        EXPECT_EQ(w->pos(), QPoint(300, 200));
+        SendMouse(img, QEvent::MouseButtonRelease, at + QPoint(2, 0), Qt::NoButton);
+        EXPECT_TRUE(b.clicked(*w));
+        w->mnuMain->hide();
+    }
 }
 
 TEST_F(MainWindowTest, SchedulePagesAreBuiltWhenFirstShownAndKeepUnseenChoices) {

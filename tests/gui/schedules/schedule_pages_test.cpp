@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -15,6 +16,8 @@
 #include "core/settings/settings_store.h"
 #include "gui/art/pictures.h"
 #include "gui/controls/image_label.h"
+#include "gui/controls/line_page_control.h"
+#include "gui/controls/line_tab_panel.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/shape.h"
 #include "gui/main_window/main_window.h"
@@ -405,6 +408,88 @@ TEST_P(PagesTest, LayoutsFollowTheWidthOfTheHeaderBands) {
         EXPECT_EQ(Box(*w, "lblChocoLineB2").x(), 2 * a6 + 5);
         EXPECT_EQ(Box(*w, "lblChocoLineB2").width(), Box(*w, "shpChocoWaku0").width() - 2 * (a6 + 1) - 2);
     }
+}
+
+// A left click in the middle of tab `page` (1-7) of the shown window.
+void ClickTab(TfrmMain& w, int page) {
+    TLineTabPanel* strip = w.pclMain->TabPanel();
+    const QPointF at = strip->TabRects()[static_cast<std::size_t>(page - 1)].center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, strip->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(strip, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, strip->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(strip, &release);
+    QApplication::processEvents();
+}
+
+// The controls of page `page` that do not show, by name; `count` gets how many there are.
+std::vector<std::string> HiddenControls(TfrmMain& w, int page, int& count) {
+    TScrollBoxEx* boxes[] = {w.scrShip, w.scrGuild, w.scrRacial, w.scrChoco};
+    std::vector<std::string> hidden;
+    const QList<QWidget*> controls = boxes[page - 2]->Contents()->findChildren<QWidget*>();
+    count = static_cast<int>(controls.size());
+    for (QWidget* c : controls)
+        if (!c->isVisible()) hidden.push_back(c->objectName().toStdString());
+    return hidden;
+}
+
+// The pages are built on first use, inside a window already on the screen: all
+// their controls must show, and stay shown through the ticks.
+TEST_P(PagesTest, EveryControlOfAPageShowsWhenItsTabIsFirstClicked) {
+    const struct {
+        int page;
+        int atLeast;  // controls the page cannot do without
+        std::vector<const char*> names;
+    } pages[] = {
+        {2, 9 * 8, {"lblShipLineA0", "lblShipLineD4", "lblShipLineH8", "lblShipHead0", "shpShipHead2"}},
+        {3, 13 * 8, {"lblGuildLineA0", "lblGuildLineG12", "imgGuildLineD5", "lblGuildHead3"}},
+        {4, 3 + 10 * 2, {"lblRacialA0", "lblRacialC0", "cmbRacial", "btnRacialRef", "lblRacialLineB9"}},
+        {5, 5 + 10 * 2, {"lblChocoA0", "lblChocoE0", "cmbChoco", "btnChocoRef", "lblChocoLineA9"}},
+    };
+    auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+    w->show();
+    QApplication::processEvents();
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.page);
+        ClickTab(*w, p.page);
+        ASSERT_EQ(w->CurrentPage, p.page);
+        for (int tick = 0; tick < 3; ++tick) {
+            clock_.advanceMs(500);
+            w->tmrClockTimer();
+            QApplication::processEvents();
+        }
+        int count = 0;
+        EXPECT_EQ(HiddenControls(*w, p.page, count), std::vector<std::string>{});
+        EXPECT_GE(count, p.atLeast);
+        for (const char* name : p.names) {
+            auto* c = w->findChild<QWidget*>(name);
+            ASSERT_NE(c, nullptr) << name;
+            EXPECT_TRUE(c->isVisible()) << name;
+            EXPECT_GT(c->width(), 0) << name;
+        }
+    }
+    ClickTab(*w, 1);
+    EXPECT_EQ(w->CurrentPage, 1);
+}
+
+// A page chosen from the simple-mode menu is built out of sight; it shows, laid
+// out, when the window returns to normal mode.
+TEST_P(PagesTest, APageChosenInSimpleModeShowsOnReturn) {
+    auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+    w->show();
+    QApplication::processEvents();
+    w->actSimpleExecute();
+    w->actPage[1]->trigger();
+    w->actNormalExecute();
+    QApplication::processEvents();
+    int count = 0;
+    EXPECT_EQ(HiddenControls(*w, 2, count), std::vector<std::string>{});
+    EXPECT_GT(count, 0);
+    // Laid out: the columns follow the band, not the place each label was made at.
+    const int W = Box(*w, "shpShipHead0").width() / 4 + 1;
+    EXPECT_GT(Box(*w, "shpShipHead0").width(), 400);
+    EXPECT_EQ(Box(*w, "lblShipHead4").x(), Box(*w, "lblShipHead0").x() + 3 * (W - 1));
 }
 
 TEST_P(PagesTest, ResizingInSimpleModeChangesNothing) {
