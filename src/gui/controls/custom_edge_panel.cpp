@@ -85,12 +85,12 @@ void TCustomEdgePanel::RunAutoSize() {
 
 void TCustomEdgePanel::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
-    emit OnMouseEnter();
+    emit mouseEntered();
 }
 
 void TCustomEdgePanel::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    emit OnMouseLeave();
+    emit mouseLeft();
 }
 
 void TCustomEdgePanel::changeEvent(QEvent* event) {

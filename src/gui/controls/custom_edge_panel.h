@@ -45,8 +45,8 @@ public:
     QPoint CaptionOrigin() const;
 
 signals:
-    void OnMouseEnter();
-    void OnMouseLeave();
+    void mouseEntered();
+    void mouseLeft();
 
 protected:
     TCustomEdgePanel(QWidget* parent, RoundKinds edgeRound);

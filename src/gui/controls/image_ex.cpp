@@ -45,31 +45,31 @@ void TImageEx::paintEvent(QPaintEvent*) {
 
 void TImageEx::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
-    emit OnMouseEnter();
+    emit mouseEntered();
 }
 
 void TImageEx::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    emit OnMouseExit();
+    emit mouseLeft();
 }
 
 void TImageEx::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
     event->accept();
-    emit OnMouseDown(event->button(), event->position().toPoint());
+    emit mousePressed(event->button(), event->position().toPoint());
 }
 
 void TImageEx::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
     event->accept();
     const QPoint pos = event->position().toPoint();
-    emit OnMouseUp(event->button(), pos);
-    if (event->button() == Qt::LeftButton && rect().contains(pos)) emit OnClick();
+    emit mouseReleased(event->button(), pos);
+    if (event->button() == Qt::LeftButton && rect().contains(pos)) emit clicked();
 }
 
 void TImageEx::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton) emit OnDblClick();
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
 }
 
 }  // namespace norvane

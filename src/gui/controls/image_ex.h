@@ -22,13 +22,13 @@ public:
     void SetStretch(bool value);
 
 signals:
-    void OnMouseEnter();
-    void OnMouseExit();
-    void OnMouseDown(Qt::MouseButton button, QPoint pos);
-    void OnMouseUp(Qt::MouseButton button, QPoint pos);
+    void mouseEntered();
+    void mouseLeft();
+    void mousePressed(Qt::MouseButton button, QPoint pos);
+    void mouseReleased(Qt::MouseButton button, QPoint pos);
     // Left button pressed and released over the picture.
-    void OnClick();
-    void OnDblClick();
+    void clicked();
+    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

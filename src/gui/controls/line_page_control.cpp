@@ -26,7 +26,7 @@ TLinePageControl::TLinePageControl(QWidget* parent)
     : QWidget(parent), tabStyle_(new TTabStyle(this)), tabPanel_(new TLineTabPanel(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(350, 200);
-    connect(tabStyle_, &TTabStyle::Changed, this, &TLinePageControl::Repaint);
+    connect(tabStyle_, &TTabStyle::changed, this, &TLinePageControl::Repaint);
 
     // Shortcuts see the keys before the focused control does, so Ctrl+Tab turns
     // the page wherever the focus is inside the control.
@@ -86,7 +86,7 @@ void TLinePageControl::SetActivePage(int index) {
     for (TLinePage* other : pages_)
         if (other != page) other->hide();
     tabPanel_->update();
-    emit OnChange();
+    emit changed();
 }
 
 TLinePage* TLinePageControl::Pages(int index) const {

@@ -38,7 +38,7 @@ public:
 
     // Index of the page last activated; -1 without pages.
     int ActivePage() const;
-    // Shows the page at `index` and hides the others, then raises OnChange (also
+    // Shows the page at `index` and hides the others, then raises changed (also
     // for the index already active). An index outside the list is ignored.
     // Between BeginLoad and EndLoad the index is only remembered.
     void SetActivePage(int index);
@@ -82,7 +82,7 @@ public:
     QRect PageRect() const;
 
 signals:
-    void OnChange();
+    void changed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

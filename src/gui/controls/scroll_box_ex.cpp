@@ -87,13 +87,13 @@ void TScrollBoxEx::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = pressed_;
     pressed_ = false;
     if (wasPressed && event->button() == Qt::LeftButton && viewport()->rect().contains(event->position().toPoint()))
-        emit OnClick();
+        emit clicked();
 }
 
 void TScrollBoxEx::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
     pressed_ = true;
-    if (event->button() == Qt::LeftButton) emit OnDblClick();
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
 }
 
 void TScrollBoxEx::keyPressEvent(QKeyEvent* event) {
@@ -130,23 +130,23 @@ void TScrollBoxEx::keyPressEvent(QKeyEvent* event) {
 // A pop-up menu borrows the focus without the box losing it for good.
 void TScrollBoxEx::focusInEvent(QFocusEvent* event) {
     QScrollArea::focusInEvent(event);
-    if (event->reason() != Qt::PopupFocusReason) emit OnFocusEnter();
+    if (event->reason() != Qt::PopupFocusReason) emit focusEntered();
 }
 
 void TScrollBoxEx::focusOutEvent(QFocusEvent* event) {
     QScrollArea::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason) emit OnFocusLeave();
+    if (event->reason() != Qt::PopupFocusReason) emit focusLeft();
 }
 
 void TScrollBoxEx::wheelEvent(QWheelEvent* event) {
     bool handled = false;
-    emit OnMouseWheel(event, handled);
+    emit mouseWheel(event, handled);
     if (!handled) {
         const int delta = event->angleDelta().y();
         if (delta < 0)
-            emit OnMouseWheelDown(event, handled);
+            emit mouseWheelDown(event, handled);
         else if (delta > 0)
-            emit OnMouseWheelUp(event, handled);
+            emit mouseWheelUp(event, handled);
     }
     if (handled) {
         event->accept();
@@ -157,7 +157,7 @@ void TScrollBoxEx::wheelEvent(QWheelEvent* event) {
 
 void TScrollBoxEx::resizeEvent(QResizeEvent* event) {
     QScrollArea::resizeEvent(event);
-    emit OnResize();
+    emit resized();
 }
 
 }  // namespace norvane

@@ -33,16 +33,16 @@ public:
     QPoint ScrollPosition() const;
 
 signals:
-    void OnFocusEnter();
-    void OnFocusLeave();
+    void focusEntered();
+    void focusLeft();
     // Wheel events, offered first to the owner; setting `handled` stops the
-    // box's own scrolling. OnMouseWheelDown is the wheel turned toward the user.
-    void OnMouseWheel(QWheelEvent* event, bool& handled);
-    void OnMouseWheelDown(QWheelEvent* event, bool& handled);
-    void OnMouseWheelUp(QWheelEvent* event, bool& handled);
-    void OnClick();
-    void OnDblClick();
-    void OnResize();
+    // box's own scrolling. mouseWheelDown is the wheel turned toward the user.
+    void mouseWheel(QWheelEvent* event, bool& handled);
+    void mouseWheelDown(QWheelEvent* event, bool& handled);
+    void mouseWheelUp(QWheelEvent* event, bool& handled);
+    void clicked();
+    void doubleClicked();
+    void resized();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

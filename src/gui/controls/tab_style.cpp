@@ -14,19 +14,19 @@ bool Assign(T& field, const T& value) {
 }  // namespace
 
 void TTabStyle::SetActiveFontColor(ColorRef value) {
-    if (Assign(activeFontColor_, value)) emit Changed();
+    if (Assign(activeFontColor_, value)) emit changed();
 }
 void TTabStyle::SetActiveTabColor(ColorRef value) {
-    if (Assign(activeTabColor_, value)) emit Changed();
+    if (Assign(activeTabColor_, value)) emit changed();
 }
 void TTabStyle::SetPassiveFontColor(ColorRef value) {
-    if (Assign(passiveFontColor_, value)) emit Changed();
+    if (Assign(passiveFontColor_, value)) emit changed();
 }
 void TTabStyle::SetPassiveTabColor(ColorRef value) {
-    if (Assign(passiveTabColor_, value)) emit Changed();
+    if (Assign(passiveTabColor_, value)) emit changed();
 }
 void TTabStyle::SetTabFontStyle(FontStyles value) {
-    if (Assign(tabFontStyle_, value)) emit Changed();
+    if (Assign(tabFontStyle_, value)) emit changed();
 }
 
 }  // namespace norvane

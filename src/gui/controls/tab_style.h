@@ -36,7 +36,7 @@ public:
     void SetCursor(const QCursor& value) { cursor_ = value; }
 
 signals:
-    void Changed();
+    void changed();
 
 private:
     ColorRef activeFontColor_ = Rgb(255, 0, 0);

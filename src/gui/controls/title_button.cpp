@@ -122,12 +122,12 @@ void TTitleButton::RefreshHint() {
     const QString hint = Hint();
     if (toolTip() == hint) return;
     setToolTip(hint);
-    if (hot_) emit OnHint(hint);
+    if (hot_) emit hintChanged(hint);
 }
 
 void TTitleButton::Click() {
     const QPointer<TTitleButton> self(this);
-    emit OnClick();
+    emit clicked();
     if (!self) return;
     switch (buttonType_) {
     case wbtMini:
@@ -211,16 +211,16 @@ void TTitleButton::mouseReleaseEvent(QMouseEvent* event) {
 void TTitleButton::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
     hot_ = true;
-    emit OnMouseEnter();
-    emit OnHint(Hint());
+    emit mouseEntered();
+    emit hintChanged(Hint());
     update();
 }
 
 void TTitleButton::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     hot_ = false;
-    emit OnMouseLeave();
-    emit OnHint(QString());
+    emit mouseLeft();
+    emit hintChanged(QString());
     update();
 }
 

@@ -45,11 +45,11 @@ public:
     void Click();
 
 signals:
-    void OnMouseEnter();
-    void OnMouseLeave();
-    void OnClick();
+    void mouseEntered();
+    void mouseLeft();
+    void clicked();
     // The hint to show in a hint line: on entering, and empty on leaving.
-    void OnHint(const QString& hint);
+    void hintChanged(const QString& hint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

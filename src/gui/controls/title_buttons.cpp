@@ -24,7 +24,7 @@ TTitleButtons::~TTitleButtons() {
 TTitleButton* TTitleButtons::MakeButton(TWindowButtonType type) {
     auto* button = new TTitleButton(this);
     button->SetButtonType(type);
-    connect(button, &TTitleButton::OnHint, this, &TTitleButtons::OnHint);
+    connect(button, &TTitleButton::hintChanged, this, &TTitleButtons::hintChanged);
     return button;
 }
 
@@ -100,7 +100,7 @@ void TTitleButtons::resizeEvent(QResizeEvent* event) {
 
 void TTitleButtons::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    emit OnMouseLeave();
+    emit mouseLeft();
 }
 
 bool TTitleButtons::eventFilter(QObject* watched, QEvent* event) {

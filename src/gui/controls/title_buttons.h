@@ -49,9 +49,9 @@ public:
     void Repaint();
 
 signals:
-    void OnMouseLeave();
+    void mouseLeft();
     // A button's hint for a hint line (empty when the mouse leaves it).
-    void OnHint(const QString& hint);
+    void hintChanged(const QString& hint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

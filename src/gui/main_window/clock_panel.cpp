@@ -127,14 +127,14 @@ void TfrmMain::CreateClockPanel() {
         {imgExit, SimpleButton::Exit}, {imgReturn, SimpleButton::Return}, {imgMenu, SimpleButton::Menu}};
     for (auto [img, kind] : buttons) {
         // Highlighted under the mouse, pushed one pixel down and right while pressed.
-        connect(img, &TImageEx::OnMouseEnter, this, [img, kind] { img->SetPicture(SimpleButtonPicture(kind, true)); });
-        connect(img, &TImageEx::OnMouseExit, this, [img, kind] { img->SetPicture(SimpleButtonPicture(kind, false)); });
-        connect(img, &TImageEx::OnMouseDown, this, [img] { img->move(img->pos() + QPoint(1, 1)); });
-        connect(img, &TImageEx::OnMouseUp, this, [img] { img->move(img->pos() - QPoint(1, 1)); });
+        connect(img, &TImageEx::mouseEntered, this, [img, kind] { img->SetPicture(SimpleButtonPicture(kind, true)); });
+        connect(img, &TImageEx::mouseLeft, this, [img, kind] { img->SetPicture(SimpleButtonPicture(kind, false)); });
+        connect(img, &TImageEx::mousePressed, this, [img] { img->move(img->pos() + QPoint(1, 1)); });
+        connect(img, &TImageEx::mouseReleased, this, [img] { img->move(img->pos() - QPoint(1, 1)); });
     }
-    connect(imgExit, &TImageEx::OnClick, this, &TfrmMain::imgExitClick);
-    connect(imgReturn, &TImageEx::OnClick, this, &TfrmMain::imgReturnClick);
-    connect(imgMenu, &TImageEx::OnClick, this, &TfrmMain::imgMenuClick);
+    connect(imgExit, &TImageEx::clicked, this, &TfrmMain::imgExitClick);
+    connect(imgReturn, &TImageEx::clicked, this, &TfrmMain::imgReturnClick);
+    connect(imgMenu, &TImageEx::clicked, this, &TfrmMain::imgMenuClick);
 
     // Presses, hovers and simple-mode drags on the panel and its labels.
     pnlTime->installEventFilter(this);

@@ -265,7 +265,7 @@ void TfrmMain::CreatePages() {
         fill->addWidget(box);
         *boxes[i] = box;
     }
-    connect(pclMain, &TLinePageControl::OnChange, this, &TfrmMain::pclMainChange);
+    connect(pclMain, &TLinePageControl::changed, this, &TfrmMain::pclMainChange);
 }
 
 void TfrmMain::CreateForecastWindows() {

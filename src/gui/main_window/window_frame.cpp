@@ -72,7 +72,7 @@ void TfrmMain::CreateFrame() {
     lblTimeHelp->setObjectName("lblTimeHelp");
     lblTimeHelp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // The hint line shows the hint of whatever the mouse is over.
-    connect(tbsMain, &TTitleButtons::OnHint, lblHelp, &QLabel::setText);
+    connect(tbsMain, &TTitleButtons::hintChanged, lblHelp, &QLabel::setText);
 
     pnlMenu->installEventFilter(this);
 }

@@ -27,10 +27,10 @@ void TfrmMain::SetUpPages() {
     // labels nobody may look at would slow the start and hold memory.
     for (TScrollBoxEx* box : {scrShip, scrGuild, scrRacial, scrChoco})
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(scrShip, &TScrollBoxEx::OnResize, this, &TfrmMain::scrShipResize);
-    connect(scrGuild, &TScrollBoxEx::OnResize, this, &TfrmMain::scrGuildResize);
-    connect(scrRacial, &TScrollBoxEx::OnResize, this, &TfrmMain::scrRacialResize);
-    connect(scrChoco, &TScrollBoxEx::OnResize, this, &TfrmMain::scrChocoResize);
+    connect(scrShip, &TScrollBoxEx::resized, this, &TfrmMain::scrShipResize);
+    connect(scrGuild, &TScrollBoxEx::resized, this, &TfrmMain::scrGuildResize);
+    connect(scrRacial, &TScrollBoxEx::resized, this, &TfrmMain::scrRacialResize);
+    connect(scrChoco, &TScrollBoxEx::resized, this, &TfrmMain::scrChocoResize);
 }
 
 void TfrmMain::BuildSchedulePage(int page) {

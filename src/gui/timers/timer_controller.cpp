@@ -97,7 +97,7 @@ void TfrmMain::SetUpTimers(int cellsNow) {
     }
     pagTimer->BindActions(actTimeS, actTimeR);
     for (int c = 0; c < pagTimer->BuiltCells(); ++c) ConnectTimerCell(c);
-    connect(pagTimer, &TTimerPage::CellBuilt, this, &TfrmMain::ConnectTimerCell);
+    connect(pagTimer, &TTimerPage::cellBuilt, this, &TfrmMain::ConnectTimerCell);
 
     actAlmOption = new QAction(kAlarmMenuOptionCaption, this);
     actAlmOption->setObjectName(QStringLiteral("actAlmOption"));
@@ -117,7 +117,7 @@ void TfrmMain::SetUpTimers(int cellsNow) {
     connect(tmrTimer, &QTimer::timeout, this, &TfrmMain::tmrTimerTimer);
 
     new ResizeWatcher(scrTimer->viewport(), [this] { scrTimerResize(); });
-    connect(scrTimer, &TScrollBoxEx::OnClick, this, &TfrmMain::scrTimerClick);
+    connect(scrTimer, &TScrollBoxEx::clicked, this, &TfrmMain::scrTimerClick);
     scrTimerResize();
 
     {
@@ -134,11 +134,11 @@ void TfrmMain::ConnectTimerCell(int c) {
     const int n = c + 1;
     connect(pagTimer->cmbTimer[i], &QComboBox::currentIndexChanged, this, [this, n] { actTimeChangeExecute(n); });
     TImageEx* icon = pagTimer->imgTimer[i];
-    connect(icon, &TImageEx::OnMouseEnter, this, [this, c] { imgTimer1MouseEnter(c); });
-    connect(icon, &TImageEx::OnMouseExit, this, [this, c] { imgTimer1MouseExit(c); });
-    connect(icon, &TImageEx::OnMouseDown, this, [this, c] { imgTimer1MouseDown(c); });
-    connect(icon, &TImageEx::OnMouseUp, this, [this, c] { imgTimer1MouseUp(c); });
-    connect(icon, &TImageEx::OnClick, this, [this, c] { imgTimerClick(c); });
+    connect(icon, &TImageEx::mouseEntered, this, [this, c] { imgTimer1MouseEnter(c); });
+    connect(icon, &TImageEx::mouseLeft, this, [this, c] { imgTimer1MouseExit(c); });
+    connect(icon, &TImageEx::mousePressed, this, [this, c] { imgTimer1MouseDown(c); });
+    connect(icon, &TImageEx::mouseReleased, this, [this, c] { imgTimer1MouseUp(c); });
+    connect(icon, &TImageEx::clicked, this, [this, c] { imgTimerClick(c); });
 }
 
 void TfrmMain::SaveTimerRowSelections() {

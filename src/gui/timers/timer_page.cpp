@@ -152,7 +152,7 @@ void TTimerPage::BuildCells(int count) {
     PlaceExtentMark();
     for (int c = first; c < last; ++c) {
         ShowCell(c);
-        emit CellBuilt(c);
+        emit cellBuilt(c);
     }
 }
 

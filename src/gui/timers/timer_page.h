@@ -71,7 +71,7 @@ public:
     int BuiltCells() const { return built_; }
     // Builds the controls of the cells before `count` that have none yet, each
     // placed, bound and showing its state like the others, then announces each
-    // with CellBuilt. The scrolled area is that of all twelve cells throughout.
+    // with cellBuilt. The scrolled area is that of all twelve cells throughout.
     void BuildCells(int count);
 
     // Binds the Start and Reset buttons to the window's actions: a button takes its
@@ -99,7 +99,7 @@ public:
     void PressAlarmIcon(int cell, bool down);
 
 signals:
-    void CellBuilt(int cell);
+    void cellBuilt(int cell);
 
 private:
     void CreateCell(int cell);

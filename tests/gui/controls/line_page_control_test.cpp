@@ -105,7 +105,7 @@ TEST_F(LinePageTest, ActivePageIgnoresBadIndexesAndAlwaysSignalsGoodOnes) {
     TLinePage* a = AddPage("a");
     TLinePage* b = AddPage("b");
     EXPECT_EQ(pcl->ActivePage(), 0);  // the first page shows by itself
-    QSignalSpy changes(pcl, &TLinePageControl::OnChange);
+    QSignalSpy changes(pcl, &TLinePageControl::changed);
     pcl->SetActivePage(2);
     pcl->SetActivePage(-1);
     EXPECT_EQ(changes.count(), 0);

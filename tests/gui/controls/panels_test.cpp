@@ -158,9 +158,9 @@ TEST(PanelRepaint, SettersRepaintOnlyOnChange) {
 TEST(PanelEvents, EnterAndLeaveAreSignalled) {
     TEdgePanel panel;
     TImageEx image;
-    QSignalSpy panelEnter(&panel, &TEdgePanel::OnMouseEnter);
-    QSignalSpy panelLeave(&panel, &TEdgePanel::OnMouseLeave);
-    QSignalSpy imageExit(&image, &TImageEx::OnMouseExit);
+    QSignalSpy panelEnter(&panel, &TEdgePanel::mouseEntered);
+    QSignalSpy panelLeave(&panel, &TEdgePanel::mouseLeft);
+    QSignalSpy imageExit(&image, &TImageEx::mouseLeft);
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&panel, &enter);

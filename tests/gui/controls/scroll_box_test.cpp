@@ -78,8 +78,8 @@ TEST_F(ScrollBoxTest, TabStillMovesTheFocus) {
 
 TEST_F(ScrollBoxTest, ClickingGivesFocusAndFocusChangesAreSignalled) {
     edit->setFocus();
-    QSignalSpy entered(box, &TScrollBoxEx::OnFocusEnter);
-    QSignalSpy left(box, &TScrollBoxEx::OnFocusLeave);
+    QSignalSpy entered(box, &TScrollBoxEx::focusEntered);
+    QSignalSpy left(box, &TScrollBoxEx::focusLeft);
     // A press on the background, even with the right button, reaches the box.
     test::SendMouse(box->Contents(), QEvent::MouseButtonPress, Qt::RightButton, QPoint(20, 20));
     EXPECT_TRUE(box->hasFocus());
@@ -95,7 +95,7 @@ TEST_F(ScrollBoxTest, ClickingGivesFocusAndFocusChangesAreSignalled) {
 TEST_F(ScrollBoxTest, OwnerCanTakeOverTheWheel) {
     int downs = 0;
     bool take = true;
-    QObject::connect(box, &TScrollBoxEx::OnMouseWheelDown, [&](QWheelEvent*, bool& handled) {
+    QObject::connect(box, &TScrollBoxEx::mouseWheelDown, [&](QWheelEvent*, bool& handled) {
         ++downs;
         handled = take;
     });

@@ -133,7 +133,7 @@ TEST_F(TitleButtonsTest, MaximizeButtonFollowsTheWindowState) {
 TEST_F(TitleButtonsTest, ClickNeedsALeftReleaseInsideOrOneRowBelow) {
     TTitleButton* b = bar->MiniButton();
     int clicks = 0;
-    QObject::connect(b, &TTitleButton::OnClick, [&] { ++clicks; });
+    QObject::connect(b, &TTitleButton::clicked, [&] { ++clicks; });
     form.show();
     auto pressRelease = [&](Qt::MouseButton button, QPoint at) {
         SendMouse(b, QEvent::MouseButtonPress, button, QPoint(5, 5));
@@ -162,7 +162,7 @@ TEST_F(TitleButtonsTest, CloseGoesThroughTheWindowsClosePathOnlyOnARealClick) {
 }
 
 TEST_F(TitleButtonsTest, HintsReachTheBarOnEnterAndClearOnLeave) {
-    QSignalSpy hints(bar, &TTitleButtons::OnHint);
+    QSignalSpy hints(bar, &TTitleButtons::hintChanged);
     Enter(bar->CloseButton());
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(bar->CloseButton(), &leave);

@@ -252,7 +252,7 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
     later->setFocusPolicy(Qt::TabFocus);
 
     std::vector<int> announced;
-    QObject::connect(&page, &TTimerPage::CellBuilt, [&](int c) { announced.push_back(c); });
+    QObject::connect(&page, &TTimerPage::cellBuilt, [&](int c) { announced.push_back(c); });
     // Shown, the scrolled area is already that of twelve cells; the first paint
     // then brings the rest.
     late.show();
