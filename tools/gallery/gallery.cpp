@@ -31,9 +31,9 @@ constexpr int kCell = 250;
 constexpr int kCaption = 18;
 
 // Skin-like colours, so that every shade is visible.
-constexpr ColorRef kEdge = Rgb(206, 214, 226);
-constexpr ColorRef kLine = Rgb(70, 96, 140);
-constexpr ColorRef kBody = Rgb(255, 255, 255);
+constexpr Colour kEdge = Rgb(206, 214, 226);
+constexpr Colour kLine = Rgb(70, 96, 140);
+constexpr Colour kBody = Rgb(255, 255, 255);
 
 struct Sheet {
     QImage image;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/colour.h"
 #include "core/time/vanatime.h"
 #include "platform/os_clock.h"
 
@@ -21,9 +22,6 @@ ScheduleMoment ScheduleMomentAt(const EarthTime& utc, int bias);
 // Reads the process clock once, so game time and local time cannot straddle a
 // second and a countdown cannot jump by one for a tick.
 ScheduleMoment CurrentScheduleMoment();
-
-// A label colour in the 0x00BBGGRR layout.
-using Colour = std::uint32_t;
 
 inline constexpr Colour kColourBlack = 0x000000;
 inline constexpr Colour kColourCountdownUnder1Min = 0x0010FF;

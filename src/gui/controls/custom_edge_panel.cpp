@@ -13,13 +13,13 @@ TCustomEdgePanel::TCustomEdgePanel(QWidget* parent, RoundKinds edgeRound)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TCustomEdgePanel::SetColor(ColorRef value) {
+void TCustomEdgePanel::SetColor(Colour value) {
     if (color_ == value) return;
     color_ = value;
     update();
 }
 
-void TCustomEdgePanel::SetEdgeColor(ColorRef value) {
+void TCustomEdgePanel::SetEdgeColor(Colour value) {
     if (edgeColor_ == value) return;
     edgeColor_ = value;
     update();

@@ -16,10 +16,10 @@ namespace norvane {
 class TCustomEdgePanel : public QWidget {
     Q_OBJECT
 public:
-    ColorRef Color() const { return color_; }
-    void SetColor(ColorRef value);
-    ColorRef EdgeColor() const { return edgeColor_; }
-    void SetEdgeColor(ColorRef value);
+    Colour Color() const { return color_; }
+    void SetColor(Colour value);
+    Colour EdgeColor() const { return edgeColor_; }
+    void SetEdgeColor(Colour value);
     RoundKinds EdgeRound() const { return edgeRound_; }
     void SetEdgeRound(RoundKinds value);
     int EdgeSpacing() const { return edgeSpacing_; }
@@ -60,8 +60,8 @@ protected:
     void RunAutoSize();
 
 private:
-    ColorRef color_ = clWindow;
-    ColorRef edgeColor_ = clBtnFace;
+    Colour color_ = clWindow;
+    Colour edgeColor_ = clBtnFace;
     RoundKinds edgeRound_;
     int edgeSpacing_ = 0;
     TAlignment alignment_ = taCenter;

@@ -32,8 +32,8 @@ TEdgePanel::TEdgePanel(QWidget* parent) : TCustomEdgePanel(parent, kAllCorners) 
 void TEdgePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     Gdi gdi(painter);
-    const ColorRef body = NearestColor(ColorToRgb(Color()));
-    const ColorRef edge = NearestColor(ColorToRgb(EdgeColor()));
+    const Colour body = NearestColor(ColorToRgb(Color()));
+    const Colour edge = NearestColor(ColorToRgb(EdgeColor()));
     gdi.FillRect(rect(), edge);
     const QRect bodyRect = PanelBody(size(), EdgeSpacing());
     gdi.FillRect(bodyRect, body);
@@ -55,7 +55,7 @@ void TEdgePanel::paintEvent(QPaintEvent*) {
     for (const Corner& c : corners) {
         if (!EdgeRound().testFlag(c.kind)) continue;
         for (const CornerGroup& g : kCornerGroups) {
-            const ColorRef shade = ShadeColor(body, edge, g.f);
+            const Colour shade = ShadeColor(body, edge, g.f);
             for (int i = 0; i < g.count; ++i)
                 gdi.SetPixel(c.pixel.x() + c.sx * g.pixels[i].x(), c.pixel.y() + c.sy * g.pixels[i].y(), shade);
         }

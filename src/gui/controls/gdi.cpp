@@ -8,7 +8,7 @@
 
 namespace norvane {
 
-ColorRef ColorToRgb(ColorRef c, const QPalette& palette) {
+Colour ColorToRgb(Colour c, const QPalette& palette) {
     if (!IsSystemColor(c)) return c & 0x00FFFFFFu;
     switch (c & 0xFF) {
     case COLOR_WINDOW:
@@ -22,23 +22,23 @@ ColorRef ColorToRgb(ColorRef c, const QPalette& palette) {
     }
 }
 
-ColorRef ColorToRgb(ColorRef c) {
+Colour ColorToRgb(Colour c) {
     if (!IsSystemColor(c)) return c & 0x00FFFFFFu;
     return ColorToRgb(c, QGuiApplication::palette());
 }
 
-QColor ToQColor(ColorRef c) {
-    const ColorRef rgb = ColorToRgb(c);
+QColor ToQColor(Colour c) {
+    const Colour rgb = ColorToRgb(c);
     return QColor(RValue(rgb), GValue(rgb), BValue(rgb));
 }
 
-ColorRef FromQColor(const QColor& c) {
+Colour FromQColor(const QColor& c) {
     return Rgb(c.red(), c.green(), c.blue());
 }
 
-ColorRef ShadeColor(ColorRef from, ColorRef to, int f) {
-    const ColorRef a = NearestColor(ColorToRgb(from));
-    const ColorRef b = NearestColor(ColorToRgb(to));
+Colour ShadeColor(Colour from, Colour to, int f) {
+    const Colour a = NearestColor(ColorToRgb(from));
+    const Colour b = NearestColor(ColorToRgb(to));
     // Integer division truncates toward zero, as the shades are defined.
     auto mix = [f](int x, int y) { return x + (y - x) * f / 19; };
     return Rgb(mix(RValue(a), RValue(b)), mix(GValue(a), GValue(b)), mix(BValue(a), BValue(b)));
@@ -84,12 +84,12 @@ Gdi::Gdi(QPainter& painter) : painter_(painter) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void Gdi::FillRect(const QRect& r, ColorRef color) {
+void Gdi::FillRect(const QRect& r, Colour color) {
     if (r.width() <= 0 || r.height() <= 0) return;
     painter_.fillRect(r, ToQColor(color));
 }
 
-void Gdi::SetPixel(int x, int y, ColorRef color) {
+void Gdi::SetPixel(int x, int y, Colour color) {
     painter_.fillRect(QRect(x, y, 1, 1), ToQColor(color));
 }
 
@@ -97,7 +97,7 @@ void Gdi::Pixels(std::span<const QPoint> points, const QColor& color) {
     for (const QPoint& p : points) painter_.fillRect(QRect(p.x(), p.y(), 1, 1), color);
 }
 
-void Gdi::Line(QPoint a, QPoint b, ColorRef pen) {
+void Gdi::Line(QPoint a, QPoint b, Colour pen) {
     if (a == b) return;
     const QColor color = ToQColor(pen);
     // Straight runs are one rectangle each; only slanted lines go pixel by pixel.
@@ -115,11 +115,11 @@ void Gdi::Line(QPoint a, QPoint b, ColorRef pen) {
     }
 }
 
-void Gdi::Polyline(std::span<const QPoint> points, ColorRef pen) {
+void Gdi::Polyline(std::span<const QPoint> points, Colour pen) {
     for (std::size_t i = 1; i < points.size(); ++i) Line(points[i - 1], points[i], pen);
 }
 
-void Gdi::Polygon(std::span<const QPoint> points, ColorRef brush, ColorRef pen) {
+void Gdi::Polygon(std::span<const QPoint> points, Colour brush, Colour pen) {
     if (points.empty()) return;
     if (points.size() >= 3) {
         // Even-odd scanline fill of the pixels whose centres lie inside. Rows with
@@ -173,11 +173,11 @@ void Gdi::Polygon(std::span<const QPoint> points, ColorRef brush, ColorRef pen) 
     for (std::size_t i = 0; i < n; ++i) Line(points[i], points[(i + 1) % n], pen);
 }
 
-void Gdi::FrameRect(const QRect& r, ColorRef pen) {
+void Gdi::FrameRect(const QRect& r, Colour pen) {
     Polyline({r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(), r.topLeft()}, pen);
 }
 
-void Gdi::TextOut(int x, int y, const QString& text, ColorRef color, int escapement) {
+void Gdi::TextOut(int x, int y, const QString& text, Colour color, int escapement) {
     if (text.isEmpty()) return;
     painter_.save();
     painter_.setPen(ToQColor(color));

@@ -189,16 +189,16 @@ void TLinePageControl::Repaint() {
     for (TLinePage* page : pages_) page->update();
 }
 
-void TLinePageControl::SetColor(ColorRef value) {
+void TLinePageControl::SetColor(Colour value) {
     if (Assign(color_, value)) Repaint();
 }
-void TLinePageControl::SetEdgeColor(ColorRef value) {
+void TLinePageControl::SetEdgeColor(Colour value) {
     if (Assign(edgeColor_, value)) Relayout();
 }
 void TLinePageControl::SetEdgeRound(RoundKinds value) {
     if (Assign(edgeRound_, value)) Repaint();
 }
-void TLinePageControl::SetLineColor(ColorRef value) {
+void TLinePageControl::SetLineColor(Colour value) {
     if (Assign(lineColor_, value)) Repaint();
 }
 void TLinePageControl::SetPageBorder(int value) {

@@ -55,14 +55,14 @@ public:
     void EndLoad();
     bool Loading() const { return loading_; }
 
-    ColorRef Color() const { return color_; }
-    void SetColor(ColorRef value);
-    ColorRef EdgeColor() const { return edgeColor_; }
-    void SetEdgeColor(ColorRef value);
+    Colour Color() const { return color_; }
+    void SetColor(Colour value);
+    Colour EdgeColor() const { return edgeColor_; }
+    void SetEdgeColor(Colour value);
     RoundKinds EdgeRound() const { return edgeRound_; }
     void SetEdgeRound(RoundKinds value);
-    ColorRef LineColor() const { return lineColor_; }
-    void SetLineColor(ColorRef value);
+    Colour LineColor() const { return lineColor_; }
+    void SetLineColor(Colour value);
     int PageBorder() const { return pageBorder_; }
     void SetPageBorder(int value);
     // Tab strip drawn as one filled panel with the tabs on it.
@@ -108,10 +108,10 @@ private:
     bool loading_ = false;
     int loadedIndex_ = -1;
 
-    ColorRef color_ = clWindow;
-    ColorRef edgeColor_ = clBtnFace;
+    Colour color_ = clWindow;
+    Colour edgeColor_ = clBtnFace;
     RoundKinds edgeRound_;
-    ColorRef lineColor_ = clBackground;
+    Colour lineColor_ = clBackground;
     int pageBorder_ = 5;
     bool panelStyle_ = false;
     int tabLength_ = 19;

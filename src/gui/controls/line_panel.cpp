@@ -6,7 +6,7 @@ namespace norvane {
 
 TLinePanel::TLinePanel(QWidget* parent) : TCustomEdgePanel(parent, RoundKinds()) {}
 
-void TLinePanel::SetLineColor(ColorRef value) {
+void TLinePanel::SetLineColor(Colour value) {
     if (lineColor_ == value) return;
     lineColor_ = value;
     update();

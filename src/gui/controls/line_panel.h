@@ -10,14 +10,14 @@ class TLinePanel : public TCustomEdgePanel {
 public:
     explicit TLinePanel(QWidget* parent = nullptr);
 
-    ColorRef LineColor() const { return lineColor_; }
-    void SetLineColor(ColorRef value);
+    Colour LineColor() const { return lineColor_; }
+    void SetLineColor(Colour value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ColorRef lineColor_ = clBackground;
+    Colour lineColor_ = clBackground;
 };
 
 }  // namespace norvane

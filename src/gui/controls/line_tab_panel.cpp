@@ -44,7 +44,7 @@ void TLineTabPanel::paintEvent(QPaintEvent*) {
     const TTabStyle& style = *owner_->TabStyle();
     const TTabPosition position = owner_->TabPosition();
     const RoundKinds round = owner_->EdgeRound();
-    const ColorRef line = owner_->LineColor();
+    const Colour line = owner_->LineColor();
     const bool panel = owner_->PanelStyle();
     const int tl = owner_->TabLength();
 

@@ -9,7 +9,7 @@ TShape::TShape(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TShape::SetBrushColor(ColorRef value) {
+void TShape::SetBrushColor(Colour value) {
     if (brushColor_ == value) return;
     brushColor_ = value;
     update();
@@ -21,7 +21,7 @@ void TShape::SetBrushClear(bool value) {
     update();
 }
 
-void TShape::SetPenColor(ColorRef value) {
+void TShape::SetPenColor(Colour value) {
     if (penColor_ == value) return;
     penColor_ = value;
     update();

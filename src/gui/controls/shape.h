@@ -14,13 +14,13 @@ class TShape : public QWidget {
 public:
     explicit TShape(QWidget* parent = nullptr);
 
-    ColorRef BrushColor() const { return brushColor_; }
-    void SetBrushColor(ColorRef value);
+    Colour BrushColor() const { return brushColor_; }
+    void SetBrushColor(Colour value);
     // The brush may be clear: only the outline is drawn.
     bool BrushClear() const { return brushClear_; }
     void SetBrushClear(bool value);
-    ColorRef PenColor() const { return penColor_; }
-    void SetPenColor(ColorRef value);
+    Colour PenColor() const { return penColor_; }
+    void SetPenColor(Colour value);
     // The outline may be left out.
     bool PenClear() const { return penClear_; }
     void SetPenClear(bool value);
@@ -31,8 +31,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ColorRef brushColor_ = Rgb(255, 255, 255);
-    ColorRef penColor_ = Rgb(0, 0, 0);
+    Colour brushColor_ = Rgb(255, 255, 255);
+    Colour penColor_ = Rgb(0, 0, 0);
     bool brushClear_ = false;
     bool penClear_ = false;
     TShapeType shape_ = stRectangle;

@@ -13,16 +13,16 @@ bool Assign(T& field, const T& value) {
 }
 }  // namespace
 
-void TTabStyle::SetActiveFontColor(ColorRef value) {
+void TTabStyle::SetActiveFontColor(Colour value) {
     if (Assign(activeFontColor_, value)) emit changed();
 }
-void TTabStyle::SetActiveTabColor(ColorRef value) {
+void TTabStyle::SetActiveTabColor(Colour value) {
     if (Assign(activeTabColor_, value)) emit changed();
 }
-void TTabStyle::SetPassiveFontColor(ColorRef value) {
+void TTabStyle::SetPassiveFontColor(Colour value) {
     if (Assign(passiveFontColor_, value)) emit changed();
 }
-void TTabStyle::SetPassiveTabColor(ColorRef value) {
+void TTabStyle::SetPassiveTabColor(Colour value) {
     if (Assign(passiveTabColor_, value)) emit changed();
 }
 void TTabStyle::SetTabFontStyle(FontStyles value) {

@@ -20,15 +20,15 @@ public:
     explicit TTabStyle(QObject* parent = nullptr);
 
     // Caption of the tab under the mouse (not necessarily the active page's).
-    ColorRef ActiveFontColor() const { return activeFontColor_; }
-    void SetActiveFontColor(ColorRef value);
+    Colour ActiveFontColor() const { return activeFontColor_; }
+    void SetActiveFontColor(Colour value);
     // Fill of the active page's tab, and of the whole strip in panel style.
-    ColorRef ActiveTabColor() const { return activeTabColor_; }
-    void SetActiveTabColor(ColorRef value);
-    ColorRef PassiveFontColor() const { return passiveFontColor_; }
-    void SetPassiveFontColor(ColorRef value);
-    ColorRef PassiveTabColor() const { return passiveTabColor_; }
-    void SetPassiveTabColor(ColorRef value);
+    Colour ActiveTabColor() const { return activeTabColor_; }
+    void SetActiveTabColor(Colour value);
+    Colour PassiveFontColor() const { return passiveFontColor_; }
+    void SetPassiveFontColor(Colour value);
+    Colour PassiveTabColor() const { return passiveTabColor_; }
+    void SetPassiveTabColor(Colour value);
     FontStyles TabFontStyle() const { return tabFontStyle_; }
     void SetTabFontStyle(FontStyles value);
     // Mouse cursor over a tab.
@@ -39,10 +39,10 @@ signals:
     void changed();
 
 private:
-    ColorRef activeFontColor_ = Rgb(255, 0, 0);
-    ColorRef activeTabColor_ = clWindow;
-    ColorRef passiveFontColor_ = Rgb(0, 0, 255);
-    ColorRef passiveTabColor_ = Rgb(255, 251, 240);
+    Colour activeFontColor_ = Rgb(255, 0, 0);
+    Colour activeTabColor_ = clWindow;
+    Colour passiveFontColor_ = Rgb(0, 0, 255);
+    Colour passiveTabColor_ = Rgb(255, 251, 240);
     FontStyles tabFontStyle_ = fsBold;
     QCursor cursor_{Qt::ArrowCursor};
 };

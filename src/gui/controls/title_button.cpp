@@ -78,13 +78,13 @@ void TTitleButton::SetForm(QWidget* value) {
     update();
 }
 
-ColorRef TTitleButton::Color() const {
+Colour TTitleButton::Color() const {
     if (parentColor_)
         if (auto* bar = qobject_cast<TTitleButtons*>(parentWidget())) return bar->Color();
     return color_;
 }
 
-void TTitleButton::SetColor(ColorRef value) {
+void TTitleButton::SetColor(Colour value) {
     if (!parentColor_ && color_ == value) return;
     color_ = value;
     parentColor_ = false;
@@ -97,7 +97,7 @@ void TTitleButton::SetParentColor(bool value) {
     update();
 }
 
-ColorRef TTitleButton::LineColor() const {
+Colour TTitleButton::LineColor() const {
     if (auto* bar = qobject_cast<TTitleButtons*>(parentWidget())) return bar->LineColor();
     return Rgb(255, 255, 255);
 }
@@ -156,11 +156,11 @@ void TTitleButton::paintEvent(QPaintEvent*) {
     Gdi gdi(painter);
     const int w = width();
     const int h = height();
-    const ColorRef line = NearestColor(ColorToRgb(LineColor()));
-    const ColorRef face = NearestColor(ColorToRgb(Color()));
-    const ColorRef shade4 = ShadeColor(line, face, 4);
-    const ColorRef shade10 = ShadeColor(line, face, 10);
-    const ColorRef shade16 = ShadeColor(line, face, 16);
+    const Colour line = NearestColor(ColorToRgb(LineColor()));
+    const Colour face = NearestColor(ColorToRgb(Color()));
+    const Colour shade4 = ShadeColor(line, face, 4);
+    const Colour shade10 = ShadeColor(line, face, 10);
+    const Colour shade16 = ShadeColor(line, face, 16);
 
     gdi.FillRect(rect(), face);
     gdi.FrameRect(QRect(0, 0, w, h), line);

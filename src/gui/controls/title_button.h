@@ -26,12 +26,12 @@ public:
     void SetForm(QWidget* value);
 
     // Face colour: the bar's `Color` while ParentColor is on (the default).
-    ColorRef Color() const;
-    void SetColor(ColorRef value);
+    Colour Color() const;
+    void SetColor(Colour value);
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool value);
     // Frame and symbol colour: the bar's `LineColor`, white outside a bar.
-    ColorRef LineColor() const;
+    Colour LineColor() const;
 
     bool Hot() const { return hot_; }
     bool Pressed() const { return pressed_; }
@@ -63,7 +63,7 @@ private:
 
     TWindowButtonType buttonType_ = wbtClose;
     QPointer<QWidget> form_;
-    ColorRef color_ = clBtnFace;
+    Colour color_ = clBtnFace;
     bool parentColor_ = true;
     bool hot_ = false;
     bool pressed_ = false;

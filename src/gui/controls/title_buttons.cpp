@@ -37,13 +37,13 @@ void TTitleButtons::SetForm(QWidget* value) {
     Repaint();
 }
 
-void TTitleButtons::SetColor(ColorRef value) {
+void TTitleButtons::SetColor(Colour value) {
     if (color_ == value) return;
     color_ = value;
     Repaint();
 }
 
-void TTitleButtons::SetLineColor(ColorRef value) {
+void TTitleButtons::SetLineColor(Colour value) {
     if (lineColor_ == value) return;
     lineColor_ = value;
     Repaint();

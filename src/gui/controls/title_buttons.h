@@ -29,10 +29,10 @@ public:
     QWidget* Form() const { return form_; }
     void SetForm(QWidget* value);
 
-    ColorRef Color() const { return color_; }
-    void SetColor(ColorRef value);
-    ColorRef LineColor() const { return lineColor_; }
-    void SetLineColor(ColorRef value);
+    Colour Color() const { return color_; }
+    void SetColor(Colour value);
+    Colour LineColor() const { return lineColor_; }
+    void SetLineColor(Colour value);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment value);
     TButtonLayout Layout() const { return layout_; }
@@ -64,8 +64,8 @@ private:
     void PlaceButtons();
 
     QPointer<QWidget> form_;
-    ColorRef color_ = clBtnFace;
-    ColorRef lineColor_ = Rgb(255, 255, 255);
+    Colour color_ = clBtnFace;
+    Colour lineColor_ = Rgb(255, 255, 255);
     TAlignment alignment_ = taLeftJustify;
     TButtonLayout layout_ = blsCenter;
     TWindowButtons windowButtons_ = TWindowButtons(wbMini | wbMaxi | wbClose);

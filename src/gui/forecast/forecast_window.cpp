@@ -46,7 +46,7 @@ void TForecastWindow::WatchMouse() {
     SetFrameColor(Rgb(0x80, 0x80, 0x80));
 }
 
-void TForecastWindow::SetFrameColor(ColorRef colour) {
+void TForecastWindow::SetFrameColor(Colour colour) {
     const QColor c = ToQColor(colour);
     for (QWidget* w : {shpTop, static_cast<QWidget*>(lblTitle), static_cast<QWidget*>(lblCount)}) {
         QPalette pal = w->palette();

@@ -23,7 +23,7 @@ class TForecastWindow : public QWidget {
     Q_OBJECT
 public:
     // Colours the top strip, the title and count backgrounds and the panel's edge.
-    void SetFrameColor(ColorRef colour);
+    void SetFrameColor(Colour colour);
 
     QWidget* shpTop;
     QLabel* lblTitle;

@@ -61,10 +61,10 @@ public:
     bool WheelOwn = false;
     int WheelLines = 3;
     // Skin colours (defaults until a skin is applied).
-    ColorRef Back = Rgb(1, 72, 178);
-    ColorRef Bace = Rgb(214, 222, 247);
-    ColorRef Edge = Rgb(74, 107, 169);
-    ColorRef Item = Rgb(234, 244, 255);
+    Colour Back = Rgb(1, 72, 178);
+    Colour Bace = Rgb(214, 222, 247);
+    Colour Edge = Rgb(74, 107, 169);
+    Colour Item = Rgb(234, 244, 255);
 
     // Normal mode exactly when actSimple is visible.
     bool IsNormalMode() const;

@@ -167,7 +167,7 @@ void TfrmMain::PaintFrame(Gdi& gdi) {
 
     auto a = [&](int w) { return ShadeColor(Bace, Back, w); };
     auto b = [&](int w) { return ShadeColor(Back, Rgb(102, 102, 102), w); };
-    const ColorRef A2 = a(10), A3 = a(14), B0 = b(2), B1 = b(5), B2 = b(11);
+    const Colour A2 = a(10), A3 = a(14), B0 = b(2), B1 = b(5), B2 = b(11);
 
     if (isMaximized()) {
         gdi.FrameRect(QRect(0, 0, cw, ch), B2);

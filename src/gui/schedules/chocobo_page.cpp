@@ -133,8 +133,8 @@ void TChocoView::Layout() {
     }
 }
 
-void TChocoView::ApplyColours(ColorRef item, ColorRef bace) {
-    const ColorRef mid = MidColour(item, bace);
+void TChocoView::ApplyColours(Colour item, Colour bace) {
+    const Colour mid = MidColour(item, bace);
     for (TShape* s : shpChocoHead) s->SetBrushColor(mid);
     for (TShape* s : shpChocoLineB) s->SetBrushColor(item);
 }

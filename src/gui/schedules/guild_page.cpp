@@ -189,8 +189,8 @@ void TGuildView::Layout() {
     }
 }
 
-void TGuildView::ApplyColours(ColorRef item, ColorRef bace) {
-    const ColorRef mid = MidColour(item, bace);
+void TGuildView::ApplyColours(Colour item, Colour bace) {
+    const Colour mid = MidColour(item, bace);
     for (TShape* s : shpGuildHead) s->SetBrushColor(mid);
     for (TShape* s : shpGuildLine) s->SetBrushColor(item);
     for (std::size_t r = 1; r < kRows; r += 2) SetBackground(lblGuildLineG[r], item);

@@ -142,8 +142,8 @@ void TRacialView::Layout() {
     }
 }
 
-void TRacialView::ApplyColours(ColorRef item, ColorRef bace) {
-    const ColorRef mid = MidColour(item, bace);
+void TRacialView::ApplyColours(Colour item, Colour bace) {
+    const Colour mid = MidColour(item, bace);
     for (TShape* s : shpRacialHead) s->SetBrushColor(mid);
     for (TShape* s : shpRacialLine) s->SetBrushColor(item);
 }

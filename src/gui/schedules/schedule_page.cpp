@@ -12,12 +12,12 @@ namespace norvane {
 
 namespace {
 // Column frames keep this outline whatever the window colours.
-constexpr ColorRef kFrameColour = Rgb(184, 190, 204);
+constexpr Colour kFrameColour = Rgb(184, 190, 204);
 }  // namespace
 
-ColorRef MidColour(ColorRef item, ColorRef bace) {
-    const ColorRef i = NearestColor(ColorToRgb(item));
-    const ColorRef b = NearestColor(ColorToRgb(bace));
+Colour MidColour(Colour item, Colour bace) {
+    const Colour i = NearestColor(ColorToRgb(item));
+    const Colour b = NearestColor(ColorToRgb(bace));
     auto mid = [](int from, int to) { return from + (to - from) * 2 / 4; };
     return Rgb(mid(RValue(i), RValue(b)), mid(GValue(i), GValue(b)), mid(BValue(i), BValue(b)));
 }
@@ -111,7 +111,7 @@ TShape* TPageView::MakeFrame(const QString& name, int y, int height) {
 
 QFont TPageView::BoldArial() { return ArialFont(12, true); }
 
-void TPageView::SetBackground(QLabel* label, ColorRef colour) {
+void TPageView::SetBackground(QLabel* label, Colour colour) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, ToQColor(colour));
     label->setPalette(pal);

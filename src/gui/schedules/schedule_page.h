@@ -21,7 +21,7 @@ class TShape;
 
 // Header bands: per channel Item + (Bace - Item) * 2 / 4, halfway between the
 // row colour and the panel colour (division truncating toward zero).
-ColorRef MidColour(ColorRef item, ColorRef bace);
+Colour MidColour(Colour item, Colour bace);
 
 // A label the page refreshes, with what it was last given. The view is the
 // label's only writer, so comparing with the copy spares converting the text.
@@ -43,7 +43,7 @@ public:
     // it only while the pages show (normal mode).
     virtual void Layout() = 0;
     // Header bands take `Mid`; row stripes and the labels on them take `Item`.
-    virtual void ApplyColours(ColorRef item, ColorRef bace) = 0;
+    virtual void ApplyColours(Colour item, Colour bace) = 0;
 
     // Shows the controls made after the contents were already on the screen:
     // such children stay hidden until shown themselves. Those made earlier
@@ -73,7 +73,7 @@ protected:
     TShape* MakeFrame(const QString& name, int y, int height);
 
     static QFont BoldArial();
-    static void SetBackground(QLabel* label, ColorRef colour);
+    static void SetBackground(QLabel* label, Colour colour);
 
 private:
     TScrollBoxEx* box_;

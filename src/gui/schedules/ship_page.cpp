@@ -155,8 +155,8 @@ void TShipView::Layout() {
     }
 }
 
-void TShipView::ApplyColours(ColorRef item, ColorRef bace) {
-    const ColorRef mid = MidColour(item, bace);
+void TShipView::ApplyColours(Colour item, Colour bace) {
+    const Colour mid = MidColour(item, bace);
     for (TShape* s : shpShipHead) s->SetBrushColor(mid);
 }
 

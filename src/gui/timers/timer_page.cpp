@@ -20,7 +20,7 @@
 namespace norvane {
 namespace {
 
-constexpr ColorRef kCellBorder = Rgb(192, 192, 192);  // silver
+constexpr Colour kCellBorder = Rgb(192, 192, 192);  // silver
 
 // Places of the controls within a cell, from the cell's top-left corner.
 constexpr QPoint kNumberAt{8, 4};
@@ -77,7 +77,7 @@ QFont StartButtonFont(const QFont& base) {
     return f;
 }
 
-void SetBackground(QLabel* label, ColorRef colour) {
+void SetBackground(QLabel* label, Colour colour) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, ToQColor(colour));
     label->setPalette(pal);
@@ -317,7 +317,7 @@ void TTimerPage::ShowCells(std::uint32_t mask) {
         if (mask & (1u << c)) ShowCell(c);
 }
 
-void TTimerPage::SetItemColour(ColorRef colour) {
+void TTimerPage::SetItemColour(Colour colour) {
     item_ = colour;
     for (std::size_t i = 0; i < static_cast<std::size_t>(built_); ++i) {
         shpTimer[i]->SetBrushColor(colour);

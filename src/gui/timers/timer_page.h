@@ -91,7 +91,7 @@ public:
 
     // The skin's "Item" colour: fill of the cell shapes, background of the main and
     // start-time displays.
-    void SetItemColour(ColorRef colour);
+    void SetItemColour(Colour colour);
 
     // The icon of cell (0..11): imgAlarmA while the mouse is over it, else imgAlarmN.
     void ShowAlarmPicture(int cell, bool active);
@@ -122,7 +122,7 @@ private:
     TimerControls<QAction> actReset_{};
     std::array<std::uint32_t, kTimerCellCount> shownColour_{};
     std::array<bool, kTimerCellCount> pressed_{};
-    ColorRef item_ = kTimerCellFill;
+    Colour item_ = kTimerCellFill;
 };
 
 }  // namespace norvane

@@ -60,7 +60,7 @@ TEST_F(GdiCanvas, PolylineSetsCornersButNotItsLastPoint) {
         Gdi gdi(p);
         gdi.Polyline({QPoint(2, 2), QPoint(8, 2), QPoint(8, 8)}, Rgb(255, 255, 255));
     }
-    const ColorRef white = Rgb(255, 255, 255);
+    const Colour white = Rgb(255, 255, 255);
     EXPECT_EQ(PixelAt(image, 2, 2), white);
     EXPECT_EQ(PixelAt(image, 8, 2), white);  // the bend
     EXPECT_EQ(PixelAt(image, 8, 7), white);
@@ -68,8 +68,8 @@ TEST_F(GdiCanvas, PolylineSetsCornersButNotItsLastPoint) {
 }
 
 TEST_F(GdiCanvas, PolygonIsFilledThenOutlined) {
-    const ColorRef pen = Rgb(255, 0, 0);
-    const ColorRef brush = Rgb(0, 0, 255);
+    const Colour pen = Rgb(255, 0, 0);
+    const Colour brush = Rgb(0, 0, 255);
     {
         QPainter p(&image);
         Gdi gdi(p);

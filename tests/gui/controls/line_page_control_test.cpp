@@ -18,11 +18,11 @@ namespace {
 using test::PixelAt;
 using test::Render;
 
-constexpr ColorRef kBody = Rgb(255, 255, 255);
-constexpr ColorRef kEdge = Rgb(200, 200, 200);
-constexpr ColorRef kLine = Rgb(0, 0, 128);
-constexpr ColorRef kActiveTab = Rgb(250, 250, 210);
-constexpr ColorRef kPassiveTab = Rgb(255, 251, 240);
+constexpr Colour kBody = Rgb(255, 255, 255);
+constexpr Colour kEdge = Rgb(200, 200, 200);
+constexpr Colour kLine = Rgb(0, 0, 128);
+constexpr Colour kActiveTab = Rgb(250, 250, 210);
+constexpr Colour kPassiveTab = Rgb(255, 251, 240);
 
 class LinePageTest : public ::testing::Test {
 protected:
@@ -273,8 +273,8 @@ TEST_F(LinePageTest, HoveredTabUsesActiveFontColourAndTabCursor) {
     EXPECT_EQ(strip->cursor().shape(), Qt::PointingHandCursor);
 
     const QImage img = Render(*strip);
-    const ColorRef hot = pcl->TabStyle()->ActiveFontColor();
-    const ColorRef normal = pcl->TabStyle()->PassiveFontColor();
+    const Colour hot = pcl->TabStyle()->ActiveFontColor();
+    const Colour normal = pcl->TabStyle()->PassiveFontColor();
     EXPECT_GT(test::CountPixels(img, tabs[1], hot), 0);
     EXPECT_EQ(test::CountPixels(img, tabs[1], normal), 0);
     EXPECT_GT(test::CountPixels(img, tabs[0], normal), 0);
@@ -297,7 +297,7 @@ TEST_F(LinePageTest, SideTabCaptionsAreRotatedIntoTheirTab) {
     const int tw = fm.horizontalAdvance(caption);
     const int th = fm.height();
     const int o = TabLength("x") - 1;
-    const ColorRef ink = pcl->TabStyle()->PassiveFontColor();
+    const Colour ink = pcl->TabStyle()->PassiveFontColor();
     for (TTabPosition pos : {tpLeft, tpRight}) {
         pcl->SetTabPosition(pos);
         const QImage img = Render(*pcl->TabPanel());

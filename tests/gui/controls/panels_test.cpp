@@ -16,9 +16,9 @@ namespace {
 using test::PixelAt;
 using test::Render;
 
-constexpr ColorRef kBody = Rgb(255, 255, 255);
-constexpr ColorRef kEdge = Rgb(0, 64, 128);
-constexpr ColorRef kLine = Rgb(200, 0, 0);
+constexpr Colour kBody = Rgb(255, 255, 255);
+constexpr Colour kEdge = Rgb(0, 64, 128);
+constexpr Colour kLine = Rgb(200, 0, 0);
 
 TEST(EdgePanel, RoundedCornersGradeIntoTheEdgeOverFivePixels) {
     TEdgePanel panel;
@@ -104,7 +104,7 @@ TEST_F(LinePanelTest, CaptionStartsByAlignmentAndCorners) {
     panel.SetAlignment(taLeftJustify);
     panel.SetCaption(QStringLiteral("Abc"));
     const QFontMetrics fm(test::TestFont());
-    const ColorRef ink = FromQColor(panel.palette().color(QPalette::WindowText));
+    const Colour ink = FromQColor(panel.palette().color(QPalette::WindowText));
 
     // The same text drawn by QPainter where the caption belongs, compared
     // inside the body away from the outline and its cut corners.

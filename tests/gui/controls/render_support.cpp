@@ -23,7 +23,7 @@ QImage Render(QWidget& widget, bool children) {
     return image;
 }
 
-int CountPixels(const QImage& image, const QRect& area, ColorRef color) {
+int CountPixels(const QImage& image, const QRect& area, Colour color) {
     int n = 0;
     const QRect r = area & image.rect();
     for (int y = r.top(); y <= r.bottom(); ++y)

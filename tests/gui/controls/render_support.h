@@ -15,13 +15,13 @@ QFont TestFont();
 // The widget (with its children unless `children` is false) at ratio 1.
 QImage Render(QWidget& widget, bool children = true);
 
-inline ColorRef PixelAt(const QImage& image, int x, int y) {
+inline Colour PixelAt(const QImage& image, int x, int y) {
     return FromQColor(image.pixelColor(x, y));
 }
-inline ColorRef PixelAt(const QImage& image, QPoint p) { return PixelAt(image, p.x(), p.y()); }
+inline Colour PixelAt(const QImage& image, QPoint p) { return PixelAt(image, p.x(), p.y()); }
 
 // Number of pixels of exactly `color` inside `area`.
-int CountPixels(const QImage& image, const QRect& area, ColorRef color);
+int CountPixels(const QImage& image, const QRect& area, Colour color);
 
 // Counts paint events a widget receives.
 class PaintCounter : public QObject {

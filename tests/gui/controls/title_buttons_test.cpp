@@ -16,8 +16,8 @@ using test::PixelAt;
 using test::Render;
 using test::SendMouse;
 
-constexpr ColorRef kFace = Rgb(60, 80, 120);
-constexpr ColorRef kLineWhite = Rgb(255, 255, 255);
+constexpr Colour kFace = Rgb(60, 80, 120);
+constexpr Colour kLineWhite = Rgb(255, 255, 255);
 
 class TitleButtonsTest : public ::testing::Test {
 protected:
@@ -27,7 +27,7 @@ protected:
         bar->SetColor(kFace);
         bar->SetForm(&form);
     }
-    static ColorRef Shade(int f) { return ShadeColor(kLineWhite, kFace, f); }
+    static Colour Shade(int f) { return ShadeColor(kLineWhite, kFace, f); }
     static void Enter(QWidget* w) {
         QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QCoreApplication::sendEvent(w, &e);

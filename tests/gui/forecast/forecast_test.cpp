@@ -285,7 +285,7 @@ TEST_F(WeekWindowTest, ClosedByTheMainWindowKeepsItsMark) {
 }
 
 TEST_F(WeekWindowTest, FrameColour) {
-    const ColorRef blue = Rgb(0x20, 0x40, 0xC0);
+    const Colour blue = Rgb(0x20, 0x40, 0xC0);
     week_.SetFrameColor(blue);
     EXPECT_EQ(week_.pnlWeek->EdgeColor(), blue);
     EXPECT_EQ(week_.shpTop->palette().color(QPalette::Window), QColor(0x20, 0x40, 0xC0));
