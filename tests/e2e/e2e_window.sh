@@ -2,22 +2,33 @@
 # Starts the real program under Xvfb with a window manager and checks, as a user
 # would see it: one window titled "Norvane", a second start that ends at once,
 # the exit message, the stored window values, and simple mode at 426 x 56.
-#   e2e_window.sh NORVANE X_SCREENSHOT OUTDIR
+# Then it uses the window as a player does: clicks every page's tab and looks at
+# what the page shows, switches to simple mode and back (also from a maximized
+# window), drags the simple window, presses its image buttons with a slightly
+# shaky hand, opens a forecast window, and checks where the window stays and
+# what the program stores.
+#   e2e_window.sh NORVANE X_SCREENSHOT OUTDIR E2E_PROBE
 set -u
-prog=$1 shot=$2 out=$3
+prog=$1 shot=$2 out=$3 probe=$4
 mkdir -p "$out"
+rm -f "$out/failure.png"
 work=$(mktemp -d)
 export NORVANE_SETTINGS=$work/Norvane.reg
 export NORVANE_RUNTIME_DIR=$work/run
 unset QT_QPA_PLATFORM
 pids=()
 cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  # The program first, the X server last.
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
   wait 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "e2e: FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "e2e: FAIL: $*" >&2
+  [ -n "${DISPLAY:-}" ] && "$shot" "$out/failure.png" >/dev/null 2>&1 && echo "e2e: the screen is in $out/failure.png" >&2
+  exit 1
+}
 
 # A free display number.
 for n in $(seq 90 120); do
@@ -77,4 +88,214 @@ geo=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Geometry: //p')
 "$prog" --post "NORVANE Main Exit Message" || fail "--post in simple mode"
 wait_exit "$main" 100 || fail "simple mode copy did not close"
 [ "$(value SimpleMode)" = '"1"' ] || fail "SimpleMode not stored as \"1\""
+
+# --- As a player ----------------------------------------------------------------
+
+# Writes the settings a player left: the normal window at LEFT, TOP (514 x 324)
+# and the simple one at SLEFT, STOP.
+write_settings() {
+  dword() { printf 'dword:%08x' "$1"; }
+  cat > "$NORVANE_SETTINGS" <<EOT
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Window]
+"Top"=$(dword "$2")
+"Left"=$(dword "$1")
+"Height"=$(dword 324)
+"Width"=$(dword 514)
+
+[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Window\\Simple]
+"Top"=$(dword "$4")
+"Left"=$(dword "$3")
+EOT
+}
+# The stored value NAME of SECTION (e.g. 'Window\Simple'); numbers in decimal.
+setting() {
+  local head="[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\$1]" line v inside=0
+  while IFS= read -r line; do
+    line=${line%$'\r'}
+    if [ "${line:0:1}" = "[" ]; then
+      if [ "$line" = "$head" ]; then inside=1; else inside=0; fi
+      continue
+    fi
+    if [ $inside = 1 ] && [ "${line%%=*}" = "\"$2\"" ]; then
+      v=${line#*=}
+      case $v in dword:*) v=$((16#${v#dword:})); [ "$v" -ge 2147483648 ] && v=$((v - 4294967296));; esac
+      echo "$v"
+      return 0
+    fi
+  done < "$NORVANE_SETTINGS"
+}
+expect_setting() {  # SECTION NAME EXPECTED WHEN
+  local v; v=$(setting "$1" "$2")
+  [ "$v" = "$3" ] || fail "$4: stored $1 $2 is '$v', expected '$3'"
+}
+geom() {  # "LEFT,TOP WIDTHxHEIGHT" of a window, as the X server has it
+  xdotool getwindowgeometry "$1" 2>/dev/null |
+    awk '/Position:/ {p = $2} /Geometry:/ {g = $2} END {print p " " g}'
+}
+wait_geom() {  # WINDOW EXPECTED WHEN: polls for up to 5 s
+  for _ in $(seq 50); do [ "$(geom "$1")" = "$2" ] && return 0; sleep 0.1; done
+  fail "$3: window at $(geom "$1"), expected $2"
+}
+# Places of the controls in window coordinates, from the probe: "NAME X Y W H"
+# (the simple-mode ones are named simple...).
+layout_of() {  # WIDTH HEIGHT FILE
+  NORVANE_SETTINGS=$work/probe.reg "$probe" layout "$1" "$2" > "$3" 2>/dev/null || fail "probe layout $1x$2"
+}
+centre() { awk -v n="$1" '$1 == n {print int($2 + $4 / 2), int($3 + $5 / 2)}' "${2:-$work/normal.layout}"; }
+rect() { awk -v n="$1" '$1 == n {print $2, $3, $4, $5}' "${2:-$work/normal.layout}"; }
+click() {  # WINDOW NAME [LAYOUT]
+  local at; at=$(centre "$2" "${3:-}"); [ -n "$at" ] || fail "no place for $2"
+  # shellcheck disable=SC2086
+  xdotool mousemove --window "$1" $at click 1
+}
+shaky_click() {  # WINDOW NAME: press, drift one or two pixels, release
+  local at; at=$(centre "$2")
+  # shellcheck disable=SC2086
+  xdotool mousemove --window "$1" $at mousedown 1 sleep 0.1 mousemove_relative 1 1 sleep 0.1 \
+    mousemove_relative 1 0 sleep 0.1 mouseup 1
+}
+ink() {  # WINDOW X Y W H: "colours=N rows=M common=#rrggbb hash=H"
+  "$probe" ink "$@" 2>/dev/null
+}
+field() { local v=${2#*$1=}; echo "${v%% *}"; }
+page_ink() {
+  local x y w h; read -r x y w h <<< "$(rect page)"
+  ink "$win" $((x + 2)) $((y + 2)) $((w - 4)) $((h - 4))
+}
+# A page shows its rows: many colours (text, pictures, bands) on most pixel rows.
+page_shows_rows() {
+  local r h; r=$(page_ink); h=$(rect page | awk '{print $4 - 4}')
+  [ "$(field colours "$r")" -ge 50 ] && [ "$(field rows "$r")" -ge $((h / 2)) ]
+}
+wait_rows() {  # WHEN: polls for up to 3 s
+  for _ in $(seq 30); do page_shows_rows && return 0; sleep 0.1; done
+  fail "$1: the page shows no rows ($(page_ink))"
+}
+
+layout_of 514 324 "$work/normal.layout"
+grep -q '^simpleMenu ' "$work/normal.layout" || fail "probe gave no simple-mode layout"
+
+# Every page from the timer page: each shows its rows when its tab is clicked,
+# also a few ticks later; the window stays where it is.
+write_settings 200 100 500 500
+"$prog" & main=$!; pids+=($main)
+win=$(wait_window) || fail "no window for the page tour"
+wait_geom "$win" "200,100 514x324" "start at the stored place"
+wait_rows "timer page at start"
+last=$(page_ink)
+for tab in 2 3 4 5 6 7; do
+  click "$win" "tab$tab"
+  if [ "$tab" -le 5 ]; then
+    wait_rows "page $tab after its tab click"
+    sleep 1.1  # two ticks more
+    page_shows_rows || fail "page $tab lost its rows after some ticks ($(page_ink))"
+    "$shot" "$out/page-$tab.png" "$win" || fail "screenshot of page $tab"
+  elif [ "$tab" -eq 6 ]; then
+    # The skill page: the click shows another page. (The calendar's click is
+    # checked by the page stored on closing.)
+    for _ in $(seq 30); do [ "$(field hash "$(page_ink)")" != "$(field hash "$last")" ] && break; sleep 0.1; done
+    [ "$(field hash "$(page_ink)")" != "$(field hash "$last")" ] || fail "tab $tab changed nothing"
+  fi
+  last=$(page_ink)
+  [ "$(geom "$win")" = "200,100 514x324" ] || fail "tab $tab moved the window to $(geom "$win")"
+done
+"$prog" --post "NORVANE Main Exit Message" || fail "--post after the page tour"
+wait_exit "$main" 100 || fail "copy did not close after the page tour"
+expect_setting Option Page 6 "closed on the calendar page"
+expect_setting Window Left 200 "closed after the page tour"
+expect_setting Window Top 100 "closed after the page tour"
+
+# Mode switches and the simple window.
+"$prog" & main=$!; pids+=($main)
+win=$(wait_window) || fail "no window for the mode switches"
+wait_geom "$win" "200,100 514x324" "second start"
+click "$win" tab1
+wait_rows "timer page after its tab click"
+click "$win" toSimple
+wait_geom "$win" "500,500 426x56" "to simple mode"
+"$shot" "$out/simple-switched.png" "$win" || fail "screenshot after the switch"
+
+# The menu button under a shaky hand: a click that opens the menu, no drag.
+read -r mx my _ _ <<< "$(rect simpleMenu)"
+under_menu() { ink 0 $((500 + mx)) $((500 + my + 20)) 40 16; }
+before=$(under_menu)
+shaky_click "$win" simpleMenu
+for _ in $(seq 30); do [ "$(under_menu)" != "$before" ] && break; sleep 0.1; done
+[ "$(under_menu)" != "$before" ] || fail "no menu under the menu button after its click"
+[ "$(geom "$win")" = "500,500 426x56" ] || fail "pressing the menu button moved the window to $(geom "$win")"
+xdotool key Escape
+for _ in $(seq 30); do [ "$(under_menu)" = "$before" ] && break; sleep 0.1; done
+
+# A small drag on the game-time digits moves the window by as much.
+read -r cx cy <<< "$(centre simpleClock)"
+xdotool mousemove --window "$win" "$cx" "$cy" mousedown 1 sleep 0.1 mousemove_relative 1 1 sleep 0.1 \
+  mousemove_relative 2 1 sleep 0.1 mouseup 1
+wait_geom "$win" "503,502 426x56" "dragged by the clock digits"
+
+# The return button under a shaky hand: back to normal mode, where it was.
+shaky_click "$win" simpleReturn
+wait_geom "$win" "200,100 514x324" "back to normal mode"
+expect_setting 'Window\Simple' Left 503 "returned to normal mode"
+expect_setting 'Window\Simple' Top 502 "returned to normal mode"
+
+# The weekday forecast opens under its picture.
+read -r wx wy _ wh <<< "$(rect weekPicture)"
+click "$win" weekPicture
+popup=
+for _ in $(seq 30); do
+  for id in $(xdotool search --onlyvisible --classname '^norvane$' 2>/dev/null); do [ "$id" != "$win" ] && popup=$id; done
+  [ -n "$popup" ] && break
+  sleep 0.1
+done
+[ -n "$popup" ] || fail "no weekday forecast window"
+popup_at=$(geom "$popup"); popup_at=${popup_at%% *}
+# The clock panel is laid out after the first clock texts, which may differ by
+# a pixel in width between the probe and the program.
+dx=$((${popup_at%,*} - (200 + wx))) dy=$((${popup_at#*,} - (100 + wy + wh)))
+[ "${dx#-}" -le 3 ] && [ "${dy#-}" -le 3 ] ||
+  fail "weekday forecast at $popup_at, expected under its picture at $((200 + wx)),$((100 + wy + wh))"
+xdotool mousemove --window "$popup" 10 10 click 1
+for _ in $(seq 30); do xdotool search --onlyvisible --classname '^norvane$' | grep -qx "$popup" || break; sleep 0.1; done
+
+# From a maximized window to simple mode and back, then restored.
+click "$win" maximize
+read -r sw sh <<< "$(xdotool getdisplaygeometry)"
+wait_geom "$win" "0,0 ${sw}x${sh}" "maximized"
+layout_of "$sw" "$sh" "$work/maximized.layout"
+click "$win" toSimple "$work/maximized.layout"
+wait_geom "$win" "503,502 426x56" "to simple mode from maximized"
+for v in Left:200 Top:100 Width:514 Height:324; do
+  expect_setting Window "${v%%:*}" "${v#*:}" "simple mode entered from maximized"
+done
+shaky_click "$win" simpleReturn
+wait_geom "$win" "0,0 ${sw}x${sh}" "maximized again on return"
+"$shot" "$out/maximized.png" "$win" || fail "screenshot of the maximized window"
+click "$win" maximize "$work/maximized.layout"
+wait_geom "$win" "200,100 514x324" "restored after the round trip"
+
+# Simple mode again; the exit button under a shaky hand ends the program.
+click "$win" toSimple
+wait_geom "$win" "503,502 426x56" "to simple mode again"
+shaky_click "$win" simpleExit
+wait_exit "$main" 50 || fail "the exit button's click was lost"
+expect_setting 'Window\Simple' Left 503 "closed in simple mode"
+expect_setting 'Window\Simple' Top 502 "closed in simple mode"
+expect_setting Window Left 200 "closed in simple mode"
+expect_setting Window Top 100 "closed in simple mode"
+expect_setting Option SimpleMode '"1"' "closed in simple mode"
+
+# The next start opens simple where it was left; back to normal and closed there.
+"$prog" & main=$!; pids+=($main)
+win=$(wait_window) || fail "no window in stored simple mode"
+wait_geom "$win" "503,502 426x56" "start in stored simple mode"
+shaky_click "$win" simpleReturn
+wait_geom "$win" "200,100 514x324" "normal mode after a simple start"
+"$prog" --post "NORVANE Main Exit Message" || fail "--post after the simple start"
+wait_exit "$main" 100 || fail "copy did not close after the simple start"
+expect_setting Window Left 200 "closed in normal mode after a simple start"
+expect_setting Window Top 100 "closed in normal mode after a simple start"
+expect_setting 'Window\Simple' Left 503 "closed in normal mode after a simple start"
+expect_setting 'Window\Simple' Top 502 "closed in normal mode after a simple start"
 echo "e2e: passed (screenshots in $out)"

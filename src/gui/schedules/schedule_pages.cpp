@@ -34,8 +34,9 @@ void TfrmMain::SetUpPages() {
 }
 
 void TfrmMain::BuildSchedulePage(int page) {
-    // The page being selected is already on the screen: its new controls are
-    // shown before the layout, which leaves room for the scroll bar they need.
+    // A page selected by its tab is built while it is already on the screen: its
+    // new controls are shown before the layout, which leaves room for the scroll
+    // bar they need.
     switch (page) {
         case 2:
             if (shipView) return;

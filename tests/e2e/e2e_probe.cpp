@@ -1,0 +1,121 @@
+// What the end-to-end test needs to act on the running window and to judge what
+// it shows, as a user's eyes and hands would:
+//   e2e_probe layout WIDTH HEIGHT
+//       Builds the window as the program does (same faces, same style, never
+//       mapped) at WIDTH x HEIGHT and prints where its controls are, in window
+//       coordinates: "NAME X Y W H" per line. Run with NORVANE_SETTINGS naming
+//       a scratch file.
+//   e2e_probe ink WINDOW-ID X Y W H
+//       Grabs that region of the window (0: the whole screen) and prints
+//       "colours=N rows=M common=#rrggbb hash=H": the distinct colours, the
+//       pixel rows holding a pixel unlike the region's most common colour, that
+//       colour, and a hash of all pixels (to tell whether the region changed).
+#include <QAction>
+#include <QApplication>
+#include <QHash>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QToolBar>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/app_style.h"
+#include "app/main.h"
+#include "controls/ImageEx.h"
+#include "controls/LinePageCtrl.h"
+#include "controls/TitleButtons.h"
+#include "platform/ui_font.h"
+
+namespace {
+
+using norvane::TfrmMain;
+
+void Print(const char* name, const TfrmMain& w, const QWidget* c, QRect r) {
+    const QPoint tl = c->mapTo(&w, r.topLeft());
+    std::printf("%s %d %d %d %d\n", name, tl.x(), tl.y(), r.width(), r.height());
+}
+
+void Print(const char* name, const TfrmMain& w, const QWidget* c) { Print(name, w, c, c->rect()); }
+
+int Layout(int width, int height) {
+    norvane::InstallAppStyle();
+    norvane::PrepareFontList();
+    TfrmMain w({"norvane"});
+    // Laid out as shown, but never put on the screen the test looks at.
+    w.setAttribute(Qt::WA_DontShowOnScreen);
+    w.show();
+    w.resize(width, height);
+    QApplication::processEvents();
+
+    norvane::TLineTabPanel* strip = w.pclMain->TabPanel();
+    const std::vector<QRect> tabs = strip->TabRects();
+    for (std::size_t i = 0; i < tabs.size(); ++i)
+        Print(("tab" + std::to_string(i + 1)).c_str(), w, strip, tabs[i]);
+    Print("page", w, w.pclMain, w.pclMain->PageRect());
+    Print("toSimple", w, w.tbrMenu->widgetForAction(w.actSimple));
+    for (auto* b : w.tbsMain->findChildren<norvane::TTitleButton*>())
+        if (b->ButtonType() == norvane::wbtMaxi) Print("maximize", w, b);
+    Print("weekPicture", w, w.imgVanaWeek);
+
+    w.actSimpleExecute();
+    QApplication::processEvents();
+    Print("simpleMenu", w, w.imgMenu);
+    Print("simpleReturn", w, w.imgReturn);
+    Print("simpleExit", w, w.imgExit);
+    Print("simpleClock", w, w.lblVanaTime);
+    return 0;
+}
+
+int Ink(WId window, QRect r) {
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(window).toImage().copy(r);
+    if (shot.isNull()) {
+        std::fprintf(stderr, "e2e_probe: could not grab the window\n");
+        return 1;
+    }
+    QHash<QRgb, int> counts;
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QRgb c = shot.pixel(x, y) | 0xFF000000u;
+            ++counts[c];
+            hash = (hash ^ c) * 1099511628211ull;
+        }
+    QRgb common = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) most = it.value(), common = it.key();
+    int rows = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if ((shot.pixel(x, y) | 0xFF000000u) != common) {
+                ++rows;
+                break;
+            }
+    std::printf("colours=%d rows=%d common=#%06x hash=%016llx\n", static_cast<int>(counts.size()), rows,
+                static_cast<unsigned>(common & 0xFFFFFFu), static_cast<unsigned long long>(hash));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const std::string what = argc > 1 ? argv[1] : "";
+    if (what == "layout" && argc == 4) {
+        norvane::PrepareUiFamily();
+        QApplication app(argc, argv);
+        return Layout(std::atoi(argv[2]), std::atoi(argv[3]));
+    }
+    if (what == "ink" && argc == 7) {
+        QApplication app(argc, argv);
+        const auto id = static_cast<WId>(std::strtoull(argv[2], nullptr, 0));
+        return Ink(id, QRect(std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])));
+    }
+    std::fprintf(stderr, "usage: e2e_probe layout WIDTH HEIGHT | e2e_probe ink WINDOW-ID X Y W H\n");
+    return 2;
+}
