@@ -25,11 +25,12 @@
 #include <string>
 #include <vector>
 
-#include "app/app_style.h"
-#include "app/main.h"
-#include "controls/ImageEx.h"
-#include "controls/LinePageCtrl.h"
-#include "controls/TitleButtons.h"
+#include "gui/controls/image_ex.h"
+#include "gui/controls/line_page_control.h"
+#include "gui/controls/line_tab_panel.h"
+#include "gui/controls/title_buttons.h"
+#include "gui/main_window/app_style.h"
+#include "gui/main_window/main_window.h"
 #include "platform/ui_font.h"
 
 namespace {
