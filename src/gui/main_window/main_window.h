@@ -24,16 +24,16 @@ class QToolBar;
 
 namespace norvane {
 
-class TChocoView;
+class TChocoboPage;
 class TEdgePanel;
-class TGuildView;
+class TGuildPage;
 class TImageEx;
 class TLinePage;
 class TLinePageControl;
 class TLinePanel;
-class TRacialView;
+class TRacialPage;
 class TScrollBoxEx;
-class TShipView;
+class TShipPage;
 class TTitleButtons;
 class TfrmMoon;
 class TfrmWeek;
@@ -118,10 +118,10 @@ public:
 
     // --- Schedule pages (set up and refreshed in main_pages.cpp).
     // The pages' controls, owned by their scroll boxes.
-    TShipView* shipView = nullptr;
-    TGuildView* guildView = nullptr;
-    TRacialView* racialView = nullptr;
-    TChocoView* chocoView = nullptr;
+    TShipPage* shipPage = nullptr;
+    TGuildPage* guildPage = nullptr;
+    TRacialPage* racialPage = nullptr;
+    TChocoboPage* chocoboPage = nullptr;
     QComboBox* cmbRacial = nullptr;
     QPushButton* btnRacialRef = nullptr;
     QComboBox* cmbChoco = nullptr;

@@ -15,13 +15,13 @@ namespace {
 constexpr int kPartGap = 6;
 }  // namespace
 
-TChocoView::TChocoView(TScrollBoxEx* box) : TPageView(box) {
+TChocoboPage::TChocoboPage(TScrollBoxEx* box) : TSchedulePage(box) {
     const int y = BuildNow();
     BuildList(BuildChoice(y + kPartGap) + kPartGap);
 }
 
 // Today: headers and one line of values. Returns the part's bottom.
-int TChocoView::BuildNow() {
+int TChocoboPage::BuildNow() {
     const int lh = LineHeight();
     const int headHeight = lh + 3;
     shpChocoHead[0] = MakeBand(QStringLiteral("shpChocoHead0"), 0, headHeight);
@@ -50,7 +50,7 @@ int TChocoView::BuildNow() {
 }
 
 // The choice line: town, caption, refresh button. Returns its bottom.
-int TChocoView::BuildChoice(int y) {
+int TChocoboPage::BuildChoice(int y) {
     cmbChoco = new QComboBox(Contents());
     cmbChoco->setObjectName(QStringLiteral("cmbChoco"));
     WheelOnlyWhenFocused(cmbChoco);
@@ -71,7 +71,7 @@ int TChocoView::BuildChoice(int y) {
     return y + height + 4;
 }
 
-void TChocoView::BuildList(int y) {
+void TChocoboPage::BuildList(int y) {
     const int lh = LineHeight();
     const int headHeight = lh + 3;
     const int rowPitch = lh + 2;
@@ -96,13 +96,13 @@ void TChocoView::BuildList(int y) {
     shpChocoWaku0 = MakeFrame(QStringLiteral("shpChocoWaku0"), y, bottom - y);
 }
 
-void TChocoView::UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias) {
+void TChocoboPage::UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias) {
     const ChocoboNowView view = ComputeChocoboNow(now, localNow, bias);
     for (std::size_t t = 0; t < kChocoTownCount; ++t) SetText(now_[t], view.towns[t]);
     SetText(now_[4], view.timeLeft);
 }
 
-void TChocoView::ShowSchedule(const VanaDateTime& now, int town, int bias) {
+void TChocoboPage::ShowSchedule(const VanaDateTime& now, int town, int bias) {
     const std::vector<ChocoboRowView> rows = ComputeChocoboSchedule(now, town, bias);
     for (std::size_t r = 0; r < rows.size() && r < kRows; ++r) {
         SetText(rowDest_[r], rows[r].destination);
@@ -110,7 +110,7 @@ void TChocoView::ShowSchedule(const VanaDateTime& now, int town, int bias) {
     }
 }
 
-void TChocoView::Layout() {
+void TChocoboPage::Layout() {
     const int width = AvailableWidth();
     for (TShape* s : shpChocoHead) s->resize(width, s->height());
     for (TShape* s : shpChocoLineB) s->resize(width, s->height());
@@ -133,7 +133,7 @@ void TChocoView::Layout() {
     }
 }
 
-void TChocoView::ApplyColours(Colour item, Colour bace) {
+void TChocoboPage::ApplyColours(Colour item, Colour bace) {
     const Colour mid = MidColour(item, bace);
     for (TShape* s : shpChocoHead) s->SetBrushColor(mid);
     for (TShape* s : shpChocoLineB) s->SetBrushColor(item);

@@ -14,9 +14,9 @@ class QPushButton;
 
 namespace norvane {
 
-class TChocoView final : public TPageView {
+class TChocoboPage final : public TSchedulePage {
 public:
-    explicit TChocoView(TScrollBoxEx* box);
+    explicit TChocoboPage(TScrollBoxEx* box);
 
     void UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias);
     // The list for town `town`; any index outside the towns keeps what it shows.

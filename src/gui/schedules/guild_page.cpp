@@ -31,14 +31,14 @@ bool HasDesignIcon(std::size_t row) { return row != 1 && row != 11 && row != 12;
 
 }  // namespace
 
-TGuildView::TGuildView(TScrollBoxEx* box) : TPageView(box) {
+TGuildPage::TGuildPage(TScrollBoxEx* box) : TSchedulePage(box) {
     const int y = BuildBand(0, 0, 0, 10);
     BuildBand(1, y + kBandGap, 10, 3);
     for (std::size_t r = 0; r < kRows; ++r)
         if (HasDesignIcon(r)) lblGuildLineA[r]->LabelImage()->SetPicture(GuildIcon(kDesignIcons[r]));
 }
 
-int TGuildView::BuildBand(int band, int y, int firstRow, int rows) {
+int TGuildPage::BuildBand(int band, int y, int firstRow, int rows) {
     const int lh = LineHeight();
     const int headHeight = lh + 3;
     const int rowPitch = std::max(kPictureSize + 4, 2 * lh + 4);
@@ -69,7 +69,7 @@ int TGuildView::BuildBand(int band, int y, int firstRow, int rows) {
     return bottom;
 }
 
-void TGuildView::MakeRow(int row, int y, int pitch) {
+void TGuildPage::MakeRow(int row, int y, int pitch) {
     const auto r = static_cast<std::size_t>(row);
     const GuildShop& shop = kGuildShops[r];
     const int lh = LineHeight();
@@ -126,7 +126,7 @@ void TGuildView::MakeRow(int row, int y, int pitch) {
     Bind(timeLeft_[r], g);
 }
 
-void TGuildView::SetUp(const QVector<QPixmap>& weekPictures) {
+void TGuildPage::SetUp(const QVector<QPixmap>& weekPictures) {
     for (std::size_t r = 0; r < kRows; ++r) {
         const GuildShop& shop = kGuildShops[r];
         QFont bold = lblGuildLineB[r]->font();
@@ -141,7 +141,7 @@ void TGuildView::SetUp(const QVector<QPixmap>& weekPictures) {
     icon(12)->SetPicture(icon(10)->Picture());
 }
 
-void TGuildView::Update(const VanaDateTime& now, const EarthTime& localNow, int bias) {
+void TGuildPage::Update(const VanaDateTime& now, const EarthTime& localNow, int bias) {
     const GuildPageView page = ComputeGuildPage(now, localNow, bias);
     for (std::size_t r = 0; r < kRows; ++r) {
         const GuildRowView& row = page[r];
@@ -156,7 +156,7 @@ void TGuildView::Update(const VanaDateTime& now, const EarthTime& localNow, int 
     }
 }
 
-void TGuildView::Layout() {
+void TGuildPage::Layout() {
     const int width = AvailableWidth();
     for (TShape* s : shpGuildHead) s->resize(width, s->height());
     for (TShape* s : shpGuildLine) s->resize(width, s->height());
@@ -189,7 +189,7 @@ void TGuildView::Layout() {
     }
 }
 
-void TGuildView::ApplyColours(Colour item, Colour bace) {
+void TGuildPage::ApplyColours(Colour item, Colour bace) {
     const Colour mid = MidColour(item, bace);
     for (TShape* s : shpGuildHead) s->SetBrushColor(mid);
     for (TShape* s : shpGuildLine) s->SetBrushColor(item);

@@ -16,9 +16,9 @@ namespace norvane {
 
 class TImageLabel;
 
-class TGuildView final : public TPageView {
+class TGuildPage final : public TSchedulePage {
 public:
-    explicit TGuildView(TScrollBoxEx* box);
+    explicit TGuildPage(TScrollBoxEx* box);
 
     // The fixed parts, once at window creation: bold state texts, the hours
     // texts, the holiday pictures out of `weekPictures` (one per weekday) and

@@ -15,13 +15,13 @@ namespace {
 constexpr int kPartGap = 6;
 }  // namespace
 
-TRacialView::TRacialView(TScrollBoxEx* box) : TPageView(box) {
+TRacialPage::TRacialPage(TScrollBoxEx* box) : TSchedulePage(box) {
     const int y = BuildNow();
     BuildList(BuildChoice(y + kPartGap) + kPartGap);
 }
 
 // This week: headers and one line of values. Returns the part's bottom.
-int TRacialView::BuildNow() {
+int TRacialPage::BuildNow() {
     const int lh = LineHeight();
     const int headHeight = lh + 3;
     shpRacialHead[0] = MakeBand(QStringLiteral("shpRacialHead0"), 0, headHeight);
@@ -54,7 +54,7 @@ int TRacialView::BuildNow() {
 }
 
 // The choice line: race, caption, refresh button. Returns its bottom.
-int TRacialView::BuildChoice(int y) {
+int TRacialPage::BuildChoice(int y) {
     cmbRacial = new QComboBox(Contents());
     cmbRacial->setObjectName(QStringLiteral("cmbRacial"));
     WheelOnlyWhenFocused(cmbRacial);
@@ -75,7 +75,7 @@ int TRacialView::BuildChoice(int y) {
     return y + height + 4;
 }
 
-void TRacialView::BuildList(int y) {
+void TRacialPage::BuildList(int y) {
     const int lh = LineHeight();
     const int headHeight = lh + 3;
     const int rowPitch = lh + 2;
@@ -103,14 +103,14 @@ void TRacialView::BuildList(int y) {
     shpRacialWaku0 = MakeFrame(QStringLiteral("shpRacialWaku0"), y, bottom - y);
 }
 
-void TRacialView::UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias) {
+void TRacialPage::UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias) {
     const RacialNowView view = ComputeRacialNow(now, localNow, bias);
     SetText(race_, view.raceText);
     SetText(dungeon_, view.dungeonText);
     SetText(timeLeft_, view.timeLeft);
 }
 
-void TRacialView::ShowSchedule(const VanaDateTime& now, int race, int bias) {
+void TRacialPage::ShowSchedule(const VanaDateTime& now, int race, int bias) {
     const std::vector<RacialRowView> rows = ComputeRacialSchedule(now, race, bias);
     for (std::size_t r = 0; r < rows.size() && r < kRows; ++r) {
         SetText(rowDungeon_[r], rows[r].dungeonText);
@@ -118,7 +118,7 @@ void TRacialView::ShowSchedule(const VanaDateTime& now, int race, int bias) {
     }
 }
 
-void TRacialView::Layout() {
+void TRacialPage::Layout() {
     const int width = AvailableWidth();
     for (TShape* s : shpRacialHead) s->resize(width, s->height());
     for (TShape* s : shpRacialLine) s->resize(width, s->height());
@@ -142,7 +142,7 @@ void TRacialView::Layout() {
     }
 }
 
-void TRacialView::ApplyColours(Colour item, Colour bace) {
+void TRacialPage::ApplyColours(Colour item, Colour bace) {
     const Colour mid = MidColour(item, bace);
     for (TShape* s : shpRacialHead) s->SetBrushColor(mid);
     for (TShape* s : shpRacialLine) s->SetBrushColor(item);

@@ -13,9 +13,9 @@ class QPushButton;
 
 namespace norvane {
 
-class TRacialView final : public TPageView {
+class TRacialPage final : public TSchedulePage {
 public:
-    explicit TRacialView(TScrollBoxEx* box);
+    explicit TRacialPage(TScrollBoxEx* box);
 
     void UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias);
     // The list for race `race`; any index outside the races keeps what it shows.

@@ -28,15 +28,15 @@ QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-TPageView::TPageView(TScrollBoxEx* box) : QObject(box), box_(box) {
+TSchedulePage::TSchedulePage(TScrollBoxEx* box) : QObject(box), box_(box) {
     lineHeight_ = QFontMetrics(Contents()->font()).height();
 }
 
-TPageView::~TPageView() = default;
+TSchedulePage::~TSchedulePage() = default;
 
-QWidget* TPageView::Contents() const { return box_->Contents(); }
+QWidget* TSchedulePage::Contents() const { return box_->Contents(); }
 
-void TPageView::ShowControls() {
+void TSchedulePage::ShowControls() {
     if (!Contents()->isVisible()) return;
     for (QObject* child : Contents()->children()) {
         auto* w = qobject_cast<QWidget*>(child);
@@ -45,21 +45,21 @@ void TPageView::ShowControls() {
     }
 }
 
-int TPageView::AvailableWidth() const {
+int TSchedulePage::AvailableWidth() const {
     const QRect used = Contents()->childrenRect();
     const bool scrolls = used.bottom() + 1 > box_->height();
     // Two pixels spare: the column formulas may reach that far past the band.
     return box_->width() - (scrolls ? box_->verticalScrollBar()->sizeHint().width() : 0) - 2;
 }
 
-void TPageView::SetText(TLabelSlot& slot, std::string_view text) {
+void TSchedulePage::SetText(TLabelSlot& slot, std::string_view text) {
     if (slot.text == text) return;
     slot.text.assign(text);
     slot.label->setText(FromView(text));
     ++assignments_;
 }
 
-void TPageView::SetColour(TLabelSlot& slot, Colour colour) {
+void TSchedulePage::SetColour(TLabelSlot& slot, Colour colour) {
     if (slot.colour == colour) return;
     slot.colour = colour;
     QPalette pal = slot.label->palette();
@@ -68,13 +68,13 @@ void TPageView::SetColour(TLabelSlot& slot, Colour colour) {
     ++assignments_;
 }
 
-void TPageView::Bind(TLabelSlot& slot, QLabel* label) {
+void TSchedulePage::Bind(TLabelSlot& slot, QLabel* label) {
     slot.label = label;
     slot.text = label->text().toStdString();
     slot.colour = FromQColor(label->palette().color(QPalette::WindowText));
 }
 
-QLabel* TPageView::MakeLabel(const QString& name, std::string_view text, int x, int y) {
+QLabel* TSchedulePage::MakeLabel(const QString& name, std::string_view text, int x, int y) {
     auto* l = new QLabel(FromView(text), Contents());
     l->setObjectName(name);
     QPalette pal = l->palette();
@@ -85,13 +85,13 @@ QLabel* TPageView::MakeLabel(const QString& name, std::string_view text, int x, 
     return l;
 }
 
-QLabel* TPageView::MakeHeadLabel(const QString& name, std::string_view text, int y) {
+QLabel* TSchedulePage::MakeHeadLabel(const QString& name, std::string_view text, int y) {
     QLabel* l = MakeLabel(name, text, 0, y);
     l->setAlignment(Qt::AlignCenter);
     return l;
 }
 
-TShape* TPageView::MakeBand(const QString& name, int y, int height) {
+TShape* TSchedulePage::MakeBand(const QString& name, int y, int height) {
     auto* s = new TShape(Contents());
     s->setObjectName(name);
     s->setGeometry(0, y, box_->width(), height);
@@ -100,7 +100,7 @@ TShape* TPageView::MakeBand(const QString& name, int y, int height) {
     return s;
 }
 
-TShape* TPageView::MakeFrame(const QString& name, int y, int height) {
+TShape* TSchedulePage::MakeFrame(const QString& name, int y, int height) {
     auto* s = new TShape(Contents());
     s->setObjectName(name);
     s->setGeometry(0, y, 1, height);
@@ -109,9 +109,9 @@ TShape* TPageView::MakeFrame(const QString& name, int y, int height) {
     return s;
 }
 
-QFont TPageView::BoldArial() { return ArialFont(12, true); }
+QFont TSchedulePage::BoldArial() { return ArialFont(12, true); }
 
-void TPageView::SetBackground(QLabel* label, Colour colour) {
+void TSchedulePage::SetBackground(QLabel* label, Colour colour) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, ToQColor(colour));
     label->setPalette(pal);

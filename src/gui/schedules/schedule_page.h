@@ -1,5 +1,5 @@
 #pragma once
-// What the four schedule page views share: making their named controls on the
+// What the four schedule pages share: making their named controls on the
 // page's scroll box, the header and row colours, and writing labels only when
 // what they show has changed, so that an unchanged label is not repainted.
 #include <QFont>
@@ -23,7 +23,7 @@ class TShape;
 // row colour and the panel colour (division truncating toward zero).
 Colour MidColour(Colour item, Colour bace);
 
-// A label the page refreshes, with what it was last given. The view is the
+// A label the page refreshes, with what it was last given. The page is the
 // label's only writer, so comparing with the copy spares converting the text.
 struct TLabelSlot {
     QLabel* label = nullptr;
@@ -31,11 +31,11 @@ struct TLabelSlot {
     Colour colour = kColourBlack;
 };
 
-// A page's controls live on the box's contents; the view itself is owned by the box.
-class TPageView : public QObject {
+// A page's controls live on the box's contents; the page object itself is owned by the box.
+class TSchedulePage : public QObject {
 public:
-    explicit TPageView(TScrollBoxEx* box);
-    ~TPageView() override;
+    explicit TSchedulePage(TScrollBoxEx* box);
+    ~TSchedulePage() override;
 
     TScrollBoxEx* Box() const { return box_; }
 

@@ -39,46 +39,46 @@ void TfrmMain::BuildSchedulePage(int page) {
     // bar they need.
     switch (page) {
         case 2:
-            if (shipView) return;
-            shipView = new TShipView(scrShip);
-            shipView->ApplyColours(Item, Bace);
-            shipView->ShowControls();
+            if (shipPage) return;
+            shipPage = new TShipPage(scrShip);
+            shipPage->ApplyColours(Item, Bace);
+            shipPage->ShowControls();
             scrShipResize();
             break;
         case 3:
-            if (guildView) return;
-            guildView = new TGuildView(scrGuild);
+            if (guildPage) return;
+            guildPage = new TGuildPage(scrGuild);
             SetUpGuildPage();
-            guildView->ApplyColours(Item, Bace);
-            guildView->ShowControls();
+            guildPage->ApplyColours(Item, Bace);
+            guildPage->ShowControls();
             scrGuildResize();
             break;
         case 4:
-            if (racialView) return;
-            racialView = new TRacialView(scrRacial);
-            cmbRacial = racialView->cmbRacial;
-            btnRacialRef = racialView->btnRacialRef;
-            racialView->ApplyColours(Item, Bace);
+            if (racialPage) return;
+            racialPage = new TRacialPage(scrRacial);
+            cmbRacial = racialPage->cmbRacial;
+            btnRacialRef = racialPage->btnRacialRef;
+            racialPage->ApplyColours(Item, Bace);
             // Only the user's choice runs the change handler; building runs it itself.
             connect(cmbRacial, &QComboBox::activated, this, &TfrmMain::cmbRacialChange);
             connect(btnRacialRef, &QPushButton::clicked, this, &TfrmMain::btnRacialRefClick);
             // A stored index the box does not have leaves it with no choice.
             cmbRacial->setCurrentIndex(ShownChoice(startup_.racial, cmbRacial->count()));
             cmbRacialChange();
-            racialView->ShowControls();
+            racialPage->ShowControls();
             scrRacialResize();
             break;
         case 5:
-            if (chocoView) return;
-            chocoView = new TChocoView(scrChoco);
-            cmbChoco = chocoView->cmbChoco;
-            btnChocoRef = chocoView->btnChocoRef;
-            chocoView->ApplyColours(Item, Bace);
+            if (chocoboPage) return;
+            chocoboPage = new TChocoboPage(scrChoco);
+            cmbChoco = chocoboPage->cmbChoco;
+            btnChocoRef = chocoboPage->btnChocoRef;
+            chocoboPage->ApplyColours(Item, Bace);
             connect(cmbChoco, &QComboBox::activated, this, &TfrmMain::cmbChocoChange);
             connect(btnChocoRef, &QPushButton::clicked, this, &TfrmMain::btnChocoRefClick);
             cmbChoco->setCurrentIndex(ShownChoice(startup_.chocobo, cmbChoco->count()));
             cmbChocoChange();
-            chocoView->ShowControls();
+            chocoboPage->ShowControls();
             scrChocoResize();
             break;
         default: break;
@@ -89,10 +89,10 @@ void TfrmMain::BuildSchedulePages() {
     for (int page = 2; page <= 5; ++page) BuildSchedulePage(page);
 }
 
-void TfrmMain::SetUpGuildPage() { guildView->SetUp(WeekPictures()); }
+void TfrmMain::SetUpGuildPage() { guildPage->SetUp(WeekPictures()); }
 
 void TfrmMain::ApplyPageColours() {
-    for (TPageView* view : std::initializer_list<TPageView*>{shipView, guildView, racialView, chocoView})
+    for (TSchedulePage* view : std::initializer_list<TSchedulePage*>{shipPage, guildPage, racialPage, chocoboPage})
         if (view) view->ApplyColours(Item, Bace);
 }
 
@@ -117,27 +117,27 @@ void TfrmMain::CollectPageChoices(CloseState& c) const {
 
 void TfrmMain::UpdateShipPage(const VanaDateTime& d) {
     BuildSchedulePage(2);
-    shipView->Update(d, GetLocalNow(), GetLocalBias());
+    shipPage->Update(d, GetLocalNow(), GetLocalBias());
 }
 
 void TfrmMain::UpdateGuildPage(const VanaDateTime& d) {
     BuildSchedulePage(3);
-    guildView->Update(d, GetLocalNow(), GetLocalBias());
+    guildPage->Update(d, GetLocalNow(), GetLocalBias());
 }
 
 void TfrmMain::UpdateRacialNow(const VanaDateTime& d) {
     BuildSchedulePage(4);
-    racialView->UpdateNow(d, GetLocalNow(), GetLocalBias());
+    racialPage->UpdateNow(d, GetLocalNow(), GetLocalBias());
 }
 
 void TfrmMain::UpdateChocoboNow(const VanaDateTime& d) {
     BuildSchedulePage(5);
-    chocoView->UpdateNow(d, GetLocalNow(), GetLocalBias());
+    chocoboPage->UpdateNow(d, GetLocalNow(), GetLocalBias());
 }
 
-void TfrmMain::ShowRacialSchedule(int race) { racialView->ShowSchedule(GetVanaTime(), race, GetLocalBias()); }
+void TfrmMain::ShowRacialSchedule(int race) { racialPage->ShowSchedule(GetVanaTime(), race, GetLocalBias()); }
 
-void TfrmMain::ShowChocoboSchedule(int town) { chocoView->ShowSchedule(GetVanaTime(), town, GetLocalBias()); }
+void TfrmMain::ShowChocoboSchedule(int town) { chocoboPage->ShowSchedule(GetVanaTime(), town, GetLocalBias()); }
 
 void TfrmMain::cmbRacialChange() { btnRacialRefClick(); }
 void TfrmMain::cmbChocoChange() { btnChocoRefClick(); }
@@ -155,19 +155,19 @@ void TfrmMain::btnCalenRefClick() {}
 // --- Layouts ------------------------------------------------------------------
 
 void TfrmMain::scrShipResize() {
-    if (shipView && IsNormalMode()) shipView->Layout();
+    if (shipPage && IsNormalMode()) shipPage->Layout();
 }
 
 void TfrmMain::scrGuildResize() {
-    if (guildView && IsNormalMode()) guildView->Layout();
+    if (guildPage && IsNormalMode()) guildPage->Layout();
 }
 
 void TfrmMain::scrRacialResize() {
-    if (racialView && IsNormalMode()) racialView->Layout();
+    if (racialPage && IsNormalMode()) racialPage->Layout();
 }
 
 void TfrmMain::scrChocoResize() {
-    if (chocoView && IsNormalMode()) chocoView->Layout();
+    if (chocoboPage && IsNormalMode()) chocoboPage->Layout();
 }
 
 }  // namespace norvane

@@ -19,7 +19,7 @@ constexpr int kTimePairWidth = 105;
 constexpr int kBandGap = 6;
 }  // namespace
 
-TShipView::TShipView(TScrollBoxEx* box) : TPageView(box) {
+TShipPage::TShipPage(TScrollBoxEx* box) : TSchedulePage(box) {
     int y = BuildBand(0, 0, 0, 4);
     y = BuildBand(1, y + kBandGap, 4, 4);
     BuildBand(2, y + kBandGap, 8, 1);
@@ -33,7 +33,7 @@ TShipView::TShipView(TScrollBoxEx* box) : TPageView(box) {
 }
 
 // Returns the bottom of the band's frames.
-int TShipView::BuildBand(int band, int y, int firstRow, int rows) {
+int TShipPage::BuildBand(int band, int y, int firstRow, int rows) {
     const int lh = LineHeight();
     const int headHeight = lh + 3;
     const int rowPitch = 2 * lh + 4;
@@ -55,7 +55,7 @@ int TShipView::BuildBand(int band, int y, int firstRow, int rows) {
     return bottom;
 }
 
-void TShipView::MakeRow(int row, int y) {
+void TShipPage::MakeRow(int row, int y) {
     const auto r = static_cast<std::size_t>(row);
     const ShipRoute& route = kShipRoutes[r];
     const int lh = LineHeight();
@@ -96,7 +96,7 @@ void TShipView::MakeRow(int row, int y) {
     }
 }
 
-void TShipView::CopyTownIcons() {
+void TShipPage::CopyTownIcons() {
     auto icon = [](TImageLabel* l) -> TImageEx* { return l->LabelImage(); };
     const QPixmap jeuno = icon(lblShipLineA[0])->Picture();
     for (std::size_t r = 1; r <= 3; ++r) icon(lblShipLineA[r])->SetPicture(jeuno);
@@ -107,7 +107,7 @@ void TShipView::CopyTownIcons() {
     icon(lblShipLineB[8])->SetPicture(icon(lblShipLineA[8])->Picture());
 }
 
-void TShipView::Update(const VanaDateTime& now, const EarthTime& localNow, int bias) {
+void TShipPage::Update(const VanaDateTime& now, const EarthTime& localNow, int bias) {
     const ShipPageView page = ComputeShipPage(now, localNow, bias);
     for (std::size_t r = 0; r < kRows; ++r) {
         for (std::size_t c = 0; c < 3; ++c) {
@@ -120,7 +120,7 @@ void TShipView::Update(const VanaDateTime& now, const EarthTime& localNow, int b
     }
 }
 
-void TShipView::Layout() {
+void TShipPage::Layout() {
     // The bands stretch with the box; the columns follow the first band.
     for (TShape* s : shpShipHead) s->resize(AvailableWidth(), s->height());
     const ShipColumns cols = LayoutShipColumns(shpShipHead[0]->width(), lblShipHead[0]->x());
@@ -155,7 +155,7 @@ void TShipView::Layout() {
     }
 }
 
-void TShipView::ApplyColours(Colour item, Colour bace) {
+void TShipPage::ApplyColours(Colour item, Colour bace) {
     const Colour mid = MidColour(item, bace);
     for (TShape* s : shpShipHead) s->SetBrushColor(mid);
 }

@@ -13,9 +13,9 @@ namespace norvane {
 
 class TImageLabel;
 
-class TShipView final : public TPageView {
+class TShipPage final : public TSchedulePage {
 public:
-    explicit TShipView(TScrollBoxEx* box);
+    explicit TShipPage(TScrollBoxEx* box);
 
     void Update(const VanaDateTime& now, const EarthTime& localNow, int bias);
     void Layout() override;

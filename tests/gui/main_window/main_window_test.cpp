@@ -336,15 +336,15 @@ TEST_F(MainWindowTest, SchedulePagesAreBuiltWhenFirstShownAndKeepUnseenChoices) 
     Write({{"Option", "Racial", 3}, {"Option", "Chocobo", 2}});
     {
         auto w = Start();
-        EXPECT_EQ(w->shipView, nullptr);
-        EXPECT_EQ(w->racialView, nullptr);
+        EXPECT_EQ(w->shipPage, nullptr);
+        EXPECT_EQ(w->racialPage, nullptr);
         w->actPage[1]->trigger();
-        EXPECT_NE(w->shipView, nullptr);
+        EXPECT_NE(w->shipPage, nullptr);
         w->actPage[4]->trigger();
         ASSERT_NE(w->cmbChoco, nullptr);
         EXPECT_EQ(w->cmbChoco->currentIndex(), 2);
         w->cmbChoco->setCurrentIndex(1);
-        EXPECT_EQ(w->racialView, nullptr);
+        EXPECT_EQ(w->racialPage, nullptr);
         w->close();
     }
     SettingsStore s(path_);

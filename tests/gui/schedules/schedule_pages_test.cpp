@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Zones, PagesTest, ::testing::Values(-540, 300));
 
 TEST_P(PagesTest, TheTickRefreshesOnlyTheShowingPageAndOnlyInNormalMode) {
     auto w = Start();
-    const std::array<TPageView*, 4> views = {w->shipView, w->guildView, w->racialView, w->chocoView};
+    const std::array<TSchedulePage*, 4> views = {w->shipPage, w->guildPage, w->racialPage, w->chocoboPage};
     auto counts = [&] {
         std::array<int, 4> c{};
         for (std::size_t i = 0; i < 4; ++i) c[i] = views[i]->Assignments();
@@ -184,7 +184,7 @@ TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
     auto w = Start();
     ShowAt(*w, 2, QSize(514, 324));
     const int bias = GetParam();
-    const int written = w->shipView->Assignments();
+    const int written = w->shipPage->Assignments();
     QLabel* time = Label(*w, "lblShipLineC0");
     QLabel* count = Label(*w, "lblShipLineD0");
     int timePaints = 0, countPaints = 0;
@@ -202,7 +202,7 @@ TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
 
     w->tmrClockTimer();  // the same instant again
     QApplication::processEvents();
-    EXPECT_EQ(w->shipView->Assignments(), written);
+    EXPECT_EQ(w->shipPage->Assignments(), written);
     EXPECT_EQ(timePaints, 0);
     EXPECT_EQ(countPaints, 0);
 
@@ -220,7 +220,7 @@ TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
     w->tmrClockTimer();
     QApplication::processEvents();
     EXPECT_GT(changed, 0);
-    EXPECT_EQ(w->shipView->Assignments(), written + changed);
+    EXPECT_EQ(w->shipPage->Assignments(), written + changed);
     EXPECT_EQ(timePaints, 0);
     EXPECT_GT(countPaints, 0);
 }
