@@ -16,6 +16,7 @@
 #include "gui/art/pictures.h"
 #include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
+#include "gui/controls/labels.h"
 #include "gui/controls/line_panel.h"
 #include "gui/forecast/forecast_window.h"
 #include "gui/forecast/moon_window.h"
@@ -30,21 +31,6 @@ namespace {
 const QColor kCaptionGrey(128, 128, 128);
 const QColor kCaptionHot(255, 128, 0);
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
-void SetTextColour(QLabel* l, const QColor& c) {
-    QPalette pal = l->palette();
-    if (pal.color(QPalette::WindowText) == c) return;
-    pal.setColor(QPalette::WindowText, c);
-    l->setPalette(pal);
-}
-
 }  // namespace
 
 void TfrmMain::CreateClockPanel() {
@@ -58,15 +44,15 @@ void TfrmMain::CreateClockPanel() {
     imgClock->setGeometry(6, 6, 32, 32);
     imgClock->setPixmap(ClockPicture());
 
-    lblVanaTCap = MakeLabel(pnlTime, "lblVanaTCap", QStringLiteral("ヴァナ時間 :"), 42, 9);
+    lblVanaTCap = MakeLabel(pnlTime, "lblVanaTCap", QStringLiteral("ヴァナ時間 :"), {42, 9});
     lblVanaTCap->setStatusTip(QStringLiteral("現在のヴァナディール時間です。"));
-    lblEarthTCap = MakeLabel(pnlTime, "lblEarthTCap", QStringLiteral("地球時間 :"), 0, 25);
+    lblEarthTCap = MakeLabel(pnlTime, "lblEarthTCap", QStringLiteral("地球時間 :"), {0, 25});
     lblEarthTCap->setStatusTip(QStringLiteral("現在の地球時間です。"));
 
     const QFont clockFont = ArialFont(15, true);
-    lblVanaTime = MakeLabel(pnlTime, "lblVanaTime", QString(), 0, 6);
+    lblVanaTime = MakeLabel(pnlTime, "lblVanaTime", QString(), {0, 6});
     lblVanaTime->setFont(clockFont);
-    lblEarthTime = MakeLabel(pnlTime, "lblEarthTime", QString(), 0, 22);
+    lblEarthTime = MakeLabel(pnlTime, "lblEarthTime", QString(), {0, 22});
     lblEarthTime->setFont(clockFont);
     SetTextColour(lblVanaTime, QColor(0, 64, 160));
     SetTextColour(lblEarthTime, QColor(96, 96, 96));
@@ -75,13 +61,13 @@ void TfrmMain::CreateClockPanel() {
         QStringLiteral("現在のヴァナディール曜日です。 (クリックでより詳しい情報を表示します。)");
     const QString moonHint =
         QStringLiteral("現在のヴァナディール月齢です。 (クリックでより詳しい情報を表示します。)");
-    lblVanaWCap1 = MakeLabel(pnlTime, "lblVanaWCap1", QStringLiteral("曜"), 0, 10);
-    lblVanaWCap2 = MakeLabel(pnlTime, "lblVanaWCap2", QStringLiteral("日"), 0, 24);
+    lblVanaWCap1 = MakeLabel(pnlTime, "lblVanaWCap1", QStringLiteral("曜"), {0, 10});
+    lblVanaWCap2 = MakeLabel(pnlTime, "lblVanaWCap2", QStringLiteral("日"), {0, 24});
     imgVanaWeek = new TImageEx(pnlTime);
     imgVanaWeek->setObjectName("imgVanaWeek");
     imgVanaWeek->setGeometry(0, 6, 32, 32);
-    lblVanaMCap1 = MakeLabel(pnlTime, "lblVanaMCap1", QStringLiteral("月"), 0, 10);
-    lblVanaMCap2 = MakeLabel(pnlTime, "lblVanaMCap2", QStringLiteral("齢"), 0, 24);
+    lblVanaMCap1 = MakeLabel(pnlTime, "lblVanaMCap1", QStringLiteral("月"), {0, 10});
+    lblVanaMCap2 = MakeLabel(pnlTime, "lblVanaMCap2", QStringLiteral("齢"), {0, 24});
     imgVanaMoon = new TImageEx(pnlTime);
     imgVanaMoon->setObjectName("imgVanaMoon");
     imgVanaMoon->setGeometry(0, 6, 32, 32);
@@ -97,7 +83,7 @@ void TfrmMain::CreateClockPanel() {
         w->setStatusTip(moonHint);
         w->setCursor(PointCursor());
     }
-    lblVanaMoon = MakeLabel(pnlTime, "lblVanaMoon", QString(), 0, 25);
+    lblVanaMoon = MakeLabel(pnlTime, "lblVanaMoon", QString(), {0, 25});
     QFont bold = font();
     bold.setBold(true);
     lblVanaMoon->setFont(bold);

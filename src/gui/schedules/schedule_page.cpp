@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include "gui/controls/labels.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/shape.h"
 #include "platform/ui_font.h"
@@ -75,13 +76,8 @@ void TSchedulePage::Bind(TLabelSlot& slot, QLabel* label) {
 }
 
 QLabel* TSchedulePage::MakeLabel(const QString& name, std::string_view text, int x, int y) {
-    auto* l = new QLabel(FromView(text), Contents());
-    l->setObjectName(name);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(pal);
-    l->move(x, y);
-    l->adjustSize();
+    QLabel* l = norvane::MakeLabel(Contents(), name, FromView(text), QPoint(x, y));
+    norvane::SetTextColour(l, Qt::black);
     return l;
 }
 

@@ -14,6 +14,7 @@
 
 #include "gui/art/timer_pictures.h"
 #include "gui/controls/image_ex.h"
+#include "gui/controls/labels.h"
 #include "gui/controls/shape.h"
 #include "gui/main_window/app_style.h"
 
@@ -38,17 +39,6 @@ constexpr QSize kResetSize{52, 22};
 
 QString CellName(const char* prefix, int cell) {
     return QString::fromLatin1(prefix) + QString::number(cell + 1);
-}
-
-// Labels of a fixed size: a new text then never asks the parent for a relayout,
-// which keeps the tick cheap.
-QLabel* FixedLabel(QWidget* parent, const QString& name, const QString& text, QSize size) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFixedSize(size);
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return l;
 }
 
 // The window font, down to 9 pixels when needed so that the longest Start caption
@@ -167,15 +157,15 @@ void TTimerPage::CreateCell(int cell) {
     shape->SetPenColor(kCellBorder);
     shpTimer[i] = shape;
 
-    QLabel* number = FixedLabel(contents_, CellName("lblTimerN", cell), TimerNumberCaption(cell),
-                                QSize(kDisplayAt.x() - kNumberAt.x(), small.height()));
+    QLabel* number = MakeLabel(contents_, CellName("lblTimerN", cell), TimerNumberCaption(cell), QPoint(),
+                               QSize(kDisplayAt.x() - kNumberAt.x(), small.height()));
     lblTimerN[i] = number;
 
     QFont big = contents_->font();
     big.setBold(true);
     big.setPixelSize(21);
-    QLabel* display = FixedLabel(contents_, CellName("lblTimer", cell), FormatTimerReading(0),
-                                 QSize(kStartTimeAt.x() - kDisplayAt.x(), kListAt.y() - kDisplayAt.y()));
+    QLabel* display = MakeLabel(contents_, CellName("lblTimer", cell), FormatTimerReading(0), QPoint(),
+                                QSize(kStartTimeAt.x() - kDisplayAt.x(), kListAt.y() - kDisplayAt.y()));
     display->setFont(big);
     SetTextColour(display, kTimerColourNormal);
     SetBackground(display, item_);
@@ -183,8 +173,8 @@ void TTimerPage::CreateCell(int cell) {
 
     // Out to the cell's border: "00:00:00" needs more than the design's 52 pixels
     // in some faces.
-    QLabel* started = FixedLabel(contents_, CellName("lblTimerC", cell), QStringLiteral("00:00:00"),
-                                 QSize(kTimerCellWidth - 2 - kStartTimeAt.x(), small.height()));
+    QLabel* started = MakeLabel(contents_, CellName("lblTimerC", cell), QStringLiteral("00:00:00"), QPoint(),
+                                QSize(kTimerCellWidth - 2 - kStartTimeAt.x(), small.height()));
     SetBackground(started, item_);
     lblTimerC[i] = started;
 
