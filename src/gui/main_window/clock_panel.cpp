@@ -191,11 +191,11 @@ void TfrmMain::tmrClockTimer() {
         LastMoon = d.Moon;
     }
     if (!IsNormalMode()) return;
-    switch (CurrentPage) {
-        case 2: UpdateShipPage(d); break;
-        case 3: UpdateGuildPage(d); break;
-        case 4: UpdateRacialNow(d); break;
-        case 5: UpdateChocoboNow(d); break;
+    switch (currentPage_) {
+        case Page::Ship: UpdateShipPage(d); break;
+        case Page::Guild: UpdateGuildPage(d); break;
+        case Page::Racial: UpdateRacialNow(d); break;
+        case Page::Chocobo: UpdateChocoboNow(d); break;
         default: break;
     }
 }

@@ -34,12 +34,12 @@ namespace norvane {
 
 namespace {
 
-const char* const kPageCaptions[7] = {"タイマー", "船・飛空挺", "ギルド", "種族装備",
+const char* const kPageCaptions[kPageCount] = {"タイマー", "船・飛空挺", "ギルド", "種族装備",
                                       "チョコボ", "スキル", "カレンダー"};
-const char* const kPageActionCaptions[7] = {"タイマー(&T)", "船・飛空挺(&S)", "ギルド(&G)",
+const char* const kPageActionCaptions[kPageCount] = {"タイマー(&T)", "船・飛空挺(&S)", "ギルド(&G)",
                                             "種族装備(&R)", "チョコボ(&B)", "スキル(&K)",
                                             "カレンダー(&C)"};
-const char* const kPageHints[7] = {
+const char* const kPageHints[kPageCount] = {
     "タイマーのページを開きます。", "船・飛空挺のページを開きます。", "ギルドのページを開きます。",
     "種族装備のページを開きます。", "チョコボのページを開きます。", "スキルのページを開きます。",
     "カレンダーのページを開きます。"};
@@ -145,13 +145,13 @@ WinRect TfrmMain::WorkArea() const {
 void TfrmMain::CreateActions() {
     grpPage = new QActionGroup(this);
     grpPage->setExclusive(true);
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < kPageCount; ++i) {
         auto* a = new QAction(QString::fromUtf8(kPageActionCaptions[i]), this);
         a->setObjectName(QString("actPage%1").arg(i + 1));
         a->setStatusTip(QString::fromUtf8(kPageHints[i]));
         a->setCheckable(true);
         a->setActionGroup(grpPage);
-        connect(a, &QAction::triggered, this, [this, i] { actPageExecute(i + 1); });
+        connect(a, &QAction::triggered, this, [this, i] { actPageExecute(*PageAt(i)); });
         actPage[static_cast<std::size_t>(i)] = a;
     }
     actPage[0]->setChecked(true);
@@ -205,7 +205,7 @@ void TfrmMain::CreateMenus() {
     mnuPage = mnuMain->addMenu(QStringLiteral("ページ切り替え(&P)"));
     mnuPage->setObjectName("mnuPage");
     mnuPage->menuAction()->setStatusTip(QStringLiteral("ページ切り替えに関するメニューグループです。"));
-    for (int i = 0; i < 6; ++i) mnuPage->addAction(actPage[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < PageIndex(Page::Calendar); ++i) mnuPage->addAction(actPage[static_cast<std::size_t>(i)]);
     mnuMain->addSeparator();
     mnuMain->addAction(actSimple);
     mnuMain->addAction(actNormal);
@@ -243,11 +243,11 @@ void TfrmMain::CreatePages() {
     pclMain->setObjectName("pclMain");
     pclMain->SetTabPosition(tpBottom);
     pclMain->SetEdgeRound(RoundKinds(rkBottomLeft) | rkBottomRight);
-    TScrollBoxEx** boxes[7] = {&scrTimer, &scrShip, &scrGuild, &scrRacial,
-                               &scrChoco, &scrSkill, &scrCalen};
-    const char* const names[7] = {"scrTimer", "scrShip", "scrGuild", "scrRacial",
-                                  "scrChoco", "scrSkill", "scrCalen"};
-    for (int i = 0; i < 7; ++i) {
+    TScrollBoxEx** boxes[kPageCount] = {&scrTimer, &scrShip, &scrGuild, &scrRacial,
+                                        &scrChoco, &scrSkill, &scrCalen};
+    const char* const names[kPageCount] = {"scrTimer", "scrShip", "scrGuild", "scrRacial",
+                                           "scrChoco", "scrSkill", "scrCalen"};
+    for (int i = 0; i < kPageCount; ++i) {
         auto* page = new TLinePage(pclMain);
         page->setObjectName(QString("ltsTab%1").arg(i + 1));
         page->SetCaption(QString::fromUtf8(kPageCaptions[i]));
@@ -385,32 +385,34 @@ void TfrmMain::ApplyAllways() {
 
 // --- Pages ------------------------------------------------------------------
 
-void TfrmMain::actTabExecute(int page) {
-    if (page < 1 || page > 7) return;
-    CurrentPage = page;
-    actPage[static_cast<std::size_t>(page - 1)]->setChecked(true);
+void TfrmMain::actTabExecute(Page page) {
+    currentPage_ = page;
+    actPage[static_cast<std::size_t>(PageIndex(page))]->setChecked(true);
     switch (page) {
-        case 2: UpdateShipPage(GetVanaTime()); break;
-        case 3: UpdateGuildPage(GetVanaTime()); break;
-        case 4:
+        case Page::Ship: UpdateShipPage(GetVanaTime()); break;
+        case Page::Guild: UpdateGuildPage(GetVanaTime()); break;
+        case Page::Racial:
             UpdateRacialNow(GetVanaTime());
             btnRacialRefClick();
             break;
-        case 5:
+        case Page::Chocobo:
             UpdateChocoboNow(GetVanaTime());
             btnChocoRefClick();
             break;
-        case 7: btnCalenRefClick(); break;
-        default: break;
+        case Page::Calendar: btnCalenRefClick(); break;
+        case Page::Timer:
+        case Page::Skill: break;
     }
 }
 
-void TfrmMain::actPageExecute(int page) {
+void TfrmMain::actPageExecute(Page page) {
     actTabExecute(page);
-    pclMain->SetActivePage(page - 1);
+    pclMain->SetActivePage(PageIndex(page));
 }
 
-void TfrmMain::pclMainChange() { actTabExecute(pclMain->ActivePage() + 1); }
+void TfrmMain::pclMainChange() {
+    if (const std::optional<Page> page = PageAt(pclMain->ActivePage())) actTabExecute(*page);
+}
 
 void TfrmMain::ApplySkin() {
     pnlMenu->SetEdgeColor(Back);

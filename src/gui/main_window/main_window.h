@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/main_window/page.h"
 #include "core/main_window/window_geometry.h"
 #include "core/main_window/window_state.h"
 #include "core/time/vanatime.h"
@@ -52,7 +53,7 @@ public:
     ~TfrmMain() override;
 
     // --- State read by the pages and forecast windows.
-    int CurrentPage = 1;  // 1-7
+    Page CurrentPage() const { return currentPage_; }
     bool WasMaximized = false;
     int LastWeekday = 999;
     int LastMoon = 999;
@@ -80,7 +81,7 @@ public:
     TEdgePanel* pnlMenu;
     TLinePanel* pnlTime;
     TLinePageControl* pclMain;
-    std::array<TLinePage*, 7> ltsTab{};
+    std::array<TLinePage*, kPageCount> ltsTab{};
     TScrollBoxEx* scrTimer;
     TScrollBoxEx* scrShip;
     TScrollBoxEx* scrGuild;
@@ -127,7 +128,7 @@ public:
     QComboBox* cmbChoco = nullptr;
     QPushButton* btnChocoRef = nullptr;
     // A page's controls are built on its first refresh; BuildSchedulePages builds all four.
-    void BuildSchedulePage(int page);
+    void BuildSchedulePage(Page page);
     void BuildSchedulePages();
     void SetUpGuildPage();
     void ShowRacialSchedule(int race);
@@ -173,7 +174,7 @@ public:
     void UpdateTimerTick();
 
     // --- Actions.
-    std::array<QAction*, 7> actPage{};
+    std::array<QAction*, kPageCount> actPage{};
     QActionGroup* grpPage;
     QAction* actSimple;
     QAction* actNormal;
@@ -185,8 +186,8 @@ public:
     void actSimpleExecute();
     void actNormalExecute();
     void actAllwaysExecute();
-    void actPageExecute(int page);  // 1-7
-    void actTabExecute(int page);   // 1-7: the page-changed step
+    void actPageExecute(Page page);
+    void actTabExecute(Page page);  // the page-changed step
     void pclMainChange();
     void UpdateWindowRegion();
     // "NORVANE Main Active Message": bring this window forward.
@@ -260,6 +261,7 @@ private:
     bool DragPress(QObject* watched, QMouseEvent* e);
     bool DragMove(QObject* watched, QMouseEvent* e);
 
+    Page currentPage_ = Page::Timer;
     StartupSettings startup_;
     bool allways_ = false;
     bool closing_ = false;

@@ -33,19 +33,19 @@ void TfrmMain::SetUpPages() {
     connect(scrChoco, &TScrollBoxEx::resized, this, &TfrmMain::scrChocoResize);
 }
 
-void TfrmMain::BuildSchedulePage(int page) {
+void TfrmMain::BuildSchedulePage(Page page) {
     // A page selected by its tab is built while it is already on the screen: its
     // new controls are shown before the layout, which leaves room for the scroll
     // bar they need.
     switch (page) {
-        case 2:
+        case Page::Ship:
             if (shipPage) return;
             shipPage = new TShipPage(scrShip);
             shipPage->ApplyColours(Item, Bace);
             shipPage->ShowControls();
             scrShipResize();
             break;
-        case 3:
+        case Page::Guild:
             if (guildPage) return;
             guildPage = new TGuildPage(scrGuild);
             SetUpGuildPage();
@@ -53,7 +53,7 @@ void TfrmMain::BuildSchedulePage(int page) {
             guildPage->ShowControls();
             scrGuildResize();
             break;
-        case 4:
+        case Page::Racial:
             if (racialPage) return;
             racialPage = new TRacialPage(scrRacial);
             cmbRacial = racialPage->cmbRacial;
@@ -68,7 +68,7 @@ void TfrmMain::BuildSchedulePage(int page) {
             racialPage->ShowControls();
             scrRacialResize();
             break;
-        case 5:
+        case Page::Chocobo:
             if (chocoboPage) return;
             chocoboPage = new TChocoboPage(scrChoco);
             cmbChoco = chocoboPage->cmbChoco;
@@ -86,7 +86,7 @@ void TfrmMain::BuildSchedulePage(int page) {
 }
 
 void TfrmMain::BuildSchedulePages() {
-    for (int page = 2; page <= 5; ++page) BuildSchedulePage(page);
+    for (Page page : {Page::Ship, Page::Guild, Page::Racial, Page::Chocobo}) BuildSchedulePage(page);
 }
 
 void TfrmMain::SetUpGuildPage() { guildPage->SetUp(WeekPictures()); }
@@ -116,22 +116,22 @@ void TfrmMain::CollectPageChoices(CloseState& c) const {
 // A page is refreshed only while it shows, so the first refresh builds it.
 
 void TfrmMain::UpdateShipPage(const VanaDateTime& d) {
-    BuildSchedulePage(2);
+    BuildSchedulePage(Page::Ship);
     shipPage->Update(d, GetLocalNow(), GetLocalBias());
 }
 
 void TfrmMain::UpdateGuildPage(const VanaDateTime& d) {
-    BuildSchedulePage(3);
+    BuildSchedulePage(Page::Guild);
     guildPage->Update(d, GetLocalNow(), GetLocalBias());
 }
 
 void TfrmMain::UpdateRacialNow(const VanaDateTime& d) {
-    BuildSchedulePage(4);
+    BuildSchedulePage(Page::Racial);
     racialPage->UpdateNow(d, GetLocalNow(), GetLocalBias());
 }
 
 void TfrmMain::UpdateChocoboNow(const VanaDateTime& d) {
-    BuildSchedulePage(5);
+    BuildSchedulePage(Page::Chocobo);
     chocoboPage->UpdateNow(d, GetLocalNow(), GetLocalBias());
 }
 

@@ -53,7 +53,8 @@ bool IsAlarmEntry(const QAction* a) { return a->data().isValid(); }
 
 int TfrmMain::TimerCellsAtStart(const StartupSettings& st) const {
     // The timer page shows unless another valid page was stored, or simple mode hides them all.
-    const bool otherPage = st.page > 0 && st.page < pclMain->PageCount();
+    const std::optional<Page> stored = PageAt(st.page);
+    const bool otherPage = stored && *stored != Page::Timer;
     if (!IsNormalMode() || otherPage) return 0;
     // A maximized window is sized only when it shows.
     if (st.maximized) return kTimerCellCount;

@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, EmptySettingsStartInNormalModeOnTheFirstPage) {
     auto w = Start();
     EXPECT_TRUE(w->IsNormalMode());
     EXPECT_EQ(w->size(), QSize(514, 324));
-    EXPECT_EQ(w->CurrentPage, 1);
+    EXPECT_EQ(w->CurrentPage(), Page::Timer);
     EXPECT_EQ(w->pclMain->ActivePage(), 0);
     EXPECT_TRUE(w->actPage[0]->isChecked());
     EXPECT_FALSE(w->IsAllways());
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, StartUpReadsTheStoredWindow) {
     EXPECT_EQ(w->geometry(), QRect(20, 30, 600, 400));
     EXPECT_TRUE(w->IsAllways());
     EXPECT_TRUE(w->actAllways->isChecked());
-    EXPECT_EQ(w->CurrentPage, 3);
+    EXPECT_EQ(w->CurrentPage(), Page::Guild);
     EXPECT_TRUE(w->actPage[2]->isChecked());
 }
 
@@ -114,20 +114,20 @@ TEST_F(MainWindowTest, BadStoredValuesNeverBreakTheStart) {
     const WinRect wa = w->WorkArea();
     EXPECT_GE(w->x(), wa.left - 3);
     EXPECT_LE(w->y() + w->height(), wa.bottom);
-    EXPECT_EQ(w->CurrentPage, 1);
+    EXPECT_EQ(w->CurrentPage(), Page::Timer);
     EXPECT_EQ(w->pclMain->ActivePage(), 0);
 }
 
 TEST_F(MainWindowTest, PagesThroughActionsAndThePageControl) {
     auto w = Start();
     w->actPage[4]->trigger();
-    EXPECT_EQ(w->CurrentPage, 5);
+    EXPECT_EQ(w->CurrentPage(), Page::Chocobo);
     EXPECT_EQ(w->pclMain->ActivePage(), 4);
     w->pclMain->SetActivePage(6);
-    EXPECT_EQ(w->CurrentPage, 7);
+    EXPECT_EQ(w->CurrentPage(), Page::Calendar);
     EXPECT_TRUE(w->actPage[6]->isChecked());
     w->pclMain->SetActivePage(7);  // out of range: nothing changes
-    EXPECT_EQ(w->CurrentPage, 7);
+    EXPECT_EQ(w->CurrentPage(), Page::Calendar);
 }
 
 TEST_F(MainWindowTest, CloseInNormalModeWritesTheWindow) {
@@ -360,7 +360,7 @@ TEST_F(MainWindowTest, TickRefreshesPagesOnlyInNormalMode) {
     clock_.advanceMs(1000);
     w->tmrClockTimer();
     EXPECT_EQ(w->lblVanaTime->text(), "0934/08/04 18:00:25");
-    EXPECT_EQ(w->CurrentPage, 2);
+    EXPECT_EQ(w->CurrentPage(), Page::Ship);
 }
 
 TEST_F(MainWindowTest, MoonForecastCountsToTheNextPhaseOnceAPhaseEndsWhileItIsOpen) {

@@ -453,7 +453,7 @@ TEST_P(PagesTest, EveryControlOfAPageShowsWhenItsTabIsFirstClicked) {
     for (const auto& p : pages) {
         SCOPED_TRACE(p.page);
         ClickTab(*w, p.page);
-        ASSERT_EQ(w->CurrentPage, p.page);
+        ASSERT_EQ(w->CurrentPage(), PageAt(p.page - 1));
         for (int tick = 0; tick < 3; ++tick) {
             clock_.advanceMs(500);
             w->tmrClockTimer();
@@ -470,7 +470,7 @@ TEST_P(PagesTest, EveryControlOfAPageShowsWhenItsTabIsFirstClicked) {
         }
     }
     ClickTab(*w, 1);
-    EXPECT_EQ(w->CurrentPage, 1);
+    EXPECT_EQ(w->CurrentPage(), Page::Timer);
 }
 
 // A page chosen from the simple-mode menu is built out of sight; it shows, laid
