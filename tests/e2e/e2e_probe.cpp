@@ -44,6 +44,16 @@ void Print(const char* name, const TfrmMain& w, const QWidget* c, QRect r) {
 
 void Print(const char* name, const TfrmMain& w, const QWidget* c) { Print(name, w, c, c->rect()); }
 
+// A control of the window by its object name; the probe cannot go on without it.
+QWidget* Control(const TfrmMain& w, const char* name) {
+    auto* c = w.findChild<QWidget*>(name);
+    if (!c) {
+        std::fprintf(stderr, "e2e_probe: no control named %s\n", name);
+        std::exit(1);
+    }
+    return c;
+}
+
 int Layout(int width, int height) {
     norvane::InstallAppStyle();
     norvane::PrepareFontList();
@@ -62,14 +72,14 @@ int Layout(int width, int height) {
     Print("toSimple", w, w.tbrMenu->widgetForAction(w.actSimple));
     for (auto* b : w.tbsMain->findChildren<norvane::TTitleButton*>())
         if (b->ButtonType() == norvane::wbtMaxi) Print("maximize", w, b);
-    Print("weekPicture", w, w.imgVanaWeek);
+    Print("weekPicture", w, Control(w, "imgVanaWeek"));
 
     w.actSimpleExecute();
     QApplication::processEvents();
-    Print("simpleMenu", w, w.imgMenu);
-    Print("simpleReturn", w, w.imgReturn);
-    Print("simpleExit", w, w.imgExit);
-    Print("simpleClock", w, w.lblVanaTime);
+    Print("simpleMenu", w, Control(w, "imgMenu"));
+    Print("simpleReturn", w, Control(w, "imgReturn"));
+    Print("simpleExit", w, Control(w, "imgExit"));
+    Print("simpleClock", w, Control(w, "lblVanaTime"));
     return 0;
 }
 

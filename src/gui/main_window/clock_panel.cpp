@@ -1,27 +1,22 @@
-// The clock panel: its labels and pictures, the 500 ms tick, and the forecast
-// windows that open under the weekday and moon pictures.
+#include "gui/main_window/clock_panel.h"
+
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QStatusTipEvent>
-#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
 #include <string_view>
 
-#include "core/time/vanatime.h"
+#include "core/main_window/window_state.h"
 #include "gui/art/pictures.h"
-#include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/labels.h"
 #include "gui/controls/line_panel.h"
-#include "gui/forecast/forecast_window.h"
 #include "gui/forecast/moon_window.h"
 #include "gui/forecast/week_window.h"
-#include "gui/main_window/main_window.h"
+#include "gui/main_window/work_area.h"
 #include "platform/ui_font.h"
 
 namespace norvane {
@@ -31,14 +26,29 @@ namespace {
 const QColor kCaptionGrey(128, 128, 128);
 const QColor kCaptionHot(255, 128, 0);
 
+QString FromUtf8View(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
 }  // namespace
 
-void TfrmMain::CreateClockPanel() {
-    pnlTime = new TLinePanel(pnlMenu);
+TClockPanel::TClockPanel(QWidget* window, QWidget* host) : QObject(window), window_(window) {
+    pnlTime = new TLinePanel(host);
     pnlTime->setObjectName("pnlTime");
     pnlTime->SetColor(Rgb(255, 255, 255));
     pnlTime->resize(480, 44);
+    CreateLabels();
+    CreateButtons();
 
+    // The forecast windows themselves are built on first use: most sessions
+    // never open them, and building them costs start-up time.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive) return;
+        // The application lost activation: close what is open and forget the marks.
+        if (weekPopupShown_) frmWeek->close(), weekPopupShown_ = false;
+        if (moonPopupShown_) frmMoon->close(), moonPopupShown_ = false;
+    });
+}
+
+void TClockPanel::CreateLabels() {
     imgClock = new QLabel(pnlTime);
     imgClock->setObjectName("imgClock");
     imgClock->setGeometry(6, 6, 32, 32);
@@ -71,10 +81,6 @@ void TfrmMain::CreateClockPanel() {
     imgVanaMoon = new TImageEx(pnlTime);
     imgVanaMoon->setObjectName("imgVanaMoon");
     imgVanaMoon->setGeometry(0, 6, 32, 32);
-    // Moves over the pictures matter without a button held (they re-arm the forecast).
-    for (QWidget* w : std::initializer_list<QWidget*>{lblVanaWCap1, lblVanaWCap2, imgVanaWeek,
-                                                      lblVanaMCap1, lblVanaMCap2, imgVanaMoon})
-        w->setMouseTracking(true);
     for (QWidget* w : std::initializer_list<QWidget*>{lblVanaWCap1, lblVanaWCap2, imgVanaWeek}) {
         w->setStatusTip(weekHint);
         w->setCursor(PointCursor());
@@ -83,8 +89,15 @@ void TfrmMain::CreateClockPanel() {
         w->setStatusTip(moonHint);
         w->setCursor(PointCursor());
     }
+    // Presses open the forecast windows; hovers light the captions; moves over
+    // the pictures matter without a button held (they re-arm the forecast).
+    for (QWidget* w : std::initializer_list<QWidget*>{lblVanaWCap1, lblVanaWCap2, imgVanaWeek, lblVanaMCap1,
+                                                      lblVanaMCap2, imgVanaMoon}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
     lblVanaMoon = MakeLabel(pnlTime, "lblVanaMoon", QString(), {0, 25});
-    QFont bold = font();
+    QFont bold = window_->font();
     bold.setBold(true);
     lblVanaMoon->setFont(bold);
     lblVanaMoon->setStatusTip(QStringLiteral("現在のヴァナディール月齢です。"));
@@ -95,7 +108,9 @@ void TfrmMain::CreateClockPanel() {
     imgLogo->setObjectName("imgLogo");
     imgLogo->setGeometry(502, 6, 46, 32);
     imgLogo->setPixmap(LogoPicture());
+}
 
+void TClockPanel::CreateButtons() {
     imgExit = new TImageEx(pnlTime);
     imgExit->setObjectName("imgExit");
     imgExit->setGeometry(393, 6, 15, 15);
@@ -108,27 +123,28 @@ void TfrmMain::CreateClockPanel() {
     imgMenu->setObjectName("imgMenu");
     imgMenu->setGeometry(361, 6, 15, 15);
     imgMenu->setStatusTip(QStringLiteral("メインメニューを表示します。"));
-    for (QWidget* w : {imgExit, imgReturn, imgMenu}) w->hide();
     const std::pair<TImageEx*, SimpleButton> buttons[] = {
         {imgExit, SimpleButton::Exit}, {imgReturn, SimpleButton::Return}, {imgMenu, SimpleButton::Menu}};
     for (auto [img, kind] : buttons) {
+        img->hide();
+        img->SetPicture(SimpleButtonPicture(kind, false));
         // Highlighted under the mouse, pushed one pixel down and right while pressed.
         connect(img, &TImageEx::mouseEntered, this, [img, kind] { img->SetPicture(SimpleButtonPicture(kind, true)); });
         connect(img, &TImageEx::mouseLeft, this, [img, kind] { img->SetPicture(SimpleButtonPicture(kind, false)); });
         connect(img, &TImageEx::mousePressed, this, [img] { img->move(img->pos() + QPoint(1, 1)); });
         connect(img, &TImageEx::mouseReleased, this, [img] { img->move(img->pos() - QPoint(1, 1)); });
     }
-    connect(imgExit, &TImageEx::clicked, this, &TfrmMain::imgExitClick);
-    connect(imgReturn, &TImageEx::clicked, this, &TfrmMain::imgReturnClick);
-    connect(imgMenu, &TImageEx::clicked, this, &TfrmMain::imgMenuClick);
-
-    // Presses, hovers and simple-mode drags on the panel and its labels.
-    pnlTime->installEventFilter(this);
-    for (QObject* o : pnlTime->children())
-        if (o->isWidgetType()) o->installEventFilter(this);
+    connect(imgExit, &TImageEx::clicked, this, &TClockPanel::exitClicked);
+    connect(imgReturn, &TImageEx::clicked, this, &TClockPanel::returnClicked);
+    connect(imgMenu, &TImageEx::clicked, this, [this] {
+        emit menuClicked(imgMenu->mapToGlobal(QPoint(0, imgMenu->height())));
+        imgMenu->SetPicture(SimpleButtonPicture(SimpleButton::Menu, false));
+    });
 }
 
-void TfrmMain::LayoutClockPanel() {
+// --- Layout and modes -----------------------------------------------------------
+
+void TClockPanel::LayoutClockPanel() {
     auto right = [](QWidget* w) { return w->x() + w->width(); };
     auto place = [&](int afterTime, int afterWeek) {
         lblEarthTCap->move(right(lblVanaTCap) - lblEarthTCap->width(), lblEarthTCap->y());
@@ -146,16 +162,15 @@ void TfrmMain::LayoutClockPanel() {
     place(afterTime, afterWeek);
 
     // The row must also fit the narrower panel of simple mode: the moon picture
-    // left of the three buttons as LayoutSimple places them, the widest phase
-    // name inside the panel's line. A face wider than the one the row was drawn
-    // for takes its pixels from the two wide gaps, the wider first, down to 4.
+    // left of the three buttons as PlaceSimpleButtons places them, the widest
+    // phase name inside the panel's line. A face wider than the one the row was
+    // drawn for takes its pixels from the two wide gaps, the wider first, down to 4.
     const int simplePanel = kSimpleWidth - 12;
     const int buttonsLeft = simplePanel - 6 - imgExit->width() - 2 * 16;
     const QFontMetrics nameMetrics(lblVanaMoon->font());
     int widestName = 0;
     for (std::string_view name : MoonPhaseNames)
-        widestName = std::max(widestName, nameMetrics.horizontalAdvance(
-                                              QString::fromUtf8(name.data(), static_cast<int>(name.size()))));
+        widestName = std::max(widestName, nameMetrics.horizontalAdvance(FromUtf8View(name)));
     int over = std::max(right(imgVanaMoon) - (buttonsLeft - 3), lblVanaMoon->x() + widestName - (simplePanel - 2));
     while (over > 0 && std::max(afterTime, afterWeek) > 4) {
         (afterTime >= afterWeek ? afterTime : afterWeek) -= 1;
@@ -164,8 +179,31 @@ void TfrmMain::LayoutClockPanel() {
     if (afterTime != 10 || afterWeek != 8) place(afterTime, afterWeek);
 }
 
-void TfrmMain::tmrClockTimer() {
-    const VanaDateTime d = GetVanaTime();
+void TClockPanel::PlaceLogo() { imgLogo->move(pnlTime->width() - imgLogo->width() - 6, 6); }
+
+void TClockPanel::PlaceSimpleButtons() {
+    const int right = pnlTime->width() - 6;
+    imgExit->move(right - imgExit->width(), 6);
+    imgReturn->move(imgExit->x() - 16, 6);
+    imgMenu->move(imgReturn->x() - 16, 6);
+}
+
+void TClockPanel::SetSimpleMode(bool simple) {
+    imgLogo->setVisible(!simple);
+    for (QWidget* w : std::initializer_list<QWidget*>{imgExit, imgMenu, imgReturn}) w->setVisible(simple);
+    pnlTime->SetEdgeRound(simple ? RoundKinds(rkTopLeft) | rkTopRight | rkBottomLeft | rkBottomRight
+                                 : RoundKinds(rkTopLeft) | rkTopRight);
+}
+
+void TClockPanel::SetColours(Colour back, Colour bace, Colour edge) {
+    pnlTime->SetEdgeColor(bace);
+    pnlTime->SetLineColor(edge);
+    frameColour_ = back;
+}
+
+// --- The tick -------------------------------------------------------------------
+
+void TClockPanel::Tick(const VanaDateTime& d) {
     const QString vana = QString::fromStdString(VanaClockText(d));
     const QString earth = QString::fromStdString(EarthClockText(GetLocalNow()));
     // Assign only what changed: an unchanged label is not repainted.
@@ -177,126 +215,116 @@ void TfrmMain::tmrClockTimer() {
         lblEarthTime->setText(earth);
         lblEarthTime->adjustSize();
     }
-    if (d.Weekday != LastWeekday) {
+    if (d.Weekday != lastWeekday_) {
         imgVanaWeek->SetPicture(WeekPicture(d.Weekday));
         ++pictureSwaps_;
     }
-    LastWeekday = d.Weekday;
-    if (d.Moon != LastMoon) {
+    lastWeekday_ = d.Weekday;
+    if (d.Moon != lastMoon_) {
         imgVanaMoon->SetPicture(MoonPicture(d.Moon));
-        lblVanaMoon->setText(QString::fromUtf8(MoonPhaseNames[static_cast<std::size_t>(d.Moon)].data(),
-                                               static_cast<int>(MoonPhaseNames[static_cast<std::size_t>(d.Moon)].size())));
+        lblVanaMoon->setText(FromUtf8View(MoonPhaseNames[static_cast<std::size_t>(d.Moon)]));
         lblVanaMoon->adjustSize();
         ++pictureSwaps_;
-        LastMoon = d.Moon;
-    }
-    if (!IsNormalMode()) return;
-    switch (currentPage_) {
-        case Page::Ship: UpdateShipPage(d); break;
-        case Page::Guild: UpdateGuildPage(d); break;
-        case Page::Racial: UpdateRacialNow(d); break;
-        case Page::Chocobo: UpdateChocoboNow(d); break;
-        default: break;
+        lastMoon_ = d.Moon;
     }
 }
 
-void TfrmMain::SetCaptionHover(QLabel* a, QLabel* b, bool hot) {
+// --- Pictures, captions and forecast windows ---------------------------------------
+
+bool TClockPanel::OwnsPress(const QObject* c) const {
+    for (const QObject* own : std::initializer_list<const QObject*>{imgVanaWeek, lblVanaWCap1, lblVanaWCap2,
+                                                                   imgVanaMoon, lblVanaMCap1, lblVanaMCap2,
+                                                                   imgExit, imgReturn, imgMenu})
+        if (c == own) return true;
+    return false;
+}
+
+void TClockPanel::SetCaptionHover(QLabel* a, QLabel* b, bool hot) {
     SetTextColour(a, hot ? kCaptionHot : kCaptionGrey);
     SetTextColour(b, hot ? kCaptionHot : kCaptionGrey);
 }
 
-bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+bool TClockPanel::eventFilter(QObject* watched, QEvent* event) {
     const bool week = watched == imgVanaWeek || watched == lblVanaWCap1 || watched == lblVanaWCap2;
     const bool moon = watched == imgVanaMoon || watched == lblVanaMCap1 || watched == lblVanaMCap2;
+    if (!week && !moon) return QObject::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::Enter:
-            if (week) SetCaptionHover(lblVanaWCap1, lblVanaWCap2, true);
-            if (moon) SetCaptionHover(lblVanaMCap1, lblVanaMCap2, true);
-            break;
         case QEvent::Leave:
-            if (week) SetCaptionHover(lblVanaWCap1, lblVanaWCap2, false);
-            if (moon) SetCaptionHover(lblVanaMCap1, lblVanaMCap2, false);
+            if (week) SetCaptionHover(lblVanaWCap1, lblVanaWCap2, event->type() == QEvent::Enter);
+            if (moon) SetCaptionHover(lblVanaMCap1, lblVanaMCap2, event->type() == QEvent::Enter);
             break;
-        case QEvent::MouseButtonPress: {
-            auto* e = static_cast<QMouseEvent*>(event);
-            dragArmed_ = false;
-            if (week) {
+        case QEvent::MouseButtonPress:
+            if (week)
                 imgVanaWeekMouseDown();
-                return true;
-            }
-            if (moon) {
+            else
                 imgVanaMoonMouseDown();
-                return true;
-            }
-            if (watched == imgExit || watched == imgReturn || watched == imgMenu) break;
-            DragPress(watched, e);
-            break;
-        }
-        case QEvent::MouseMove: {
-            auto* e = static_cast<QMouseEvent*>(event);
+            return true;
+        case QEvent::MouseMove:
             // A move over a picture after its window closed lets the next press open it.
-            if (week && isActiveWindow()) WeekPopupShown = false;
-            if (moon && isActiveWindow()) MoonPopupShown = false;
-            if (!week && !moon && DragMove(watched, e)) return true;
+            if (week && pnlTime->isActiveWindow()) weekPopupShown_ = false;
+            if (moon && pnlTime->isActiveWindow()) moonPopupShown_ = false;
             break;
-        }
         default: break;
     }
-    return QWidget::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
-bool TfrmMain::event(QEvent* event) {
-    if (event->type() == QEvent::StatusTip) {
-        lblHelp->setText(static_cast<QStatusTipEvent*>(event)->tip());
-        return true;
+TfrmWeek* TClockPanel::WeekWindow() {
+    if (!frmWeek) {
+        frmWeek = new TfrmWeek(window_);
+        frmWeek->SetWeekPictures(WeekPictures());
+        connect(frmWeek, &TForecastWindow::pressed, this, [this] { weekPopupShown_ = false; });
+        connect(frmWeek, &TForecastWindow::closed, this, &TClockPanel::forecastClosed);
     }
-    return QWidget::event(event);
+    return frmWeek;
 }
 
-void TfrmMain::imgVanaWeekMouseDown() {
-    WeekWindow()->SetWeekday(LastWeekday);
-    OpenForecast(frmWeek, imgVanaWeek, WeekPopupShown);
+TfrmMoon* TClockPanel::MoonWindow() {
+    if (!frmMoon) {
+        frmMoon = new TfrmMoon(window_);
+        frmMoon->SetMoonPictures(MoonPictures());
+        connect(frmMoon, &TForecastWindow::pressed, this, [this] { moonPopupShown_ = false; });
+        connect(frmMoon, &TForecastWindow::closed, this, &TClockPanel::forecastClosed);
+    }
+    return frmMoon;
 }
 
-void TfrmMain::imgVanaMoonMouseDown() {
-    MoonWindow()->SetMoonPhaseSource([this] { return LastMoon; });
-    OpenForecast(frmMoon, imgVanaMoon, MoonPopupShown);
+void TClockPanel::imgVanaWeekMouseDown() {
+    WeekWindow()->SetWeekday(lastWeekday_);
+    OpenForecast(frmWeek, imgVanaWeek, weekPopupShown_);
 }
 
-void TfrmMain::imgExitClick() { close(); }
-
-void TfrmMain::imgReturnClick() { actNormal->trigger(); }
-
-void TfrmMain::imgMenuClick() {
-    // Directly below the button.
-    mnuMain->popup(imgMenu->mapToGlobal(QPoint(0, imgMenu->height())));
-    imgMenu->SetPicture(SimpleButtonPicture(SimpleButton::Menu, false));
+void TClockPanel::imgVanaMoonMouseDown() {
+    MoonWindow()->SetMoonPhaseSource([this] { return lastMoon_; });
+    OpenForecast(frmMoon, imgVanaMoon, moonPopupShown_);
 }
 
-void TfrmMain::OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag) {
+void TClockPanel::CloseForecasts() {
+    if (weekPopupShown_) frmWeek->close();
+    if (moonPopupShown_) frmMoon->close();
+}
+
+void TClockPanel::OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag) {
     if (shownFlag) {
-        // Our activation by this press has already closed the window.
+        // The window's activation by this press has already closed the forecast.
         shownFlag = false;
         return;
     }
     shownFlag = true;
     const QPoint tl = picture->mapToGlobal(QPoint(0, 0));
     const WinRect pic{tl.x(), tl.y(), tl.x() + picture->width(), tl.y() + picture->height()};
-    WinPoint p = ForecastPosition(pic, popup->width(), popup->height(), WorkArea());
+    WinPoint p = ForecastPosition(pic, popup->width(), popup->height(), DesktopWorkArea(window_));
     if (allways_) {
         // Let the forecast window come in front; it hands the state back on closing.
-        if (QWindow* w = windowHandle()) w->setFlag(Qt::WindowStaysOnTopHint, false);
+        if (QWindow* w = window_->windowHandle()) w->setFlag(Qt::WindowStaysOnTopHint, false);
     }
     auto* f = static_cast<TForecastWindow*>(popup);
-    f->SetFrameColor(Back);
+    f->SetFrameColor(frameColour_);
     f->move(p.x, p.y);
     f->show();
     f->raise();
     f->activateWindow();
-}
-
-void TfrmMain::ForecastClosed() {
-    if (allways_) ApplyAllways();
 }
 
 }  // namespace norvane

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -25,8 +24,8 @@
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/tab_style.h"
 #include "gui/controls/title_buttons.h"
-#include "gui/forecast/moon_window.h"
-#include "gui/forecast/week_window.h"
+#include "gui/main_window/clock_panel.h"
+#include "gui/main_window/work_area.h"
 #include "gui/timers/timer_page.h"
 #include "platform/ui_font.h"
 
@@ -66,9 +65,14 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     CreateActions();
     CreateFrame();
     CreateMenus();
-    CreateClockPanel();
+    clockPanel_ = new TClockPanel(this, pnlMenu);
+    pnlTime = clockPanel_->Panel();
+    connect(clockPanel_, &TClockPanel::exitClicked, this, &QWidget::close);
+    connect(clockPanel_, &TClockPanel::returnClicked, actNormal, &QAction::trigger);
+    connect(clockPanel_, &TClockPanel::menuClicked, mnuMain, [this](QPoint below) { mnuMain->popup(below); });
+    connect(clockPanel_, &TClockPanel::forecastClosed, this, &TfrmMain::ForecastClosed);
+    WatchClockPanel();
     CreatePages();
-    CreateForecastWindows();
 
     const bool simpleArg = AsksForSimpleMode(args);
 
@@ -87,11 +91,8 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
                             std::max(22, menuHint.height()));
     tbrMenu->move(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y());
 
-    LayoutClockPanel();
+    clockPanel_->LayoutClockPanel();
     SetUpPages();
-    imgExit->SetPicture(SimpleButtonPicture(SimpleButton::Exit, false));
-    imgReturn->SetPicture(SimpleButtonPicture(SimpleButton::Return, false));
-    imgMenu->SetPicture(SimpleButtonPicture(SimpleButton::Menu, false));
 
     StartupSettings st;
     {
@@ -135,11 +136,19 @@ TfrmMain::~TfrmMain() = default;
 
 bool TfrmMain::IsNormalMode() const { return actSimple->isVisible(); }
 
-WinRect TfrmMain::WorkArea() const {
-    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s) return {0, 0, 1024, 768};
-    QRect r = s->availableGeometry();
-    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+WinRect TfrmMain::WorkArea() const { return DesktopWorkArea(this); }
+
+void TfrmMain::tmrClockTimer() {
+    const VanaDateTime d = GetVanaTime();
+    clockPanel_->Tick(d);
+    if (!IsNormalMode()) return;
+    switch (currentPage_) {
+        case Page::Ship: UpdateShipPage(d); break;
+        case Page::Guild: UpdateGuildPage(d); break;
+        case Page::Racial: UpdateRacialNow(d); break;
+        case Page::Chocobo: UpdateChocoboNow(d); break;
+        default: break;
+    }
 }
 
 void TfrmMain::CreateActions() {
@@ -268,49 +277,15 @@ void TfrmMain::CreatePages() {
     connect(pclMain, &TLinePageControl::changed, this, &TfrmMain::pclMainChange);
 }
 
-void TfrmMain::CreateForecastWindows() {
-    // The windows themselves are built on first use: most sessions never open them,
-    // and building them costs start-up time.
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-        if (s == Qt::ApplicationActive) return;
-        // The application lost activation: close what is open and forget the marks.
-        if (WeekPopupShown) frmWeek->close(), WeekPopupShown = false;
-        if (MoonPopupShown) frmMoon->close(), MoonPopupShown = false;
-    });
-}
-
-TfrmWeek* TfrmMain::WeekWindow() {
-    if (!frmWeek) {
-        frmWeek = new TfrmWeek(this);
-        frmWeek->SetWeekPictures(WeekPictures());
-        connect(frmWeek, &TForecastWindow::pressed, this, [this] { WeekPopupShown = false; });
-        connect(frmWeek, &TForecastWindow::closed, this, &TfrmMain::ForecastClosed);
-    }
-    return frmWeek;
-}
-
-TfrmMoon* TfrmMain::MoonWindow() {
-    if (!frmMoon) {
-        frmMoon = new TfrmMoon(this);
-        frmMoon->SetMoonPictures(MoonPictures());
-        connect(frmMoon, &TForecastWindow::pressed, this, [this] { MoonPopupShown = false; });
-        connect(frmMoon, &TForecastWindow::closed, this, &TfrmMain::ForecastClosed);
-    }
-    return frmMoon;
-}
-
 // --- Modes ------------------------------------------------------------------
 
 void TfrmMain::ApplyMode(bool simple) {
-    for (QWidget* w : std::initializer_list<QWidget*>{tbsMain, mbrHolder_, tbrMenu, pclMain, imgLogo,
-                                                      lblHelp, lblTimeHelp})
+    for (QWidget* w : std::initializer_list<QWidget*>{tbsMain, mbrHolder_, tbrMenu, pclMain, lblHelp, lblTimeHelp})
         w->setVisible(!simple);
     mnuPage->menuAction()->setVisible(!simple);
     actSimple->setVisible(!simple);
-    for (QWidget* w : std::initializer_list<QWidget*>{imgExit, imgMenu, imgReturn}) w->setVisible(simple);
     actNormal->setVisible(simple);
-    pnlTime->SetEdgeRound(simple ? RoundKinds(rkTopLeft) | rkTopRight | rkBottomLeft | rkBottomRight
-                                 : RoundKinds(rkTopLeft) | rkTopRight);
+    clockPanel_->SetSimpleMode(simple);
 }
 
 void TfrmMain::actSimpleExecute() {
@@ -375,12 +350,17 @@ void TfrmMain::actAllwaysExecute() {
 
 void TfrmMain::ApplyAllways() {
     actAllways->setChecked(allways_);
+    clockPanel_->SetAllways(allways_);
     // Changing the stays-on-top state of the native window updates the window
     // manager's state in place: the window is not hidden or moved.
     if (QWindow* w = windowHandle())
         w->setFlag(Qt::WindowStaysOnTopHint, allways_);
     else
         setWindowFlag(Qt::WindowStaysOnTopHint, allways_);
+}
+
+void TfrmMain::ForecastClosed() {
+    if (allways_) ApplyAllways();
 }
 
 // --- Pages ------------------------------------------------------------------
@@ -417,8 +397,7 @@ void TfrmMain::pclMainChange() {
 void TfrmMain::ApplySkin() {
     pnlMenu->SetEdgeColor(Back);
     pnlMenu->SetColor(Bace);
-    pnlTime->SetEdgeColor(Bace);
-    pnlTime->SetLineColor(Edge);
+    clockPanel_->SetColours(Back, Bace, Edge);
     pclMain->SetEdgeColor(Bace);
     pclMain->SetLineColor(Edge);
     pclMain->TabStyle()->SetPassiveTabColor(Item);
@@ -464,8 +443,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
             WriteCloseState(store, CurrentCloseState());
         }
         SaveTimerRowSelections();
-        if (WeekPopupShown) frmWeek->close();
-        if (MoonPopupShown) frmMoon->close();
+        clockPanel_->CloseForecasts();
         tmrClock->stop();
     }
     event->accept();

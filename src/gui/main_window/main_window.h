@@ -26,6 +26,7 @@ class QToolBar;
 namespace norvane {
 
 class TChocoboPage;
+class TClockPanel;
 class TEdgePanel;
 class TGuildPage;
 class TImageEx;
@@ -36,8 +37,6 @@ class TRacialPage;
 class TScrollBoxEx;
 class TShipPage;
 class TTitleButtons;
-class TfrmMoon;
-class TfrmWeek;
 
 class TfrmMain : public QWidget {
     Q_OBJECT
@@ -55,10 +54,6 @@ public:
     // --- State read by the pages and forecast windows.
     Page CurrentPage() const { return currentPage_; }
     bool WasMaximized = false;
-    int LastWeekday = 999;
-    int LastMoon = 999;
-    bool WeekPopupShown = false;
-    bool MoonPopupShown = false;
     bool WheelOwn = false;
     int WheelLines = 3;
     // Skin colours (defaults until a skin is applied).
@@ -92,30 +87,10 @@ public:
     QLabel* lblHelp;
     QLabel* lblTimeHelp;
 
-    // Clock panel.
-    QLabel* imgClock;
-    QLabel* lblVanaTCap;
-    QLabel* lblEarthTCap;
-    QLabel* lblVanaTime;
-    QLabel* lblEarthTime;
-    QLabel* lblVanaWCap1;
-    QLabel* lblVanaWCap2;
-    TImageEx* imgVanaWeek;
-    QLabel* lblVanaMCap1;
-    QLabel* lblVanaMCap2;
-    TImageEx* imgVanaMoon;
-    QLabel* lblVanaMoon;
-    QLabel* imgLogo;
-    TImageEx* imgExit;
-    TImageEx* imgReturn;
-    TImageEx* imgMenu;
+    // The clock panel: its labels, pictures and forecast windows.
+    TClockPanel* ClockPanel() const { return clockPanel_; }
 
     QTimer* tmrClock;
-    // Built on first use; the open marks are never set while they are null.
-    TfrmWeek* frmWeek = nullptr;
-    TfrmMoon* frmMoon = nullptr;
-    TfrmWeek* WeekWindow();
-    TfrmMoon* MoonWindow();
 
     // --- Schedule pages (set up and refreshed in main_pages.cpp).
     // The pages' controls, owned by their scroll boxes.
@@ -192,13 +167,6 @@ public:
     void UpdateWindowRegion();
     // "NORVANE Main Active Message": bring this window forward.
     void ActivateFromMessage();
-    // Forecast windows (the picture presses).
-    void imgVanaWeekMouseDown();
-    void imgVanaMoonMouseDown();
-    // The simple-mode image buttons.
-    void imgExitClick();
-    void imgReturnClick();
-    void imgMenuClick();
 
     // Page refreshes; the pages fill them in as they arrive.
     void UpdateShipPage(const VanaDateTime& d);
@@ -213,8 +181,6 @@ public:
     WinRect WorkArea() const;
     // What the close request writes, taken from the window as it is.
     CloseState CurrentCloseState() const;
-    // Counts clock-panel repaints of the pictures (for tests of the tick).
-    int PictureSwaps() const { return pictureSwaps_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -232,9 +198,7 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateFrame();
-    void CreateClockPanel();
     void CreatePages();
-    void CreateForecastWindows();
     // The pages' own parts of start-up and close (main_pages.cpp, main_timers.cpp).
     void SetUpPages();
     void ApplyPageChoices(const StartupSettings& st);
@@ -246,7 +210,6 @@ private:
     void SaveTimerRowSelections();
     void ApplySkin();
     void StyleMenus();
-    void LayoutClockPanel();
     void LayoutNormal();
     void LayoutSimple();
     void ApplyMode(bool simple);
@@ -255,13 +218,14 @@ private:
     void ApplyAllways();
     void PaintFrame(Gdi& gdi);
     void ShowSystemMenu(QPoint globalPos);
-    void OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag);
     void ForecastClosed();
-    void SetCaptionHover(QLabel* a, QLabel* b, bool hot);
+    // Presses and moves on the clock panel's labels may drag the window in simple mode.
+    void WatchClockPanel();
     bool DragPress(QObject* watched, QMouseEvent* e);
     bool DragMove(QObject* watched, QMouseEvent* e);
 
     Page currentPage_ = Page::Timer;
+    TClockPanel* clockPanel_ = nullptr;
     StartupSettings startup_;
     bool allways_ = false;
     bool closing_ = false;
@@ -271,7 +235,6 @@ private:
     // Set by a press that may drag the window; a press elsewhere (the image
     // buttons, the pictures) clears it, so that its moves drag nothing.
     bool dragArmed_ = false;
-    int pictureSwaps_ = 0;
     QMenu* mnuSystem_ = nullptr;
     QWidget* mbrHolder_ = nullptr;
 };

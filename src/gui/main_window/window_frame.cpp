@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
 #include <QWindow>
@@ -19,8 +20,7 @@
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/line_panel.h"
 #include "gui/controls/title_buttons.h"
-#include "gui/forecast/moon_window.h"
-#include "gui/forecast/week_window.h"
+#include "gui/main_window/clock_panel.h"
 #include "gui/main_window/main_window.h"
 
 namespace norvane {
@@ -94,16 +94,13 @@ void TfrmMain::LayoutNormal() {
     const int stateWidth = lblTimeHelp->text().isEmpty() ? 0 : lblTimeHelp->sizeHint().width();
     lblTimeHelp->setGeometry(cw - 10 - stateWidth, helpTop, stateWidth, 14);
     lblHelp->setGeometry(10, helpTop, std::max(0, cw - 28 - stateWidth), 14);
-    imgLogo->move(pnlTime->width() - imgLogo->width() - 6, 6);
+    clockPanel_->PlaceLogo();
 }
 
 void TfrmMain::LayoutSimple() {
     pnlMenu->setGeometry(3, 3, width() - 6, pnlTime->height() + 6);
     pnlTime->setGeometry(3, 3, pnlMenu->width() - 6, pnlTime->height());
-    const int right = pnlTime->width() - 6;
-    imgExit->move(right - imgExit->width(), 6);
-    imgReturn->move(imgExit->x() - 16, 6);
-    imgMenu->move(imgReturn->x() - 16, 6);
+    clockPanel_->PlaceSimpleButtons();
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
@@ -121,10 +118,7 @@ void TfrmMain::changeEvent(QEvent* event) {
         UpdateWindowRegion();
         tbsMain->update();
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        // Activation closes the forecast windows but keeps their marks, so the
-        // press that activated us can tell a closing click from an opening one.
-        if (WeekPopupShown) frmWeek->close();
-        if (MoonPopupShown) frmMoon->close();
+        clockPanel_->CloseForecasts();
     }
 }
 
@@ -246,6 +240,36 @@ void TfrmMain::mouseReleaseEvent(QMouseEvent* e) {
         return;
     }
     QWidget::mouseReleaseEvent(e);
+}
+
+void TfrmMain::WatchClockPanel() {
+    // Installed after the panel's own filters, so this one sees each press first.
+    pnlTime->installEventFilter(this);
+    for (QObject* o : pnlTime->children())
+        if (o->isWidgetType()) o->installEventFilter(this);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            // A press elsewhere than on the panel's pictures and buttons may start a drag.
+            dragArmed_ = false;
+            if (!clockPanel_->OwnsPress(watched)) DragPress(watched, static_cast<QMouseEvent*>(event));
+            break;
+        case QEvent::MouseMove:
+            if (!clockPanel_->OwnsPress(watched) && DragMove(watched, static_cast<QMouseEvent*>(event))) return true;
+            break;
+        default: break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TfrmMain::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        lblHelp->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 bool TfrmMain::DragPress(QObject* watched, QMouseEvent* e) {

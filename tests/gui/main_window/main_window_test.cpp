@@ -19,6 +19,7 @@
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/line_panel.h"
 #include "gui/forecast/moon_window.h"
+#include "gui/main_window/clock_panel.h"
 #include "support/fake_os_clock.h"
 
 namespace norvane {
@@ -50,6 +51,15 @@ protected:
     ScopedOsClock scope_;
 };
 
+// A control of the window, found by its object name.
+template <typename T = QWidget>
+T* Child(const QWidget& w, const char* name) {
+    T* c = w.findChild<T*>(name);
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+}
+QLabel* Label(const QWidget& w, const char* name) { return Child<QLabel>(w, name); }
+
 TEST_F(MainWindowTest, EmptySettingsStartInNormalModeOnTheFirstPage) {
     auto w = Start();
     EXPECT_TRUE(w->IsNormalMode());
@@ -64,34 +74,37 @@ TEST_F(MainWindowTest, EmptySettingsStartInNormalModeOnTheFirstPage) {
 TEST_F(MainWindowTest, FirstTickFillsThePanelBeforeTheWindowShows) {
     auto w = Start();
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(w->lblVanaTime->text(), "0934/08/04 18:00:00");
-    EXPECT_EQ(w->lblEarthTime->text(), "2003/12/01 18:00:01");
-    EXPECT_EQ(w->lblVanaMoon->text(), "上弦の月");
-    EXPECT_EQ(w->LastWeekday, 5);
-    EXPECT_EQ(w->LastMoon, 5);
+    QLabel* vanaTime = Label(*w, "lblVanaTime");
+    QLabel* earthTime = Label(*w, "lblEarthTime");
+    EXPECT_EQ(vanaTime->text(), "0934/08/04 18:00:00");
+    EXPECT_EQ(earthTime->text(), "2003/12/01 18:00:01");
+    EXPECT_EQ(Label(*w, "lblVanaMoon")->text(), "上弦の月");
+    EXPECT_EQ(w->ClockPanel()->LastWeekday(), 5);
+    EXPECT_EQ(w->ClockPanel()->LastMoon(), 5);
     // The captions and pictures line up after the time labels.
-    EXPECT_EQ(w->lblVanaTime->x(), w->lblVanaTCap->x() + w->lblVanaTCap->width() + 4);
+    const QLabel* caption = Label(*w, "lblVanaTCap");
+    EXPECT_EQ(vanaTime->x(), caption->x() + caption->width() + 4);
     // 10 pixels on, fewer where a wide face must still fit simple mode.
-    const int gap = w->lblVanaWCap1->x() - (w->lblEarthTime->x() + w->lblEarthTime->width());
+    const int gap = Label(*w, "lblVanaWCap1")->x() - (earthTime->x() + earthTime->width());
     EXPECT_GE(gap, 4);
     EXPECT_LE(gap, 10);
-    EXPECT_GT(w->imgVanaMoon->x(), w->imgVanaWeek->x());
+    EXPECT_GT(Child(*w, "imgVanaMoon")->x(), Child(*w, "imgVanaWeek")->x());
 }
 
 TEST_F(MainWindowTest, PicturesChangeOnlyWithTheirIndex) {
     auto w = Start();
-    const int swaps = w->PictureSwaps();
+    const int swaps = w->ClockPanel()->PictureSwaps();
     EXPECT_EQ(swaps, 2);
     clock_.advanceMs(1000);
     w->tmrClockTimer();
-    EXPECT_EQ(w->PictureSwaps(), swaps);
-    EXPECT_EQ(w->lblVanaTime->text(), "0934/08/04 18:00:25");
+    EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps);
+    EXPECT_EQ(Label(*w, "lblVanaTime")->text(), "0934/08/04 18:00:25");
     // Six game hours later the day turns: the weekday changes, the moon does not.
     clock_.advanceMs(6LL * 3600 * 1000 / 25);
     w->tmrClockTimer();
-    EXPECT_EQ(w->LastWeekday, 6);
-    EXPECT_EQ(w->LastMoon, 5);
-    EXPECT_EQ(w->PictureSwaps(), swaps + 1);
+    EXPECT_EQ(w->ClockPanel()->LastWeekday(), 6);
+    EXPECT_EQ(w->ClockPanel()->LastMoon(), 5);
+    EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps + 1);
 }
 
 TEST_F(MainWindowTest, StartUpReadsTheStoredWindow) {
@@ -261,12 +274,13 @@ void Click(QWidget* w) {
 TEST_F(MainWindowTest, SimpleModeButtonsReturnAndClose) {
     auto w = Start({"norvane", "/s"});
     w->show();
-    const QPoint at = w->imgReturn->pos();
-    Click(w->imgReturn);
+    QWidget* imgReturn = Child(*w, "imgReturn");
+    const QPoint at = imgReturn->pos();
+    Click(imgReturn);
     EXPECT_TRUE(w->IsNormalMode());
-    EXPECT_EQ(w->imgReturn->pos(), at);  // the pressed offset is undone
+    EXPECT_EQ(imgReturn->pos(), at);  // the pressed offset is undone
     w->actSimpleExecute();
-    Click(w->imgExit);
+    Click(Child(*w, "imgExit"));
     EXPECT_FALSE(w->isVisible());
     SettingsStore s(path_);
     EXPECT_TRUE(s.ReadBool("Option", "SimpleMode", false));
@@ -285,8 +299,9 @@ void SendMouse(QWidget* w, QEvent::Type type, QPoint global, Qt::MouseButtons bu
 TEST_F(MainWindowTest, SimpleModeDragMovesTheWindowByTheMouseMove) {
     auto w = Start({"norvane", "/s"});
     w->show();
-    for (QWidget* pressed : std::initializer_list<QWidget*>{w->lblVanaTime, w->lblEarthTCap, w->lblVanaMoon,
-                                                           w->imgClock, w->pnlTime, w->pnlMenu, w.get()}) {
+    for (QWidget* pressed : std::initializer_list<QWidget*>{Label(*w, "lblVanaTime"), Label(*w, "lblEarthTCap"),
+                                                           Label(*w, "lblVanaMoon"), Child(*w, "imgClock"),
+                                                           Child(*w, "pnlTime"), w->pnlMenu, w.get()}) {
         SCOPED_TRACE(pressed->objectName().toStdString());
         w->move(300, 200);
         const QPoint at = pressed->mapToGlobal(QPoint(4, 3));
@@ -316,9 +331,10 @@ TEST_F(MainWindowTest, SimpleModeImageButtonsDoNotDragTheWindow) {
         w->show();
         w->move(300, 200);
         // An earlier drag of the panel leaves its press point behind.
-        const QPoint panel = w->pnlTime->mapToGlobal(QPoint(200, 30));
-        SendMouse(w->pnlTime, QEvent::MouseButtonPress, panel, Qt::LeftButton);
-        SendMouse(w->pnlTime, QEvent::MouseButtonRelease, panel, Qt::NoButton);
+        QWidget* pnlTime = Child(*w, "pnlTime");
+        const QPoint panel = pnlTime->mapToGlobal(QPoint(200, 30));
+        SendMouse(pnlTime, QEvent::MouseButtonPress, panel, Qt::LeftButton);
+        SendMouse(pnlTime, QEvent::MouseButtonRelease, panel, Qt::NoButton);
         auto* img = w->findChild<QWidget*>(b.name);
         ASSERT_NE(img, nullptr);
         const QPoint at = img->mapToGlobal(QPoint(7, 7));
@@ -359,7 +375,7 @@ TEST_F(MainWindowTest, TickRefreshesPagesOnlyInNormalMode) {
     w->actSimpleExecute();
     clock_.advanceMs(1000);
     w->tmrClockTimer();
-    EXPECT_EQ(w->lblVanaTime->text(), "0934/08/04 18:00:25");
+    EXPECT_EQ(Label(*w, "lblVanaTime")->text(), "0934/08/04 18:00:25");
     EXPECT_EQ(w->CurrentPage(), Page::Ship);
 }
 
@@ -374,34 +390,40 @@ TEST_F(MainWindowTest, MoonForecastCountsToTheNextPhaseOnceAPhaseEndsWhileItIsOp
     // has drawn the new phase and the count runs to the end of that one.
     clock_.advanceMs((next - now) * 1000 / kTimeFactor - 2000);
     w->tmrClockTimer();
-    w->imgVanaMoonMouseDown();
-    ASSERT_NE(w->frmMoon, nullptr);
+    w->ClockPanel()->imgVanaMoonMouseDown();
+    auto* frmMoon = w->findChild<TfrmMoon*>("frmMoon");
+    ASSERT_NE(frmMoon, nullptr);
     clock_.advanceMs(4000);
     w->tmrClockTimer();
-    ASSERT_NE(w->LastMoon, moon);
-    w->frmMoon->tmrMoonTimer();
-    EXPECT_EQ(w->frmMoon->lblCount->text(), "06:43:10");
+    ASSERT_NE(w->ClockPanel()->LastMoon(), moon);
+    frmMoon->tmrMoonTimer();
+    EXPECT_EQ(frmMoon->lblCount->text(), "06:43:10");
 }
 
 TEST_F(MainWindowTest, SimpleModeHoldsTheClockRowBesideItsButtonsInEveryPhase) {
     auto w = Start({"norvane", "/s"});
     w->show();
     ASSERT_EQ(w->size(), QSize(kSimpleWidth, kSimpleHeight));
-    EXPECT_TRUE(w->rect().contains(w->pnlTime->geometry().translated(w->pnlMenu->pos())));
+    QWidget* pnlTime = Child(*w, "pnlTime");
+    EXPECT_TRUE(w->rect().contains(pnlTime->geometry().translated(w->pnlMenu->pos())));
     auto box = [](QWidget* c) { return c->geometry(); };
-    const QRect buttons = box(w->imgMenu).united(box(w->imgExit));
+    const QRect buttons = box(Child(*w, "imgMenu")).united(box(Child(*w, "imgExit")));
+    QWidget* imgVanaMoon = Child(*w, "imgVanaMoon");
+    QLabel* lblVanaMoon = Label(*w, "lblVanaMoon");
     for (int phase = 0; phase < 12; ++phase) {
         // In the window's own face; the labels size themselves to their texts.
-        for (QLabel* l : {w->lblVanaTCap, w->lblEarthTCap, w->lblVanaWCap1, w->lblVanaMCap1, w->lblVanaMoon})
-            EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text())) << l->objectName().toStdString();
-        const QWidget* row[] = {w->imgClock,   w->lblVanaTCap, w->lblVanaTime, w->lblVanaWCap1,
-                                w->imgVanaWeek, w->lblVanaMCap1, w->imgVanaMoon, w->lblVanaMoon};
+        for (const char* name : {"lblVanaTCap", "lblEarthTCap", "lblVanaWCap1", "lblVanaMCap1", "lblVanaMoon"}) {
+            const QLabel* l = Label(*w, name);
+            EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text())) << name;
+        }
+        const char* row[] = {"imgClock",    "lblVanaTCap",  "lblVanaTime", "lblVanaWCap1",
+                             "imgVanaWeek", "lblVanaMCap1", "imgVanaMoon", "lblVanaMoon"};
         for (std::size_t i = 1; i < std::size(row); ++i)
-            EXPECT_LE(row[i - 1]->geometry().right(), row[i]->x()) << row[i]->objectName().toStdString();
-        EXPECT_LT(box(w->imgVanaMoon).right(), buttons.left());
-        EXPECT_FALSE(box(w->lblVanaMoon).intersects(buttons));
+            EXPECT_LE(Child(*w, row[i - 1])->geometry().right(), Child(*w, row[i])->x()) << row[i];
+        EXPECT_LT(box(imgVanaMoon).right(), buttons.left());
+        EXPECT_FALSE(box(lblVanaMoon).intersects(buttons));
         // Inside the panel's line, which is its last column.
-        EXPECT_LT(box(w->lblVanaMoon).right(), w->pnlTime->width() - 1) << w->lblVanaMoon->text().toStdString();
+        EXPECT_LT(box(lblVanaMoon).right(), pnlTime->width() - 1) << lblVanaMoon->text().toStdString();
         clock_.advanceMs(kVanaMoonPhase * 1000 / kTimeFactor);
         w->tmrClockTimer();
     }

@@ -31,6 +31,7 @@
 #include "gui/forecast/moon_window.h"
 #include "gui/forecast/week_window.h"
 #include "gui/main_window/app_style.h"
+#include "gui/main_window/clock_panel.h"
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
 #include "gui/timers/timer_page.h"
@@ -636,8 +637,16 @@ TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
     Activate(*w);
     auto* help = new THelpViewer(w.get());
     const std::pair<const char*, std::function<QWidget*()>> windows[] = {
-        {"weekday forecast", [&] { w->imgVanaWeekMouseDown(); return static_cast<QWidget*>(w->frmWeek); }},
-        {"moon forecast", [&] { w->imgVanaMoonMouseDown(); return static_cast<QWidget*>(w->frmMoon); }},
+        {"weekday forecast",
+         [&] {
+             w->ClockPanel()->imgVanaWeekMouseDown();
+             return static_cast<QWidget*>(w->findChild<TfrmWeek*>("frmWeek"));
+         }},
+        {"moon forecast",
+         [&] {
+             w->ClockPanel()->imgVanaMoonMouseDown();
+             return static_cast<QWidget*>(w->findChild<TfrmMoon*>("frmMoon"));
+         }},
         {"help", [&] { help->show(); return static_cast<QWidget*>(help); }},
     };
     for (const auto& [name, open] : windows) {
