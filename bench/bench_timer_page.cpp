@@ -8,6 +8,7 @@
 
 #include "core/settings/settings_store.h"
 #include "gui/main_window/main_window.h"
+#include "gui/timers/timer_controller.h"
 #include "gui/timers/timer_page.h"
 #include "platform/sound.h"
 #include "support/fake_os_clock.h"
@@ -38,16 +39,16 @@ struct RunningPage {
         w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
         const int sets[3] = {21, 29, 0};  // "2時間", "チェーン 敵Lv80", "ストップウォッチ"
         for (int c = 0; c < kTimerCellCount; ++c)
-            w->pagTimer->cmbTimer[static_cast<std::size_t>(c)]->setCurrentIndex(sets[c % 3]);
+            w->Timers()->Page()->cmbTimer[static_cast<std::size_t>(c)]->setCurrentIndex(sets[c % 3]);
         w->show();
         QApplication::processEvents();
         Restart();
     }
 
     void Restart() {
-        for (std::size_t c = 0; c < w->actTimeS.size(); ++c) {
-            w->actTimeR[c]->trigger();
-            w->actTimeS[c]->trigger();
+        for (int c = 0; c < kTimerCellCount; ++c) {
+            w->Timers()->ResetAction(c)->trigger();
+            w->Timers()->StartAction(c)->trigger();
         }
         started = clock.tickCount();
     }
@@ -75,9 +76,9 @@ void BM_TimerPageTick(benchmark::State& state) {
     RunningPage page;
     for (auto _ : state) {
         page.Advance(state);
-        page.w->tmrTimerTimer();
+        page.w->Timers()->tmrTimerTimer();
     }
-    if (!page.w->pagTimer->Cells.AnyRunning()) state.SkipWithError("cells stopped");
+    if (!page.w->Timers()->Page()->Cells.AnyRunning()) state.SkipWithError("cells stopped");
 }
 BENCHMARK(BM_TimerPageTick)->Unit(benchmark::kMicrosecond);
 
@@ -86,7 +87,7 @@ void BM_TimerPageTickWithPaint(benchmark::State& state) {
     RunningPage page;
     for (auto _ : state) {
         page.Advance(state);
-        page.w->tmrTimerTimer();
+        page.w->Timers()->tmrTimerTimer();
         QApplication::processEvents();
     }
 }

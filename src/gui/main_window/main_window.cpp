@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -26,7 +27,7 @@
 #include "gui/controls/title_buttons.h"
 #include "gui/main_window/clock_panel.h"
 #include "gui/main_window/work_area.h"
-#include "gui/timers/timer_page.h"
+#include "gui/timers/timer_controller.h"
 #include "platform/ui_font.h"
 
 namespace norvane {
@@ -116,7 +117,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     if (st.simpleMode || simpleArg) actSimpleExecute();
     // "Time" "ExecuteSync" is read but not acted on until time synchronisation exists.
     restPending_ = order == BuildOrder::ShownFirst;
-    SetUpTimers(restPending_ ? TimerCellsAtStart(st) : kTimerCellCount);
+    timers_ = new TTimerController(this, scrTimer, restPending_ ? TimerCellsAtStart(st) : kTimerCellCount, Item);
     // An index outside the pages leaves the first page showing.
     pclMain->SetActivePage(st.page);
     // The icon the desktop shows for the window (the frame draws its own). Last,
@@ -127,9 +128,21 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
 }
 
 void TfrmMain::BuildRest() {
-    // Built while the window is already on the screen, out of the user's sight.
-    pagTimer->BuildCells(kTimerCellCount);
+    timers_->BuildRemainingCells();
     setWindowIcon(WindowIcon());
+}
+
+int TfrmMain::TimerCellsAtStart(const StartupSettings& st) const {
+    // The timer page shows unless another valid page was stored, or simple mode hides them all.
+    const std::optional<Page> stored = PageAt(st.page);
+    const bool otherPage = stored && *stored != Page::Timer;
+    if (!IsNormalMode() || otherPage) return 0;
+    // A maximized window is sized only when it shows.
+    if (st.maximized) return kTimerCellCount;
+    // The scroll bar may take its width off the page, and so a column.
+    const QSize page = pclMain->PageRect().size();
+    const QSize barred = page - QSize(scrTimer->style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
+    return std::max(TimerCellsInView(page), TimerCellsInView(barred));
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -402,7 +415,7 @@ void TfrmMain::ApplySkin() {
     pclMain->SetLineColor(Edge);
     pclMain->TabStyle()->SetPassiveTabColor(Item);
     tbsMain->SetColor(Back);
-    if (pagTimer) pagTimer->SetItemColour(Item);
+    if (timers_) timers_->SetItemColour(Item);
     ApplyPageColours();
     StyleMenus();
     QPalette pal = lblHelp->palette();
@@ -442,7 +455,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
             SettingsStore store;
             WriteCloseState(store, CurrentCloseState());
         }
-        SaveTimerRowSelections();
+        timers_->SaveTimerRowSelections();
         clockPanel_->CloseForecasts();
         tmrClock->stop();
     }

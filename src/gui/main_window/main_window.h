@@ -36,6 +36,7 @@ class TLinePanel;
 class TRacialPage;
 class TScrollBoxEx;
 class TShipPage;
+class TTimerController;
 class TTitleButtons;
 
 class TfrmMain : public QWidget {
@@ -118,35 +119,8 @@ public:
     // Header bands take Mid, row stripes Item: run again after the colours change.
     void ApplyPageColours();
 
-    // --- Timer page (set up and run in main_timers.cpp).
-    // Cells are numbered as their controls: actions and lists carry 1..12, the
-    // alarm icons 0..11.
-    class TTimerPage* pagTimer = nullptr;  // the twelve cells' controls and state
-    QTimer* tmrTimer = nullptr;            // 100 ms, running exactly while a cell runs
-    std::array<QAction*, 12> actTimeS{};   // Start, F1..F12
-    std::array<QAction*, 12> actTimeR{};   // Reset, Ctrl+F1..Ctrl+F12
-    QAction* actAlmOption = nullptr;
-    QAction* actAlmSet = nullptr;          // the hint the alarm-menu entries share
-    QMenu* mnuAlarm = nullptr;
-    int AlarmCell = 0;                     // icon (0..11) whose menu was opened last
-
-    void LoadTimerRows();
-    void BuildAlarmMenu();
-    void LoadAlarmAssignments();
-    void actTimeChangeExecute(int n);
-    void actTimeStartExecute(int n);
-    void actTimeResetExecute(int n);
-    void tmrTimerTimer();
-    void scrTimerResize();
-    void scrTimerClick();
-    void imgTimerClick(int k);
-    void imgTimer1MouseEnter(int k);
-    void imgTimer1MouseExit(int k);
-    void imgTimer1MouseDown(int k);
-    void imgTimer1MouseUp(int k);
-    void actAlmSetExecute(int tag);
-    // Runs the tick exactly while some cell runs.
-    void UpdateTimerTick();
+    // --- Timer page: F1-F12, the timer tick and the alarm menu.
+    TTimerController* Timers() const { return timers_; }
 
     // --- Actions.
     std::array<QAction*, kPageCount> actPage{};
@@ -203,11 +177,9 @@ private:
     void SetUpPages();
     void ApplyPageChoices(const StartupSettings& st);
     void CollectPageChoices(CloseState& c) const;
-    void SetUpTimers(int cellsNow);
+    // How many timer cells show when the window first opens: built before the rest.
     int TimerCellsAtStart(const StartupSettings& st) const;
-    void ConnectTimerCell(int cell);
     void BuildRest();
-    void SaveTimerRowSelections();
     void ApplySkin();
     void StyleMenus();
     void LayoutNormal();
@@ -226,6 +198,7 @@ private:
 
     Page currentPage_ = Page::Timer;
     TClockPanel* clockPanel_ = nullptr;
+    TTimerController* timers_ = nullptr;
     StartupSettings startup_;
     bool allways_ = false;
     bool closing_ = false;

@@ -1,47 +1,21 @@
-// The timer page's part of the main window: seeding the timer sets on the first
-// start, the twelve cells' actions and tick, the alarm menu, and saving the
-// selections at close. What the cells show is computed by TimerCells; the page
-// object only copies it into the controls.
+#include "gui/timers/timer_controller.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QMenu>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
-#include <functional>
 
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_rows.h"
 #include "core/timers/timer_seed.h"
 #include "gui/controls/image_ex.h"
-#include "gui/controls/line_page_control.h"
 #include "gui/controls/scroll_box_ex.h"
-#include "gui/main_window/main_window.h"
-#include "gui/timers/timer_page.h"
 #include "platform/os_clock.h"
 
 namespace norvane {
 namespace {
-
-// Calls back whenever the watched widget changes size (the scroll box's client
-// area: it also narrows when the scroll bar appears).
-class ResizeWatcher : public QObject {
-public:
-    ResizeWatcher(QObject* watched, std::function<void()> onResize)
-        : QObject(watched), onResize_(std::move(onResize)) {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Resize) onResize_();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> onResize_;
-};
 
 bool ValidCell(int cell) { return cell >= 0 && cell < kTimerCellCount; }
 
@@ -51,23 +25,49 @@ bool IsAlarmEntry(const QAction* a) { return a->data().isValid(); }
 
 }  // namespace
 
-int TfrmMain::TimerCellsAtStart(const StartupSettings& st) const {
-    // The timer page shows unless another valid page was stored, or simple mode hides them all.
-    const std::optional<Page> stored = PageAt(st.page);
-    const bool otherPage = stored && *stored != Page::Timer;
-    if (!IsNormalMode() || otherPage) return 0;
-    // A maximized window is sized only when it shows.
-    if (st.maximized) return kTimerCellCount;
-    // The scroll bar may take its width off the page, and so a column.
-    const QSize page = pclMain->PageRect().size();
-    const QSize barred = page - QSize(scrTimer->style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
-    return std::max(TimerCellsInView(page), TimerCellsInView(barred));
+TTimerController::TTimerController(QWidget* window, TScrollBoxEx* box, int cellsNow, Colour item)
+    : QObject(window), scrTimer(box) {
+    pagTimer = new TTimerPage(scrTimer->Contents(), this, cellsNow);
+    pagTimer->SetItemColour(item);
+
+    CreateCellActions(window);
+    pagTimer->BindActions(actTimeS, actTimeR);
+    for (int c = 0; c < pagTimer->BuiltCells(); ++c) ConnectTimerCell(c);
+    connect(pagTimer, &TTimerPage::cellBuilt, this, &TTimerController::ConnectTimerCell);
+
+    actAlmOption = new QAction(kAlarmMenuOptionCaption, this);
+    actAlmOption->setObjectName(QStringLiteral("actAlmOption"));
+    actAlmOption->setStatusTip(kAlarmMenuOptionHint);
+    // Greyed out until the options dialog it opens exists, rather than doing nothing.
+    actAlmOption->setEnabled(false);
+    actAlmSet = new QAction(this);
+    actAlmSet->setObjectName(QStringLiteral("actAlmSet"));
+    actAlmSet->setStatusTip(QStringLiteral("アラームセットを切り替えます。"));
+    // A pop-up of the window, so that it takes the window's look.
+    mnuAlarm = new QMenu(window);
+    mnuAlarm->setObjectName(QStringLiteral("mnuAlarm"));
+
+    tmrTimer = new QTimer(this);
+    tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
+    tmrTimer->setTimerType(Qt::PreciseTimer);
+    tmrTimer->setInterval(100);
+    connect(tmrTimer, &QTimer::timeout, this, &TTimerController::tmrTimerTimer);
+
+    // The client area also narrows when the scroll bar appears.
+    scrTimer->viewport()->installEventFilter(this);
+    connect(scrTimer, &TScrollBoxEx::clicked, this, &TTimerController::scrTimerClick);
+    scrTimerResize();
+
+    {
+        SettingsStore store;
+        SeedTimerSetsOnFirstStart(store, DefaultTimerIniPath());
+        AppendChainSetsOnce(store);
+    }
+    LoadTimerRows();
+    BuildAlarmMenu();
 }
 
-void TfrmMain::SetUpTimers(int cellsNow) {
-    pagTimer = new TTimerPage(scrTimer->Contents(), this, cellsNow);
-    pagTimer->SetItemColour(Item);
-
+void TTimerController::CreateCellActions(QWidget* window) {
     for (int c = 0; c < kTimerCellCount; ++c) {
         const auto i = static_cast<std::size_t>(c);
         const int n = c + 1;
@@ -82,7 +82,7 @@ void TfrmMain::SetUpTimers(int cellsNow) {
         start->setShortcutContext(Qt::ApplicationShortcut);
         start->setEnabled(false);
         connect(start, &QAction::triggered, this, [this, n] { actTimeStartExecute(n); });
-        addAction(start);
+        window->addAction(start);
         actTimeS[i] = start;
 
         auto* reset = new QAction(kTimerResetCaption, this);
@@ -93,44 +93,32 @@ void TfrmMain::SetUpTimers(int cellsNow) {
         reset->setShortcutContext(Qt::ApplicationShortcut);
         reset->setEnabled(false);
         connect(reset, &QAction::triggered, this, [this, n] { actTimeResetExecute(n); });
-        addAction(reset);
+        window->addAction(reset);
         actTimeR[i] = reset;
     }
-    pagTimer->BindActions(actTimeS, actTimeR);
-    for (int c = 0; c < pagTimer->BuiltCells(); ++c) ConnectTimerCell(c);
-    connect(pagTimer, &TTimerPage::cellBuilt, this, &TfrmMain::ConnectTimerCell);
-
-    actAlmOption = new QAction(kAlarmMenuOptionCaption, this);
-    actAlmOption->setObjectName(QStringLiteral("actAlmOption"));
-    actAlmOption->setStatusTip(kAlarmMenuOptionHint);
-    // Greyed out until the options dialog it opens exists, rather than doing nothing.
-    actAlmOption->setEnabled(false);
-    actAlmSet = new QAction(this);
-    actAlmSet->setObjectName(QStringLiteral("actAlmSet"));
-    actAlmSet->setStatusTip(QStringLiteral("アラームセットを切り替えます。"));
-    mnuAlarm = new QMenu(this);
-    mnuAlarm->setObjectName(QStringLiteral("mnuAlarm"));
-
-    tmrTimer = new QTimer(this);
-    tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
-    tmrTimer->setTimerType(Qt::PreciseTimer);
-    tmrTimer->setInterval(100);
-    connect(tmrTimer, &QTimer::timeout, this, &TfrmMain::tmrTimerTimer);
-
-    new ResizeWatcher(scrTimer->viewport(), [this] { scrTimerResize(); });
-    connect(scrTimer, &TScrollBoxEx::clicked, this, &TfrmMain::scrTimerClick);
-    scrTimerResize();
-
-    {
-        SettingsStore store;
-        SeedTimerSetsOnFirstStart(store, DefaultTimerIniPath());
-        AppendChainSetsOnce(store);
-    }
-    LoadTimerRows();
-    BuildAlarmMenu();
 }
 
-void TfrmMain::ConnectTimerCell(int c) {
+QAction* TTimerController::StartAction(int cell) const {
+    return ValidCell(cell) ? actTimeS[static_cast<std::size_t>(cell)] : nullptr;
+}
+
+QAction* TTimerController::ResetAction(int cell) const {
+    return ValidCell(cell) ? actTimeR[static_cast<std::size_t>(cell)] : nullptr;
+}
+
+void TTimerController::SetItemColour(Colour item) { pagTimer->SetItemColour(item); }
+
+void TTimerController::BuildRemainingCells() {
+    // Built while the window is already on the screen, out of the user's sight.
+    pagTimer->BuildCells(kTimerCellCount);
+}
+
+bool TTimerController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scrTimer->viewport() && event->type() == QEvent::Resize) scrTimerResize();
+    return QObject::eventFilter(watched, event);
+}
+
+void TTimerController::ConnectTimerCell(int c) {
     const auto i = static_cast<std::size_t>(c);
     const int n = c + 1;
     connect(pagTimer->cmbTimer[i], &QComboBox::currentIndexChanged, this, [this, n] { actTimeChangeExecute(n); });
@@ -142,15 +130,14 @@ void TfrmMain::ConnectTimerCell(int c) {
     connect(icon, &TImageEx::clicked, this, [this, c] { imgTimerClick(c); });
 }
 
-void TfrmMain::SaveTimerRowSelections() {
-    if (!pagTimer) return;
+void TTimerController::SaveTimerRowSelections() {
     SettingsStore store;
     StoreTimerRowSelections(store, pagTimer->Cells);
 }
 
 // --- Rows and cells -----------------------------------------------------------
 
-void TfrmMain::LoadTimerRows() {
+void TTimerController::LoadTimerRows() {
     {
         SettingsStore store;
         ReadTimerRows(store, pagTimer->Cells);
@@ -159,7 +146,7 @@ void TfrmMain::LoadTimerRows() {
     UpdateTimerTick();
 }
 
-void TfrmMain::actTimeChangeExecute(int n) {
+void TTimerController::actTimeChangeExecute(int n) {
     const int cell = n - 1;
     if (!ValidCell(cell) || cell >= pagTimer->BuiltCells()) return;
     pagTimer->Cells.Select(cell, pagTimer->cmbTimer[static_cast<std::size_t>(cell)]->currentIndex());
@@ -167,7 +154,7 @@ void TfrmMain::actTimeChangeExecute(int n) {
     UpdateTimerTick();
 }
 
-void TfrmMain::actTimeStartExecute(int n) {
+void TTimerController::actTimeStartExecute(int n) {
     const int cell = n - 1;
     if (!ValidCell(cell)) return;
     const OsClock& clock = osClock();
@@ -176,7 +163,7 @@ void TfrmMain::actTimeStartExecute(int n) {
     UpdateTimerTick();
 }
 
-void TfrmMain::actTimeResetExecute(int n) {
+void TTimerController::actTimeResetExecute(int n) {
     const int cell = n - 1;
     if (!ValidCell(cell)) return;
     pagTimer->Cells.Reset(cell);
@@ -184,13 +171,13 @@ void TfrmMain::actTimeResetExecute(int n) {
     UpdateTimerTick();
 }
 
-void TfrmMain::tmrTimerTimer() {
+void TTimerController::tmrTimerTimer() {
     const TimerTickResult r = pagTimer->Cells.Tick(osClock().tickCount());
     pagTimer->ShowCells(r.changed);
     if (!r.running) tmrTimer->stop();
 }
 
-void TfrmMain::UpdateTimerTick() {
+void TTimerController::UpdateTimerTick() {
     // Only started when stopped: restarting would push the next update back.
     if (!pagTimer->Cells.AnyRunning())
         tmrTimer->stop();
@@ -200,23 +187,21 @@ void TfrmMain::UpdateTimerTick() {
 
 // --- Layout -------------------------------------------------------------------
 
-void TfrmMain::scrTimerResize() {
-    if (pagTimer) pagTimer->LayoutCells(scrTimer->viewport()->width());
-}
+void TTimerController::scrTimerResize() { pagTimer->LayoutCells(scrTimer->viewport()->width()); }
 
-void TfrmMain::scrTimerClick() {
+void TTimerController::scrTimerClick() {
     // The box takes the wheel and the arrow keys after a click on its background.
     scrTimer->setFocus(Qt::MouseFocusReason);
 }
 
 // --- Alarm icons and menu -------------------------------------------------------
 
-void TfrmMain::imgTimer1MouseEnter(int k) { pagTimer->ShowAlarmPicture(k, true); }
-void TfrmMain::imgTimer1MouseExit(int k) { pagTimer->ShowAlarmPicture(k, false); }
-void TfrmMain::imgTimer1MouseDown(int k) { pagTimer->PressAlarmIcon(k, true); }
-void TfrmMain::imgTimer1MouseUp(int k) { pagTimer->PressAlarmIcon(k, false); }
+void TTimerController::imgTimer1MouseEnter(int k) { pagTimer->ShowAlarmPicture(k, true); }
+void TTimerController::imgTimer1MouseExit(int k) { pagTimer->ShowAlarmPicture(k, false); }
+void TTimerController::imgTimer1MouseDown(int k) { pagTimer->PressAlarmIcon(k, true); }
+void TTimerController::imgTimer1MouseUp(int k) { pagTimer->PressAlarmIcon(k, false); }
 
-void TfrmMain::BuildAlarmMenu() {
+void TTimerController::BuildAlarmMenu() {
     mnuAlarm->clear();
     QStringList entries;
     {
@@ -238,12 +223,12 @@ void TfrmMain::BuildAlarmMenu() {
     LoadAlarmAssignments();
 }
 
-void TfrmMain::LoadAlarmAssignments() {
+void TTimerController::LoadAlarmAssignments() {
     SettingsStore store;
     ReadRowAlarms(store, pagTimer->Cells);
 }
 
-void TfrmMain::imgTimerClick(int k) {
+void TTimerController::imgTimerClick(int k) {
     if (!ValidCell(k) || k >= pagTimer->BuiltCells()) return;
     int checked = 0;
     {
@@ -260,7 +245,7 @@ void TfrmMain::imgTimerClick(int k) {
     pagTimer->ShowAlarmPicture(k, false);
 }
 
-void TfrmMain::actAlmSetExecute(int tag) {
+void TTimerController::actAlmSetExecute(int tag) {
     SettingsStore store;
     ChooseCellAlarm(store, pagTimer->Cells, AlarmCell, tag);
 }

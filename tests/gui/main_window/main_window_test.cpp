@@ -431,10 +431,12 @@ TEST_F(MainWindowTest, SimpleModeHoldsTheClockRowBesideItsButtonsInEveryPhase) {
 
 TEST_F(MainWindowTest, AlarmSettingsEntryIsGreyedOutUntilThereIsADialogToOpen) {
     auto w = Start();
-    ASSERT_FALSE(w->mnuAlarm->actions().isEmpty());
-    EXPECT_EQ(w->mnuAlarm->actions().back(), w->actAlmOption);
-    EXPECT_EQ(w->actAlmOption->text(), "アラームの設定(&A)...");
-    EXPECT_FALSE(w->actAlmOption->isEnabled());
+    auto* menu = Child<QMenu>(*w, "mnuAlarm");
+    auto* options = Child<QAction>(*w, "actAlmOption");
+    ASSERT_FALSE(menu->actions().isEmpty());
+    EXPECT_EQ(menu->actions().back(), options);
+    EXPECT_EQ(options->text(), "アラームの設定(&A)...");
+    EXPECT_FALSE(options->isEnabled());
 }
 
 TEST_F(MainWindowTest, StoredChoicesGoBackAsTheirBoxesShowThemSeenOrNot) {

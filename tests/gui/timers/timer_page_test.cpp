@@ -34,6 +34,7 @@
 #include "gui/main_window/clock_panel.h"
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
+#include "gui/timers/timer_controller.h"
 #include "gui/timers/timer_page.h"
 #include "platform/sound.h"
 #include "support/fake_os_clock.h"
@@ -54,6 +55,11 @@ constexpr int kTwoMinutes = 5;    // "2分": 120 s, warnings at 60, 30, 15
 constexpr int kChainLevel10 = 22; // "チェーン 敵Lv10"
 
 QColor Colour(std::uint32_t bgr) { return ToQColor(bgr); }
+
+// The window's parts of the timer page, found by their object names.
+TScrollBoxEx* TimerBox(const TfrmMain& w) { return w.findChild<TScrollBoxEx*>("scrTimer"); }
+QTimer* TickTimer(const TfrmMain& w) { return w.findChild<QTimer*>("tmrTimer"); }
+QMenu* AlarmMenu(const TfrmMain& w) { return w.findChild<QMenu*>("mnuAlarm"); }
 
 class TimerPageTest : public testing::Test {
 protected:
@@ -91,14 +97,14 @@ protected:
 
     void Tick(TfrmMain& w, std::uint32_t ms) {
         clock_.advanceTick(ms);
-        w.tmrTimerTimer();
+        w.Timers()->tmrTimerTimer();
     }
 
-    static QString Display(TfrmMain& w, int n) { return w.pagTimer->lblTimer[n - 1]->text(); }
+    static QString Display(TfrmMain& w, int n) { return w.Timers()->Page()->lblTimer[n - 1]->text(); }
     static QColor DisplayColour(TfrmMain& w, int n) {
-        return w.pagTimer->lblTimer[n - 1]->palette().color(QPalette::WindowText);
+        return w.Timers()->Page()->lblTimer[n - 1]->palette().color(QPalette::WindowText);
     }
-    static void Select(TfrmMain& w, int n, int set) { w.pagTimer->cmbTimer[n - 1]->setCurrentIndex(set); }
+    static void Select(TfrmMain& w, int n, int set) { w.Timers()->Page()->cmbTimer[n - 1]->setCurrentIndex(set); }
 
     void WriteAlarmSet(int index, const QString& name, std::initializer_list<std::pair<QString, int>> sections) {
         SettingsStore s(path_);
@@ -123,7 +129,7 @@ protected:
 
 TEST_F(TimerPageTest, FirstStartListsTheThirtySetsInEveryIdleCell) {
     auto w = Start();
-    QWidget* contents = w->scrTimer->Contents();
+    QWidget* contents = TimerBox(*w)->Contents();
     for (int n = 1; n <= 12; ++n) {
         const QString num = QString::number(n);
         auto* list = contents->findChild<QComboBox*>("cmbTimer" + num);
@@ -150,18 +156,18 @@ TEST_F(TimerPageTest, FirstStartListsTheThirtySetsInEveryIdleCell) {
         EXPECT_EQ(contents->findChild<TShape*>("shpTimer" + num)->size(), QSize(160, 91));
         // Nothing selected: both actions are off.
         const auto i = static_cast<std::size_t>(n - 1);
-        EXPECT_FALSE(w->actTimeS[i]->isEnabled());
-        EXPECT_FALSE(w->actTimeR[i]->isEnabled());
+        EXPECT_FALSE(w->Timers()->StartAction(i)->isEnabled());
+        EXPECT_FALSE(w->Timers()->ResetAction(i)->isEnabled());
         EXPECT_EQ(contents->findChild<QToolButton*>("btnTimer" + num)->text(), "スタート [F" + num + "]");
         EXPECT_EQ(contents->findChild<QToolButton*>("btnTimerR" + num)->text(), "リセット");
     }
-    EXPECT_EQ(w->actTimeS[0]->statusTip(), "タイマー1. をスタートします。(F1)");
-    EXPECT_EQ(w->actTimeR[11]->statusTip(), "タイマー12. をリセットします。(Ctrl+F12)");
-    EXPECT_EQ(w->actTimeS[11]->shortcut(), QKeySequence(Qt::Key_F12));
-    EXPECT_EQ(w->actTimeR[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
-    EXPECT_EQ(w->pagTimer->imgTimer[3]->statusTip(), "アラーム設定を切り替えます。");
-    EXPECT_EQ(w->pagTimer->imgTimer[3]->Picture().cacheKey(), AlarmIconPicture(false).cacheKey());
-    EXPECT_FALSE(w->tmrTimer->isActive());
+    EXPECT_EQ(w->Timers()->StartAction(0)->statusTip(), "タイマー1. をスタートします。(F1)");
+    EXPECT_EQ(w->Timers()->ResetAction(11)->statusTip(), "タイマー12. をリセットします。(Ctrl+F12)");
+    EXPECT_EQ(w->Timers()->StartAction(11)->shortcut(), QKeySequence(Qt::Key_F12));
+    EXPECT_EQ(w->Timers()->ResetAction(0)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    EXPECT_EQ(w->Timers()->Page()->imgTimer[3]->statusTip(), "アラーム設定を切り替えます。");
+    EXPECT_EQ(w->Timers()->Page()->imgTimer[3]->Picture().cacheKey(), AlarmIconPicture(false).cacheKey());
+    EXPECT_FALSE(TickTimer(*w)->isActive());
 
     SettingsStore s(path_);
     EXPECT_TRUE(s.ReadBool("Timer", "Flag", false));
@@ -176,7 +182,7 @@ TEST_F(TimerPageTest, CellsFillAsManyColumnsAsTheClientWidthHolds) {
     EXPECT_EQ(TimerColumns(20), 1);
 
     auto w = Start();
-    TTimerPage& page = *w->pagTimer;
+    TTimerPage& page = *w->Timers()->Page();
     page.LayoutCells(331);
     EXPECT_EQ(page.shpTimer[1]->pos(), QPoint(0, 99));
     EXPECT_EQ(page.shpTimer[11]->pos(), QPoint(0, 99 * 11));
@@ -205,16 +211,16 @@ TEST_F(TimerPageTest, ResizingTheWindowLaysTheCellsOutAgain) {
     QApplication::processEvents();
     auto columns = [&w] {
         int n = 1;
-        while (n < 12 && w->pagTimer->shpTimer[static_cast<std::size_t>(n)]->y() == 0) ++n;
+        while (n < 12 && w->Timers()->Page()->shpTimer[static_cast<std::size_t>(n)]->y() == 0) ++n;
         return n;
     };
-    EXPECT_EQ(columns(), TimerColumns(w->scrTimer->viewport()->width()));
+    EXPECT_EQ(columns(), TimerColumns(TimerBox(*w)->viewport()->width()));
     w->resize(900, 500);
     QApplication::processEvents();
-    EXPECT_GE(w->scrTimer->viewport()->width(), 664);
-    EXPECT_EQ(columns(), TimerColumns(w->scrTimer->viewport()->width()));
+    EXPECT_GE(TimerBox(*w)->viewport()->width(), 664);
+    EXPECT_EQ(columns(), TimerColumns(TimerBox(*w)->viewport()->width()));
     // The scrolled area holds every cell.
-    EXPECT_GE(w->scrTimer->Contents()->height(), w->pagTimer->shpTimer[11]->geometry().bottom() + 1);
+    EXPECT_GE(TimerBox(*w)->Contents()->height(), w->Timers()->Page()->shpTimer[11]->geometry().bottom() + 1);
 }
 
 TEST_F(TimerPageTest, CellsInViewCountEveryRowThatShowsEvenInPart) {
@@ -232,7 +238,7 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
     whole->show();
     QApplication::processEvents();
     TfrmMain late({"norvane"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
-    TTimerPage& page = *late.pagTimer;
+    TTimerPage& page = *late.Timers()->Page();
     // The default window shows the first four cells at most.
     ASSERT_GT(page.BuiltCells(), 0);
     ASSERT_LT(page.BuiltCells(), 12);
@@ -243,7 +249,7 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
     // A key for a cell without controls still runs its timer.
     page.Cells.Select(11, kTwoMinutes);
     page.ShowCell(11);
-    late.actTimeS[11]->trigger();
+    late.Timers()->StartAction(11)->trigger();
     EXPECT_TRUE(page.Cells.AnyRunning());
     page.ShowAlarmPicture(11, true);  // ignored, not a crash
     page.PressAlarmIcon(11, true);
@@ -258,27 +264,27 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
     // then brings the rest.
     late.show();
     EXPECT_EQ(page.BuiltCells(), early);
-    EXPECT_EQ(late.scrTimer->Contents()->minimumSize(), whole->scrTimer->Contents()->minimumSize());
+    EXPECT_EQ(TimerBox(late)->Contents()->minimumSize(), whole->scrTimer->Contents()->minimumSize());
     for (int i = 0; i < 50 && page.BuiltCells() < 12; ++i) QApplication::processEvents();
     ASSERT_EQ(page.BuiltCells(), 12);
     // The desktop's icon for the window comes with the rest.
     EXPECT_EQ(late.windowIcon().cacheKey(), whole->windowIcon().cacheKey());
     ASSERT_EQ(announced.size(), static_cast<std::size_t>(12 - early));
     EXPECT_EQ(announced.front(), early);
-    EXPECT_EQ(late.scrTimer->Contents()->findChild<QWidget*>("pagTimerExtent"), nullptr);
+    EXPECT_EQ(TimerBox(late)->Contents()->findChild<QWidget*>("pagTimerExtent"), nullptr);
 
     for (int n = early + 1; n <= 12; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         EXPECT_TRUE(page.cmbTimer[i]->isVisible()) << n;
         EXPECT_EQ(page.cmbTimer[i]->count(), 30) << n;
-        EXPECT_EQ(page.shpTimer[i]->pos(), whole->pagTimer->shpTimer[i]->pos()) << n;
+        EXPECT_EQ(page.shpTimer[i]->pos(), whole->Timers()->Page()->shpTimer[i]->pos()) << n;
         EXPECT_EQ(page.lblTimerN[i]->palette().color(QPalette::WindowText), Colour(0x808080)) << n;
-        EXPECT_EQ(page.btnTimerR[i]->defaultAction(), late.actTimeR[i]) << n;
+        EXPECT_EQ(page.btnTimerR[i]->defaultAction(), late.Timers()->ResetAction(i)) << n;
     }
     // The running cell shows what its timer did meanwhile, and its list is locked.
     EXPECT_EQ(page.cmbTimer[11]->currentIndex(), kTwoMinutes);
     EXPECT_FALSE(page.cmbTimer[11]->isEnabled());
-    EXPECT_EQ(page.btnTimer[11]->text(), late.actTimeS[11]->text());
+    EXPECT_EQ(page.btnTimer[11]->text(), late.Timers()->StartAction(11)->text());
     // Tab runs through the cells in order, whenever they were built.
     auto nextTabStop = [](QWidget* w) {
         do w = w->nextInFocusChain();
@@ -291,7 +297,7 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
     EXPECT_EQ(nextTabStop(page.btnTimerR[e]), page.cmbTimer[e + 1]);
     // Choosing in a late cell reaches the window.
     page.Cells.Reset(11);
-    late.actTimeR[11]->trigger();
+    late.Timers()->ResetAction(11)->trigger();
     page.cmbTimer[10]->setCurrentIndex(kStopwatch);
     EXPECT_EQ(page.Cells.View(10).selection, kStopwatch);
 }
@@ -302,12 +308,12 @@ TEST_F(TimerPageTest, NothingOfThePageIsBuiltAheadWhenItDoesNotShow) {
         s.WriteInteger("Option", "Page", 3);
     }
     TfrmMain onGuilds({"norvane"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
-    EXPECT_EQ(onGuilds.pagTimer->BuiltCells(), 0);
+    EXPECT_EQ(onGuilds.Timers()->Page()->BuiltCells(), 0);
     TfrmMain simple({"norvane", "/s"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
-    EXPECT_EQ(simple.pagTimer->BuiltCells(), 0);
+    EXPECT_EQ(simple.Timers()->Page()->BuiltCells(), 0);
     simple.show();
-    for (int i = 0; i < 50 && simple.pagTimer->BuiltCells() < 12; ++i) QApplication::processEvents();
-    EXPECT_EQ(simple.pagTimer->BuiltCells(), 12);
+    for (int i = 0; i < 50 && simple.Timers()->Page()->BuiltCells() < 12; ++i) QApplication::processEvents();
+    EXPECT_EQ(simple.Timers()->Page()->BuiltCells(), 12);
 }
 
 TEST_F(TimerPageTest, CaptionsFollowTheStateOfEachKind) {
@@ -315,57 +321,57 @@ TEST_F(TimerPageTest, CaptionsFollowTheStateOfEachKind) {
     Select(*w, 1, kTwoMinutes);
     Select(*w, 2, kStopwatch);
     Select(*w, 3, kChainLevel10);
-    QToolButton* b1 = w->pagTimer->btnTimer[0];
-    QToolButton* b2 = w->pagTimer->btnTimer[1];
-    QToolButton* b3 = w->pagTimer->btnTimer[2];
-    EXPECT_TRUE(w->actTimeS[0]->isEnabled());
+    QToolButton* b1 = w->Timers()->Page()->btnTimer[0];
+    QToolButton* b2 = w->Timers()->Page()->btnTimer[1];
+    QToolButton* b3 = w->Timers()->Page()->btnTimer[2];
+    EXPECT_TRUE(w->Timers()->StartAction(0)->isEnabled());
     EXPECT_EQ(Display(*w, 1), "02:00");
     EXPECT_EQ(Display(*w, 3), "01:40");
 
     // Countdown: restart caption while running and after finishing; reset returns.
-    w->actTimeS[0]->trigger();
+    w->Timers()->StartAction(0)->trigger();
     EXPECT_EQ(b1->text(), "リスタート [F1]");
-    EXPECT_FALSE(w->pagTimer->cmbTimer[0]->isEnabled());
-    EXPECT_EQ(w->pagTimer->lblTimerC[0]->text(), "18:00:01");
+    EXPECT_FALSE(w->Timers()->Page()->cmbTimer[0]->isEnabled());
+    EXPECT_EQ(w->Timers()->Page()->lblTimerC[0]->text(), "18:00:01");
 
     // Stopwatch: pause, restart, pause again.
-    w->actTimeS[1]->trigger();
+    w->Timers()->StartAction(1)->trigger();
     EXPECT_EQ(b2->text(), "ポーズ [F2]");
     Tick(*w, 7900);
     EXPECT_EQ(Display(*w, 2), "00:07");
-    w->actTimeS[1]->trigger();
+    w->Timers()->StartAction(1)->trigger();
     EXPECT_EQ(b2->text(), "リスタート [F2]");
     EXPECT_EQ(DisplayColour(*w, 2), Colour(0x00C0C0));
-    EXPECT_FALSE(w->pagTimer->cmbTimer[1]->isEnabled());
-    w->actTimeS[1]->trigger();
+    EXPECT_FALSE(w->Timers()->Page()->cmbTimer[1]->isEnabled());
+    w->Timers()->StartAction(1)->trigger();
     EXPECT_EQ(b2->text(), "ポーズ [F2]");
     EXPECT_EQ(DisplayColour(*w, 2), Colour(0));
     Tick(*w, 1000);
     EXPECT_EQ(Display(*w, 2), "00:08");  // continued from the whole seconds reached
 
     // Chain: each press a shorter window.
-    w->actTimeS[2]->trigger();
+    w->Timers()->StartAction(2)->trigger();
     EXPECT_EQ(b3->text(), "1チェーン [F3]");
-    w->actTimeS[2]->trigger();
+    w->Timers()->StartAction(2)->trigger();
     EXPECT_EQ(b3->text(), "2チェーン [F3]");
     Tick(*w, 80 * 1000);
     EXPECT_EQ(b3->text(), "リスタート [F3]");
     EXPECT_EQ(Display(*w, 3), "00:00");
     EXPECT_EQ(DisplayColour(*w, 3), Colour(0x0010FF));
-    EXPECT_TRUE(w->pagTimer->cmbTimer[2]->isEnabled());
-    w->actTimeS[2]->trigger();
+    EXPECT_TRUE(w->Timers()->Page()->cmbTimer[2]->isEnabled());
+    w->Timers()->StartAction(2)->trigger();
     EXPECT_EQ(b3->text(), "1チェーン [F3]");
 
     Tick(*w, 120 * 1000);
     EXPECT_EQ(b1->text(), "リスタート [F1]");  // finished countdowns keep it
-    EXPECT_TRUE(w->pagTimer->cmbTimer[0]->isEnabled());
+    EXPECT_TRUE(w->Timers()->Page()->cmbTimer[0]->isEnabled());
 
     for (int n : {1, 2, 3}) {
-        w->actTimeR[static_cast<std::size_t>(n - 1)]->trigger();
-        EXPECT_EQ(w->pagTimer->btnTimer[static_cast<std::size_t>(n - 1)]->text(),
+        w->Timers()->ResetAction(n - 1)->trigger();
+        EXPECT_EQ(w->Timers()->Page()->btnTimer[static_cast<std::size_t>(n - 1)]->text(),
                   QString("スタート [F%1]").arg(n));
-        EXPECT_TRUE(w->pagTimer->cmbTimer[static_cast<std::size_t>(n - 1)]->isEnabled());
-        EXPECT_EQ(w->pagTimer->lblTimerC[static_cast<std::size_t>(n - 1)]->text(), "00:00:00");
+        EXPECT_TRUE(w->Timers()->Page()->cmbTimer[static_cast<std::size_t>(n - 1)]->isEnabled());
+        EXPECT_EQ(w->Timers()->Page()->lblTimerC[static_cast<std::size_t>(n - 1)]->text(), "00:00:00");
     }
     EXPECT_EQ(Display(*w, 2), "00:00");
     EXPECT_EQ(Display(*w, 3), "01:40");
@@ -376,21 +382,21 @@ TEST_F(TimerPageTest, FunctionKeysReachTheirCellsAnywhereInTheWindow) {
     for (int n = 1; n <= 12; ++n) Select(*w, n, kStopwatch);
     Activate(*w);
     // From a list of another cell, the scroll box and a control of another page alike.
-    w->pagTimer->cmbTimer[6]->setFocus();
+    w->Timers()->Page()->cmbTimer[6]->setFocus();
     for (int n = 1; n <= 12; ++n) {
-        if (n == 5) w->scrTimer->setFocus();
+        if (n == 5) TimerBox(*w)->setFocus();
         if (n == 9) w->pclMain->SetActivePage(2);
         Type(*w, Qt::Key_F1 + n - 1);
         for (int m = 1; m <= 12; ++m)
-            EXPECT_EQ(w->pagTimer->Cells.Item(m - 1).Running, m <= n) << "F" << n << " cell " << m;
+            EXPECT_EQ(w->Timers()->Page()->Cells.Item(m - 1).Running, m <= n) << "F" << n << " cell " << m;
     }
     Type(*w, Qt::Key_F5, Qt::ControlModifier);
-    EXPECT_FALSE(w->pagTimer->Cells.Item(4).Running);
-    EXPECT_EQ(w->pagTimer->btnTimer[4]->text(), "スタート [F5]");
-    EXPECT_TRUE(w->pagTimer->Cells.Item(3).Running);
+    EXPECT_FALSE(w->Timers()->Page()->Cells.Item(4).Running);
+    EXPECT_EQ(w->Timers()->Page()->btnTimer[4]->text(), "スタート [F5]");
+    EXPECT_TRUE(w->Timers()->Page()->Cells.Item(3).Running);
     Type(*w, Qt::Key_F12, Qt::ControlModifier);
-    EXPECT_FALSE(w->pagTimer->Cells.Item(11).Running);
-    EXPECT_TRUE(w->pagTimer->Cells.Item(10).Running);
+    EXPECT_FALSE(w->Timers()->Page()->Cells.Item(11).Running);
+    EXPECT_TRUE(w->Timers()->Page()->Cells.Item(10).Running);
 }
 
 TEST_F(TimerPageTest, DisabledActionsIgnoreTheirKeys) {
@@ -412,54 +418,54 @@ TEST_F(TimerPageTest, DisabledActionsIgnoreTheirKeys) {
         s.WriteInteger("Timer", "Item2", 2);
     }
     auto w = Start();
-    EXPECT_EQ(w->pagTimer->cmbTimer[0]->count(), 3);
-    EXPECT_TRUE(w->actTimeS[0]->isEnabled());
-    EXPECT_FALSE(w->actTimeS[1]->isEnabled());
-    EXPECT_FALSE(w->actTimeR[1]->isEnabled());
+    EXPECT_EQ(w->Timers()->Page()->cmbTimer[0]->count(), 3);
+    EXPECT_TRUE(w->Timers()->StartAction(0)->isEnabled());
+    EXPECT_FALSE(w->Timers()->StartAction(1)->isEnabled());
+    EXPECT_FALSE(w->Timers()->ResetAction(1)->isEnabled());
     Activate(*w);
     Type(*w, Qt::Key_F2);
     Type(*w, Qt::Key_F3);
     Type(*w, Qt::Key_F2, Qt::ControlModifier);
-    EXPECT_FALSE(w->pagTimer->Cells.AnyRunning());
-    EXPECT_FALSE(w->tmrTimer->isActive());
+    EXPECT_FALSE(w->Timers()->Page()->Cells.AnyRunning());
+    EXPECT_FALSE(TickTimer(*w)->isActive());
     EXPECT_EQ(Display(*w, 2), "00:00");
-    EXPECT_EQ(w->pagTimer->btnTimer[1]->text(), "スタート [F2]");
+    EXPECT_EQ(w->Timers()->Page()->btnTimer[1]->text(), "スタート [F2]");
     Type(*w, Qt::Key_F1);
-    EXPECT_TRUE(w->pagTimer->Cells.Item(0).Running);
+    EXPECT_TRUE(w->Timers()->Page()->Cells.Item(0).Running);
 }
 
 TEST_F(TimerPageTest, TheTickRunsOnlyWhileACellRuns) {
     auto w = Start();
-    EXPECT_FALSE(w->tmrTimer->isActive());
+    EXPECT_FALSE(TickTimer(*w)->isActive());
     Select(*w, 1, 1);  // "15秒"
     Select(*w, 2, kStopwatch);
-    EXPECT_FALSE(w->tmrTimer->isActive());
-    EXPECT_EQ(w->tmrTimer->interval(), 100);
+    EXPECT_FALSE(TickTimer(*w)->isActive());
+    EXPECT_EQ(TickTimer(*w)->interval(), 100);
 
-    w->actTimeS[0]->trigger();
-    w->actTimeS[1]->trigger();
-    EXPECT_TRUE(w->tmrTimer->isActive());
-    w->actTimeR[0]->trigger();
-    EXPECT_TRUE(w->tmrTimer->isActive());  // the stopwatch still runs
-    w->actTimeS[1]->trigger();              // paused
-    EXPECT_FALSE(w->tmrTimer->isActive());
+    w->Timers()->StartAction(0)->trigger();
+    w->Timers()->StartAction(1)->trigger();
+    EXPECT_TRUE(TickTimer(*w)->isActive());
+    w->Timers()->ResetAction(0)->trigger();
+    EXPECT_TRUE(TickTimer(*w)->isActive());  // the stopwatch still runs
+    w->Timers()->StartAction(1)->trigger();  // paused
+    EXPECT_FALSE(TickTimer(*w)->isActive());
 
     // A countdown that runs out stops the tick at its last update, even when that
     // update comes seconds late.
-    w->actTimeS[0]->trigger();
-    EXPECT_TRUE(w->tmrTimer->isActive());
+    w->Timers()->StartAction(0)->trigger();
+    EXPECT_TRUE(TickTimer(*w)->isActive());
     Tick(*w, 9000);
-    EXPECT_TRUE(w->tmrTimer->isActive());
+    EXPECT_TRUE(TickTimer(*w)->isActive());
     Tick(*w, 20000);
     EXPECT_EQ(Display(*w, 1), "00:00");
-    EXPECT_FALSE(w->tmrTimer->isActive());
+    EXPECT_FALSE(TickTimer(*w)->isActive());
 
     // Reloading the rows stops every cell.
-    w->actTimeS[0]->trigger();
-    w->LoadTimerRows();
-    EXPECT_FALSE(w->pagTimer->Cells.AnyRunning());
-    EXPECT_FALSE(w->tmrTimer->isActive());
-    EXPECT_EQ(w->pagTimer->btnTimer[0]->text(), "リスタート [F1]");
+    w->Timers()->StartAction(0)->trigger();
+    w->Timers()->LoadTimerRows();
+    EXPECT_FALSE(w->Timers()->Page()->Cells.AnyRunning());
+    EXPECT_FALSE(TickTimer(*w)->isActive());
+    EXPECT_EQ(w->Timers()->Page()->btnTimer[0]->text(), "リスタート [F1]");
 }
 
 TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
@@ -469,12 +475,12 @@ TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
         s.WriteInteger("Timer\\Alarm", "Item0", 1);
     }
     auto w = Start();
-    ASSERT_TRUE(w->pagTimer->Cells.RowAlarm(0).Used);
+    ASSERT_TRUE(w->Timers()->Page()->Cells.RowAlarm(0).Used);
     Select(*w, 1, kTwoMinutes);
     Activate(*w);
     Type(*w, Qt::Key_F1);
     EXPECT_EQ(Display(*w, 1), "02:00");
-    EXPECT_EQ(w->pagTimer->btnTimer[0]->text(), "リスタート [F1]");
+    EXPECT_EQ(w->Timers()->Page()->btnTimer[0]->text(), "リスタート [F1]");
 
     const struct {
         std::uint32_t at;  // ms since the start
@@ -491,13 +497,13 @@ TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
         EXPECT_EQ(DisplayColour(*w, 1), Colour(s.colour)) << s.at;
     }
     EXPECT_EQ(sound_.played, QStringList{"/snd/minute.wav"});
-    EXPECT_TRUE(w->tmrTimer->isActive());
+    EXPECT_TRUE(TickTimer(*w)->isActive());
     // The reading truncates: 100 ms before the end it already shows 00:00 and ends.
     Tick(*w, 900);
     EXPECT_EQ(Display(*w, 1), "00:00");
     EXPECT_EQ(sound_.played, (QStringList{"/snd/minute.wav", "/snd/end.wav"}));
-    EXPECT_FALSE(w->tmrTimer->isActive());
-    EXPECT_TRUE(w->pagTimer->cmbTimer[0]->isEnabled());
+    EXPECT_FALSE(TickTimer(*w)->isActive());
+    EXPECT_TRUE(w->Timers()->Page()->cmbTimer[0]->isEnabled());
 
     // Each alarm sounds once per start, and again after the next.
     Type(*w, Qt::Key_F1);
@@ -510,29 +516,29 @@ TEST_F(TimerPageTest, AlarmMenuOpensBelowTheIconAndChoosesTheCellsSet) {
     WriteAlarmSet(0, "鐘", {{"/snd/a.wav", 5}});
     WriteAlarmSet(1, "R&B", {{"/snd/b.wav", 5}});
     auto w = Start();
-    QMenu* menu = w->mnuAlarm;
+    QMenu* menu = AlarmMenu(*w);
     const QList<QAction*> entries = menu->actions();
     ASSERT_EQ(entries.size(), 5);
     EXPECT_EQ(entries[0]->text(), "(なし)");
     EXPECT_EQ(entries[1]->text(), "鐘");
     EXPECT_EQ(entries[2]->text(), "R&&B");  // shown with its ampersand, no hot key
     EXPECT_TRUE(entries[3]->isSeparator());
-    EXPECT_EQ(entries[4], w->actAlmOption);
-    EXPECT_EQ(w->actAlmOption->text(), "アラームの設定(&A)...");
+    EXPECT_EQ(entries[4], w->findChild<QAction*>("actAlmOption"));
+    EXPECT_EQ(w->findChild<QAction*>("actAlmOption")->text(), "アラームの設定(&A)...");
     EXPECT_EQ(entries[1]->statusTip(), "アラームセットを切り替えます。");
 
     w->show();
     QApplication::processEvents();
-    TImageEx* icon = w->pagTimer->imgTimer[2];
-    w->imgTimer1MouseEnter(2);
+    TImageEx* icon = w->Timers()->Page()->imgTimer[2];
+    w->Timers()->imgTimer1MouseEnter(2);
     EXPECT_EQ(icon->Picture().cacheKey(), AlarmIconPicture(true).cacheKey());
     const QPoint rest = icon->pos();
-    w->imgTimer1MouseDown(2);
+    w->Timers()->imgTimer1MouseDown(2);
     EXPECT_EQ(icon->pos(), rest + QPoint(1, 1));
-    w->imgTimer1MouseUp(2);
+    w->Timers()->imgTimer1MouseUp(2);
     EXPECT_EQ(icon->pos(), rest);
 
-    w->imgTimerClick(2);
+    w->Timers()->imgTimerClick(2);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), icon->mapToGlobal(QPoint(0, 15)));
     EXPECT_EQ(icon->Picture().cacheKey(), AlarmIconPicture(false).cacheKey());
@@ -540,14 +546,14 @@ TEST_F(TimerPageTest, AlarmMenuOpensBelowTheIconAndChoosesTheCellsSet) {
     EXPECT_FALSE(entries[1]->isChecked());
     entries[2]->trigger();
     menu->hide();
-    EXPECT_EQ(w->pagTimer->Cells.RowAlarm(2).Name, "R&B");
-    EXPECT_FALSE(w->pagTimer->Cells.RowAlarm(1).Used);
+    EXPECT_EQ(w->Timers()->Page()->Cells.RowAlarm(2).Name, "R&B");
+    EXPECT_FALSE(w->Timers()->Page()->Cells.RowAlarm(1).Used);
 
-    w->imgTimerClick(2);
+    w->Timers()->imgTimerClick(2);
     EXPECT_TRUE(entries[2]->isChecked());
     EXPECT_FALSE(entries[0]->isChecked());
     menu->hide();
-    w->imgTimerClick(0);
+    w->Timers()->imgTimerClick(0);
     EXPECT_TRUE(entries[0]->isChecked());
     EXPECT_FALSE(entries[2]->isChecked());
     menu->hide();
@@ -560,9 +566,11 @@ TEST_F(TimerPageTest, SelectionsAndAlarmsSurviveARestart) {
         Select(*w, 1, kTwoMinutes);
         Select(*w, 7, kChainLevel10);
         Select(*w, 12, 29);
-        w->actTimeS[0]->trigger();  // running timers are not kept
-        w->AlarmCell = 6;
-        w->actAlmSetExecute(1);
+        w->Timers()->StartAction(0)->trigger();  // running timers are not kept
+        // The first alarm set for cell 7, chosen from its alarm menu.
+        w->Timers()->imgTimerClick(6);
+        AlarmMenu(*w)->actions()[1]->trigger();
+        AlarmMenu(*w)->hide();
         w->close();
     }
     {
@@ -572,16 +580,16 @@ TEST_F(TimerPageTest, SelectionsAndAlarmsSurviveARestart) {
         EXPECT_EQ(s.ReadInteger("Timer\\Alarm", "Item6", -9), 1);
     }
     auto w = Start();
-    EXPECT_EQ(w->pagTimer->cmbTimer[0]->currentIndex(), kTwoMinutes);
-    EXPECT_EQ(w->pagTimer->cmbTimer[6]->currentIndex(), kChainLevel10);
-    EXPECT_EQ(w->pagTimer->cmbTimer[11]->currentIndex(), 29);
-    EXPECT_EQ(w->pagTimer->cmbTimer[1]->currentIndex(), -1);
+    EXPECT_EQ(w->Timers()->Page()->cmbTimer[0]->currentIndex(), kTwoMinutes);
+    EXPECT_EQ(w->Timers()->Page()->cmbTimer[6]->currentIndex(), kChainLevel10);
+    EXPECT_EQ(w->Timers()->Page()->cmbTimer[11]->currentIndex(), 29);
+    EXPECT_EQ(w->Timers()->Page()->cmbTimer[1]->currentIndex(), -1);
     EXPECT_EQ(Display(*w, 1), "02:00");
     EXPECT_EQ(Display(*w, 12), "07:30");
-    EXPECT_FALSE(w->pagTimer->Cells.AnyRunning());
-    EXPECT_EQ(w->pagTimer->btnTimer[0]->text(), "スタート [F1]");
-    EXPECT_EQ(w->pagTimer->Cells.RowAlarm(6).Name, "鐘");
-    EXPECT_FALSE(w->pagTimer->Cells.RowAlarm(0).Used);
+    EXPECT_FALSE(w->Timers()->Page()->Cells.AnyRunning());
+    EXPECT_EQ(w->Timers()->Page()->btnTimer[0]->text(), "スタート [F1]");
+    EXPECT_EQ(w->Timers()->Page()->Cells.RowAlarm(6).Name, "鐘");
+    EXPECT_FALSE(w->Timers()->Page()->Cells.RowAlarm(0).Used);
     // The seeding ran once: the list is not seeded again.
     SettingsStore s(path_);
     EXPECT_EQ(s.ReadInteger("Timer", "Count", 0), 30);
@@ -600,20 +608,20 @@ TEST_F(TimerPageTest, HandEditedSettingsNeverBreakThePage) {
     }
     auto w = Start();
     for (int c : {0, 1, 2}) {
-        EXPECT_EQ(w->pagTimer->cmbTimer[static_cast<std::size_t>(c)]->currentIndex(), -1);
-        EXPECT_FALSE(w->actTimeS[static_cast<std::size_t>(c)]->isEnabled());
-        EXPECT_FALSE(w->pagTimer->Cells.RowAlarm(c).Used);
+        EXPECT_EQ(w->Timers()->Page()->cmbTimer[static_cast<std::size_t>(c)]->currentIndex(), -1);
+        EXPECT_FALSE(w->Timers()->StartAction(c)->isEnabled());
+        EXPECT_FALSE(w->Timers()->Page()->Cells.RowAlarm(c).Used);
     }
-    w->imgTimerClick(0);
-    EXPECT_TRUE(w->mnuAlarm->actions()[0]->isChecked());  // "(なし)"
-    w->mnuAlarm->hide();
+    w->Timers()->imgTimerClick(0);
+    EXPECT_TRUE(AlarmMenu(*w)->actions()[0]->isChecked());  // "(なし)"
+    AlarmMenu(*w)->hide();
     // Out-of-range cells given to the handlers do nothing.
-    w->actTimeStartExecute(0);
-    w->actTimeStartExecute(13);
-    w->actTimeResetExecute(-1);
-    w->actTimeChangeExecute(99);
-    w->imgTimerClick(12);
-    EXPECT_FALSE(w->mnuAlarm->isVisible());
+    w->Timers()->actTimeStartExecute(0);
+    w->Timers()->actTimeStartExecute(13);
+    w->Timers()->actTimeResetExecute(-1);
+    w->Timers()->actTimeChangeExecute(99);
+    w->Timers()->imgTimerClick(12);
+    EXPECT_FALSE(AlarmMenu(*w)->isVisible());
     w->close();
     SettingsStore s(path_);
     EXPECT_EQ(s.ReadInteger("Timer", "Item1", 0), -1);
@@ -622,11 +630,11 @@ TEST_F(TimerPageTest, HandEditedSettingsNeverBreakThePage) {
 TEST_F(TimerPageTest, TheStartTimeFitsInsideItsCellInTheWindowFace) {
     auto w = Start();
     for (std::size_t i = 0; i < kTimerCellCount; ++i) {
-        QLabel* started = w->pagTimer->lblTimerC[i];
+        QLabel* started = w->Timers()->Page()->lblTimerC[i];
         for (const char* text : {"00:00:00", "23:59:59"})
             EXPECT_GE(started->width(), started->fontMetrics().horizontalAdvance(QString::fromLatin1(text))) << i;
         // Short of the cell's border line.
-        const QRect cell = w->pagTimer->shpTimer[i]->geometry().adjusted(1, 1, -1, -1);
+        const QRect cell = w->Timers()->Page()->shpTimer[i]->geometry().adjusted(1, 1, -1, -1);
         EXPECT_TRUE(cell.contains(started->geometry())) << i;
     }
 }
@@ -666,10 +674,10 @@ TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
             QApplication::sendEvent(target, &press);
             QKeyEvent release(QEvent::KeyRelease, key, mods);
             QApplication::sendEvent(target, &release);
-            EXPECT_EQ(w->pagTimer->Cells.Item(key - Qt::Key_F1).Running, running)
+            EXPECT_EQ(w->Timers()->Page()->Cells.Item(key - Qt::Key_F1).Running, running)
                 << name << ": " << (mods ? "Ctrl+" : "") << "F" << key - Qt::Key_F1 + 1;
         }
-        w->actTimeResetExecute(1);
+        w->Timers()->actTimeResetExecute(1);
         other->close();
     }
 }
@@ -678,7 +686,7 @@ TEST_F(TimerPageTest, TheListDropsDownTwelveLinesWithinTheScreen) {
     TAppStyle style;  // the program's style; outlives the window that uses it
     auto w = Start();
     w->show();
-    QComboBox* list = w->pagTimer->cmbTimer[0];
+    QComboBox* list = w->Timers()->Page()->cmbTimer[0];
     list->setStyle(&style);
     ASSERT_EQ(list->count(), 30);
     list->showPopup();
@@ -710,10 +718,10 @@ TEST_F(TimerPageTest, TheWheelOverAListWithoutTheFocusScrollsThePage) {
     auto w = Start();
     Select(*w, 7, 1);  // "15秒"
     Activate(*w);
-    w->scrTimer->setFocus();
-    QScrollBar* bar = w->scrTimer->verticalScrollBar();
+    TimerBox(*w)->setFocus();
+    QScrollBar* bar = TimerBox(*w)->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
-    QComboBox* list = w->pagTimer->cmbTimer[6];
+    QComboBox* list = w->Timers()->Page()->cmbTimer[6];
     Wheel(list, -1);
     Wheel(list, -1);
     EXPECT_EQ(list->currentIndex(), 1);
@@ -725,11 +733,11 @@ TEST_F(TimerPageTest, TheWheelOverAListWithoutTheFocusScrollsThePage) {
     // Once the list has the focus, the wheel is its own.
     auto again = Start();
     Activate(*again);
-    QComboBox* focused = again->pagTimer->cmbTimer[6];
+    QComboBox* focused = again->Timers()->Page()->cmbTimer[6];
     focused->setFocus();
     Wheel(focused, -1);
     EXPECT_EQ(focused->currentIndex(), 2);
-    EXPECT_EQ(again->scrTimer->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(TimerBox(*again)->verticalScrollBar()->value(), 0);
 }
 
 
