@@ -27,6 +27,7 @@
 #include "gui/controls/title_buttons.h"
 #include "gui/main_window/clock_panel.h"
 #include "gui/main_window/work_area.h"
+#include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
 #include "platform/ui_font.h"
 
@@ -93,7 +94,6 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     tbrMenu->move(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y());
 
     clockPanel_->LayoutClockPanel();
-    SetUpPages();
 
     StartupSettings st;
     {
@@ -112,7 +112,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     ApplyAllways();
     WheelOwn = st.wheelOwn;
     WheelLines = st.wheelLines;
-    ApplyPageChoices(st);
+    schedules_->ApplyChoices(st);
     ApplySkin();
     if (st.simpleMode || simpleArg) actSimpleExecute();
     // "Time" "ExecuteSync" is read but not acted on until time synchronisation exists.
@@ -155,13 +155,7 @@ void TfrmMain::tmrClockTimer() {
     const VanaDateTime d = GetVanaTime();
     clockPanel_->Tick(d);
     if (!IsNormalMode()) return;
-    switch (currentPage_) {
-        case Page::Ship: UpdateShipPage(d); break;
-        case Page::Guild: UpdateGuildPage(d); break;
-        case Page::Racial: UpdateRacialNow(d); break;
-        case Page::Chocobo: UpdateChocoboNow(d); break;
-        default: break;
-    }
+    schedules_->Refresh(currentPage_, d);
 }
 
 void TfrmMain::CreateActions() {
@@ -287,6 +281,7 @@ void TfrmMain::CreatePages() {
         fill->addWidget(box);
         *boxes[i] = box;
     }
+    schedules_ = new TSchedulePages({scrShip, scrGuild, scrRacial, scrChoco}, Item, Bace, this);
     connect(pclMain, &TLinePageControl::changed, this, &TfrmMain::pclMainChange);
 }
 
@@ -299,6 +294,7 @@ void TfrmMain::ApplyMode(bool simple) {
     actSimple->setVisible(!simple);
     actNormal->setVisible(simple);
     clockPanel_->SetSimpleMode(simple);
+    schedules_->SetNormalMode(!simple);
 }
 
 void TfrmMain::actSimpleExecute() {
@@ -381,21 +377,7 @@ void TfrmMain::ForecastClosed() {
 void TfrmMain::actTabExecute(Page page) {
     currentPage_ = page;
     actPage[static_cast<std::size_t>(PageIndex(page))]->setChecked(true);
-    switch (page) {
-        case Page::Ship: UpdateShipPage(GetVanaTime()); break;
-        case Page::Guild: UpdateGuildPage(GetVanaTime()); break;
-        case Page::Racial:
-            UpdateRacialNow(GetVanaTime());
-            btnRacialRefClick();
-            break;
-        case Page::Chocobo:
-            UpdateChocoboNow(GetVanaTime());
-            btnChocoRefClick();
-            break;
-        case Page::Calendar: btnCalenRefClick(); break;
-        case Page::Timer:
-        case Page::Skill: break;
-    }
+    schedules_->Selected(page);
 }
 
 void TfrmMain::actPageExecute(Page page) {
@@ -416,7 +398,7 @@ void TfrmMain::ApplySkin() {
     pclMain->TabStyle()->SetPassiveTabColor(Item);
     tbsMain->SetColor(Back);
     if (timers_) timers_->SetItemColour(Item);
-    ApplyPageColours();
+    schedules_->SetColours(Item, Bace);
     StyleMenus();
     QPalette pal = lblHelp->palette();
     pal.setColor(QPalette::WindowText, Qt::white);
@@ -444,7 +426,7 @@ CloseState TfrmMain::CurrentCloseState() const {
     c.simplePos = {x(), y()};
     c.allways = allways_;
     c.page = pclMain->ActivePage();
-    CollectPageChoices(c);
+    schedules_->CollectChoices(c);
     return c;
 }
 

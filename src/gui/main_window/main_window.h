@@ -25,17 +25,14 @@ class QToolBar;
 
 namespace norvane {
 
-class TChocoboPage;
 class TClockPanel;
 class TEdgePanel;
-class TGuildPage;
 class TImageEx;
 class TLinePage;
 class TLinePageControl;
 class TLinePanel;
-class TRacialPage;
+class TSchedulePages;
 class TScrollBoxEx;
-class TShipPage;
 class TTimerController;
 class TTitleButtons;
 
@@ -54,6 +51,8 @@ public:
 
     // --- State read by the pages and forecast windows.
     Page CurrentPage() const { return currentPage_; }
+    // What the page's action does: the page-changed step, then the page shows.
+    void ShowPage(Page page) { actPageExecute(page); }
     bool WasMaximized = false;
     bool WheelOwn = false;
     int WheelLines = 3;
@@ -93,31 +92,8 @@ public:
 
     QTimer* tmrClock;
 
-    // --- Schedule pages (set up and refreshed in main_pages.cpp).
-    // The pages' controls, owned by their scroll boxes.
-    TShipPage* shipPage = nullptr;
-    TGuildPage* guildPage = nullptr;
-    TRacialPage* racialPage = nullptr;
-    TChocoboPage* chocoboPage = nullptr;
-    QComboBox* cmbRacial = nullptr;
-    QPushButton* btnRacialRef = nullptr;
-    QComboBox* cmbChoco = nullptr;
-    QPushButton* btnChocoRef = nullptr;
-    // A page's controls are built on its first refresh; BuildSchedulePages builds all four.
-    void BuildSchedulePage(Page page);
-    void BuildSchedulePages();
-    void SetUpGuildPage();
-    void ShowRacialSchedule(int race);
-    void ShowChocoboSchedule(int town);
-    void cmbRacialChange();
-    void cmbChocoChange();
-    // Column layouts; they change nothing while the pages are hidden (simple mode).
-    void scrShipResize();
-    void scrGuildResize();
-    void scrRacialResize();
-    void scrChocoResize();
-    // Header bands take Mid, row stripes Item: run again after the colours change.
-    void ApplyPageColours();
+    // --- The live schedule pages: built on first use and refreshed while they show.
+    TSchedulePages* SchedulePages() const { return schedules_; }
 
     // --- Timer page: F1-F12, the timer tick and the alarm menu.
     TTimerController* Timers() const { return timers_; }
@@ -142,15 +118,6 @@ public:
     // "NORVANE Main Active Message": bring this window forward.
     void ActivateFromMessage();
 
-    // Page refreshes; the pages fill them in as they arrive.
-    void UpdateShipPage(const VanaDateTime& d);
-    void UpdateGuildPage(const VanaDateTime& d);
-    void UpdateRacialNow(const VanaDateTime& d);
-    void btnRacialRefClick();
-    void UpdateChocoboNow(const VanaDateTime& d);
-    void btnChocoRefClick();
-    void btnCalenRefClick();
-
     // Desktop work area of the screen holding the window.
     WinRect WorkArea() const;
     // What the close request writes, taken from the window as it is.
@@ -173,10 +140,6 @@ private:
     void CreateMenus();
     void CreateFrame();
     void CreatePages();
-    // The pages' own parts of start-up and close (main_pages.cpp, main_timers.cpp).
-    void SetUpPages();
-    void ApplyPageChoices(const StartupSettings& st);
-    void CollectPageChoices(CloseState& c) const;
     // How many timer cells show when the window first opens: built before the rest.
     int TimerCellsAtStart(const StartupSettings& st) const;
     void BuildRest();
@@ -199,7 +162,7 @@ private:
     Page currentPage_ = Page::Timer;
     TClockPanel* clockPanel_ = nullptr;
     TTimerController* timers_ = nullptr;
-    StartupSettings startup_;
+    TSchedulePages* schedules_ = nullptr;
     bool allways_ = false;
     bool closing_ = false;
     bool restPending_ = false;  // BuildRest runs after the first paint

@@ -1,5 +1,5 @@
-// The schedule pages' part of the main window: their set-up at creation, their
-// refreshes from the page-changed step and the clock tick, and their stored choices.
+#include "gui/schedules/schedule_pages.h"
+
 #include <QComboBox>
 #include <QPushButton>
 
@@ -7,7 +7,6 @@
 #include "core/schedules/racial_schedule.h"
 #include "gui/art/pictures.h"
 #include "gui/controls/scroll_box_ex.h"
-#include "gui/main_window/main_window.h"
 #include "gui/schedules/chocobo_page.h"
 #include "gui/schedules/guild_page.h"
 #include "gui/schedules/racial_page.h"
@@ -20,91 +19,100 @@ namespace {
 // no choice (-1) when the box has no such entry.
 int ShownChoice(int stored, int count) { return stored >= 0 && stored < count ? stored : -1; }
 
+constexpr Page kLivePages[] = {Page::Ship, Page::Guild, Page::Racial, Page::Chocobo};
+constexpr bool IsLive(Page page) { return page >= Page::Ship && page <= Page::Chocobo; }
+
 }  // namespace
 
-void TfrmMain::SetUpPages() {
+TSchedulePages::TSchedulePages(const Boxes& boxes, Colour item, Colour bace, QObject* parent)
+    : QObject(parent), boxes_(boxes), item_(item), bace_(bace) {
     // The pages' controls are built when a page is first shown: hundreds of
     // labels nobody may look at would slow the start and hold memory.
-    for (TScrollBoxEx* box : {scrShip, scrGuild, scrRacial, scrChoco})
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(scrShip, &TScrollBoxEx::resized, this, &TfrmMain::scrShipResize);
-    connect(scrGuild, &TScrollBoxEx::resized, this, &TfrmMain::scrGuildResize);
-    connect(scrRacial, &TScrollBoxEx::resized, this, &TfrmMain::scrRacialResize);
-    connect(scrChoco, &TScrollBoxEx::resized, this, &TfrmMain::scrChocoResize);
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        boxes_[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        connect(boxes_[i], &TScrollBoxEx::resized, this, [this, i] { scrPageResize(kLivePages[i]); });
+    }
 }
 
-void TfrmMain::BuildSchedulePage(Page page) {
+TSchedulePage* TSchedulePages::View(Page page) const {
+    switch (page) {
+        case Page::Ship: return shipPage;
+        case Page::Guild: return guildPage;
+        case Page::Racial: return racialPage;
+        case Page::Chocobo: return chocoboPage;
+        default: return nullptr;
+    }
+}
+
+void TSchedulePages::BuildPage(Page page) {
     // A page selected by its tab is built while it is already on the screen: its
     // new controls are shown before the layout, which leaves room for the scroll
     // bar they need.
     switch (page) {
         case Page::Ship:
             if (shipPage) return;
-            shipPage = new TShipPage(scrShip);
-            shipPage->ApplyColours(Item, Bace);
-            shipPage->ShowControls();
-            scrShipResize();
+            shipPage = new TShipPage(boxes_[0]);
+            shipPage->ApplyColours(item_, bace_);
             break;
         case Page::Guild:
             if (guildPage) return;
-            guildPage = new TGuildPage(scrGuild);
+            guildPage = new TGuildPage(boxes_[1]);
             SetUpGuildPage();
-            guildPage->ApplyColours(Item, Bace);
-            guildPage->ShowControls();
-            scrGuildResize();
+            guildPage->ApplyColours(item_, bace_);
             break;
-        case Page::Racial:
+        case Page::Racial: {
             if (racialPage) return;
-            racialPage = new TRacialPage(scrRacial);
-            cmbRacial = racialPage->cmbRacial;
-            btnRacialRef = racialPage->btnRacialRef;
-            racialPage->ApplyColours(Item, Bace);
+            racialPage = new TRacialPage(boxes_[2]);
+            racialPage->ApplyColours(item_, bace_);
+            QComboBox* cmbRacial = racialPage->cmbRacial;
             // Only the user's choice runs the change handler; building runs it itself.
-            connect(cmbRacial, &QComboBox::activated, this, &TfrmMain::cmbRacialChange);
-            connect(btnRacialRef, &QPushButton::clicked, this, &TfrmMain::btnRacialRefClick);
+            connect(cmbRacial, &QComboBox::activated, this, &TSchedulePages::cmbRacialChange);
+            connect(racialPage->btnRacialRef, &QPushButton::clicked, this, &TSchedulePages::btnRacialRefClick);
             // A stored index the box does not have leaves it with no choice.
             cmbRacial->setCurrentIndex(ShownChoice(startup_.racial, cmbRacial->count()));
             cmbRacialChange();
-            racialPage->ShowControls();
-            scrRacialResize();
             break;
-        case Page::Chocobo:
+        }
+        case Page::Chocobo: {
             if (chocoboPage) return;
-            chocoboPage = new TChocoboPage(scrChoco);
-            cmbChoco = chocoboPage->cmbChoco;
-            btnChocoRef = chocoboPage->btnChocoRef;
-            chocoboPage->ApplyColours(Item, Bace);
-            connect(cmbChoco, &QComboBox::activated, this, &TfrmMain::cmbChocoChange);
-            connect(btnChocoRef, &QPushButton::clicked, this, &TfrmMain::btnChocoRefClick);
+            chocoboPage = new TChocoboPage(boxes_[3]);
+            chocoboPage->ApplyColours(item_, bace_);
+            QComboBox* cmbChoco = chocoboPage->cmbChoco;
+            connect(cmbChoco, &QComboBox::activated, this, &TSchedulePages::cmbChocoChange);
+            connect(chocoboPage->btnChocoRef, &QPushButton::clicked, this, &TSchedulePages::btnChocoRefClick);
             cmbChoco->setCurrentIndex(ShownChoice(startup_.chocobo, cmbChoco->count()));
             cmbChocoChange();
-            chocoboPage->ShowControls();
-            scrChocoResize();
             break;
-        default: break;
+        }
+        default: return;
     }
+    View(page)->ShowControls();
+    scrPageResize(page);
 }
 
-void TfrmMain::BuildSchedulePages() {
-    for (Page page : {Page::Ship, Page::Guild, Page::Racial, Page::Chocobo}) BuildSchedulePage(page);
+void TSchedulePages::BuildPages() {
+    for (Page page : kLivePages) BuildPage(page);
 }
 
-void TfrmMain::SetUpGuildPage() { guildPage->SetUp(WeekPictures()); }
+void TSchedulePages::SetUpGuildPage() { guildPage->SetUp(WeekPictures()); }
 
-void TfrmMain::ApplyPageColours() {
-    for (TSchedulePage* view : std::initializer_list<TSchedulePage*>{shipPage, guildPage, racialPage, chocoboPage})
-        if (view) view->ApplyColours(Item, Bace);
+void TSchedulePages::SetColours(Colour item, Colour bace) {
+    item_ = item;
+    bace_ = bace;
+    for (Page page : kLivePages)
+        if (TSchedulePage* view = View(page)) view->ApplyColours(item_, bace_);
 }
 
 // The choices are applied to their boxes when the pages are built.
-void TfrmMain::ApplyPageChoices(const StartupSettings& st) { startup_ = st; }
+void TSchedulePages::ApplyChoices(const StartupSettings& st) { startup_ = st; }
 
-void TfrmMain::CollectPageChoices(CloseState& c) const {
+void TSchedulePages::CollectChoices(CloseState& c) const {
     // A page never shown writes what its box would have shown for the stored choice.
-    c.racial = cmbRacial ? cmbRacial->currentIndex()
-                         : ShownChoice(startup_.racial, static_cast<int>(kRaceNames.size()));
-    c.chocobo = cmbChoco ? cmbChoco->currentIndex()
-                         : ShownChoice(startup_.chocobo, static_cast<int>(kChocoTownNames.size()));
+    c.racial = racialPage ? racialPage->cmbRacial->currentIndex()
+                          : ShownChoice(startup_.racial, static_cast<int>(kRaceNames.size()));
+    c.chocobo = chocoboPage ? chocoboPage->cmbChoco->currentIndex()
+                            : ShownChoice(startup_.chocobo, static_cast<int>(kChocoTownNames.size()));
+    // The skill and calendar pages give back what was read until they arrive.
     c.skillJob = startup_.skillJob;
     c.skillLv = startup_.skillLv;
     c.calenBallista = startup_.calenBallista;
@@ -115,59 +123,61 @@ void TfrmMain::CollectPageChoices(CloseState& c) const {
 // --- Refreshes ------------------------------------------------------------------
 // A page is refreshed only while it shows, so the first refresh builds it.
 
-void TfrmMain::UpdateShipPage(const VanaDateTime& d) {
-    BuildSchedulePage(Page::Ship);
-    shipPage->Update(d, GetLocalNow(), GetLocalBias());
+void TSchedulePages::Refresh(Page page, const VanaDateTime& d) {
+    switch (page) {
+        case Page::Ship:
+            BuildPage(page);
+            shipPage->Update(d, GetLocalNow(), GetLocalBias());
+            break;
+        case Page::Guild:
+            BuildPage(page);
+            guildPage->Update(d, GetLocalNow(), GetLocalBias());
+            break;
+        case Page::Racial:
+            BuildPage(page);
+            racialPage->UpdateNow(d, GetLocalNow(), GetLocalBias());
+            break;
+        case Page::Chocobo:
+            BuildPage(page);
+            chocoboPage->UpdateNow(d, GetLocalNow(), GetLocalBias());
+            break;
+        default: break;
+    }
 }
 
-void TfrmMain::UpdateGuildPage(const VanaDateTime& d) {
-    BuildSchedulePage(Page::Guild);
-    guildPage->Update(d, GetLocalNow(), GetLocalBias());
+void TSchedulePages::Selected(Page page) {
+    if (!IsLive(page)) return;
+    Refresh(page, GetVanaTime());
+    if (page == Page::Racial) btnRacialRefClick();
+    if (page == Page::Chocobo) btnChocoRefClick();
 }
 
-void TfrmMain::UpdateRacialNow(const VanaDateTime& d) {
-    BuildSchedulePage(Page::Racial);
-    racialPage->UpdateNow(d, GetLocalNow(), GetLocalBias());
+void TSchedulePages::ShowRacialSchedule(int race) {
+    racialPage->ShowSchedule(GetVanaTime(), race, GetLocalBias());
 }
 
-void TfrmMain::UpdateChocoboNow(const VanaDateTime& d) {
-    BuildSchedulePage(Page::Chocobo);
-    chocoboPage->UpdateNow(d, GetLocalNow(), GetLocalBias());
+void TSchedulePages::ShowChocoboSchedule(int town) {
+    chocoboPage->ShowSchedule(GetVanaTime(), town, GetLocalBias());
 }
 
-void TfrmMain::ShowRacialSchedule(int race) { racialPage->ShowSchedule(GetVanaTime(), race, GetLocalBias()); }
+void TSchedulePages::cmbRacialChange() { btnRacialRefClick(); }
+void TSchedulePages::cmbChocoChange() { btnChocoRefClick(); }
 
-void TfrmMain::ShowChocoboSchedule(int town) { chocoboPage->ShowSchedule(GetVanaTime(), town, GetLocalBias()); }
-
-void TfrmMain::cmbRacialChange() { btnRacialRefClick(); }
-void TfrmMain::cmbChocoChange() { btnChocoRefClick(); }
-
-void TfrmMain::btnRacialRefClick() {
-    if (cmbRacial && cmbRacial->currentIndex() >= 0) ShowRacialSchedule(cmbRacial->currentIndex());
+void TSchedulePages::btnRacialRefClick() {
+    if (racialPage && racialPage->cmbRacial->currentIndex() >= 0)
+        ShowRacialSchedule(racialPage->cmbRacial->currentIndex());
 }
 
-void TfrmMain::btnChocoRefClick() {
-    if (cmbChoco && cmbChoco->currentIndex() >= 0) ShowChocoboSchedule(cmbChoco->currentIndex());
+void TSchedulePages::btnChocoRefClick() {
+    if (chocoboPage && chocoboPage->cmbChoco->currentIndex() >= 0)
+        ShowChocoboSchedule(chocoboPage->cmbChoco->currentIndex());
 }
 
-void TfrmMain::btnCalenRefClick() {}
+// --- Layout ---------------------------------------------------------------------
 
-// --- Layouts ------------------------------------------------------------------
-
-void TfrmMain::scrShipResize() {
-    if (shipPage && IsNormalMode()) shipPage->Layout();
-}
-
-void TfrmMain::scrGuildResize() {
-    if (guildPage && IsNormalMode()) guildPage->Layout();
-}
-
-void TfrmMain::scrRacialResize() {
-    if (racialPage && IsNormalMode()) racialPage->Layout();
-}
-
-void TfrmMain::scrChocoResize() {
-    if (chocoboPage && IsNormalMode()) chocoboPage->Layout();
+void TSchedulePages::scrPageResize(Page page) {
+    TSchedulePage* view = View(page);
+    if (view && normalMode_) view->Layout();
 }
 
 }  // namespace norvane

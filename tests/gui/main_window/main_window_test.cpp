@@ -20,6 +20,7 @@
 #include "gui/controls/line_panel.h"
 #include "gui/forecast/moon_window.h"
 #include "gui/main_window/clock_panel.h"
+#include "gui/schedules/schedule_pages.h"
 #include "support/fake_os_clock.h"
 
 namespace norvane {
@@ -352,15 +353,17 @@ TEST_F(MainWindowTest, SchedulePagesAreBuiltWhenFirstShownAndKeepUnseenChoices) 
     Write({{"Option", "Racial", 3}, {"Option", "Chocobo", 2}});
     {
         auto w = Start();
-        EXPECT_EQ(w->shipPage, nullptr);
-        EXPECT_EQ(w->racialPage, nullptr);
+        const TSchedulePages* pages = w->SchedulePages();
+        EXPECT_EQ(pages->View(Page::Ship), nullptr);
+        EXPECT_EQ(pages->View(Page::Racial), nullptr);
         w->actPage[1]->trigger();
-        EXPECT_NE(w->shipPage, nullptr);
+        EXPECT_NE(pages->View(Page::Ship), nullptr);
         w->actPage[4]->trigger();
-        ASSERT_NE(w->cmbChoco, nullptr);
-        EXPECT_EQ(w->cmbChoco->currentIndex(), 2);
-        w->cmbChoco->setCurrentIndex(1);
-        EXPECT_EQ(w->racialPage, nullptr);
+        auto* cmbChoco = w->findChild<QComboBox*>("cmbChoco");
+        ASSERT_NE(cmbChoco, nullptr);
+        EXPECT_EQ(cmbChoco->currentIndex(), 2);
+        cmbChoco->setCurrentIndex(1);
+        EXPECT_EQ(pages->View(Page::Racial), nullptr);
         w->close();
     }
     SettingsStore s(path_);
@@ -453,8 +456,8 @@ TEST_F(MainWindowTest, StoredChoicesGoBackAsTheirBoxesShowThemSeenOrNot) {
                 if (seen) {
                     w->actPage[3]->trigger();
                     w->actPage[4]->trigger();
-                    EXPECT_EQ(w->cmbRacial->currentIndex(), c.wantRacial);
-                    EXPECT_EQ(w->cmbChoco->currentIndex(), c.wantChocobo);
+                    EXPECT_EQ(Child<QComboBox>(*w, "cmbRacial")->currentIndex(), c.wantRacial);
+                    EXPECT_EQ(Child<QComboBox>(*w, "cmbChoco")->currentIndex(), c.wantChocobo);
                 }
                 w->close();
             }

@@ -24,6 +24,7 @@
 #include "gui/schedules/chocobo_page.h"
 #include "gui/schedules/guild_page.h"
 #include "gui/schedules/racial_page.h"
+#include "gui/schedules/schedule_pages.h"
 #include "gui/schedules/ship_page.h"
 #include "support/fake_os_clock.h"
 
@@ -47,10 +48,19 @@ protected:
     // The pages are built on first use; these tests look at all four from the start.
     std::unique_ptr<TfrmMain> Start() {
         auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
-        w->BuildSchedulePages();
+        w->SchedulePages()->BuildPages();
         return w;
     }
 
+    // A control of the window, found by its object name.
+    template <typename T>
+    static T* Child(TfrmMain& w, const char* name) {
+        auto* c = w.findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    static QComboBox* Choice(TfrmMain& w, const char* name) { return Child<QComboBox>(w, name); }
+    static TSchedulePage* View(TfrmMain& w, Page page) { return w.SchedulePages()->View(page); }
     static QLabel* Label(TfrmMain& w, const char* name) {
         auto* l = w.findChild<QLabel*>(name);
         EXPECT_NE(l, nullptr) << name;
@@ -65,11 +75,11 @@ protected:
         EXPECT_NE(c, nullptr) << name;
         return c ? c->geometry() : QRect();
     }
-    // Shows page `page` (1-7) at window size `size`, laid out.
-    static void ShowAt(TfrmMain& w, int page, QSize size) {
+    // Shows `page` at window size `size`, laid out.
+    static void ShowAt(TfrmMain& w, Page page, QSize size) {
         w.show();
         w.resize(size);
-        w.actPage[static_cast<std::size_t>(page - 1)]->trigger();
+        w.ShowPage(page);
         QApplication::processEvents();
     }
 
@@ -83,32 +93,32 @@ INSTANTIATE_TEST_SUITE_P(Zones, PagesTest, ::testing::Values(-540, 300));
 
 TEST_P(PagesTest, TheTickRefreshesOnlyTheShowingPageAndOnlyInNormalMode) {
     auto w = Start();
-    const std::array<TSchedulePage*, 4> views = {w->shipPage, w->guildPage, w->racialPage, w->chocoboPage};
+    const Page live[] = {Page::Ship, Page::Guild, Page::Racial, Page::Chocobo};
     auto counts = [&] {
         std::array<int, 4> c{};
-        for (std::size_t i = 0; i < 4; ++i) c[i] = views[i]->Assignments();
+        for (std::size_t i = 0; i < 4; ++i) c[i] = View(*w, live[i])->Assignments();
         return c;
     };
-    for (int page = 2; page <= 5; ++page) {
-        w->actPage[static_cast<std::size_t>(page - 1)]->trigger();
+    for (Page page : live) {
+        w->ShowPage(page);
         const auto before = counts();
         clock_.advanceMs(1000);
         w->tmrClockTimer();
         const auto after = counts();
         for (std::size_t i = 0; i < 4; ++i) {
-            if (static_cast<int>(i) == page - 2)
-                EXPECT_GT(after[i], before[i]) << "page " << page;
+            if (live[i] == page)
+                EXPECT_GT(after[i], before[i]) << "page " << PageIndex(page);
             else
-                EXPECT_EQ(after[i], before[i]) << "page " << page << " view " << i;
+                EXPECT_EQ(after[i], before[i]) << "page " << PageIndex(page) << " view " << i;
         }
     }
-    w->actPage[0]->trigger();
+    w->ShowPage(Page::Timer);
     auto before = counts();
     clock_.advanceMs(1000);
     w->tmrClockTimer();
     EXPECT_EQ(counts(), before);
 
-    w->actPage[1]->trigger();
+    w->ShowPage(Page::Ship);
     w->actSimpleExecute();
     before = counts();
     clock_.advanceMs(1000);
@@ -118,7 +128,7 @@ TEST_P(PagesTest, TheTickRefreshesOnlyTheShowingPageAndOnlyInNormalMode) {
 
 TEST_P(PagesTest, ShipAndGuildLabelsShowWhatTheLogicComputes) {
     auto w = Start();
-    w->actPage[1]->trigger();
+    w->ShowPage(Page::Ship);
     const int bias = GetParam();
     const ShipPageView ships = ComputeShipPage(GetVanaTime(), GetLocalNow(), bias);
     EXPECT_EQ(Text(*w, "lblShipLineC3"), ships[3].columns[0].time);
@@ -137,7 +147,7 @@ TEST_P(PagesTest, ShipAndGuildLabelsShowWhatTheLogicComputes) {
     EXPECT_EQ(FontColour(*w, "lblShipLineD1"), 0x0080FFu);
     EXPECT_EQ(Text(*w, "lblShipLineA8"), "セルビナ ─");
 
-    w->actPage[2]->trigger();
+    w->ShowPage(Page::Guild);
     const GuildPageView guilds = ComputeGuildPage(GetVanaTime(), GetLocalNow(), bias);
     EXPECT_EQ(Text(*w, "lblGuildLineB2"), "( 定休日 )");  // 火 is the woodworkers' holiday
     EXPECT_EQ(FontColour(*w, "lblGuildLineB2"), 0x0040FFu);
@@ -158,7 +168,7 @@ TEST_P(PagesTest, RacialAndChocoboLabelsShowWhatTheLogicComputes) {
     Write("Chocobo", 3);
     auto w = Start();
     const int bias = GetParam();
-    w->actPage[3]->trigger();
+    w->ShowPage(Page::Racial);
     const VanaDateTime d = GetVanaTime();
     const RacialNowView racial = ComputeRacialNow(d, GetLocalNow(), bias);
     EXPECT_EQ(Text(*w, "lblRacialA0"), racial.raceText);
@@ -169,7 +179,7 @@ TEST_P(PagesTest, RacialAndChocoboLabelsShowWhatTheLogicComputes) {
     EXPECT_EQ(Text(*w, "lblRacialLineB0"), weeks[0].period);
     EXPECT_EQ(Text(*w, "lblRacialLineB9"), weeks[9].period);
 
-    w->actPage[4]->trigger();
+    w->ShowPage(Page::Chocobo);
     const ChocoboNowView today = ComputeChocoboNow(d, GetLocalNow(), bias);
     EXPECT_EQ(Text(*w, "lblChocoA0"), today.towns[0]);
     EXPECT_EQ(Text(*w, "lblChocoD0"), today.towns[3]);
@@ -182,9 +192,9 @@ TEST_P(PagesTest, RacialAndChocoboLabelsShowWhatTheLogicComputes) {
 
 TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
     auto w = Start();
-    ShowAt(*w, 2, QSize(514, 324));
+    ShowAt(*w, Page::Ship, QSize(514, 324));
     const int bias = GetParam();
-    const int written = w->shipPage->Assignments();
+    const int written = View(*w, Page::Ship)->Assignments();
     QLabel* time = Label(*w, "lblShipLineC0");
     QLabel* count = Label(*w, "lblShipLineD0");
     int timePaints = 0, countPaints = 0;
@@ -202,7 +212,7 @@ TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
 
     w->tmrClockTimer();  // the same instant again
     QApplication::processEvents();
-    EXPECT_EQ(w->shipPage->Assignments(), written);
+    EXPECT_EQ(View(*w, Page::Ship)->Assignments(), written);
     EXPECT_EQ(timePaints, 0);
     EXPECT_EQ(countPaints, 0);
 
@@ -220,7 +230,7 @@ TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
     w->tmrClockTimer();
     QApplication::processEvents();
     EXPECT_GT(changed, 0);
-    EXPECT_EQ(w->shipPage->Assignments(), written + changed);
+    EXPECT_EQ(View(*w, Page::Ship)->Assignments(), written + changed);
     EXPECT_EQ(timePaints, 0);
     EXPECT_GT(countPaints, 0);
 }
@@ -228,8 +238,8 @@ TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
 TEST_P(PagesTest, StoredChoicesRoundTripThroughCloseAndStart) {
     {
         auto w = Start();
-        EXPECT_EQ(w->cmbRacial->currentIndex(), -1);
-        EXPECT_EQ(w->cmbChoco->count(), 4);
+        EXPECT_EQ(Choice(*w, "cmbRacial")->currentIndex(), -1);
+        EXPECT_EQ(Choice(*w, "cmbChoco")->count(), 4);
         EXPECT_EQ(Text(*w, "lblRacialLineB0"), "");
         w->close();
     }
@@ -239,20 +249,20 @@ TEST_P(PagesTest, StoredChoicesRoundTripThroughCloseAndStart) {
     Write("Chocobo", 0);
     {
         auto w = Start();
-        EXPECT_EQ(w->cmbRacial->currentIndex(), 7);
-        EXPECT_EQ(w->cmbChoco->currentIndex(), 0);
+        EXPECT_EQ(Choice(*w, "cmbRacial")->currentIndex(), 7);
+        EXPECT_EQ(Choice(*w, "cmbChoco")->currentIndex(), 0);
         // Start-up builds the lists for the stored choices.
         EXPECT_NE(Text(*w, "lblRacialLineB0"), "");
         EXPECT_NE(Text(*w, "lblChocoLineB9"), "");
-        w->cmbRacial->setCurrentIndex(2);
-        w->cmbChoco->setCurrentIndex(3);
+        Choice(*w, "cmbRacial")->setCurrentIndex(2);
+        Choice(*w, "cmbChoco")->setCurrentIndex(3);
         w->close();
     }
     EXPECT_EQ(Stored("Racial"), 2);
     EXPECT_EQ(Stored("Chocobo"), 3);
     auto w = Start();
-    EXPECT_EQ(w->cmbRacial->currentText(), "エルヴァーン♂");
-    EXPECT_EQ(w->cmbChoco->currentText(), "カザム");
+    EXPECT_EQ(Choice(*w, "cmbRacial")->currentText(), "エルヴァーン♂");
+    EXPECT_EQ(Choice(*w, "cmbChoco")->currentText(), "カザム");
 }
 
 TEST_P(PagesTest, AStoredChoiceOutOfRangeIsIgnored) {
@@ -260,8 +270,8 @@ TEST_P(PagesTest, AStoredChoiceOutOfRangeIsIgnored) {
         Write("Racial", racial);
         Write("Chocobo", chocobo);
         auto w = Start();
-        EXPECT_EQ(w->cmbRacial->currentIndex(), -1);
-        EXPECT_EQ(w->cmbChoco->currentIndex(), -1);
+        EXPECT_EQ(Choice(*w, "cmbRacial")->currentIndex(), -1);
+        EXPECT_EQ(Choice(*w, "cmbChoco")->currentIndex(), -1);
         EXPECT_EQ(Text(*w, "lblRacialLineA0"), "");
         EXPECT_EQ(Text(*w, "lblChocoLineB0"), "");
         w->close();
@@ -273,24 +283,24 @@ TEST_P(PagesTest, AStoredChoiceOutOfRangeIsIgnored) {
 TEST_P(PagesTest, ListsAreRebuiltByTheChoiceAndTheButtonNotByTheClock) {
     auto w = Start();
     const int bias = GetParam();
-    w->actPage[3]->trigger();
+    w->ShowPage(Page::Racial);
     // The button with no race chosen leaves the list empty.
-    w->btnRacialRef->click();
+    Child<QPushButton>(*w, "btnRacialRef")->click();
     EXPECT_EQ(Text(*w, "lblRacialLineB0"), "");
-    w->cmbRacial->setCurrentIndex(4);
-    emit w->cmbRacial->activated(4);
+    Choice(*w, "cmbRacial")->setCurrentIndex(4);
+    emit Choice(*w, "cmbRacial")->activated(4);
     const std::string first = Text(*w, "lblRacialLineB0");
     EXPECT_EQ(first, ComputeRacialSchedule(GetVanaTime(), 4, bias)[0].period);
     // Eight game weeks on, the clock leaves the list alone; the button renews it.
     clock_.advanceMs(8LL * kVanaWeek * 1000 / kTimeFactor);
     w->tmrClockTimer();
     EXPECT_EQ(Text(*w, "lblRacialLineB0"), first);
-    w->btnRacialRef->click();
+    Child<QPushButton>(*w, "btnRacialRef")->click();
     EXPECT_EQ(Text(*w, "lblRacialLineB0"), ComputeRacialSchedule(GetVanaTime(), 4, bias)[0].period);
     EXPECT_NE(Text(*w, "lblRacialLineB0"), first);
     // Selecting the page renews the chocobo list for the chosen town.
-    w->cmbChoco->setCurrentIndex(1);
-    w->actPage[4]->trigger();
+    Choice(*w, "cmbChoco")->setCurrentIndex(1);
+    w->ShowPage(Page::Chocobo);
     EXPECT_EQ(Text(*w, "lblChocoLineA0"), ComputeChocoboSchedule(GetVanaTime(), 1, bias)[0].destination);
 }
 
@@ -308,9 +318,7 @@ TEST_P(PagesTest, HeaderBandsAndStripesTakeTheWindowColours) {
     EXPECT_FALSE(Label(*w, "lblGuildLineG2")->autoFillBackground());
 
     // New colours: the channels meet halfway, truncating toward zero.
-    w->Item = Rgb(255, 0, 10);
-    w->Bace = Rgb(0, 255, 13);
-    w->ApplyPageColours();
+    w->SchedulePages()->SetColours(Rgb(255, 0, 10), Rgb(0, 255, 13));
     EXPECT_EQ(w->findChild<TShape*>("shpShipHead1")->BrushColor(), Rgb(128, 127, 11));
     EXPECT_EQ(w->findChild<TShape*>("shpChocoLineB0")->BrushColor(), Rgb(255, 0, 10));
 }
@@ -340,7 +348,7 @@ TEST_P(PagesTest, LayoutsFollowTheWidthOfTheHeaderBands) {
     int lastShipWidth = 0;
     for (int width : {514, 640, 490}) {
         SCOPED_TRACE(width);
-        ShowAt(*w, 2, QSize(width, 324));
+        ShowAt(*w, Page::Ship, QSize(width, 324));
         const int hw = Box(*w, "shpShipHead0").width();
         if (lastShipWidth != 0) {
             EXPECT_EQ(hw - lastShipWidth, width == 640 ? 126 : -150);
@@ -366,7 +374,7 @@ TEST_P(PagesTest, LayoutsFollowTheWidthOfTheHeaderBands) {
         auto* b = w->findChild<TImageLabel*>("lblShipLineB6");
         EXPECT_EQ(b->x(), (W - icon - b->width() - gap) / 2);
 
-        ShowAt(*w, 3, QSize(width, 324));
+        ShowAt(*w, Page::Guild, QSize(width, 324));
         const int gw = Box(*w, "shpGuildHead0").width();
         W = gw / 4 + 1;
         const QRect g0 = Box(*w, "lblGuildHead0"), g1 = Box(*w, "lblGuildHead1");
@@ -382,7 +390,7 @@ TEST_P(PagesTest, LayoutsFollowTheWidthOfTheHeaderBands) {
                                                  Box(*w, "lblGuildLineH7").height()));
         EXPECT_EQ(Box(*w, "lblGuildLineB7").width(), W - 2);
 
-        ShowAt(*w, 4, QSize(width, 324));
+        ShowAt(*w, Page::Racial, QSize(width, 324));
         const int rw = Box(*w, "shpRacialHead0").width();
         int a3 = rw / 3;
         const QRect r0 = Box(*w, "lblRacialHead0"), r2 = Box(*w, "lblRacialHead2");
@@ -395,7 +403,7 @@ TEST_P(PagesTest, LayoutsFollowTheWidthOfTheHeaderBands) {
         EXPECT_EQ(Box(*w, "lblRacialLineB3").x(), a3 + 4);
         EXPECT_EQ(Box(*w, "lblRacialLineB3").width(), Box(*w, "shpRacialWaku0").width() - a3 - 3);
 
-        ShowAt(*w, 5, QSize(width, 324));
+        ShowAt(*w, Page::Chocobo, QSize(width, 324));
         const int cw = Box(*w, "shpChocoHead0").width();
         const int a6 = cw / 6;
         const QRect hA = Box(*w, "lblChocoHeadA0"), hE = Box(*w, "lblChocoHeadE0");
@@ -410,10 +418,10 @@ TEST_P(PagesTest, LayoutsFollowTheWidthOfTheHeaderBands) {
     }
 }
 
-// A left click in the middle of tab `page` (1-7) of the shown window.
-void ClickTab(TfrmMain& w, int page) {
-    TLineTabPanel* strip = w.pclMain->TabPanel();
-    const QPointF at = strip->TabRects()[static_cast<std::size_t>(page - 1)].center();
+// A left click in the middle of the tab of `page` of the shown window.
+void ClickTab(TfrmMain& w, Page page) {
+    TLineTabPanel* strip = w.findChild<TLinePageControl*>("pclMain")->TabPanel();
+    const QPointF at = strip->TabRects()[static_cast<std::size_t>(PageIndex(page))].center();
     QMouseEvent press(QEvent::MouseButtonPress, at, strip->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(strip, &press);
@@ -423,11 +431,11 @@ void ClickTab(TfrmMain& w, int page) {
     QApplication::processEvents();
 }
 
-// The controls of page `page` that do not show, by name; `count` gets how many there are.
-std::vector<std::string> HiddenControls(TfrmMain& w, int page, int& count) {
-    TScrollBoxEx* boxes[] = {w.scrShip, w.scrGuild, w.scrRacial, w.scrChoco};
+// The controls of a live page that do not show, by name; `count` gets how many there are.
+std::vector<std::string> HiddenControls(TfrmMain& w, Page page, int& count) {
+    TScrollBoxEx* box = w.SchedulePages()->View(page)->Box();
     std::vector<std::string> hidden;
-    const QList<QWidget*> controls = boxes[page - 2]->Contents()->findChildren<QWidget*>();
+    const QList<QWidget*> controls = box->Contents()->findChildren<QWidget*>();
     count = static_cast<int>(controls.size());
     for (QWidget* c : controls)
         if (!c->isVisible()) hidden.push_back(c->objectName().toStdString());
@@ -438,22 +446,22 @@ std::vector<std::string> HiddenControls(TfrmMain& w, int page, int& count) {
 // their controls must show, and stay shown through the ticks.
 TEST_P(PagesTest, EveryControlOfAPageShowsWhenItsTabIsFirstClicked) {
     const struct {
-        int page;
+        Page page;
         int atLeast;  // controls the page cannot do without
         std::vector<const char*> names;
     } pages[] = {
-        {2, 9 * 8, {"lblShipLineA0", "lblShipLineD4", "lblShipLineH8", "lblShipHead0", "shpShipHead2"}},
-        {3, 13 * 8, {"lblGuildLineA0", "lblGuildLineG12", "imgGuildLineD5", "lblGuildHead3"}},
-        {4, 3 + 10 * 2, {"lblRacialA0", "lblRacialC0", "cmbRacial", "btnRacialRef", "lblRacialLineB9"}},
-        {5, 5 + 10 * 2, {"lblChocoA0", "lblChocoE0", "cmbChoco", "btnChocoRef", "lblChocoLineA9"}},
+        {Page::Ship, 9 * 8, {"lblShipLineA0", "lblShipLineD4", "lblShipLineH8", "lblShipHead0", "shpShipHead2"}},
+        {Page::Guild, 13 * 8, {"lblGuildLineA0", "lblGuildLineG12", "imgGuildLineD5", "lblGuildHead3"}},
+        {Page::Racial, 3 + 10 * 2, {"lblRacialA0", "lblRacialC0", "cmbRacial", "btnRacialRef", "lblRacialLineB9"}},
+        {Page::Chocobo, 5 + 10 * 2, {"lblChocoA0", "lblChocoE0", "cmbChoco", "btnChocoRef", "lblChocoLineA9"}},
     };
     auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
     w->show();
     QApplication::processEvents();
     for (const auto& p : pages) {
-        SCOPED_TRACE(p.page);
+        SCOPED_TRACE(PageIndex(p.page));
         ClickTab(*w, p.page);
-        ASSERT_EQ(w->CurrentPage(), PageAt(p.page - 1));
+        ASSERT_EQ(w->CurrentPage(), p.page);
         for (int tick = 0; tick < 3; ++tick) {
             clock_.advanceMs(500);
             w->tmrClockTimer();
@@ -469,7 +477,7 @@ TEST_P(PagesTest, EveryControlOfAPageShowsWhenItsTabIsFirstClicked) {
             EXPECT_GT(c->width(), 0) << name;
         }
     }
-    ClickTab(*w, 1);
+    ClickTab(*w, Page::Timer);
     EXPECT_EQ(w->CurrentPage(), Page::Timer);
 }
 
@@ -480,11 +488,11 @@ TEST_P(PagesTest, APageChosenInSimpleModeShowsOnReturn) {
     w->show();
     QApplication::processEvents();
     w->actSimpleExecute();
-    w->actPage[1]->trigger();
+    w->ShowPage(Page::Ship);
     w->actNormalExecute();
     QApplication::processEvents();
     int count = 0;
-    EXPECT_EQ(HiddenControls(*w, 2, count), std::vector<std::string>{});
+    EXPECT_EQ(HiddenControls(*w, Page::Ship, count), std::vector<std::string>{});
     EXPECT_GT(count, 0);
     // Laid out: the columns follow the band, not the place each label was made at.
     const int W = Box(*w, "shpShipHead0").width() / 4 + 1;
@@ -494,11 +502,12 @@ TEST_P(PagesTest, APageChosenInSimpleModeShowsOnReturn) {
 
 TEST_P(PagesTest, ResizingInSimpleModeChangesNothing) {
     auto w = Start();
-    ShowAt(*w, 2, QSize(600, 324));
+    ShowAt(*w, Page::Ship, QSize(600, 324));
     const QRect before = Box(*w, "lblShipHead3");
     w->actSimpleExecute();
-    w->scrShip->resize(300, 100);
-    w->scrShipResize();
+    TScrollBoxEx* box = Child<TScrollBoxEx>(*w, "scrShip");
+    box->resize(300, 100);
+    w->SchedulePages()->scrPageResize(Page::Ship);
     EXPECT_EQ(Box(*w, "lblShipHead3"), before);
 }
 
@@ -515,14 +524,14 @@ void Wheel(QWidget* target, int notches) {
 
 TEST_P(PagesTest, TheWheelOverAChoiceWithoutTheFocusScrollsThePageInstead) {
     auto w = Start();
-    struct Page {
-        int page;
+    const struct {
+        Page page;
         QComboBox* box;
         TScrollBoxEx* scroll;
         const char* setting;
-    };
-    const Page pages[] = {{4, w->cmbRacial, w->scrRacial, "Racial"}, {5, w->cmbChoco, w->scrChoco, "Chocobo"}};
-    for (const Page& p : pages) {
+    } pages[] = {{Page::Racial, Choice(*w, "cmbRacial"), Child<TScrollBoxEx>(*w, "scrRacial"), "Racial"},
+                 {Page::Chocobo, Choice(*w, "cmbChoco"), Child<TScrollBoxEx>(*w, "scrChoco"), "Chocobo"}};
+    for (const auto& p : pages) {
         ShowAt(*w, p.page, QSize(514, 324));
         QApplication::setActiveWindow(w.get());
         p.scroll->setFocus();

@@ -1,0 +1,77 @@
+#pragma once
+// The main window's four live schedule pages (ships, guilds, racial equipment,
+// chocobo), owned by the window: built when first shown, refreshed by the
+// clock tick while they show, their choices taken from the settings at the
+// start and given back at close.
+#include <QObject>
+
+#include <array>
+
+#include "core/colour.h"
+#include "core/main_window/page.h"
+#include "core/main_window/window_state.h"
+#include "core/time/vanatime.h"
+
+namespace norvane {
+
+class TChocoboPage;
+class TGuildPage;
+class TRacialPage;
+class TSchedulePage;
+class TScrollBoxEx;
+class TShipPage;
+
+class TSchedulePages : public QObject {
+    Q_OBJECT
+public:
+    // The scroll boxes of the ship, guild, racial and chocobo pages, in that order.
+    using Boxes = std::array<TScrollBoxEx*, 4>;
+    // `item` and `bace` are the skin's colours until SetColours.
+    TSchedulePages(const Boxes& boxes, Colour item, Colour bace, QObject* parent);
+
+    // The controls of a live page; nullptr until it is built, and for the other pages.
+    TSchedulePage* View(Page page) const;
+    // A page's controls are built on its first refresh; BuildPages builds all four.
+    void BuildPage(Page page);
+    void BuildPages();
+
+    // The stored choices go to the choice boxes as their pages are built.
+    void ApplyChoices(const StartupSettings& st);
+    // What the close request writes of the pages' choices.
+    void CollectChoices(CloseState& c) const;
+
+    // The clock tick's refresh of the page that shows; other pages do nothing.
+    void Refresh(Page page, const VanaDateTime& now);
+    // The page-changed step: the page's refresh with the time of now, and the
+    // racial and chocobo lists for their choices.
+    void Selected(Page page);
+
+    // Header bands take the middle of Item and Bace, row stripes Item.
+    void SetColours(Colour item, Colour bace);
+    // The column layouts run only in normal mode: in simple mode the pages are
+    // hidden and their sizes mean nothing.
+    void SetNormalMode(bool normal) { normalMode_ = normal; }
+    // A page's scroll box changed size: its columns follow.
+    void scrPageResize(Page page);
+
+private:
+    void SetUpGuildPage();
+    void cmbRacialChange();
+    void cmbChocoChange();
+    void btnRacialRefClick();
+    void btnChocoRefClick();
+    void ShowRacialSchedule(int race);
+    void ShowChocoboSchedule(int town);
+
+    Boxes boxes_;
+    TShipPage* shipPage = nullptr;
+    TGuildPage* guildPage = nullptr;
+    TRacialPage* racialPage = nullptr;
+    TChocoboPage* chocoboPage = nullptr;
+    StartupSettings startup_;
+    Colour item_;
+    Colour bace_;
+    bool normalMode_ = true;
+};
+
+}  // namespace norvane
