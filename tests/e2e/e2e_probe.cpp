@@ -45,8 +45,9 @@ void Print(const char* name, const TfrmMain& w, const QWidget* c, QRect r) {
 void Print(const char* name, const TfrmMain& w, const QWidget* c) { Print(name, w, c, c->rect()); }
 
 // A control of the window by its object name; the probe cannot go on without it.
-QWidget* Control(const TfrmMain& w, const char* name) {
-    auto* c = w.findChild<QWidget*>(name);
+template <typename T = QWidget>
+T* Control(const TfrmMain& w, const char* name) {
+    auto* c = w.findChild<T*>(name);
     if (!c) {
         std::fprintf(stderr, "e2e_probe: no control named %s\n", name);
         std::exit(1);
@@ -64,13 +65,14 @@ int Layout(int width, int height) {
     w.resize(width, height);
     QApplication::processEvents();
 
-    norvane::TLineTabPanel* strip = w.pclMain->TabPanel();
+    auto* pages = Control<norvane::TLinePageControl>(w, "pclMain");
+    norvane::TLineTabPanel* strip = pages->TabPanel();
     const std::vector<QRect> tabs = strip->TabRects();
     for (std::size_t i = 0; i < tabs.size(); ++i)
         Print(("tab" + std::to_string(i + 1)).c_str(), w, strip, tabs[i]);
-    Print("page", w, w.pclMain, w.pclMain->PageRect());
-    Print("toSimple", w, w.tbrMenu->widgetForAction(w.actSimple));
-    for (auto* b : w.tbsMain->findChildren<norvane::TTitleButton*>())
+    Print("page", w, pages, pages->PageRect());
+    Print("toSimple", w, Control<QToolBar>(w, "tbrMenu")->widgetForAction(Control<QAction>(w, "actSimple")));
+    for (auto* b : Control(w, "tbsMain")->findChildren<norvane::TTitleButton*>())
         if (b->ButtonType() == norvane::wbtMaxi) Print("maximize", w, b);
     Print("weekPicture", w, Control(w, "imgVanaWeek"));
 

@@ -3,9 +3,8 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,20 +12,16 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "core/settings/settings_store.h"
 #include "gui/art/pictures.h"
 #include "gui/controls/edge_panel.h"
-#include "gui/controls/image_ex.h"
 #include "gui/controls/line_page.h"
 #include "gui/controls/line_page_control.h"
-#include "gui/controls/line_panel.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/tab_style.h"
 #include "gui/controls/title_buttons.h"
 #include "gui/main_window/clock_panel.h"
-#include "gui/main_window/work_area.h"
 #include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
 #include "platform/ui_font.h"
@@ -36,14 +31,7 @@ namespace norvane {
 namespace {
 
 const char* const kPageCaptions[kPageCount] = {"タイマー", "船・飛空挺", "ギルド", "種族装備",
-                                      "チョコボ", "スキル", "カレンダー"};
-const char* const kPageActionCaptions[kPageCount] = {"タイマー(&T)", "船・飛空挺(&S)", "ギルド(&G)",
-                                            "種族装備(&R)", "チョコボ(&B)", "スキル(&K)",
-                                            "カレンダー(&C)"};
-const char* const kPageHints[kPageCount] = {
-    "タイマーのページを開きます。", "船・飛空挺のページを開きます。", "ギルドのページを開きます。",
-    "種族装備のページを開きます。", "チョコボのページを開きます。", "スキルのページを開きます。",
-    "カレンダーのページを開きます。"};
+                                               "チョコボ", "スキル",     "カレンダー"};
 
 }  // namespace
 
@@ -67,13 +55,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     CreateActions();
     CreateFrame();
     CreateMenus();
-    clockPanel_ = new TClockPanel(this, pnlMenu);
-    pnlTime = clockPanel_->Panel();
-    connect(clockPanel_, &TClockPanel::exitClicked, this, &QWidget::close);
-    connect(clockPanel_, &TClockPanel::returnClicked, actNormal, &QAction::trigger);
-    connect(clockPanel_, &TClockPanel::menuClicked, mnuMain, [this](QPoint below) { mnuMain->popup(below); });
-    connect(clockPanel_, &TClockPanel::forecastClosed, this, &TfrmMain::ForecastClosed);
-    WatchClockPanel();
+    CreateClockPanel();
     CreatePages();
 
     const bool simpleArg = AsksForSimpleMode(args);
@@ -110,14 +92,14 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     if (st.maximized) setWindowState(windowState() | Qt::WindowMaximized);
     allways_ = st.allways;
     ApplyAllways();
-    WheelOwn = st.wheelOwn;
-    WheelLines = st.wheelLines;
+    wheelOwn_ = st.wheelOwn;
+    wheelLines_ = st.wheelLines;
     schedules_->ApplyChoices(st);
     ApplySkin();
     if (st.simpleMode || simpleArg) actSimpleExecute();
     // "Time" "ExecuteSync" is read but not acted on until time synchronisation exists.
     restPending_ = order == BuildOrder::ShownFirst;
-    timers_ = new TTimerController(this, scrTimer, restPending_ ? TimerCellsAtStart(st) : kTimerCellCount, Item);
+    timers_ = new TTimerController(this, scrTimer, restPending_ ? TimerCellsAtStart(st) : kTimerCellCount, skin_.Item);
     // An index outside the pages leaves the first page showing.
     pclMain->SetActivePage(st.page);
     // The icon the desktop shows for the window (the frame draws its own). Last,
@@ -126,6 +108,8 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     if (!restPending_) setWindowIcon(WindowIcon());
     tmrClock->start();
 }
+
+TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::BuildRest() {
     timers_->BuildRemainingCells();
@@ -145,113 +129,14 @@ int TfrmMain::TimerCellsAtStart(const StartupSettings& st) const {
     return std::max(TimerCellsInView(page), TimerCellsInView(barred));
 }
 
-TfrmMain::~TfrmMain() = default;
-
-bool TfrmMain::IsNormalMode() const { return actSimple->isVisible(); }
-
-WinRect TfrmMain::WorkArea() const { return DesktopWorkArea(this); }
-
-void TfrmMain::tmrClockTimer() {
-    const VanaDateTime d = GetVanaTime();
-    clockPanel_->Tick(d);
-    if (!IsNormalMode()) return;
-    schedules_->Refresh(currentPage_, d);
-}
-
-void TfrmMain::CreateActions() {
-    grpPage = new QActionGroup(this);
-    grpPage->setExclusive(true);
-    for (int i = 0; i < kPageCount; ++i) {
-        auto* a = new QAction(QString::fromUtf8(kPageActionCaptions[i]), this);
-        a->setObjectName(QString("actPage%1").arg(i + 1));
-        a->setStatusTip(QString::fromUtf8(kPageHints[i]));
-        a->setCheckable(true);
-        a->setActionGroup(grpPage);
-        connect(a, &QAction::triggered, this, [this, i] { actPageExecute(*PageAt(i)); });
-        actPage[static_cast<std::size_t>(i)] = a;
-    }
-    actPage[0]->setChecked(true);
-
-    actSimple = new QAction(QStringLiteral("シンプルモードへ切り替え(&S)"), this);
-    actSimple->setObjectName("actSimple");
-    actSimple->setIconText(QStringLiteral("シンプルモード"));
-    actSimple->setStatusTip(QStringLiteral("ウインドウ表示をシンプルモードへ切り替えます。"));
-    connect(actSimple, &QAction::triggered, this, &TfrmMain::actSimpleExecute);
-
-    actNormal = new QAction(QStringLiteral("通常モードへ切り替え(&N)"), this);
-    actNormal->setObjectName("actNormal");
-    actNormal->setStatusTip(QStringLiteral("ウインドウ表示を通常モードへ切り替えます。"));
-    actNormal->setVisible(false);
-    connect(actNormal, &QAction::triggered, this, &TfrmMain::actNormalExecute);
-
-    actAllways = new QAction(QStringLiteral("常に手前に表示(&A)"), this);
-    actAllways->setObjectName("actAllways");
-    actAllways->setIconText(QStringLiteral("&手前に表示"));
-    actAllways->setStatusTip(QStringLiteral("ウインドウを常に手前に表示します。"));
-    actAllways->setCheckable(true);
-    connect(actAllways, &QAction::triggered, this, &TfrmMain::actAllwaysExecute);
-
-    actExit = new QAction(QStringLiteral("終了(&X)"), this);
-    actExit->setObjectName("actExit");
-    actExit->setStatusTip(QStringLiteral("Norvane を終了します。"));
-    connect(actExit, &QAction::triggered, this, &QWidget::close);
-}
-
-void TfrmMain::CreateMenus() {
-    // A menu bar stretches itself over its parent: give it a holder of its own width.
-    mbrHolder_ = new QWidget(pnlMenu);
-    mbrMenu = new QMenuBar(mbrHolder_);
-    auto* holderLayout = new QVBoxLayout(mbrHolder_);
-    holderLayout->setContentsMargins(0, 0, 0, 0);
-    holderLayout->addWidget(mbrMenu);
-    mbrMenu->setObjectName("mbrMenu");
-    mnuMenu = mbrMenu->addMenu(QStringLiteral("メニュー(&M)"));
-    QMenu* barPages = mnuMenu->addMenu(QStringLiteral("ページ切り替え(&P)"));
-    for (QAction* a : actPage) barPages->addAction(a);
-    mnuMenu->addSeparator();
-    mnuMenu->addAction(actSimple);
-    mnuMenu->addAction(actNormal);
-    mnuMenu->addAction(actAllways);
-    mnuMenu->addSeparator();
-    mnuMenu->addAction(actExit);
-
-    // The simple-mode menu button's pop-up; its page group leaves out the calendar.
-    mnuMain = new QMenu(this);
-    mnuMain->setObjectName("mnuMain");
-    mnuPage = mnuMain->addMenu(QStringLiteral("ページ切り替え(&P)"));
-    mnuPage->setObjectName("mnuPage");
-    mnuPage->menuAction()->setStatusTip(QStringLiteral("ページ切り替えに関するメニューグループです。"));
-    for (int i = 0; i < PageIndex(Page::Calendar); ++i) mnuPage->addAction(actPage[static_cast<std::size_t>(i)]);
-    mnuMain->addSeparator();
-    mnuMain->addAction(actSimple);
-    mnuMain->addAction(actNormal);
-    mnuMain->addAction(actAllways);
-    mnuMain->addSeparator();
-    mnuMain->addAction(actExit);
-
-    tbrMenu = new QToolBar(pnlMenu);
-    tbrMenu->setObjectName("tbrMenu");
-    tbrMenu->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tbrMenu->setIconSize(QSize(16, 16));
-    tbrMenu->addAction(actSimple);
-    tbrMenu->addAction(actAllways);
-    StyleMenus();
-}
-
-void TfrmMain::StyleMenus() {
-    // The menu bar's colour scheme, shared by the toolbar and the pop-up menus.
-    // A palette rather than a style sheet: style sheets cost a re-polish each time.
-    QPalette pal = mbrMenu->palette();
-    const QColor bace = ToQColor(Bace);
-    pal.setColor(QPalette::Window, bace);
-    pal.setColor(QPalette::Button, bace);
-    pal.setColor(QPalette::Base, bace);
-    pal.setColor(QPalette::Highlight, ToQColor(ShadeColor(Bace, Back, 6)));
-    pal.setColor(QPalette::HighlightedText, Qt::white);
-    for (QWidget* w : std::initializer_list<QWidget*>{mbrHolder_, mbrMenu, tbrMenu, mnuMain}) {
-        w->setPalette(pal);
-        w->setAutoFillBackground(true);
-    }
+void TfrmMain::CreateClockPanel() {
+    clockPanel_ = new TClockPanel(this, pnlMenu);
+    pnlTime = clockPanel_->Panel();
+    connect(clockPanel_, &TClockPanel::exitClicked, this, &QWidget::close);
+    connect(clockPanel_, &TClockPanel::returnClicked, actNormal, &QAction::trigger);
+    connect(clockPanel_, &TClockPanel::menuClicked, mnuMain, [this](QPoint below) { mnuMain->popup(below); });
+    connect(clockPanel_, &TClockPanel::forecastClosed, this, &TfrmMain::ForecastClosed);
+    WatchClockPanel();
 }
 
 void TfrmMain::CreatePages() {
@@ -281,98 +166,18 @@ void TfrmMain::CreatePages() {
         fill->addWidget(box);
         *boxes[i] = box;
     }
-    schedules_ = new TSchedulePages({scrShip, scrGuild, scrRacial, scrChoco}, Item, Bace, this);
+    schedules_ = new TSchedulePages({scrShip, scrGuild, scrRacial, scrChoco}, skin_.Item, skin_.Bace, this);
     connect(pclMain, &TLinePageControl::changed, this, &TfrmMain::pclMainChange);
 }
 
-// --- Modes ------------------------------------------------------------------
+// --- The tick and the pages ---------------------------------------------------------
 
-void TfrmMain::ApplyMode(bool simple) {
-    for (QWidget* w : std::initializer_list<QWidget*>{tbsMain, mbrHolder_, tbrMenu, pclMain, lblHelp, lblTimeHelp})
-        w->setVisible(!simple);
-    mnuPage->menuAction()->setVisible(!simple);
-    actSimple->setVisible(!simple);
-    actNormal->setVisible(simple);
-    clockPanel_->SetSimpleMode(simple);
-    schedules_->SetNormalMode(!simple);
-}
-
-void TfrmMain::actSimpleExecute() {
+void TfrmMain::tmrClockTimer() {
+    const VanaDateTime d = GetVanaTime();
+    clockPanel_->Tick(d);
     if (!IsNormalMode()) return;
-    WasMaximized = isMaximized();
-    // The bounds kept are those of the normal-size window. Read before restoring:
-    // the window manager shrinks the window some time later, and until then the
-    // geometry read back is still the maximized one.
-    const QRect normal = WasMaximized && normalGeometry().isValid() ? normalGeometry() : geometry();
-    if (WasMaximized) showNormal();
-    const WinRect wa = WorkArea();
-    WinPoint p;
-    {
-        SettingsStore store;
-        WriteNormalBounds(store, {normal.x(), normal.y(), normal.width(), normal.height()});
-        p = FitToWorkArea(wa, ReadSimplePosition(store), kSimpleWidth, kSimpleHeight);
-    }
-    SwitchMode(true, QRect(p.x, p.y, kSimpleWidth, kSimpleHeight));
-    ApplyAllways();
+    schedules_->Refresh(currentPage_, d);
 }
-
-void TfrmMain::actNormalExecute() {
-    if (IsNormalMode()) return;
-    const WinRect wa = WorkArea();
-    NormalBounds b;
-    {
-        SettingsStore store;
-        WriteSimplePosition(store, {x(), y()});
-        b = SaneBounds(ReadNormalBounds(store, 490), wa);
-    }
-    WinPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
-    SwitchMode(false, QRect(p.x, p.y, b.width, b.height));
-    if (WasMaximized) showMaximized();
-    ApplyAllways();
-}
-
-void TfrmMain::SwitchMode(bool simple, const QRect& bounds) {
-    // The window stays on the screen while it changes. Hidden and shown again, it
-    // would be placed anew by the window manager, and the toolkit may then be
-    // told a wrong place (0, 0 under X11): the positions stored afterwards, and
-    // everything placed beside the window, would be wrong. Painting waits for
-    // the new layout instead, so nothing half-built shows.
-    setUpdatesEnabled(false);
-    ApplyMode(simple);
-    if (simple)
-        setMinimumSize(kSimpleWidth, kSimpleHeight);
-    else
-        setMinimumSize(kNormalMinWidth, kNormalMinHeight);
-    setGeometry(bounds);
-    if (simple)
-        LayoutSimple();
-    else
-        LayoutNormal();
-    setUpdatesEnabled(true);
-    UpdateWindowRegion();
-}
-
-void TfrmMain::actAllwaysExecute() {
-    allways_ = !allways_;
-    ApplyAllways();
-}
-
-void TfrmMain::ApplyAllways() {
-    actAllways->setChecked(allways_);
-    clockPanel_->SetAllways(allways_);
-    // Changing the stays-on-top state of the native window updates the window
-    // manager's state in place: the window is not hidden or moved.
-    if (QWindow* w = windowHandle())
-        w->setFlag(Qt::WindowStaysOnTopHint, allways_);
-    else
-        setWindowFlag(Qt::WindowStaysOnTopHint, allways_);
-}
-
-void TfrmMain::ForecastClosed() {
-    if (allways_) ApplyAllways();
-}
-
-// --- Pages ------------------------------------------------------------------
 
 void TfrmMain::actTabExecute(Page page) {
     currentPage_ = page;
@@ -390,15 +195,15 @@ void TfrmMain::pclMainChange() {
 }
 
 void TfrmMain::ApplySkin() {
-    pnlMenu->SetEdgeColor(Back);
-    pnlMenu->SetColor(Bace);
-    clockPanel_->SetColours(Back, Bace, Edge);
-    pclMain->SetEdgeColor(Bace);
-    pclMain->SetLineColor(Edge);
-    pclMain->TabStyle()->SetPassiveTabColor(Item);
-    tbsMain->SetColor(Back);
-    if (timers_) timers_->SetItemColour(Item);
-    schedules_->SetColours(Item, Bace);
+    pnlMenu->SetEdgeColor(skin_.Back);
+    pnlMenu->SetColor(skin_.Bace);
+    clockPanel_->SetColours(skin_.Back, skin_.Bace, skin_.Edge);
+    pclMain->SetEdgeColor(skin_.Bace);
+    pclMain->SetLineColor(skin_.Edge);
+    pclMain->TabStyle()->SetPassiveTabColor(skin_.Item);
+    tbsMain->SetColor(skin_.Back);
+    if (timers_) timers_->SetItemColour(skin_.Item);
+    schedules_->SetColours(skin_.Item, skin_.Bace);
     StyleMenus();
     QPalette pal = lblHelp->palette();
     pal.setColor(QPalette::WindowText, Qt::white);

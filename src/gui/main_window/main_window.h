@@ -1,6 +1,9 @@
 #pragma once
 // The main window: a borderless window with its own frame, the clock panel and,
-// in normal mode, the menu, toolbar and seven pages.
+// in normal mode, the menu, toolbar and seven pages. It owns its parts and
+// routes events to them: the clock panel (TClockPanel), the timer page
+// (TTimerController) and the live schedule pages (TSchedulePages). Its
+// controls are found by their object names ("pclMain", "actPage3", ...).
 #include <QWidget>
 
 #include <array>
@@ -10,16 +13,13 @@
 #include "core/main_window/page.h"
 #include "core/main_window/window_geometry.h"
 #include "core/main_window/window_state.h"
-#include "core/time/vanatime.h"
 #include "gui/controls/gdi.h"
 
 class QAction;
 class QActionGroup;
-class QComboBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
-class QPushButton;
 class QTimer;
 class QToolBar;
 
@@ -27,7 +27,6 @@ namespace norvane {
 
 class TClockPanel;
 class TEdgePanel;
-class TImageEx;
 class TLinePage;
 class TLinePageControl;
 class TLinePanel;
@@ -35,6 +34,14 @@ class TSchedulePages;
 class TScrollBoxEx;
 class TTimerController;
 class TTitleButtons;
+
+// The skin's colours; these are the defaults until a skin is applied.
+struct SkinColours {
+    Colour Back = Rgb(1, 72, 178);
+    Colour Bace = Rgb(214, 222, 247);
+    Colour Edge = Rgb(74, 107, 169);
+    Colour Item = Rgb(234, 244, 255);
+};
 
 class TfrmMain : public QWidget {
     Q_OBJECT
@@ -49,79 +56,30 @@ public:
                       BuildOrder order = BuildOrder::Whole);
     ~TfrmMain() override;
 
-    // --- State read by the pages and forecast windows.
-    Page CurrentPage() const { return currentPage_; }
-    // What the page's action does: the page-changed step, then the page shows.
-    void ShowPage(Page page) { actPageExecute(page); }
-    bool WasMaximized = false;
-    bool WheelOwn = false;
-    int WheelLines = 3;
-    // Skin colours (defaults until a skin is applied).
-    Colour Back = Rgb(1, 72, 178);
-    Colour Bace = Rgb(214, 222, 247);
-    Colour Edge = Rgb(74, 107, 169);
-    Colour Item = Rgb(234, 244, 255);
+    // --- The parts the window delegates to.
+    TClockPanel* ClockPanel() const { return clockPanel_; }
+    TTimerController* Timers() const { return timers_; }
+    TSchedulePages* SchedulePages() const { return schedules_; }
 
+    // --- State.
+    Page CurrentPage() const { return currentPage_; }
     // Normal mode exactly when actSimple is visible.
     bool IsNormalMode() const;
     bool IsAllways() const { return allways_; }
+    // The window was maximized when it last entered simple mode.
+    bool WasMaximized() const { return wasMaximized_; }
+    const SkinColours& Skin() const { return skin_; }
 
-    // --- Controls.
-    TTitleButtons* tbsMain;
-    QMenuBar* mbrMenu;
-    QMenu* mnuMenu;
-    QMenu* mnuMain;  // pop-up of the simple-mode menu button
-    QMenu* mnuPage;  // its page group, shown in normal mode only
-    QToolBar* tbrMenu;
-    TEdgePanel* pnlMenu;
-    TLinePanel* pnlTime;
-    TLinePageControl* pclMain;
-    std::array<TLinePage*, kPageCount> ltsTab{};
-    TScrollBoxEx* scrTimer;
-    TScrollBoxEx* scrShip;
-    TScrollBoxEx* scrGuild;
-    TScrollBoxEx* scrRacial;
-    TScrollBoxEx* scrChoco;
-    TScrollBoxEx* scrSkill;
-    TScrollBoxEx* scrCalen;
-    QLabel* lblHelp;
-    QLabel* lblTimeHelp;
-
-    // The clock panel: its labels, pictures and forecast windows.
-    TClockPanel* ClockPanel() const { return clockPanel_; }
-
-    QTimer* tmrClock;
-
-    // --- The live schedule pages: built on first use and refreshed while they show.
-    TSchedulePages* SchedulePages() const { return schedules_; }
-
-    // --- Timer page: F1-F12, the timer tick and the alarm menu.
-    TTimerController* Timers() const { return timers_; }
-
-    // --- Actions.
-    std::array<QAction*, kPageCount> actPage{};
-    QActionGroup* grpPage;
-    QAction* actSimple;
-    QAction* actNormal;
-    QAction* actAllways;
-    QAction* actExit;
-
-    // --- Commands and steps.
-    void tmrClockTimer();
+    // --- Commands.
+    // What a page's action does: the page-changed step, then the page shows.
+    void ShowPage(Page page) { actPageExecute(page); }
     void actSimpleExecute();
     void actNormalExecute();
     void actAllwaysExecute();
-    void actPageExecute(Page page);
-    void actTabExecute(Page page);  // the page-changed step
-    void pclMainChange();
-    void UpdateWindowRegion();
+    // The clock tick (500 ms): the clock panel, then the page that shows.
+    void tmrClockTimer();
     // "NORVANE Main Active Message": bring this window forward.
     void ActivateFromMessage();
-
-    // Desktop work area of the screen holding the window.
-    WinRect WorkArea() const;
-    // What the close request writes, taken from the window as it is.
-    CloseState CurrentCloseState() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -135,44 +93,98 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // Creation steps, in the order they run.
+    // Creation steps, in the order they run; the actions and menus are made in
+    // window_menus.cpp, the frame in window_frame.cpp.
     void CreateActions();
-    void CreateMenus();
     void CreateFrame();
+    void CreateMenus();
+    void StyleMenus();
+    void CreateClockPanel();
     void CreatePages();
     // How many timer cells show when the window first opens: built before the rest.
     int TimerCellsAtStart(const StartupSettings& st) const;
     void BuildRest();
     void ApplySkin();
-    void StyleMenus();
-    void LayoutNormal();
-    void LayoutSimple();
+
+    // Pages.
+    void actPageExecute(Page page);
+    void actTabExecute(Page page);  // the page-changed step
+    void pclMainChange();
+
+    // What the close request writes, taken from the window as it is.
+    CloseState CurrentCloseState() const;
+
+    // Modes and layout (window_modes.cpp).
     void ApplyMode(bool simple);
     // The mode's controls, size limits, bounds and layout.
     void SwitchMode(bool simple, const QRect& bounds);
+    void LayoutNormal();
+    void LayoutSimple();
     void ApplyAllways();
+    void ForecastClosed();
+
+    // The frame and the mouse on it (window_frame.cpp).
+    WinRect WorkArea() const;
+    void UpdateWindowRegion();
     void PaintFrame(Gdi& gdi);
     void ShowSystemMenu(QPoint globalPos);
-    void ForecastClosed();
     // Presses and moves on the clock panel's labels may drag the window in simple mode.
     void WatchClockPanel();
     bool DragPress(QObject* watched, QMouseEvent* e);
     bool DragMove(QObject* watched, QMouseEvent* e);
 
-    Page currentPage_ = Page::Timer;
+    // --- Controls.
+    TTitleButtons* tbsMain;
+    QMenuBar* mbrMenu;
+    QWidget* mbrHolder_ = nullptr;
+    QMenu* mnuMenu;
+    QMenu* mnuMain;  // pop-up of the simple-mode menu button
+    QMenu* mnuPage;  // its page group, shown in normal mode only
+    QToolBar* tbrMenu;
+    TEdgePanel* pnlMenu;
+    TLinePanel* pnlTime;  // the clock panel's, placed by the window
+    TLinePageControl* pclMain;
+    std::array<TLinePage*, kPageCount> ltsTab{};
+    TScrollBoxEx* scrTimer;
+    TScrollBoxEx* scrShip;
+    TScrollBoxEx* scrGuild;
+    TScrollBoxEx* scrRacial;
+    TScrollBoxEx* scrChoco;
+    TScrollBoxEx* scrSkill;
+    TScrollBoxEx* scrCalen;
+    QLabel* lblHelp;
+    QLabel* lblTimeHelp;
+    QMenu* mnuSystem_ = nullptr;
+    QTimer* tmrClock;
+
+    // --- Actions.
+    std::array<QAction*, kPageCount> actPage{};
+    QActionGroup* grpPage;
+    QAction* actSimple;
+    QAction* actNormal;
+    QAction* actAllways;
+    QAction* actExit;
+
+    // --- Parts.
     TClockPanel* clockPanel_ = nullptr;
     TTimerController* timers_ = nullptr;
     TSchedulePages* schedules_ = nullptr;
+
+    // --- State.
+    Page currentPage_ = Page::Timer;
+    bool wasMaximized_ = false;
     bool allways_ = false;
+    // Read at the start for the mouse wheel.
+    bool wheelOwn_ = false;
+    int wheelLines_ = 3;
+    SkinColours skin_;
     bool closing_ = false;
     bool restPending_ = false;  // BuildRest runs after the first paint
-    WinPoint dragOrigin_;  // in the window's coordinates
+    WinPoint dragOrigin_;       // in the window's coordinates
     WinRect dragWorkArea_;
     // Set by a press that may drag the window; a press elsewhere (the image
     // buttons, the pictures) clears it, so that its moves drag nothing.
     bool dragArmed_ = false;
-    QMenu* mnuSystem_ = nullptr;
-    QWidget* mbrHolder_ = nullptr;
 };
 
 // The window font: "MS UI Gothic" at 12 pixels where installed, else the

@@ -1,27 +1,24 @@
 // The main window as a window: its own frame, shape, hit testing, system menu,
-// and dragging in simple mode.
+// the hint line, and dragging in simple mode.
 #include <algorithm>
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QStatusTipEvent>
 #include <QTimer>
-#include <QToolBar>
 #include <QWindow>
 
 #include "gui/art/pictures.h"
 #include "gui/controls/edge_panel.h"
-#include "gui/controls/image_ex.h"
-#include "gui/controls/line_page_control.h"
 #include "gui/controls/line_panel.h"
 #include "gui/controls/title_buttons.h"
 #include "gui/main_window/clock_panel.h"
 #include "gui/main_window/main_window.h"
+#include "gui/main_window/work_area.h"
 
 namespace norvane {
 
@@ -77,41 +74,6 @@ void TfrmMain::CreateFrame() {
     pnlMenu->installEventFilter(this);
 }
 
-void TfrmMain::LayoutNormal() {
-    const int cw = width(), ch = height();
-    pnlMenu->setGeometry(7, 27, cw - 14, ch - 54);
-    tbsMain->setGeometry(cw - 7 - 51, 2, 51, 25);
-    tbrMenu->adjustSize();
-    tbrMenu->setGeometry(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y(), tbrMenu->sizeHint().width(),
-                         mbrHolder_->height());
-    const int top = tbrMenu->y() + tbrMenu->height() + 4;
-    pnlTime->setGeometry(10, top, pnlMenu->width() - 20, pnlTime->height());
-    const int pageTop = pnlTime->y() + pnlTime->height() + 8;
-    pclMain->setGeometry(10, pageTop, pnlMenu->width() - 20,
-                         pnlMenu->height() - (pnlTime->y() + pnlTime->height() + 16));
-    const int helpTop = pnlMenu->y() + pnlMenu->height() + 7;
-    // The hint line takes what the synchronisation state leaves of the width.
-    const int stateWidth = lblTimeHelp->text().isEmpty() ? 0 : lblTimeHelp->sizeHint().width();
-    lblTimeHelp->setGeometry(cw - 10 - stateWidth, helpTop, stateWidth, 14);
-    lblHelp->setGeometry(10, helpTop, std::max(0, cw - 28 - stateWidth), 14);
-    clockPanel_->PlaceLogo();
-}
-
-void TfrmMain::LayoutSimple() {
-    pnlMenu->setGeometry(3, 3, width() - 6, pnlTime->height() + 6);
-    pnlTime->setGeometry(3, 3, pnlMenu->width() - 6, pnlTime->height());
-    clockPanel_->PlaceSimpleButtons();
-}
-
-void TfrmMain::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (IsNormalMode())
-        LayoutNormal();
-    else
-        LayoutSimple();
-    UpdateWindowRegion();
-}
-
 void TfrmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
@@ -121,6 +83,8 @@ void TfrmMain::changeEvent(QEvent* event) {
         clockPanel_->CloseForecasts();
     }
 }
+
+WinRect TfrmMain::WorkArea() const { return DesktopWorkArea(this); }
 
 void TfrmMain::UpdateWindowRegion() {
     QRegion region;
@@ -146,7 +110,7 @@ void TfrmMain::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     Gdi gdi(painter);
-    gdi.FillRect(rect(), Back);
+    gdi.FillRect(rect(), skin_.Back);
     if (IsNormalMode()) PaintFrame(gdi);
 }
 
@@ -159,8 +123,8 @@ void TfrmMain::PaintFrame(Gdi& gdi) {
     p.setFont(bold);
     gdi.TextOut(26, 8, QStringLiteral("Norvane"), Rgb(255, 255, 255));
 
-    auto a = [&](int w) { return ShadeColor(Bace, Back, w); };
-    auto b = [&](int w) { return ShadeColor(Back, Rgb(102, 102, 102), w); };
+    auto a = [&](int w) { return ShadeColor(skin_.Bace, skin_.Back, w); };
+    auto b = [&](int w) { return ShadeColor(skin_.Back, Rgb(102, 102, 102), w); };
     const Colour A2 = a(10), A3 = a(14), B0 = b(2), B1 = b(5), B2 = b(11);
 
     if (isMaximized()) {
@@ -187,7 +151,7 @@ void TfrmMain::PaintFrame(Gdi& gdi) {
     gdi.Polygon({{cw - 4, ch - 3}, {cw - 3, ch - 4}, {cw - 4, ch - 3}}, B0, B0);
     const QPoint grip[6] = {{cw - 7, ch - 7},   {cw - 11, ch - 7}, {cw - 15, ch - 7},
                             {cw - 11, ch - 11}, {cw - 7, ch - 11}, {cw - 7, ch - 15}};
-    for (QPoint g : grip) gdi.FillRect(QRect(g, QSize(2, 2)), Bace);
+    for (QPoint g : grip) gdi.FillRect(QRect(g, QSize(2, 2)), skin_.Bace);
     for (QPoint g : grip) gdi.FillRect(QRect(g - QPoint(1, 1), QSize(2, 2)), B2);
 }
 

@@ -20,6 +20,7 @@
 #include "gui/controls/line_panel.h"
 #include "gui/forecast/moon_window.h"
 #include "gui/main_window/clock_panel.h"
+#include "gui/main_window/work_area.h"
 #include "gui/schedules/schedule_pages.h"
 #include "support/fake_os_clock.h"
 
@@ -60,14 +61,16 @@ T* Child(const QWidget& w, const char* name) {
     return c;
 }
 QLabel* Label(const QWidget& w, const char* name) { return Child<QLabel>(w, name); }
+QAction* Action(const QWidget& w, const char* name) { return Child<QAction>(w, name); }
+TLinePageControl* PageControl(const QWidget& w) { return Child<TLinePageControl>(w, "pclMain"); }
 
 TEST_F(MainWindowTest, EmptySettingsStartInNormalModeOnTheFirstPage) {
     auto w = Start();
     EXPECT_TRUE(w->IsNormalMode());
     EXPECT_EQ(w->size(), QSize(514, 324));
     EXPECT_EQ(w->CurrentPage(), Page::Timer);
-    EXPECT_EQ(w->pclMain->ActivePage(), 0);
-    EXPECT_TRUE(w->actPage[0]->isChecked());
+    EXPECT_EQ(PageControl(*w)->ActivePage(), 0);
+    EXPECT_TRUE(Action(*w, "actPage1")->isChecked());
     EXPECT_FALSE(w->IsAllways());
     EXPECT_EQ(w->windowTitle(), "Norvane");
 }
@@ -114,9 +117,9 @@ TEST_F(MainWindowTest, StartUpReadsTheStoredWindow) {
     auto w = Start();
     EXPECT_EQ(w->geometry(), QRect(20, 30, 600, 400));
     EXPECT_TRUE(w->IsAllways());
-    EXPECT_TRUE(w->actAllways->isChecked());
+    EXPECT_TRUE(Action(*w, "actAllways")->isChecked());
     EXPECT_EQ(w->CurrentPage(), Page::Guild);
-    EXPECT_TRUE(w->actPage[2]->isChecked());
+    EXPECT_TRUE(Action(*w, "actPage3")->isChecked());
 }
 
 TEST_F(MainWindowTest, BadStoredValuesNeverBreakTheStart) {
@@ -125,22 +128,22 @@ TEST_F(MainWindowTest, BadStoredValuesNeverBreakTheStart) {
     auto w = Start();
     EXPECT_GE(w->width(), kNormalMinWidth);
     EXPECT_LE(w->height(), 2000);
-    const WinRect wa = w->WorkArea();
+    const WinRect wa = DesktopWorkArea(w.get());
     EXPECT_GE(w->x(), wa.left - 3);
     EXPECT_LE(w->y() + w->height(), wa.bottom);
     EXPECT_EQ(w->CurrentPage(), Page::Timer);
-    EXPECT_EQ(w->pclMain->ActivePage(), 0);
+    EXPECT_EQ(PageControl(*w)->ActivePage(), 0);
 }
 
 TEST_F(MainWindowTest, PagesThroughActionsAndThePageControl) {
     auto w = Start();
-    w->actPage[4]->trigger();
+    Action(*w, "actPage5")->trigger();
     EXPECT_EQ(w->CurrentPage(), Page::Chocobo);
-    EXPECT_EQ(w->pclMain->ActivePage(), 4);
-    w->pclMain->SetActivePage(6);
+    EXPECT_EQ(PageControl(*w)->ActivePage(), 4);
+    PageControl(*w)->SetActivePage(6);
     EXPECT_EQ(w->CurrentPage(), Page::Calendar);
-    EXPECT_TRUE(w->actPage[6]->isChecked());
-    w->pclMain->SetActivePage(7);  // out of range: nothing changes
+    EXPECT_TRUE(Action(*w, "actPage7")->isChecked());
+    PageControl(*w)->SetActivePage(7);  // out of range: nothing changes
     EXPECT_EQ(w->CurrentPage(), Page::Calendar);
 }
 
@@ -148,8 +151,8 @@ TEST_F(MainWindowTest, CloseInNormalModeWritesTheWindow) {
     {
         auto w = Start();
         w->setGeometry(40, 50, 560, 380);
-        w->actAllways->trigger();
-        w->actPage[1]->trigger();
+        Action(*w, "actAllways")->trigger();
+        Action(*w, "actPage2")->trigger();
         w->close();
     }
     SettingsStore s(path_);
@@ -171,7 +174,7 @@ TEST_F(MainWindowTest, SimpleModeFromTheCommandLineAndItsClose) {
     {
         auto w = Start({"norvane", "/s"});
         EXPECT_FALSE(w->IsNormalMode());
-        EXPECT_TRUE(w->actNormal->isVisible());
+        EXPECT_TRUE(Action(*w, "actNormal")->isVisible());
         EXPECT_EQ(w->size(), QSize(426, 56));
         EXPECT_EQ(w->pos(), QPoint(100, 120));
         w->move(130, 140);
@@ -206,7 +209,7 @@ TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     EXPECT_FALSE(w->IsNormalMode());
     EXPECT_EQ(w->size(), QSize(426, 56));
     EXPECT_TRUE(w->IsAllways());
-    EXPECT_FALSE(w->pclMain->isVisibleTo(w.get()));
+    EXPECT_FALSE(PageControl(*w)->isVisibleTo(w.get()));
     w->move(200, 210);
     w->actNormalExecute();
     EXPECT_TRUE(w->IsNormalMode());
@@ -224,7 +227,7 @@ TEST_F(MainWindowTest, MaximizedSurvivesSimpleModeAndCloseKeepsTheNormalBounds) 
         w->show();
         EXPECT_TRUE(w->isMaximized());
         w->actSimpleExecute();
-        EXPECT_TRUE(w->WasMaximized);
+        EXPECT_TRUE(w->WasMaximized());
         EXPECT_FALSE(w->isMaximized());
         EXPECT_EQ(w->size(), QSize(426, 56));
         w->actNormalExecute();
@@ -302,7 +305,7 @@ TEST_F(MainWindowTest, SimpleModeDragMovesTheWindowByTheMouseMove) {
     w->show();
     for (QWidget* pressed : std::initializer_list<QWidget*>{Label(*w, "lblVanaTime"), Label(*w, "lblEarthTCap"),
                                                            Label(*w, "lblVanaMoon"), Child(*w, "imgClock"),
-                                                           Child(*w, "pnlTime"), w->pnlMenu, w.get()}) {
+                                                           Child(*w, "pnlTime"), Child(*w, "pnlMenu"), w.get()}) {
         SCOPED_TRACE(pressed->objectName().toStdString());
         w->move(300, 200);
         const QPoint at = pressed->mapToGlobal(QPoint(4, 3));
@@ -322,7 +325,7 @@ TEST_F(MainWindowTest, SimpleModeImageButtonsDoNotDragTheWindow) {
         const char* name;
         std::function<bool(TfrmMain&)> clicked;
     } buttons[] = {
-        {"imgMenu", [](TfrmMain& w) { return w.mnuMain->isVisible(); }},
+        {"imgMenu", [](TfrmMain& w) { return w.findChild<QMenu*>("mnuMain")->isVisible(); }},
         {"imgReturn", [](TfrmMain& w) { return w.IsNormalMode(); }},
         {"imgExit", [](TfrmMain& w) { return !w.isVisible(); }},
     };
@@ -345,7 +348,7 @@ TEST_F(MainWindowTest, SimpleModeImageButtonsDoNotDragTheWindow) {
         EXPECT_EQ(w->pos(), QPoint(300, 200));
         SendMouse(img, QEvent::MouseButtonRelease, at + QPoint(2, 0), Qt::NoButton);
         EXPECT_TRUE(b.clicked(*w));
-        w->mnuMain->hide();
+        Child<QMenu>(*w, "mnuMain")->hide();
     }
 }
 
@@ -356,9 +359,9 @@ TEST_F(MainWindowTest, SchedulePagesAreBuiltWhenFirstShownAndKeepUnseenChoices) 
         const TSchedulePages* pages = w->SchedulePages();
         EXPECT_EQ(pages->View(Page::Ship), nullptr);
         EXPECT_EQ(pages->View(Page::Racial), nullptr);
-        w->actPage[1]->trigger();
+        Action(*w, "actPage2")->trigger();
         EXPECT_NE(pages->View(Page::Ship), nullptr);
-        w->actPage[4]->trigger();
+        Action(*w, "actPage5")->trigger();
         auto* cmbChoco = w->findChild<QComboBox*>("cmbChoco");
         ASSERT_NE(cmbChoco, nullptr);
         EXPECT_EQ(cmbChoco->currentIndex(), 2);
@@ -373,7 +376,7 @@ TEST_F(MainWindowTest, SchedulePagesAreBuiltWhenFirstShownAndKeepUnseenChoices) 
 
 TEST_F(MainWindowTest, TickRefreshesPagesOnlyInNormalMode) {
     auto w = Start();
-    w->actPage[1]->trigger();
+    Action(*w, "actPage2")->trigger();
     // The tick in simple mode leaves the page alone but keeps the clock running.
     w->actSimpleExecute();
     clock_.advanceMs(1000);
@@ -408,7 +411,7 @@ TEST_F(MainWindowTest, SimpleModeHoldsTheClockRowBesideItsButtonsInEveryPhase) {
     w->show();
     ASSERT_EQ(w->size(), QSize(kSimpleWidth, kSimpleHeight));
     QWidget* pnlTime = Child(*w, "pnlTime");
-    EXPECT_TRUE(w->rect().contains(pnlTime->geometry().translated(w->pnlMenu->pos())));
+    EXPECT_TRUE(w->rect().contains(pnlTime->geometry().translated(Child(*w, "pnlMenu")->pos())));
     auto box = [](QWidget* c) { return c->geometry(); };
     const QRect buttons = box(Child(*w, "imgMenu")).united(box(Child(*w, "imgExit")));
     QWidget* imgVanaMoon = Child(*w, "imgVanaMoon");
@@ -454,8 +457,8 @@ TEST_F(MainWindowTest, StoredChoicesGoBackAsTheirBoxesShowThemSeenOrNot) {
             {
                 auto w = Start();
                 if (seen) {
-                    w->actPage[3]->trigger();
-                    w->actPage[4]->trigger();
+                    Action(*w, "actPage4")->trigger();
+                    Action(*w, "actPage5")->trigger();
                     EXPECT_EQ(Child<QComboBox>(*w, "cmbRacial")->currentIndex(), c.wantRacial);
                     EXPECT_EQ(Child<QComboBox>(*w, "cmbChoco")->currentIndex(), c.wantChocobo);
                 }

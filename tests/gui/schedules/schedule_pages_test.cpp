@@ -311,10 +311,10 @@ TEST_P(PagesTest, HeaderBandsAndStripesTakeTheWindowColours) {
     for (const char* name : {"shpShipHead0", "shpShipHead2", "shpGuildHead1", "shpRacialHead2", "shpChocoHead0"})
         EXPECT_EQ(w->findChild<TShape*>(name)->BrushColor(), mid) << name;
     for (const char* name : {"shpGuildLine5", "shpRacialLine0", "shpChocoLineB4"})
-        EXPECT_EQ(w->findChild<TShape*>(name)->BrushColor(), w->Item) << name;
+        EXPECT_EQ(w->findChild<TShape*>(name)->BrushColor(), w->Skin().Item) << name;
     QLabel* odd = Label(*w, "lblGuildLineG3");
     EXPECT_TRUE(odd->autoFillBackground());
-    EXPECT_EQ(FromQColor(odd->palette().color(QPalette::Window)), w->Item);
+    EXPECT_EQ(FromQColor(odd->palette().color(QPalette::Window)), w->Skin().Item);
     EXPECT_FALSE(Label(*w, "lblGuildLineG2")->autoFillBackground());
 
     // New colours: the channels meet halfway, truncating toward zero.

@@ -264,7 +264,7 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
     // then brings the rest.
     late.show();
     EXPECT_EQ(page.BuiltCells(), early);
-    EXPECT_EQ(TimerBox(late)->Contents()->minimumSize(), whole->scrTimer->Contents()->minimumSize());
+    EXPECT_EQ(TimerBox(late)->Contents()->minimumSize(), TimerBox(*whole)->Contents()->minimumSize());
     for (int i = 0; i < 50 && page.BuiltCells() < 12; ++i) QApplication::processEvents();
     ASSERT_EQ(page.BuiltCells(), 12);
     // The desktop's icon for the window comes with the rest.
@@ -385,7 +385,7 @@ TEST_F(TimerPageTest, FunctionKeysReachTheirCellsAnywhereInTheWindow) {
     w->Timers()->Page()->cmbTimer[6]->setFocus();
     for (int n = 1; n <= 12; ++n) {
         if (n == 5) TimerBox(*w)->setFocus();
-        if (n == 9) w->pclMain->SetActivePage(2);
+        if (n == 9) w->findChild<TLinePageControl*>("pclMain")->SetActivePage(2);
         Type(*w, Qt::Key_F1 + n - 1);
         for (int m = 1; m <= 12; ++m)
             EXPECT_EQ(w->Timers()->Page()->Cells.Item(m - 1).Running, m <= n) << "F" << n << " cell " << m;

@@ -1,0 +1,146 @@
+// The main window's two modes, normal and simple, their layouts, and the
+// always-on-top state.
+#include <algorithm>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QToolBar>
+#include <QWindow>
+
+#include "core/settings/settings_store.h"
+#include "gui/controls/edge_panel.h"
+#include "gui/controls/line_page_control.h"
+#include "gui/controls/line_panel.h"
+#include "gui/controls/title_buttons.h"
+#include "gui/main_window/clock_panel.h"
+#include "gui/main_window/main_window.h"
+#include "gui/schedules/schedule_pages.h"
+
+namespace norvane {
+
+bool TfrmMain::IsNormalMode() const { return actSimple->isVisible(); }
+
+void TfrmMain::ApplyMode(bool simple) {
+    for (QWidget* w : std::initializer_list<QWidget*>{tbsMain, mbrHolder_, tbrMenu, pclMain, lblHelp, lblTimeHelp})
+        w->setVisible(!simple);
+    mnuPage->menuAction()->setVisible(!simple);
+    actSimple->setVisible(!simple);
+    actNormal->setVisible(simple);
+    clockPanel_->SetSimpleMode(simple);
+    schedules_->SetNormalMode(!simple);
+}
+
+void TfrmMain::actSimpleExecute() {
+    if (!IsNormalMode()) return;
+    wasMaximized_ = isMaximized();
+    // The bounds kept are those of the normal-size window. Read before restoring:
+    // the window manager shrinks the window some time later, and until then the
+    // geometry read back is still the maximized one.
+    const QRect normal = wasMaximized_ && normalGeometry().isValid() ? normalGeometry() : geometry();
+    if (wasMaximized_) showNormal();
+    const WinRect wa = WorkArea();
+    WinPoint p;
+    {
+        SettingsStore store;
+        WriteNormalBounds(store, {normal.x(), normal.y(), normal.width(), normal.height()});
+        p = FitToWorkArea(wa, ReadSimplePosition(store), kSimpleWidth, kSimpleHeight);
+    }
+    SwitchMode(true, QRect(p.x, p.y, kSimpleWidth, kSimpleHeight));
+    ApplyAllways();
+}
+
+void TfrmMain::actNormalExecute() {
+    if (IsNormalMode()) return;
+    const WinRect wa = WorkArea();
+    NormalBounds b;
+    {
+        SettingsStore store;
+        WriteSimplePosition(store, {x(), y()});
+        b = SaneBounds(ReadNormalBounds(store, 490), wa);
+    }
+    WinPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
+    SwitchMode(false, QRect(p.x, p.y, b.width, b.height));
+    if (wasMaximized_) showMaximized();
+    ApplyAllways();
+}
+
+void TfrmMain::SwitchMode(bool simple, const QRect& bounds) {
+    // The window stays on the screen while it changes. Hidden and shown again, it
+    // would be placed anew by the window manager, and the toolkit may then be
+    // told a wrong place (0, 0 under X11): the positions stored afterwards, and
+    // everything placed beside the window, would be wrong. Painting waits for
+    // the new layout instead, so nothing half-built shows.
+    setUpdatesEnabled(false);
+    ApplyMode(simple);
+    if (simple)
+        setMinimumSize(kSimpleWidth, kSimpleHeight);
+    else
+        setMinimumSize(kNormalMinWidth, kNormalMinHeight);
+    setGeometry(bounds);
+    if (simple)
+        LayoutSimple();
+    else
+        LayoutNormal();
+    setUpdatesEnabled(true);
+    UpdateWindowRegion();
+}
+
+void TfrmMain::LayoutNormal() {
+    const int cw = width(), ch = height();
+    pnlMenu->setGeometry(7, 27, cw - 14, ch - 54);
+    tbsMain->setGeometry(cw - 7 - 51, 2, 51, 25);
+    tbrMenu->adjustSize();
+    tbrMenu->setGeometry(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y(), tbrMenu->sizeHint().width(),
+                         mbrHolder_->height());
+    const int top = tbrMenu->y() + tbrMenu->height() + 4;
+    pnlTime->setGeometry(10, top, pnlMenu->width() - 20, pnlTime->height());
+    const int pageTop = pnlTime->y() + pnlTime->height() + 8;
+    pclMain->setGeometry(10, pageTop, pnlMenu->width() - 20,
+                         pnlMenu->height() - (pnlTime->y() + pnlTime->height() + 16));
+    const int helpTop = pnlMenu->y() + pnlMenu->height() + 7;
+    // The hint line takes what the synchronisation state leaves of the width.
+    const int stateWidth = lblTimeHelp->text().isEmpty() ? 0 : lblTimeHelp->sizeHint().width();
+    lblTimeHelp->setGeometry(cw - 10 - stateWidth, helpTop, stateWidth, 14);
+    lblHelp->setGeometry(10, helpTop, std::max(0, cw - 28 - stateWidth), 14);
+    clockPanel_->PlaceLogo();
+}
+
+void TfrmMain::LayoutSimple() {
+    pnlMenu->setGeometry(3, 3, width() - 6, pnlTime->height() + 6);
+    pnlTime->setGeometry(3, 3, pnlMenu->width() - 6, pnlTime->height());
+    clockPanel_->PlaceSimpleButtons();
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (IsNormalMode())
+        LayoutNormal();
+    else
+        LayoutSimple();
+    UpdateWindowRegion();
+}
+
+// --- Always on top ------------------------------------------------------------------
+
+void TfrmMain::actAllwaysExecute() {
+    allways_ = !allways_;
+    ApplyAllways();
+}
+
+void TfrmMain::ApplyAllways() {
+    actAllways->setChecked(allways_);
+    clockPanel_->SetAllways(allways_);
+    // Changing the stays-on-top state of the native window updates the window
+    // manager's state in place: the window is not hidden or moved.
+    if (QWindow* w = windowHandle())
+        w->setFlag(Qt::WindowStaysOnTopHint, allways_);
+    else
+        setWindowFlag(Qt::WindowStaysOnTopHint, allways_);
+}
+
+void TfrmMain::ForecastClosed() {
+    if (allways_) ApplyAllways();
+}
+
+}  // namespace norvane
