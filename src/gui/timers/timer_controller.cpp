@@ -43,7 +43,7 @@ TTimerController::TTimerController(QWidget* window, TScrollBoxEx* box, int cells
     actAlmSet = new QAction(this);
     actAlmSet->setObjectName(QStringLiteral("actAlmSet"));
     actAlmSet->setStatusTip(QStringLiteral("アラームセットを切り替えます。"));
-    // A pop-up of the window, so that it takes the window's look.
+    // The window's pop-up, like its other menus.
     mnuAlarm = new QMenu(window);
     mnuAlarm->setObjectName(QStringLiteral("mnuAlarm"));
 

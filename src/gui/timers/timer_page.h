@@ -1,7 +1,8 @@
 #pragma once
 // The timer page: the controls of the twelve cells on the page's scroll box, and
-// the copying of what the cell logic (TimerCells) computed into them. The main
-// window owns the actions, the tick and the handlers; this class owns the pixels.
+// the copying of what the cell logic (TimerCells) computed into them. The
+// controller (TTimerController) owns the actions, the tick and the handlers;
+// this class owns the pixels.
 //
 // Controls of cell n (1..12) carry the object names "shpTimer"n, "lblTimerN"n,
 // "lblTimer"n, "lblTimerC"n, "imgTimer"n, "cmbTimer"n, "btnTimer"n and
