@@ -102,15 +102,6 @@ TEST(SkillPage, EveryJobOfTheShippedFileHasThirtyKnownCodes) {
     EXPECT_EQ(ComputeSkillPage(ini, JobOfKey("war"), 75)[4].value, "A-   269");
 }
 
-TEST(SkillPage, GradeTextsAndJobKeys) {
-    const std::pair<const char*, const char*> grades[] = {
-        {"a+", "A+"}, {"a_", "A "}, {"a?", "A?"}, {"b-", "B-"}, {"d_", "D "}, {"f_", "F "}};
-    for (const auto& [code, text] : grades) EXPECT_EQ(SkillGradeText(code), text);
-    for (std::size_t job = 0; job < kJobCount; ++job)
-        EXPECT_EQ(JobOfKey(kJobKeys[job]), static_cast<int>(job));
-    for (const char* key : {"", "WAR", "war ", "warrior", "n_"}) EXPECT_EQ(JobOfKey(key), kNoJob) << key;
-}
-
 TEST(SkillLevel, TextIsNormalisedAndLettersAreRefused) {
     const std::pair<const char*, const char*> texts[] = {
         {"0", "1"}, {"1", "1"}, {"07", "7"}, {"75", "75"}, {"76", "75"}, {"99", "75"}, {"", "1"}, {"ab", "1"}};
