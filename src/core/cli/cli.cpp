@@ -22,6 +22,11 @@ const char* const kUsage =
     "                                    print the local Earth time of a Vana'diel moment\n"
     "       norvane --print ships|guilds|racial|chocobo [--at INSTANT] [--race N] [--town N]\n"
     "                                    print a schedule page as text\n"
+    "       norvane --print skill --job KEY --level N\n"
+    "                                    print the skill caps of a job (war ... smn) at level 1-75\n"
+    "       norvane --print calendar [--at INSTANT] [--entries LIST]\n"
+    "                                    print the 84-day calendar; LIST: comma-separated\n"
+    "                                    ballista,racial,tavern (default all, empty none)\n"
     "       norvane --post NAME          send a window message to the running copy\n"
     "       norvane --help | --version\n";
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
@@ -10,7 +11,9 @@
 #include <vector>
 
 #include "core/cli/cli.h"
+#include "core/settings/test_files.h"
 #include "core/time/earth_time.h"
+#include "core/time/support.h"
 #include "core/time/vanatime.h"
 #include "platform/os_clock.h"
 #include "support/fake_os_clock.h"
@@ -39,12 +42,12 @@ protected:
         std::vector<std::string> lines;
         std::string err;
     };
-    static Result Print(std::vector<std::string> extra) {
+    static Result Print(std::vector<std::string> extra, const std::optional<PrintDataFiles>& files = {}) {
         std::vector<std::string> args{"norvane", "--print"};
         args.insert(args.end(), extra.begin(), extra.end());
         std::ostringstream out, err;
         Result r;
-        r.status = RunPrintCommand(args, out, err);
+        r.status = files ? RunPrintCommand(args, out, err, *files) : RunPrintCommand(args, out, err);
         std::istringstream in(out.str());
         for (std::string line; std::getline(in, line);) r.lines.push_back(line);
         r.err = err.str();
@@ -145,6 +148,46 @@ TEST_F(PrintPages, ReachedFromTheCommandLine) {
     EXPECT_NE(out.str().find("ノーグ店"), std::string::npos);
 }
 
+TEST_F(PrintPages, SkillCapsOfAJobFromTheShippedFile) {
+    const PrintDataFiles shipped{NORVANE_DATA_DIR "/skill.ini", NORVANE_DATA_DIR "/ballista.ini"};
+    auto r = Print({"skill", "--job", "war", "--level", "75"}, shipped);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.lines.size(), 30u);
+    for (const auto& line : r.lines) EXPECT_EQ(Fields(line).size(), 2u) << line;
+    EXPECT_EQ(r.lines[0], "格闘\tD    210");
+    EXPECT_EQ(r.lines[4], "片手斧\tA-   269");
+    EXPECT_EQ(r.lines[29], "召喚魔法\t-");
+    EXPECT_EQ(Print({"skill", "--level", "1", "--job", "smn"}, shipped).lines[29], "召喚魔法\tA-   6");
+    // Without its data file every slot has no cap.
+    auto none = Print({"skill", "--job", "war", "--level", "75"}, {{"/no/such/skill.ini", ""}});
+    ASSERT_EQ(none.lines.size(), 30u);
+    EXPECT_EQ(none.lines[4], "片手斧\t-");
+    // The window and the text face read the files beside the program.
+    EXPECT_EQ(DataFilesBesideProgram().skillIni, SkillIniPath(ProgramPath()));
+    EXPECT_EQ(DataFilesBesideProgram().ballistaIni, BallistaIniPath(ProgramPath()));
+}
+
+TEST_F(PrintPages, CalendarWithChosenEntries) {
+    Zone("UTC0");
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    testing_files::WriteBytes(dir.path() + "/ballista.ini", "[Card]\r\n04=1,99\r\n[Area1]\r\n08=2\r\n");
+    const PrintDataFiles files{"", (dir.path() + "/ballista.ini").toStdString()};
+    auto tavern = Print({"calendar", "--at", kBase, "--entries", "tavern"}, files);
+    ASSERT_EQ(tavern.status, 0) << tavern.err;
+    ASSERT_EQ(tavern.lines.size(), 84u);
+    for (const auto& line : tavern.lines) EXPECT_EQ(Fields(line).size(), 4u) << line;
+    EXPECT_EQ(tavern.lines[0], "12/01(月) 08:16\t0934/08/04\t上弦\t酒場：ヒューム");
+    EXPECT_EQ(tavern.lines[4], "12/01(月) 12:07\t08/08\t\t酒場：ガルカ");  // the 12 o'clock row
+    auto all = Print({"calendar", "--at", kBase}, files);
+    EXPECT_EQ(Fields(all.lines[0])[3], "無制限 パシュハウ,  エルヴァーン♂＠シャクラミの迷宮,  酒場：ヒューム");
+    EXPECT_EQ(Print({"calendar", "--entries", "racial,ballista", "--at", kBase}, files).lines[0],
+              "12/01(月) 08:16\t0934/08/04\t上弦\t無制限 パシュハウ,  エルヴァーン♂＠シャクラミの迷宮");
+    auto none = Print({"calendar", "--at", kBase, "--entries", ""}, files);
+    ASSERT_EQ(none.lines.size(), 84u);
+    for (const auto& line : none.lines) EXPECT_EQ(Fields(line)[3], "") << line;
+}
+
 TEST_F(PrintPages, BadArgumentsFailWithStatusTwo) {
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -165,6 +208,27 @@ TEST_F(PrintPages, BadArgumentsFailWithStatusTwo) {
         {"chocobo", "--race", "1"},
         {"guilds", "--verbose", "1"},
         {"guilds", "extra"},
+        {"skill"},
+        {"skill", "--job", "war"},
+        {"skill", "--level", "75"},
+        {"skill", "--job", "WAR", "--level", "75"},
+        {"skill", "--job", "warrior", "--level", "75"},
+        {"skill", "--job", "war", "--level", "0"},
+        {"skill", "--job", "war", "--level", "76"},
+        {"skill", "--job", "war", "--level", "7a"},
+        {"skill", "--job", "war", "--level", "+7"},
+        {"skill", "--job", "war", "--level", ""},
+        {"skill", "--job", "war", "--job", "mnk", "--level", "1"},
+        {"skill", "--job", "war", "--level", "1", "--at", kBase},
+        {"calendar", "--job", "war"},
+        {"calendar", "--entries", "foo"},
+        {"calendar", "--entries", "Ballista"},
+        {"calendar", "--entries", "ballista,"},
+        {"calendar", "--entries", ","},
+        {"calendar", "--entries", "ballista racial"},
+        {"calendar", "--entries", "tavern", "--entries", "racial"},
+        {"calendar", "--at", "tomorrow"},
+        {"ships", "--entries", "tavern"},
     };
     for (const auto& args : bad) {
         auto r = Print(args);
