@@ -51,24 +51,12 @@ int TChocoboPage::BuildNow() {
 
 // The choice line: town, caption, refresh button. Returns its bottom.
 int TChocoboPage::BuildChoice(int y) {
-    cmbChoco = new QComboBox(Contents());
-    cmbChoco->setObjectName(QStringLiteral("cmbChoco"));
-    WheelOnlyWhenFocused(cmbChoco);
-    for (std::string_view town : kChocoTownNames) cmbChoco->addItem(FromView(town));
-    // No town is chosen until the user or the stored choice picks one.
-    cmbChoco->setCurrentIndex(kNoTown);
-    cmbChoco->adjustSize();
-    const int height = cmbChoco->height();
-    shpChocoHead[1] = MakeBand(QStringLiteral("shpChocoHead1"), y, height + 4);
-    cmbChoco->move(2, y + 2);
-    lblChoco = MakeLabel(QStringLiteral("lblChoco"), kChocoLabelCaption, 0, 0);
-    lblChoco->setBuddy(cmbChoco);
-    lblChoco->move(cmbChoco->x() + cmbChoco->width() + 4, y + 2 + (height - lblChoco->height()) / 2);
-    btnChocoRef = new QPushButton(FromView(kChocoRefCaption), Contents());
-    btnChocoRef->setObjectName(QStringLiteral("btnChocoRef"));
-    btnChocoRef->adjustSize();
-    btnChocoRef->setGeometry(lblChoco->x() + lblChoco->width() + 8, y + 2, btnChocoRef->width(), height);
-    return y + height + 4;
+    const ChoiceLine line = MakeChoiceLine(QStringLiteral("Choco"), y, kChocoTownNames, kChocoLabelCaption, kChocoRefCaption);
+    shpChocoHead[1] = line.band;
+    cmbChoco = line.box;
+    lblChoco = line.caption;
+    btnChocoRef = line.refresh;
+    return line.bottom;
 }
 
 void TChocoboPage::BuildList(int y) {

@@ -55,24 +55,12 @@ int TRacialPage::BuildNow() {
 
 // The choice line: race, caption, refresh button. Returns its bottom.
 int TRacialPage::BuildChoice(int y) {
-    cmbRacial = new QComboBox(Contents());
-    cmbRacial->setObjectName(QStringLiteral("cmbRacial"));
-    WheelOnlyWhenFocused(cmbRacial);
-    for (std::string_view race : kRaceNames) cmbRacial->addItem(FromView(race));
-    // No race is chosen until the user or the stored choice picks one.
-    cmbRacial->setCurrentIndex(kNoRace);
-    cmbRacial->adjustSize();
-    const int height = cmbRacial->height();
-    shpRacialHead[1] = MakeBand(QStringLiteral("shpRacialHead1"), y, height + 4);
-    cmbRacial->move(2, y + 2);
-    lblRacial = MakeLabel(QStringLiteral("lblRacial"), kRacialLabelCaption, 0, 0);
-    lblRacial->setBuddy(cmbRacial);
-    lblRacial->move(cmbRacial->x() + cmbRacial->width() + 4, y + 2 + (height - lblRacial->height()) / 2);
-    btnRacialRef = new QPushButton(FromView(kRacialRefCaption), Contents());
-    btnRacialRef->setObjectName(QStringLiteral("btnRacialRef"));
-    btnRacialRef->adjustSize();
-    btnRacialRef->setGeometry(lblRacial->x() + lblRacial->width() + 8, y + 2, btnRacialRef->width(), height);
-    return y + height + 4;
+    const ChoiceLine line = MakeChoiceLine(QStringLiteral("Racial"), y, kRaceNames, kRacialLabelCaption, kRacialRefCaption);
+    shpRacialHead[1] = line.band;
+    cmbRacial = line.box;
+    lblRacial = line.caption;
+    btnRacialRef = line.refresh;
+    return line.bottom;
 }
 
 void TRacialPage::BuildList(int y) {

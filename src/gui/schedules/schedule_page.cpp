@@ -1,10 +1,13 @@
 #include "gui/schedules/schedule_page.h"
 
 #include <QFontMetrics>
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include "gui/controls/labels.h"
+#include "gui/main_window/app_style.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/shape.h"
 #include "platform/ui_font.h"
@@ -103,6 +106,30 @@ TShape* TSchedulePage::MakeFrame(const QString& name, int y, int height) {
     s->SetBrushClear(true);
     s->SetPenColor(kFrameColour);
     return s;
+}
+
+TSchedulePage::ChoiceLine TSchedulePage::MakeChoiceLine(const QString& name, int y,
+                                                        std::span<const std::string_view> items,
+                                                        std::string_view caption,
+                                                        std::string_view refreshCaption) {
+    auto* box = new QComboBox(Contents());
+    box->setObjectName(QStringLiteral("cmb") + name);
+    WheelOnlyWhenFocused(box);
+    for (std::string_view item : items) box->addItem(FromView(item));
+    // Nothing is chosen until the user or the stored choice picks an entry.
+    box->setCurrentIndex(-1);
+    box->adjustSize();
+    const int height = box->height();
+    TShape* band = MakeBand(QStringLiteral("shp%1Head1").arg(name), y, height + 4);
+    box->move(2, y + 2);
+    QLabel* label = MakeLabel(QStringLiteral("lbl") + name, caption, 0, 0);
+    label->setBuddy(box);
+    label->move(box->x() + box->width() + 4, y + 2 + (height - label->height()) / 2);
+    auto* refresh = new QPushButton(FromView(refreshCaption), Contents());
+    refresh->setObjectName(QStringLiteral("btn%1Ref").arg(name));
+    refresh->adjustSize();
+    refresh->setGeometry(label->x() + label->width() + 8, y + 2, refresh->width(), height);
+    return {band, box, label, refresh, y + height + 4};
 }
 
 QFont TSchedulePage::BoldArial() { return ArialFont(12, true); }

@@ -5,13 +5,16 @@
 #include <QFont>
 #include <QObject>
 #include <QString>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/schedules/schedule_common.h"
 #include "gui/controls/gdi.h"
 
+class QComboBox;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace norvane {
@@ -71,6 +74,19 @@ protected:
     // outline of a column frame; both as wide as the box until laid out.
     TShape* MakeBand(const QString& name, int y, int height);
     TShape* MakeFrame(const QString& name, int y, int height);
+
+    // The line where a page asks what to show: a header band at `y`, a list of
+    // `items` with nothing chosen, its caption and a refresh button, named
+    // shp<name>Head1, cmb<name>, lbl<name> and btn<name>Ref.
+    struct ChoiceLine {
+        TShape* band;
+        QComboBox* box;
+        QLabel* caption;
+        QPushButton* refresh;
+        int bottom;  // where the next part of the page starts
+    };
+    ChoiceLine MakeChoiceLine(const QString& name, int y, std::span<const std::string_view> items,
+                              std::string_view caption, std::string_view refreshCaption);
 
     static QFont BoldArial();
     static void SetBackground(QLabel* label, Colour colour);
