@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "core/timesync/sync_messages.h"
@@ -36,27 +37,36 @@ TEST(SntpClient, LoopbackChronydAgreesWithTheMachineClock) {
     if (!chronyd.installed()) GTEST_SKIP() << "chronyd is not installed (Debian package chrony; see scripts/setup)";
     ASSERT_TRUE(chronyd.running()) << chronyd.problem();
 
-    const SyncOutcome r = QueryServerTime(chronyd.server());
-    ASSERT_TRUE(r.ok()) << r.detail;
-    const SntpExchange& ex = *r.exchange;
+    // The exchange with the shortest delay of a few, as a loaded machine may
+    // delay any one of them by milliseconds.
+    std::optional<SntpExchange> best;
+    for (int i = 0; i < 5; ++i) {
+        const SyncOutcome r = QueryServerTime(chronyd.server());
+        ASSERT_TRUE(r.ok()) << r.detail;
+        if (!best || r.exchange->clock.delay < best->clock.delay) best = r.exchange;
+    }
+    const SntpExchange& ex = *best;
     EXPECT_EQ(ex.server, chronyd.server());
     EXPECT_EQ(ex.reply.stratum, 8);
     EXPECT_EQ(ex.reply.leap, 0);
-    // chronyd serves this machine's own clock: no offset worth a millisecond.
-    EXPECT_LT(std::abs(Ms(ex.clock.offset)), 3.0);
-    EXPECT_GE(Ms(ex.clock.delay), 0.0);
-    EXPECT_LT(Ms(ex.clock.delay), 20.0);
-    EXPECT_LE(ex.t1, ex.t4);
+    EXPECT_EQ(ex.reply.mode, 4);
+    EXPECT_LE(ex.t1, ex.t2);
     EXPECT_LE(ex.t2, ex.t3);
+    EXPECT_LE(ex.t3, ex.t4);
+    // chronyd serves this machine's own clock: the offset is within half the
+    // round trip, and within a few milliseconds.
+    EXPECT_GE(Ms(ex.clock.delay), 0.0);
+    EXPECT_LE(std::abs(Ms(ex.clock.offset)), Ms(ex.clock.delay) / 2 + 0.01);
+    EXPECT_LT(std::abs(Ms(ex.clock.offset)), 3.0);
 
-    // A synchronisation would set the clock to within a few milliseconds of now.
+    // A synchronisation would set the clock to now plus the offset it measured.
     FakePcClock clock;
     const SyncOutcome s = SyncPcClock(chronyd.server(), clock);
     const Instant after = system_clock::now();
     ASSERT_TRUE(s.ok()) << s.detail;
     EXPECT_TRUE(s.clockSet);
     ASSERT_EQ(clock.calls().size(), 1u);
-    EXPECT_LT(std::abs(Ms(clock.calls()[0] - after)), 5.0);
+    EXPECT_NEAR(Ms(clock.calls()[0] - after), Ms(s.exchange->clock.offset), 2.0);
 }
 
 TEST(SntpClient, UnusableRepliesNeverSetTheClockAndNameTheirMessage) {
