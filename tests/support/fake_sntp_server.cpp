@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <random>
 #include <stdexcept>
 
 namespace norvane {
@@ -108,6 +109,23 @@ FakeSntpServer::Responder Answer(ReplySpec spec) {
         if (spec.hold.count() > 0) std::this_thread::sleep_for(spec.hold);
         return std::vector<FakeSntpServer::Datagram>{{MakeReply(request, arrived, spec)}};
     };
+}
+
+int UnusedLoopbackPort() {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    std::uniform_int_distribution<int> ports(20000, 29999);
+    for (;;) {
+        const int port = ports(random);
+        const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        a.sin_port = htons(static_cast<std::uint16_t>(port));
+        const bool free = bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+        close(fd);
+        if (free) return port;
+    }
 }
 
 }  // namespace norvane

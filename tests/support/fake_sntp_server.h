@@ -70,4 +70,8 @@ std::vector<std::uint8_t> MakeReply(const std::array<std::uint8_t, 48>& request,
 // A server that answers every request with one reply shaped by `spec`.
 FakeSntpServer::Responder Answer(ReplySpec spec);
 
+// A loopback UDP port that nothing uses, below the ephemeral range: a client
+// socket is never given it, so one that sends there cannot end up talking to itself.
+int UnusedLoopbackPort();
+
 }  // namespace norvane

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/timesync/sntp_packet.h"
+#include "support/fake_sntp_server.h"
 
 namespace norvane {
 namespace {
@@ -40,20 +41,7 @@ std::string FindChronyd() {
     return {};
 }
 
-// A loopback UDP port that was free a moment ago.
-int FreePort() {
-    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    bind(fd, reinterpret_cast<sockaddr*>(&a), len);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    close(fd);
-    return ntohs(a.sin_port);
-}
-
-// One request; true when a 48-byte reply comes within `ms`.
+// One request; true when a server's 48-byte reply comes within `ms`.
 bool Answers(int port, int ms) {
     const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     sockaddr_in a{};
@@ -65,7 +53,7 @@ bool Answers(int port, int ms) {
     if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && send(fd, request.data(), request.size(), 0) == 48) {
         pollfd pfd{fd, POLLIN, 0};
         std::array<std::uint8_t, 64> reply{};
-        ok = poll(&pfd, 1, ms) == 1 && recv(fd, reply.data(), reply.size(), 0) == 48;
+        ok = poll(&pfd, 1, ms) == 1 && recv(fd, reply.data(), reply.size(), 0) == 48 && (reply[0] & 7) == 4;
     }
     close(fd);
     return ok;
@@ -94,7 +82,7 @@ LoopbackChronyd::LoopbackChronyd() {
         return;
     }
     dir_ = templ;
-    port_ = FreePort();
+    port_ = UnusedLoopbackPort();
     const std::string conf = dir_ + "/chrony.conf";
     {
         std::ofstream out(conf);

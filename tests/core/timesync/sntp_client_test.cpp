@@ -2,11 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -176,19 +171,6 @@ TEST(SntpClient, ASetterThatRefusesOrFailsGivesTheSecondMessageWithItsReason) {
     }
 }
 
-// A loopback port with nothing behind it.
-int ClosedPort() {
-    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    bind(fd, reinterpret_cast<sockaddr*>(&a), len);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    close(fd);
-    return ntohs(a.sin_port);
-}
-
 TEST(SntpClient, AnUnreachableServerGivesTheFirstMessage) {
     // A label longer than 63 characters fails inside the resolver: no query leaves the machine.
     const std::string unresolvable = std::string(64, 'x') + ".invalid";
@@ -198,7 +180,7 @@ TEST(SntpClient, AnUnreachableServerGivesTheFirstMessage) {
     };
     for (const Case& c : {Case{unresolvable, "cannot resolve"},
                           Case{unresolvable + ":10123", "cannot resolve"},
-                          Case{"127.0.0.1:" + std::to_string(ClosedPort()), "refused"},
+                          Case{"127.0.0.1:" + std::to_string(UnusedLoopbackPort()), "refused"},
                           Case{"127.0.0.1:70000", "not a time server address"},
                           Case{"", "not a time server address"}}) {
         FakePcClock clock;
