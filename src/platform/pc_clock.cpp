@@ -85,7 +85,9 @@ public:
         if (errno != EPERM) return {SetResult::Status::Failed, std::string("clock_settime: ") + std::strerror(errno)};
         // Not allowed to set it ourselves: ask the desktop's time service, which
         // asks the user for the administrator's consent.
-        return timedate_.Set(t);
+        SetResult r = timedate_.Set(t);
+        if (r.status == SetResult::Status::Failed) r.reason = "not allowed to set the clock directly, and " + r.reason;
+        return r;
     }
 
 private:
