@@ -6,6 +6,7 @@
 
 #include "buildinfo.h"
 #include "core/cli/print_pages.h"
+#include "core/cli/time_commands.h"
 #include "core/time/earth_time.h"
 #include "core/time/vanatime.h"
 #include "platform/single_instance.h"
@@ -27,6 +28,11 @@ const char* const kUsage =
     "       norvane --print calendar [--at INSTANT] [--entries LIST]\n"
     "                                    print the 84-day calendar; LIST: comma-separated\n"
     "                                    ballista,racial,tavern (default all, empty none)\n"
+    "       norvane --check-time [SERVER]\n"
+    "                                    ask the time server once and print its offset;\n"
+    "                                    never sets the clock (SERVER: HOST, HOST:PORT or\n"
+    "                                    [IPv6]:PORT; default: the stored time server)\n"
+    "       norvane --sync [SERVER]      set the PC clock from the time server\n"
     "       norvane --post NAME          send a window message to the running copy\n"
     "       norvane --help | --version\n";
 
@@ -81,6 +87,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (cmd == "--print-time") return PrintTime(args, out, err);
     if (cmd == "--to-earth") return ToEarth(args, out, err);
     if (cmd == "--print") return RunPrintCommand(args, out, err);
+    if (cmd == "--check-time") return RunCheckTimeCommand(args, out, err);
+    if (cmd == "--sync") return RunSyncCommand(args, out, err);
     if (cmd == "--post")
         return args.size() == 3 ? PostMessageCommand(args[2], err) : BadArgument(err, "--post needs one message name");
     return BadArgument(err, "unknown argument: " + cmd);

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "core/settings/settings_store.h"
 #include "core/time/earth_time.h"
+#include "support/fake_pc_clock.h"
+#include "support/fake_sntp_server.h"
+#include "support/loopback_chronyd.h"
 #include "support/scoped_tz.h"
 
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <regex>
 #include <sstream>
 
 namespace norvane {
@@ -73,6 +79,8 @@ TEST(CommandLine, BadArgumentsGiveStatusTwo) {
 TEST(CommandLine, HelpAndVersion) {
     EXPECT_EQ(Cli({"--help"}).status, 0);
     EXPECT_NE(Cli({"--help"}).out.find("--print-time"), std::string::npos);
+    EXPECT_NE(Cli({"--help"}).out.find("--check-time [SERVER]"), std::string::npos);
+    EXPECT_NE(Cli({"--help"}).out.find("--sync [SERVER]"), std::string::npos);
     EXPECT_EQ(Cli({"--version"}).out.rfind("Norvane ", 0), 0u);
 }
 
@@ -84,6 +92,97 @@ TEST(CommandLine, IsoParser) {
     EXPECT_FALSE(ParseIsoUtc("2023-02-29T00:00:00Z"));
     EXPECT_FALSE(ParseIsoUtc("2023-01-01T00:00:00."));
     EXPECT_FALSE(ParseIsoUtc(""));
+}
+
+// Every test here talks to loopback only: the server is always named, or stored
+// in a settings file of the test's own.
+const std::regex kExchangeLine(
+    R"(server=127\.0\.0\.1:\d+ stratum=\d+ offset_ms=-?\d+\.\d{3} delay_ms=-?\d+\.\d{3}\n)");
+
+TEST(CommandLine, CheckTimeAgainstLoopbackChronydPrintsOneLineAndSetsNothing) {
+    LoopbackChronyd chronyd;
+    if (!chronyd.installed()) GTEST_SKIP() << "chronyd is not installed (Debian package chrony; see scripts/setup)";
+    ASSERT_TRUE(chronyd.running()) << chronyd.problem();
+    FakePcClock clock;
+    ScopedPcClock scoped(clock);
+    const auto r = Cli({"--check-time", chronyd.server()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_match(r.out, kExchangeLine)) << r.out;
+    EXPECT_EQ(r.out.rfind("server=" + chronyd.server() + " stratum=8 offset_ms=", 0), 0u) << r.out;
+    EXPECT_TRUE(r.err.empty());
+    EXPECT_TRUE(clock.calls().empty());
+}
+
+TEST(CommandLine, CheckTimeAndSyncExitStatus) {
+    FakeSntpServer good(Answer({.offset = std::chrono::seconds(-2)}));
+    FakeSntpServer kissOfDeath(Answer({.stratum = 0}));
+    FakeSntpServer tooLong(Answer({.length = 49}));
+    const std::string unresolvable = std::string(64, 'x') + ".invalid";
+    struct Case {
+        std::vector<std::string> args;
+        SetResult setter;
+        int status;
+        std::size_t setCalls;
+        const char* err;  // part of the one line on standard error
+    };
+    const SetResult set{SetResult::Status::Set, {}};
+    const SetResult refused{SetResult::Status::Refused, "the administrator's consent was not given"};
+    const std::vector<Case> cases = {
+        {{"--check-time", good.server()}, set, 0, 0, ""},
+        {{"--check-time", kissOfDeath.server()}, set, 1, 0, "stratum"},
+        {{"--check-time", tooLong.server()}, set, 2, 0, "longer than 48"},
+        {{"--check-time", unresolvable}, set, 2, 0, "cannot resolve"},
+        {{"--check-time", "[::1"}, set, 2, 0, "not a time server"},
+        {{"--check-time", "127.0.0.1:0"}, set, 2, 0, "not a time server"},
+        {{"--check-time", good.server(), "extra"}, set, 2, 0, "unexpected argument"},
+        {{"--sync", good.server()}, set, 0, 1, ""},
+        {{"--sync", good.server()}, refused, 1, 1, "consent was not given"},
+        {{"--sync", kissOfDeath.server()}, set, 1, 0, "stratum"},
+        {{"--sync", unresolvable}, set, 1, 0, "cannot resolve"},
+        {{"--sync", "host:port"}, set, 2, 0, "not a time server"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        FakePcClock clock(c.setter);
+        ScopedPcClock scoped(clock);
+        const auto r = Cli(c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(clock.calls().size(), c.setCalls);
+        if (c.status == 0) {
+            EXPECT_TRUE(std::regex_match(r.out, kExchangeLine)) << r.out;
+            // The PC clock is ahead of this server by 2 s.
+            const auto at = r.out.find("offset_ms=");
+            EXPECT_NEAR(std::stod(r.out.substr(at + 10)), -2000.0, 30.0) << r.out;
+            EXPECT_TRUE(r.err.empty()) << r.err;
+        } else {
+            EXPECT_TRUE(r.out.empty()) << r.out;
+            EXPECT_EQ(r.err.rfind("norvane: ", 0), 0u) << r.err;
+            EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        }
+    }
+}
+
+TEST(CommandLine, TimeCommandsUseTheStoredServer) {
+    FakeSntpServer server(Answer({}));
+    QTemporaryDir dir;
+    const QByteArray file = dir.filePath("Norvane.reg").toUtf8();
+    const QByteArray previous = qgetenv("NORVANE_SETTINGS");
+    qputenv("NORVANE_SETTINGS", file);
+    {
+        SettingsStore store;
+        store.WriteString("Time", "Server", QString::fromStdString(server.server()));
+    }
+    FakePcClock clock;
+    ScopedPcClock scoped(clock);
+    const auto check = Cli({"--check-time"});
+    EXPECT_EQ(check.status, 0) << check.err;
+    EXPECT_EQ(check.out.rfind("server=" + server.server() + " ", 0), 0u) << check.out;
+    const auto sync = Cli({"--sync"});
+    EXPECT_EQ(sync.status, 0) << sync.err;
+    EXPECT_EQ(clock.calls().size(), 1u);
+    EXPECT_EQ(server.requests(), 2);
+    qputenv("NORVANE_SETTINGS", previous);
 }
 
 }  // namespace

@@ -68,6 +68,7 @@ TEST(StartupFootprint, MainWindowLoadsNoImagePluginsAndNoNetworkStack) {
     ASSERT_FALSE(maps.isEmpty());
     EXPECT_FALSE(maps.contains("/imageformats/")) << "an image-format plugin was loaded";
     EXPECT_FALSE(maps.contains("libQt6Network")) << "the network module was loaded";
+    EXPECT_FALSE(maps.contains("libnorvane_timedate")) << "the clock setter's D-Bus module was loaded";
 }
 
 TEST(AppStyle, ExtensionArrowsAreDrawnAndOtherIconsComeFromTheStyle) {
