@@ -7,20 +7,12 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "gui/controls/assign.h"
 #include "gui/controls/line_page.h"
 #include "gui/controls/line_tab_panel.h"
 #include "gui/controls/tab_style.h"
 
 namespace norvane {
-
-namespace {
-template <typename T>
-bool Assign(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-}  // namespace
 
 TLinePageControl::TLinePageControl(QWidget* parent)
     : QWidget(parent), tabStyle_(new TTabStyle(this)), tabPanel_(new TLineTabPanel(this)) {

@@ -1,17 +1,10 @@
 #include "gui/controls/tab_style.h"
 
+#include "gui/controls/assign.h"
+
 namespace norvane {
 
 TTabStyle::TTabStyle(QObject* parent) : QObject(parent) {}
-
-namespace {
-template <typename T>
-bool Assign(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-}  // namespace
 
 void TTabStyle::SetActiveFontColor(Colour value) {
     if (Assign(activeFontColor_, value)) emit changed();
