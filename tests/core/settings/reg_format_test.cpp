@@ -171,6 +171,37 @@ TEST(RegText, DecodesWindowsExportsAndFlagsUndecodableBytes) {
     EXPECT_TRUE(now.contains(QStringLiteral("\"E\"=hex(2):41,00,42,00,00,00\n")));
 }
 
+// UTF-16 may hold a half of a surrogate pair, which UTF-8 cannot: what was read
+// must be what is written, so that the next start reads the same again.
+TEST(RegText, HalvesOfSurrogatePairsSurviveWritingAndReading) {
+    // In the file's own text (a key name): undecodable, so flagged and replaced.
+    QByteArray file("\xff\xfe", 2);
+    for (QChar c : QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\A") +
+                       QChar(0xdb52) + QStringLiteral("\\B]\r\n\"S\"=\"x\"\r\n")) {
+        file.append(static_cast<char>(c.unicode() & 0xff));
+        file.append(static_cast<char>(c.unicode() >> 8));
+    }
+    bool clean = true;
+    const RegParseResult read = ParseRegText(DecodeRegBytes(file, clean));
+    EXPECT_FALSE(clean);
+    ASSERT_EQ(read.doc.keys.size(), 1u);
+    EXPECT_EQ(read.doc.keys[0].path[1], QStringLiteral("A\uFFFD"));
+    const RegParseResult again = ParseRegText(DecodeRegBytes(FormatRegText(read.doc).toUtf8(), clean));
+    EXPECT_TRUE(clean);
+    ASSERT_EQ(again.doc.keys.size(), 1u);
+    EXPECT_EQ(again.doc.keys[0].folded, read.doc.keys[0].folded);
+
+    // In a value's data (hex(1)): kept as it is, and written in hex form again.
+    RegParseResult value = ParseRegText(QStringLiteral(
+        "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n\"S\"=hex(1):41,00,00,dc,42,00,00,00\n"));
+    RegValue& v = value.doc.keys[0].values[0];
+    EXPECT_EQ(v.text, QString(QStringLiteral("A") + QChar(0xdc00) + QStringLiteral("B")));
+    v.source.clear();  // as after a change
+    const RegParseResult written = ParseRegText(DecodeRegBytes(FormatRegText(value.doc).toUtf8(), clean));
+    EXPECT_TRUE(clean);
+    EXPECT_EQ(written.doc.keys[0].values[0].text, v.text);
+}
+
 TEST(RegTree, NewKeysGoBesideTheirFamilyAndErasingTakesTheWholeBranch) {
     RegDocument doc = ParseRegText(QStringLiteral(
         "Windows Registry Editor Version 5.00\n\n"
