@@ -276,8 +276,10 @@ RegParseResult ParseRegText(const QString& text) {
     RegParseResult r;
     RegDocument& doc = r.doc;
     QStringList lines = text.split(QLatin1Char('\n'));
+    // Every carriage return at a line's end goes, so that a line written back
+    // is read the same again.
     for (auto& l : lines)
-        if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
+        while (l.endsWith(QLatin1Char('\r'))) l.chop(1);
 
     int i = 0;
     while (i < lines.size() && lines[i].trimmed().isEmpty()) ++i;

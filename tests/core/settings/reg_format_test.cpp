@@ -171,6 +171,30 @@ TEST(RegText, DecodesWindowsExportsAndFlagsUndecodableBytes) {
     EXPECT_TRUE(now.contains(QStringLiteral("\"E\"=hex(2):41,00,42,00,00,00\n")));
 }
 
+// What a save writes is read back to the same values, and saving that again
+// writes the same file.
+TEST(RegText, AWrittenFileIsReadBackAsItWasWritten) {
+    const QString header = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n");
+    for (const QString& body : {
+             // A line ending in two carriage returns, as a file passed through two editors may.
+             QStringLiteral("[HKEY_CURRENT_USER\\A]\r\r\n\"B\"=hex:01,02\r\r\n; note\r\r\n\"S\"=\"x\"\r\r\n"),
+             QStringLiteral("[HKEY_CURRENT_USER\\A]\r\n\"S\"=\"two\r\r\nlines\"\r\n"),
+         }) {
+        SCOPED_TRACE(body.toStdString());
+        const RegParseResult read = ParseRegText(header + body);
+        EXPECT_TRUE(read.badLines.empty());
+        const QString written = FormatRegText(read.doc);
+        const RegParseResult again = ParseRegText(written);
+        EXPECT_TRUE(again.badLines.empty());
+        EXPECT_EQ(FormatRegText(again.doc), written);
+        ASSERT_EQ(again.doc.keys.size(), read.doc.keys.size());
+        for (std::size_t v = 0; v < read.doc.keys[0].values.size(); ++v) {
+            EXPECT_EQ(again.doc.keys[0].values[v].text, read.doc.keys[0].values[v].text);
+            EXPECT_EQ(again.doc.keys[0].values[v].source, read.doc.keys[0].values[v].source);
+        }
+    }
+}
+
 // UTF-16 may hold a half of a surrogate pair, which UTF-8 cannot: what was read
 // must be what is written, so that the next start reads the same again.
 TEST(RegText, HalvesOfSurrogatePairsSurviveWritingAndReading) {
