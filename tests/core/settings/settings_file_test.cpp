@@ -1,5 +1,6 @@
 // The settings file on disk: broken files, failed and cut-off saves, folders
 // that cannot be written, and other processes.
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -136,6 +137,66 @@ TEST_F(SettingsFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryAndKeepsTheVal
         EXPECT_EQ(s.ReadInteger("Option", "Page", 0), 3);
         EXPECT_TRUE(QString::fromUtf8(ReadBytes(file)).contains("\"Skin\"=\"new.skn\""));
     }
+}
+
+// The same on a real small disk, where the machine lets the test mount one.
+TEST_F(SettingsFileTest, ARealDiskThatFillsUpThenTurnsReadOnlyKeepsTheOldFile) {
+    const QString disk = dir_.filePath(QStringLiteral("disk"));
+    const QByteArray mountPoint = QFile::encodeName(disk);
+    ASSERT_EQ(::mkdir(mountPoint.constData(), 0700), 0);
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k,mode=0700") != 0)
+        GTEST_SKIP() << "no small disk to be had here: " << std::strerror(errno);
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount{mountPoint};
+    const QString file = disk + QStringLiteral("/Norvane.reg");
+    {
+        SettingsStore s(file);
+        s.WriteString("Option", "Skin", "old.skn");
+    }
+    const QByteArray old = ReadBytes(file);
+    ASSERT_FALSE(old.isEmpty());
+
+    // Full: a filler takes every block that is left.
+    {
+        QFile filler(disk + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    CaptureStderr();
+    {
+        SettingsStore s(file);
+        s.WriteString("Option", "Skin", "new.skn");
+        s.WriteString("Option", "Long", QString(20000, QLatin1Char('x')));
+    }
+    EXPECT_EQ(ReadBytes(file), old);
+    // Read-only, the new values still waiting in memory.
+    QFile::remove(disk + QStringLiteral("/filler"));
+    ASSERT_EQ(::mount(nullptr, mountPoint.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+        << std::strerror(errno);
+    {
+        SettingsStore s(file);
+        EXPECT_EQ(s.ReadString("Option", "Skin", ""), "new.skn");
+        s.WriteInteger("Option", "Page", 2);
+    }
+    const std::string message = GetCapturedStderr();
+    EXPECT_EQ(Count(message, "\n"), 1) << message;  // told once
+    EXPECT_NE(message.find(std::strerror(ENOSPC)), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(file), old);
+    QStringList left = QDir(disk).entryList(QDir::Files | QDir::Hidden);
+    left.removeAll(QStringLiteral("Norvane.reg.lock"));
+    EXPECT_EQ(left, QStringList{"Norvane.reg"});
+
+    // Writable again: everything kept in memory reaches the file.
+    ASSERT_EQ(::mount(nullptr, mountPoint.constData(), nullptr, MS_REMOUNT, nullptr), 0) << std::strerror(errno);
+    { SettingsStore s(file); }
+    SettingsStore s(file);
+    EXPECT_EQ(s.ReadString("Option", "Skin", ""), "new.skn");
+    EXPECT_EQ(s.ReadString("Option", "Long", "").size(), 20000);
+    EXPECT_EQ(s.ReadInteger("Option", "Page", 0), 2);
 }
 
 int DieBeforeRename(SaveStep step) {
