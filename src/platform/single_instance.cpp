@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QThread>
 
@@ -49,18 +49,36 @@ bool Fail(QString* error, const QString& text) {
 
 }  // namespace
 
-// A folder under the shared /tmp is only safe when it is a real directory,
-// ours, and closed to everyone else; otherwise another user could plant a
-// socket there and receive our messages.
-bool EnsurePrivateFolder(const QString& path, QString* error) {
-    const QByteArray native = QFile::encodeName(path);
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
-        return Fail(error, QStringLiteral("cannot create %1").arg(path));
+namespace {
+
+// A folder is only safe for the socket when it is a real directory, ours, and
+// closed to everyone else; otherwise another user could plant a socket there
+// and receive our messages.
+bool IsPrivateFolder(const QByteArray& native, const QString& path, QString* error) {
     struct stat st {};
     if (::lstat(native.constData(), &st) != 0) return Fail(error, QStringLiteral("cannot read %1").arg(path));
     if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 077) != 0)
         return Fail(error, QStringLiteral("%1 is not a private folder of this user").arg(path));
     return true;
+}
+
+// The user id of the process at the other end of a local socket, or -1.
+long long PeerUid(int fd) {
+    ucred cred{};
+    socklen_t length = sizeof cred;
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &length) != 0 || length != sizeof cred) return -1;
+    return cred.uid;
+}
+
+bool PeerIsThisUser(int fd) { return PeerUid(fd) == static_cast<long long>(::getuid()); }
+
+}  // namespace
+
+bool EnsurePrivateFolder(const QString& path, QString* error) {
+    const QByteArray native = QFile::encodeName(path);
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+        return Fail(error, QStringLiteral("cannot create %1").arg(path));
+    return IsPrivateFolder(native, path, error);
 }
 
 std::optional<AppMessage> AppMessageFromName(std::string_view name) {
@@ -84,10 +102,44 @@ QString InstanceRuntimeFolder(QString* error) {
         }
         return QDir::cleanPath(own);
     }
-    const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!xdg.isEmpty() && QFileInfo(xdg).isDir()) return QDir::cleanPath(xdg);
+    // The session's runtime folder, unless it is one that others may enter.
+    const QString xdg = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    if (!xdg.isEmpty() && xdg != QLatin1String(".") && IsPrivateFolder(QFile::encodeName(xdg), xdg, nullptr))
+        return xdg;
     const QString fallback = QStringLiteral("/tmp/norvane-%1").arg(::getuid());
     return EnsurePrivateFolder(fallback, error) ? fallback : QString();
+}
+
+// ---- PeerLines ----
+
+std::vector<PeerLines::Line> PeerLines::feed(const char* data, std::size_t size) {
+    std::vector<Line> lines;
+    if (ended_) return lines;
+    pending_.append(data, static_cast<qsizetype>(size));
+    qsizetype start = 0;
+    while (!ended_) {
+        const qsizetype nl = pending_.indexOf('\n', start);
+        // A line (with any "\r") longer than the limit ends the peer, whether or
+        // not its end has come yet: the same wherever the pieces were cut.
+        if ((nl < 0 ? pending_.size() : nl) - start > kMaxLineLength) {
+            ended_ = true;
+            break;
+        }
+        if (nl < 0) break;
+        Line line;
+        line.text = pending_.mid(start, nl - start);
+        if (line.text.endsWith('\r')) line.text.chop(1);
+        line.message =
+            AppMessageFromName(std::string_view(line.text.constData(), static_cast<std::size_t>(line.text.size())));
+        lines.push_back(std::move(line));
+        start = nl + 1;
+        if (++lines_ >= kMaxLines) ended_ = true;
+    }
+    if (ended_)
+        pending_.clear();
+    else
+        pending_.remove(0, start);
+    return lines;
 }
 
 // ---- InstanceLock ----
@@ -134,7 +186,7 @@ public:
 
     int fd() const { return fd_; }
     QSocketNotifier& notifier() { return notifier_; }
-    QByteArray pending;
+    PeerLines lines;
     QTimer timeout;
 
     // Stops listening at once; the object goes when control is back in the loop.
@@ -228,13 +280,16 @@ void SingleInstance::closeServer() {
 }
 
 void SingleInstance::onNewConnection() {
-    for (;;) {
+    // Whatever is left waits for the next wake-up; the loop and its clock go on.
+    for (int taken = 0; taken < kMaxAcceptsPerWake; ++taken) {
         const int fd = ::accept4(serverFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0) {
             if (errno == EINTR || errno == ECONNABORTED) continue;
             return;  // EAGAIN: all taken; anything else: try again on the next wake
         }
-        if (peers_ >= kMaxPeers) {
+        // Only this user's own processes may drive the window, even when the
+        // socket's folder or mode let others reach it.
+        if (peers_ >= kMaxPeers || !PeerIsThisUser(fd)) {
             ::close(fd);
             continue;
         }
@@ -257,27 +312,29 @@ void SingleInstance::onPeerReadyRead(InstancePeer* peer) {
         peer->drop();
         return;
     }
-    QByteArray& buffer = peer->pending;
-    buffer.append(chunk, n);
-    for (qsizetype nl; (nl = buffer.indexOf('\n')) >= 0;) {
-        QByteArray line = buffer.left(nl);
-        buffer.remove(0, nl + 1);
-        if (line.size() > kMaxLineLength) {
-            peer->drop();
-            return;
-        }
-        if (line.endsWith('\r')) line.chop(1);
-        auto message = AppMessageFromName(std::string_view(line.constData(), static_cast<std::size_t>(line.size())));
-        if (!message) {
+    for (const PeerLines::Line& line : peer->lines.feed(chunk, static_cast<std::size_t>(n))) {
+        if (!line.message) {
             peer->reply(kRejected);
             continue;
         }
         peer->reply(kAccepted);
         // Queued: a receiver may open a modal box, and this handler must not be
-        // re-entered from its event loop.
-        QMetaObject::invokeMethod(this, [this, m = *message] { dispatch(m); }, Qt::QueuedConnection);
+        // re-entered from its event loop. A message already waiting or being
+        // carried out is not queued again: it would only do the same once more,
+        // and a flood of lines must not pile up work (or boxes) without end.
+        const auto index = static_cast<std::size_t>(*line.message);
+        if (busy_[index]) continue;
+        busy_[index] = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, index, m = *line.message] {
+                const QPointer<SingleInstance> alive(this);
+                dispatch(m);
+                if (alive) busy_[index] = false;
+            },
+            Qt::QueuedConnection);
     }
-    if (buffer.size() > kMaxLineLength) peer->drop();
+    if (peer->lines.ended()) peer->drop();
 }
 
 void SingleInstance::dispatch(AppMessage message) {
@@ -311,7 +368,12 @@ int ConnectBy(const QByteArray& path, const QDeadlineTimer& deadline) {
     for (;;) {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (fd < 0) return -1;
-        if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0) return fd;
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0) {
+            // A socket of another user is not our running copy: tell it nothing.
+            if (PeerIsThisUser(fd)) return fd;
+            ::close(fd);
+            return -1;
+        }
         ::close(fd);
         if (deadline.hasExpired()) return -1;
         QThread::msleep(20);
@@ -329,13 +391,12 @@ bool WaitFor(int fd, short events, const QDeadlineTimer& deadline) {
 
 }  // namespace
 
-PostResult PostAppMessage(AppMessage message, int waitMs, const QString& folder) {
-    const QString dir = folder.isEmpty() ? InstanceRuntimeFolder() : folder;
-    if (dir.isEmpty()) return PostResult::NotRunning;
-    QDeadlineTimer deadline(waitMs);
-    const int fd = ConnectBy(QFile::encodeName(SocketPathIn(dir)), deadline);
-    if (fd < 0) return PostResult::NotRunning;
+namespace {
 
+enum class Exchange { Accepted, Refused, HungUp };
+
+// One connection: the message out, the answer back.
+Exchange SendOnce(int fd, AppMessage message, const QDeadlineTimer& deadline) {
     std::string out = AppMessageName(message);
     out += '\n';
     std::size_t sent = 0;
@@ -354,8 +415,27 @@ PostResult PostAppMessage(AppMessage message, int waitMs, const QString& folder)
         if (n <= 0) break;
         reply.append(buf, static_cast<std::size_t>(n));
     }
-    ::close(fd);
-    return reply.rfind(kAccepted, 0) == 0 ? PostResult::Delivered : PostResult::NotRunning;
+    if (reply.rfind(kAccepted, 0) == 0) return Exchange::Accepted;
+    return reply.empty() ? Exchange::HungUp : Exchange::Refused;
+}
+
+}  // namespace
+
+PostResult PostAppMessage(AppMessage message, int waitMs, const QString& folder) {
+    const QString dir = folder.isEmpty() ? InstanceRuntimeFolder() : folder;
+    if (dir.isEmpty()) return PostResult::NotRunning;
+    QDeadlineTimer deadline(waitMs);
+    const QByteArray path = QFile::encodeName(SocketPathIn(dir));
+    for (;;) {
+        const int fd = ConnectBy(path, deadline);
+        if (fd < 0) return PostResult::NotRunning;
+        const Exchange answer = SendOnce(fd, message, deadline);
+        ::close(fd);
+        if (answer == Exchange::Accepted) return PostResult::Delivered;
+        // A copy busy with other callers hangs up before reading: ask again while there is time.
+        if (answer == Exchange::Refused || deadline.hasExpired()) return PostResult::NotRunning;
+        QThread::msleep(20);
+    }
 }
 
 int PostMessageCommand(const std::string& name, std::ostream& err) {

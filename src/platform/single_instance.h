@@ -2,14 +2,18 @@
 // One running copy per user, and the small set of messages other processes may
 // send it. The running copy listens on a per-user local socket; a lock file
 // beside it decides which of two simultaneous starts becomes that copy.
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <array>
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QSocketNotifier;
 
@@ -31,9 +35,35 @@ inline constexpr char kNetworkError2Message[] = "NORVANE Network Error 2 Message
 std::optional<AppMessage> AppMessageFromName(std::string_view name);
 const char* AppMessageName(AppMessage message);
 
+// What one peer sends, cut into lines as the pieces arrive. A peer may send a few
+// short lines; one that sends a line too long or too many lines has said all it
+// may, and the running copy hangs up. How the bytes were cut into pieces never
+// changes the lines.
+class PeerLines {
+public:
+    static constexpr int kMaxLineLength = 128;  // bytes before the "\n", a "\r" included
+    static constexpr int kMaxLines = 8;         // a sending copy needs one
+
+    struct Line {
+        QByteArray text;                     // without "\n" and a "\r" before it
+        std::optional<AppMessage> message;  // the message the line names, if any
+    };
+
+    // The lines that `size` more bytes completed, in order; none once ended().
+    std::vector<Line> feed(const char* data, std::size_t size);
+    // A limit was passed: hang up.
+    bool ended() const { return ended_; }
+
+private:
+    QByteArray pending_;
+    int lines_ = 0;
+    bool ended_ = false;
+};
+
 // Folder holding the socket and its lock: $NORVANE_RUNTIME_DIR, else
-// $XDG_RUNTIME_DIR, else /tmp/norvane-<uid> (created 0700 and checked to be
-// ours). Empty, with `error` set, when no safe folder can be had.
+// $XDG_RUNTIME_DIR when it is a private folder of this user, else
+// /tmp/norvane-<uid> (created 0700 and checked to be ours). Empty, with `error`
+// set, when no safe folder can be had.
 QString InstanceRuntimeFolder(QString* error = nullptr);
 // Creates `path` 0700 if missing; true only when it is then a real directory
 // owned by this user and closed to everyone else.
@@ -78,10 +108,14 @@ public:
 
     // Limits on what a peer may send; defaults suit real use, tests shorten them.
     void setPeerTimeout(int ms) { peerTimeoutMs_ = ms; }
-    static constexpr int kMaxLineLength = 128;
+    static constexpr int kMaxLineLength = PeerLines::kMaxLineLength;
     static constexpr int kMaxPeers = 16;
+    // Connections taken per wake-up, so that a flood of them never holds up the loop.
+    static constexpr int kMaxAcceptsPerWake = 64;
 
 signals:
+    // Each message is carried out once however often it arrives while it waits
+    // or runs (a modal box of a receiver included).
     void messageReceived(norvane::AppMessage message);
     void activateRequested();
     void exitRequested();
@@ -103,6 +137,7 @@ private:
     QString error_;
     int peerTimeoutMs_ = 2000;
     int peers_ = 0;
+    std::array<bool, 5> busy_{};  // per AppMessage: waiting to be, or being, carried out
 };
 
 enum class PostResult { Delivered, NotRunning };

@@ -2,14 +2,19 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <future>
 #include <poll.h>
 #include <sstream>
@@ -17,6 +22,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -269,7 +275,7 @@ TEST_F(SingleInstanceTest, KilledCopyDoesNotBlockTheNextStart) {
 
 TEST_F(SingleInstanceTest, SimultaneousStartsLeaveExactlyOneRunning) {
     std::vector<std::unique_ptr<QProcess>> probes;
-    for (int i = 0; i < 4; ++i) probes.emplace_back(StartProbe(folder(), 10000, 3));
+    for (int i = 0; i < 4; ++i) probes.emplace_back(StartProbe(folder(), 3000, 3));
     int primaries = 0, delivered = 0;
     QByteArray primaryOutput;
     for (auto& p : probes) {
@@ -286,7 +292,176 @@ TEST_F(SingleInstanceTest, SimultaneousStartsLeaveExactlyOneRunning) {
     }
     EXPECT_EQ(primaries, 1);
     EXPECT_EQ(delivered, 3);
-    EXPECT_TRUE(primaryOutput.contains("received 3")) << primaryOutput.toStdString();
+    // Activations that arrive while one waits are carried out once.
+    EXPECT_TRUE(primaryOutput.contains("received 1") || primaryOutput.contains("received 2") ||
+                primaryOutput.contains("received 3"))
+        << primaryOutput.toStdString();
+}
+
+TEST_F(SingleInstanceTest, MessagesArrivingWhileOneIsCarriedOutAreNotStackedOnIt) {
+    SingleInstance instance(folder());
+    ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+    // The receiver opens a "modal box": an event loop of its own, for a while.
+    int runs = 0, depth = 0, deepest = 0;
+    QObject::connect(&instance, &SingleInstance::helpRequested, [&] {
+        ++runs;
+        deepest = std::max(deepest, ++depth);
+        QEventLoop box;
+        QTimer::singleShot(100, &box, &QEventLoop::quit);
+        box.exec();
+        --depth;
+    });
+    const QString path = instance.socketPath();
+    const int accepted = OffThread([path] {
+        int ok = 0;
+        for (int c = 0; c < 4; ++c) {
+            RawPeer peer(path);
+            std::string lines;
+            for (int i = 0; i < 8; ++i) lines += std::string(kNetworkError0Message) + "\n";
+            peer.send(lines);
+            const std::string reply = peer.read(8, 3000);
+            for (std::size_t at = 0; (at = reply.find("OK\n", at)) != std::string::npos; at += 3) ++ok;
+        }
+        return ok;
+    });
+    Pump(300);
+    EXPECT_EQ(accepted, 32);  // every line is answered
+    EXPECT_EQ(deepest, 1);    // no box on top of a box
+    EXPECT_LE(runs, 2);
+}
+
+TEST_F(SingleInstanceTest, AFloodOfPeersNeverHoldsUpTheClockNorHidesTheRunningCopy) {
+    SingleInstance instance(folder());
+    ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+    int messages = 0;
+    QObject::connect(&instance, &SingleInstance::messageReceived, [&] { ++messages; });
+
+    QProcess flood;
+    flood.start(QStringLiteral(INSTANCE_PROBE), {"--flood", folder(), "3000"});
+    ASSERT_TRUE(flood.waitForStarted(5000));
+    // The clock's tick, timed as the window runs it, while the flood lasts.
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(100);
+    QElapsedTimer sinceTick;
+    qint64 worstDelay = 0;
+    int ticks = 0;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        worstDelay = std::max(worstDelay, sinceTick.restart() - 100);
+        ++ticks;
+    });
+    sinceTick.start();
+    tick.start();
+    // A second start in the middle of it.
+    std::unique_ptr<QProcess> second;
+    QTimer::singleShot(1000, [&] { second.reset(StartProbe(folder(), 1000)); });
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (flood.state() == QProcess::NotRunning && second && second->state() == QProcess::NotRunning) loop.quit();
+    });
+    check.start(50);
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    loop.exec();
+    tick.stop();
+
+    ASSERT_TRUE(second && second->state() == QProcess::NotRunning);
+    EXPECT_TRUE(second->exitCode() == 3 || second->exitCode() == 4)
+        << "the second start did not see the running copy: exit " << second->exitCode();
+    EXPECT_LT(worstDelay, 100) << "the tick came late";
+    EXPECT_GT(ticks, 20);
+    const QByteArray flooded = flood.readAllStandardOutput().trimmed();
+    std::printf("flood: %s; %d messages taken; worst tick delay %lld ms over %d ticks; second start %s\n",
+                flooded.constData(), messages, static_cast<long long>(worstDelay), ticks,
+                second->exitCode() == 3 ? "delivered its message" : "was told no");
+    // The copy still serves once the flood is over.
+    EXPECT_EQ(Post(AppMessage::MainActive), PostResult::Delivered);
+}
+
+// Runs `body` in a child process as the user "nobody"; its exit status. The
+// event loop goes on meanwhile, so that the running copy can serve.
+int AsAnotherUser(const std::function<int()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(99);
+        ::_exit(body());
+    }
+    int status = 0;
+    QDeadlineTimer deadline(10000);
+    while (::waitpid(child, &status, WNOHANG) == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(SingleInstanceTest, AnotherUserCanNeitherDriveTheWindowNorPoseAsTheRunningCopy) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to run a peer as another user";
+    // Folders and a socket that others may reach, as a careless setup could leave them.
+    ::chmod(QFile::encodeName(folder()).constData(), 0711);
+    SingleInstance instance(folder());
+    ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
+    ::chmod(QFile::encodeName(instance.socketPath()).constData(), 0666);
+    int messages = 0;
+    QObject::connect(&instance, &SingleInstance::messageReceived, [&] { ++messages; });
+
+    // 0: hung up on without an answer; 1: answered; 2: could not even connect.
+    const QString path = instance.socketPath();
+    const int foreignPeer = AsAnotherUser([path] {
+        RawPeer peer(path);
+        if (!peer.connected()) return 2;
+        peer.send(std::string(kMainExitMessage) + "\n");
+        bool closed = false;
+        const std::string reply = peer.read(1, 3000, &closed);
+        return reply.empty() && closed ? 0 : 1;
+    });
+    Pump(50);
+    EXPECT_EQ(foreignPeer, 0);
+    EXPECT_EQ(messages, 0);
+    EXPECT_EQ(Post(AppMessage::MainActive), PostResult::Delivered);  // the owner still gets through
+
+    // A listener of another user where the socket should be is not our copy:
+    // nothing is sent to it.
+    const QString open = folder() + "/open";
+    ASSERT_EQ(::mkdir(QFile::encodeName(open).constData(), 0777), 0);
+    ::chmod(QFile::encodeName(open).constData(), 0777);
+    const QByteArray impostor = QFile::encodeName(open + "/NORVANE-Main-by-Tobrin");
+    auto posted = std::async(std::launch::async, [open] {
+        QDeadlineTimer wait(5000);
+        while (!QFile::exists(open + "/NORVANE-Main-by-Tobrin") && !wait.hasExpired()) QThread::msleep(5);
+        return PostAppMessage(AppMessage::MainActive, 500, open);
+    });
+    const int heard = AsAnotherUser([impostor] {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", impostor.constData());
+        if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd, 4) != 0) return 2;
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, 3000) <= 0) return 0;
+        const int peer = ::accept(fd, nullptr, nullptr);
+        pollfd q{peer, POLLIN, 0};
+        char buf[64];
+        return ::poll(&q, 1, 1000) > 0 && ::recv(peer, buf, sizeof buf, 0) > 0 ? 1 : 0;
+    });
+    EXPECT_EQ(heard, 0) << "the message went to another user's socket";
+    EXPECT_EQ(posted.get(), PostResult::NotRunning);
+}
+
+TEST(RuntimeFolder, TheSessionFolderIsUsedOnlyWhenItIsPrivate) {
+    QTemporaryDir session;
+    const QByteArray native = QFile::encodeName(session.path());
+    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("NORVANE_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", native);
+    ::chmod(native.constData(), 0700);
+    EXPECT_EQ(InstanceRuntimeFolder(), session.path());
+    ::chmod(native.constData(), 0755);
+    const QString fallback = InstanceRuntimeFolder();
+    EXPECT_NE(fallback, session.path());
+    EXPECT_TRUE(fallback.isEmpty() || EnsurePrivateFolder(fallback)) << fallback.toStdString();
+    if (before.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", before);
 }
 
 TEST(InstanceLock, OnlyOneHolderAtATimeEvenWithinOneProcess) {

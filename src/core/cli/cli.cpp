@@ -1,8 +1,8 @@
 #include "core/cli/cli.h"
 
+#include <cctype>
 #include <cstdio>
 #include <ostream>
-#include <regex>
 
 #include "buildinfo.h"
 #include "core/cli/print_pages.h"
@@ -36,17 +36,68 @@ const char* const kUsage =
     "       norvane --post NAME          send a window message to the running copy\n"
     "       norvane --help | --version\n";
 
+constexpr std::size_t kShownBytes = 60;
+
+// The length of the well-formed UTF-8 sequence at s[i], or 0 when there is none
+// (overlong forms and surrogates are not well-formed).
+std::size_t Utf8Length(const std::string& s, std::size_t i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) return 1;
+    const std::size_t n = b >= 0xc2 && b < 0xe0 ? 2 : b >= 0xe0 && b < 0xf0 ? 3 : b >= 0xf0 && b < 0xf5 ? 4 : 0;
+    if (n == 0 || i + n > s.size()) return 0;
+    const auto second = static_cast<unsigned char>(s[i + 1]);
+    const unsigned char low = b == 0xe0 ? 0xa0 : b == 0xf0 ? 0x90 : 0x80;
+    const unsigned char high = b == 0xed ? 0x9f : b == 0xf4 ? 0x8f : 0xbf;
+    if (second < low || second > high) return 0;
+    for (std::size_t k = 2; k < n; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) & 0xc0) != 0x80) return 0;
+    return n;
+}
+
+// Digits from s[i], between `least` and `most` of them, into `out`.
+bool ReadNumber(const std::string& s, std::size_t& i, std::size_t least, std::size_t most, int& out) {
+    std::size_t n = 0;
+    out = 0;
+    while (i < s.size() && n < most && std::isdigit(static_cast<unsigned char>(s[i]))) {
+        out = out * 10 + (s[i++] - '0');
+        ++n;
+    }
+    return n >= least && !(i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])));
+}
+
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// "YYYY/MM/DD hh:mm:ss" with up to 6 year digits and 4 of the others, blanks
+// around; fields may be out of range (day 31).
+bool ParseGameMoment(const std::string& s, int (&f)[6]) {
+    std::size_t i = 0;
+    while (i < s.size() && IsSpace(s[i])) ++i;
+    const char separators[6] = {'/', '/', ' ', ':', ':', '\0'};
+    for (int k = 0; k < 6; ++k) {
+        if (!ReadNumber(s, i, 1, k == 0 ? 6 : 4, f[k])) return false;
+        if (separators[k] == ' ') {
+            if (i >= s.size() || !IsSpace(s[i])) return false;
+            while (i < s.size() && IsSpace(s[i])) ++i;
+        } else if (separators[k] != '\0') {
+            if (i >= s.size() || s[i] != separators[k]) return false;
+            ++i;
+        }
+    }
+    while (i < s.size() && IsSpace(s[i])) ++i;
+    return i == s.size();
+}
+
 int BadArgument(std::ostream& err, const std::string& what) {
     err << "norvane: " << what << " (see --help)\n";
     return 2;
 }
 
 int PrintTime(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() > 3) return BadArgument(err, "unexpected argument: " + args[3]);
+    if (args.size() > 3) return BadArgument(err, "unexpected argument: " + ShownArgument(args[3]));
     VanaDateTime d;
     if (args.size() == 3) {
         auto instant = ParseIsoUtc(args[2]);
-        if (!instant) return BadArgument(err, "not an ISO 8601 UTC instant: " + args[2]);
+        if (!instant) return BadArgument(err, "not an ISO 8601 UTC instant: " + ShownArgument(args[2]));
         d = VanaTimeAt(*instant);
     } else {
         d = GetVanaTime();
@@ -57,12 +108,8 @@ int PrintTime(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
 int ToEarth(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 3) return BadArgument(err, "--to-earth needs one \"YYYY/MM/DD hh:mm:ss\" argument");
-    // Fields may be out of range (day 31): the conversion is linear in game seconds.
-    static const std::regex kForm(R"(^\s*(\d{1,6})/(\d{1,4})/(\d{1,4})\s+(\d{1,4}):(\d{1,4}):(\d{1,4})\s*$)");
-    std::smatch m;
-    if (!std::regex_match(args[2], m, kForm)) return BadArgument(err, "not a game date and time: " + args[2]);
     int f[6];
-    for (int i = 0; i < 6; ++i) f[i] = std::stoi(m[i + 1].str());
+    if (!ParseGameMoment(args[2], f)) return BadArgument(err, "not a game date and time: " + ShownArgument(args[2]));
     out << FormatEarthTime(VanaToEarth(f[0], f[1], f[2], f[3], f[4], f[5])) << '\n';
     return 0;
 }
@@ -89,9 +136,40 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (cmd == "--print") return RunPrintCommand(args, out, err);
     if (cmd == "--check-time") return RunCheckTimeCommand(args, out, err);
     if (cmd == "--sync") return RunSyncCommand(args, out, err);
-    if (cmd == "--post")
-        return args.size() == 3 ? PostMessageCommand(args[2], err) : BadArgument(err, "--post needs one message name");
-    return BadArgument(err, "unknown argument: " + cmd);
+    if (cmd == "--post") {
+        if (args.size() != 3) return BadArgument(err, "--post needs one message name");
+        if (!AppMessageFromName(args[2])) return BadArgument(err, "unknown message: " + ShownArgument(args[2]));
+        return PostMessageCommand(args[2], err);
+    }
+    return BadArgument(err, "unknown argument: " + ShownArgument(cmd));
+}
+
+std::string ShownArgument(const std::string& arg) {
+    std::string shown;
+    std::size_t i = 0;
+    while (i < arg.size() && shown.size() < kShownBytes) {
+        const std::size_t n = Utf8Length(arg, i);
+        const auto b = static_cast<unsigned char>(arg[i]);
+        // C1 controls (U+0080..U+009F) are terminal controls too.
+        const bool c1 = n == 2 && b == 0xc2 && static_cast<unsigned char>(arg[i + 1]) < 0xa0;
+        if (n == 1 && b >= 0x20 && b != 0x7f) {
+            shown += arg[i];
+        } else if (n > 1 && !c1) {
+            shown.append(arg, i, n);
+        } else {
+            const char* named = b == '\n' ? "\\n" : b == '\t' ? "\\t" : b == '\r' ? "\\r" : nullptr;
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", b);
+            shown += named ? named : hex;
+            if (c1) {
+                std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(arg[i + 1]));
+                shown += hex;
+            }
+        }
+        i += std::max<std::size_t>(n, c1 ? 2 : 1);
+    }
+    if (i < arg.size()) shown += "...";
+    return shown;
 }
 
 }  // namespace norvane

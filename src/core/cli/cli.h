@@ -12,4 +12,9 @@ bool IsCommandLineRequest(const std::vector<std::string>& args);
 // Runs a command-line face; returns the exit status (2 for a bad argument).
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// An argument as an error message shows it: control characters written as
+// escapes (a bad argument must not break the message's line or drive the
+// terminal), and a long one cut short.
+std::string ShownArgument(const std::string& arg);
+
 }  // namespace norvane

@@ -1,5 +1,7 @@
 #include "core/cli/print_pages.h"
 
+#include "core/cli/cli.h"
+
 #include <ctime>
 #include <optional>
 #include <ostream>
@@ -129,45 +131,45 @@ int RunPrintCommand(const std::vector<std::string>& args, std::ostream& out, std
     req.page = args[2];
     if (req.page != "ships" && req.page != "guilds" && req.page != "racial" && req.page != "chocobo" &&
         req.page != "skill" && req.page != "calendar")
-        return Fail(err, "no such page: " + req.page);
+        return Fail(err, "no such page: " + ShownArgument(req.page));
     for (std::size_t i = 3; i < args.size(); i += 2) {
         const std::string& opt = args[i];
         if (opt != "--at" && opt != "--race" && opt != "--town" && opt != "--job" && opt != "--level" &&
             opt != "--entries")
-            return Fail(err, "unexpected argument: " + opt);
+            return Fail(err, "unexpected argument: " + ShownArgument(opt));
         if (i + 1 >= args.size()) return Fail(err, opt + " needs a value");
         const std::string& value = args[i + 1];
         if (opt == "--at") {
             if (req.page == "skill") return Fail(err, "--at does not apply to the skill page");
             if (req.at) return Fail(err, "--at given twice");
             req.at = ParseIsoUtc(value);
-            if (!req.at) return Fail(err, "not an ISO 8601 UTC instant: " + value);
+            if (!req.at) return Fail(err, "not an ISO 8601 UTC instant: " + ShownArgument(value));
         } else if (opt == "--race") {
             if (req.page != "racial") return Fail(err, "--race applies to the racial page only");
             if (req.race) return Fail(err, "--race given twice");
             req.race = ParseIndex(value, static_cast<int>(kRaceNames.size()));
-            if (!req.race) return Fail(err, "race index must be 0 to 7: " + value);
+            if (!req.race) return Fail(err, "race index must be 0 to 7: " + ShownArgument(value));
         } else if (opt == "--town") {
             if (req.page != "chocobo") return Fail(err, "--town applies to the chocobo page only");
             if (req.town) return Fail(err, "--town given twice");
             req.town = ParseIndex(value, static_cast<int>(kChocoTownCount));
-            if (!req.town) return Fail(err, "town index must be 0 to 3: " + value);
+            if (!req.town) return Fail(err, "town index must be 0 to 3: " + ShownArgument(value));
         } else if (opt == "--job") {
             if (req.page != "skill") return Fail(err, "--job applies to the skill page only");
             if (req.job) return Fail(err, "--job given twice");
             const int job = JobOfKey(value);
-            if (job == kNoJob) return Fail(err, "no such job key (war, mnk, whm ... smn): " + value);
+            if (job == kNoJob) return Fail(err, "no such job key (war, mnk, whm ... smn): " + ShownArgument(value));
             req.job = job;
         } else if (opt == "--level") {
             if (req.page != "skill") return Fail(err, "--level applies to the skill page only");
             if (req.level) return Fail(err, "--level given twice");
             req.level = ParseLevel(value);
-            if (!req.level) return Fail(err, "level must be 1 to 75: " + value);
+            if (!req.level) return Fail(err, "level must be 1 to 75: " + ShownArgument(value));
         } else {
             if (req.page != "calendar") return Fail(err, "--entries applies to the calendar page only");
             if (req.entries) return Fail(err, "--entries given twice");
             req.entries = ParseEntries(value);
-            if (!req.entries) return Fail(err, "entries must be a list of ballista, racial, tavern: " + value);
+            if (!req.entries) return Fail(err, "entries must be a list of ballista, racial, tavern: " + ShownArgument(value));
         }
     }
     if (req.page == "skill") {

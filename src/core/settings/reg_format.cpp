@@ -18,6 +18,33 @@ QString DecodeWith(QStringDecoder& decoder, const QByteArray& bytes, bool& clean
     return text;
 }
 
+// Half of a surrogate pair without its other half: UTF-16 data may hold one,
+// UTF-8 text cannot.
+bool IsLoneSurrogate(const QString& s, qsizetype i) {
+    const QChar c = s[i];
+    if (c.isHighSurrogate()) return i + 1 >= s.size() || !s[i + 1].isLowSurrogate();
+    if (c.isLowSurrogate()) return i == 0 || !s[i - 1].isHighSurrogate();
+    return false;
+}
+
+bool HasLoneSurrogate(const QString& s) {
+    for (qsizetype i = 0; i < s.size(); ++i)
+        if (IsLoneSurrogate(s, i)) return true;
+    return false;
+}
+
+// Decodes UTF-16; a lone half of a pair becomes U+FFFD as any undecodable byte
+// does, so that the text read is exactly what a save writes.
+QString DecodeUtf16(QStringDecoder& decoder, const QByteArray& bytes, bool& clean) {
+    QString text = DecodeWith(decoder, bytes, clean);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!IsLoneSurrogate(text, i)) continue;
+        text[i] = QChar::ReplacementCharacter;
+        clean = false;
+    }
+    return text;
+}
+
 // UTF-8; else, for the 8-bit exports of old systems ("REGEDIT4"), Shift_JIS as
 // Japanese systems wrote them; else UTF-8 with replacement characters. A broken
 // UTF-8 file is not retried as Shift_JIS: it would read as mojibake without error.
@@ -112,21 +139,20 @@ bool ParseHexData(const QString& data, std::uint32_t& type, QByteArray& bytes) {
     return true;
 }
 
+// The data of a string value ends with one terminating NUL; any NUL before it
+// belongs to the text, so that every text written comes back whole.
 QString FromUtf16Bytes(const QByteArray& bytes) {
     QString out;
-    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
-        auto u = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                       (static_cast<unsigned char>(bytes[i + 1]) << 8));
-        if (u == 0) break;  // the terminating zero
-        out += QChar(u);
-    }
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+        out += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                           (static_cast<unsigned char>(bytes[i + 1]) << 8)));
+    if (out.endsWith(QChar(0))) out.chop(1);
     return out;
 }
 
 QString From8BitBytes(const QByteArray& bytes) {
     bool clean;
-    qsizetype end = bytes.indexOf('\0');
-    return Decode8Bit(end < 0 ? bytes : bytes.left(end), true, clean);
+    return Decode8Bit(bytes.endsWith('\0') ? bytes.chopped(1) : bytes, true, clean);
 }
 
 // Parses the value starting on lines[i] (left-trimmed in `first`); on success
@@ -210,11 +236,12 @@ QByteArray Utf16Bytes(const QString& text) {
     return bytes;
 }
 
-// Line breaks and other control characters would break the quoted form.
+// Line breaks and other control characters would break the quoted form, and a
+// lone half of a surrogate pair cannot be written as UTF-8 text.
 bool NeedsHexForm(const QString& text) {
     for (QChar c : text)
         if (c.unicode() < 0x20 && c != QLatin1Char('\t')) return true;
-    return false;
+    return HasLoneSurrogate(text);
 }
 
 void AddValue(RegKey& key, RegValue v) {
@@ -236,12 +263,12 @@ QString DecodeRegBytes(const QByteArray& bytes, bool& clean) {
     clean = true;
     QStringDecoder le(QStringDecoder::Utf16LE), be(QStringDecoder::Utf16BE);
     if (bytes.startsWith("\xff\xfe"))
-        return DecodeWith(le, bytes.mid(2), clean);
+        return DecodeUtf16(le, bytes.mid(2), clean);
     if (bytes.startsWith("\xfe\xff"))
-        return DecodeWith(be, bytes.mid(2), clean);
+        return DecodeUtf16(be, bytes.mid(2), clean);
     if (bytes.startsWith("\xef\xbb\xbf")) return Decode8Bit(bytes.mid(3), false, clean);
     if (bytes.size() >= 2 && bytes[0] != '\0' && bytes[1] == '\0')  // UTF-16LE without mark
-        return DecodeWith(le, bytes, clean);
+        return DecodeUtf16(le, bytes, clean);
     return Decode8Bit(bytes, bytes.trimmed().startsWith("REGEDIT4"), clean);
 }
 
@@ -249,8 +276,10 @@ RegParseResult ParseRegText(const QString& text) {
     RegParseResult r;
     RegDocument& doc = r.doc;
     QStringList lines = text.split(QLatin1Char('\n'));
+    // Every carriage return at a line's end goes, so that a line written back
+    // is read the same again.
     for (auto& l : lines)
-        if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
+        while (l.endsWith(QLatin1Char('\r'))) l.chop(1);
 
     int i = 0;
     while (i < lines.size() && lines[i].trimmed().isEmpty()) ++i;

@@ -58,9 +58,17 @@ void ReportOnce(const QString& kind, const QString& path, const QString& message
 
 QString ErrnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-bool HookAllows(SaveStep step) {
+// The error a test injects at this step, or 0.
+int InjectedError(SaveStep step) {
     SaveFaultHook hook = g_hook.load();
-    return !hook || hook(step);
+    return hook ? hook(step) : 0;
+}
+
+// Fails with the injected error, as the system call would.
+bool Inject(SaveStep step) {
+    const int e = InjectedError(step);
+    if (e != 0) errno = e;
+    return e != 0;
 }
 
 // A symbolic link to the file stays a link: the file it points to is replaced.
@@ -104,8 +112,8 @@ bool WriteNewFile(const QString& path, const QByteArray& bytes, QString& error) 
     return ok;
 }
 
-// Temporary files left by a save that was cut off. Called with the lock held,
-// so no other process is in the middle of a save.
+// Temporary files left by a save that was cut off. Called with the lock held (or
+// where no lock can be had at all), so no other process is in the middle of a save.
 void RemoveStaleTemporaries(const QString& path) {
     QFileInfo info(path);
     QDir dir = info.absoluteDir();
@@ -114,42 +122,53 @@ void RemoveStaleTemporaries(const QString& path) {
     for (const QString& name : stale) dir.remove(name);
 }
 
-void SyncFolder(const QString& path) {
+// Flushes the folder's entries (the names of the files in it) to disk.
+bool SyncFolder(const QString& path) {
     int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
                     O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
+    if (fd < 0) return false;
+    // Some file systems cannot flush a folder; their renames are then as safe as they get.
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    const int e = errno;
     ::close(fd);
+    errno = e;
+    return ok;
 }
 
-// Writes a temporary file beside the target, flushes it to disk and renames it
-// over the target, so that the file is always either the old or the new one.
+// Writes a temporary file beside the target, flushes it and its folder to disk and
+// renames it over the target, so that the file is always either the old or the new
+// one, also after a crash or a power cut. On failure the temporary is removed.
 bool ReplaceFile(const QString& path, const QByteArray& bytes, QString& error) {
     RemoveStaleTemporaries(path);
     QByteArray temp = QFile::encodeName(path) + ".tmp-XXXXXX";
-    if (!HookAllows(SaveStep::WriteTemporary)) {
-        error = QStringLiteral("writing stopped");
-        return false;
-    }
-    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    const int fd = Inject(SaveStep::CreateTemporary) ? -1 : ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         error = ErrnoText();
         return false;
     }
     struct stat old {};
-    bool ok = (::stat(QFile::encodeName(path).constData(), &old) != 0 ||
-               ::fchmod(fd, old.st_mode & 07777) == 0) &&
-              WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = ::stat(QFile::encodeName(path).constData(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (ok) {
+        if (const int e = InjectedError(SaveStep::WriteTemporary)) {
+            WriteAll(fd, bytes.left(bytes.size() / 2));
+            errno = e;
+            ok = false;
+        } else {
+            ok = WriteAll(fd, bytes);
+        }
+    }
+    ok = ok && !Inject(SaveStep::Flush) && ::fsync(fd) == 0;
     if (!ok) error = ErrnoText();
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = ErrnoText();
     }
-    if (ok && !HookAllows(SaveStep::Rename)) {
+    if (ok && !SyncFolder(path)) {
         ok = false;
-        error = QStringLiteral("renaming stopped");
+        error = ErrnoText();
     }
-    if (ok && ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0) {
+    if (ok && (Inject(SaveStep::Rename) ||
+               ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0)) {
         ok = false;
         error = ErrnoText();
     }
@@ -157,7 +176,7 @@ bool ReplaceFile(const QString& path, const QByteArray& bytes, QString& error) {
         ::unlink(temp.constData());
         return false;
     }
-    SyncFolder(path);
+    SyncFolder(path);  // the rename itself; the file is whole either way
     return true;
 }
 
@@ -232,6 +251,9 @@ void CopyAside(SharedSettings& s, const QByteArray& bytes, const RegParseResult&
 void Load(SharedSettings& s) {
     s.saveBlocked = false;
     s.doc = ParseRegText(QString()).doc;
+    // A save cut off by a crash leaves its temporary; with the lock held no save
+    // is under way, so it goes now rather than lingering until the next save.
+    if (s.lockFd >= 0) RemoveStaleTemporaries(s.path);
     QFile file(s.path);
     if (!file.exists()) return;
     QByteArray bytes;

@@ -97,8 +97,10 @@ const QStringList& BuiltInTimerLines() {
 std::optional<QStringList> ReadTimerIni(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return SplitLines(DecodeShiftJis(file.readAll()));
+    return TimerIniLines(file.readAll());
 }
+
+QStringList TimerIniLines(const QByteArray& bytes) { return SplitLines(DecodeShiftJis(bytes)); }
 
 QString DefaultTimerIniPath() { return QFile::decodeName(TimerIniPath(ProgramPath()).c_str()); }
 

@@ -6,6 +6,7 @@
 //     SeedTimerSetsOnFirstStart(store, DefaultTimerIniPath());
 //     AppendChainSetsOnce(store);
 // (PrepareTimerSets does both.) Both stop at 100 timer sets.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -28,6 +29,8 @@ const QStringList& BuiltInTimerLines();
 // The lines of a "timer.ini" (Shift-JIS text, any line ends), or nothing when the
 // file cannot be read.
 std::optional<QStringList> ReadTimerIni(const QString& path);
+// The same for the file's bytes.
+QStringList TimerIniLines(const QByteArray& bytes);
 
 // "timer.ini" beside the program.
 QString DefaultTimerIniPath();

@@ -54,13 +54,18 @@ void TfrmMoon::SetMoonPictures(const QVector<QPixmap>& pictures) {
 
 void TfrmMoon::FormShow() {
     const int moon = MoonPhase();
+    shownPhase_ = moon;
     lblState->setText(QString::fromStdString(MoonStateText(moon)));
     for (int i = 0; i < 12; ++i)
         imgCheck[i]->setPixmap(i == moon && i < imgArrow.size() ? imgArrow[i] : QPixmap());
 }
 
 void TfrmMoon::tmrMoonTimer() {
-    const auto seconds = MoonCountdownSeconds(GetVanaTime(), MoonPhase(), GetLocalNow(), GetLocalBias());
+    const int moon = MoonPhase();
+    // The name and the marker follow a phase that ends while the window is open,
+    // as the countdown does.
+    if (isVisible() && moon != shownPhase_) FormShow();
+    const auto seconds = MoonCountdownSeconds(GetVanaTime(), moon, GetLocalNow(), GetLocalBias());
     lblCount->setText(QString::fromStdString(MoonCountdownText(seconds)));
     lblCount->adjustSize();
 }

@@ -49,6 +49,7 @@ protected:
 
 private:
     std::function<int()> phase_ = [] { return 0; };
+    int shownPhase_ = -1;  // the phase named and marked
 };
 
 }  // namespace norvane

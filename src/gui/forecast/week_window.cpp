@@ -39,6 +39,7 @@ TfrmWeek::TfrmWeek(QWidget* parent)
 }
 
 void TfrmWeek::FormShow() {
+    tickWeekday_ = -1;
     const auto cells = WeekdayCells(weekday_);
     for (int i = 0; i < 8; ++i) {
         QPalette pal = lblWeek[i]->palette();
@@ -51,7 +52,16 @@ void TfrmWeek::FormShow() {
 }
 
 void TfrmWeek::tmrWeekTimer() {
-    const auto seconds = WeekCountdownSeconds(GetVanaTime(), GetLocalNow(), GetLocalBias());
+    const VanaDateTime now = GetVanaTime();
+    // A day that turns while the window is open (or a PC clock set back or on)
+    // moves the marks with the countdown, rather than leaving them on the day
+    // the window opened on until it is opened again.
+    if (isVisible() && tickWeekday_ >= 0 && now.Weekday != tickWeekday_) {
+        weekday_ = now.Weekday;
+        FormShow();
+    }
+    tickWeekday_ = now.Weekday;
+    const auto seconds = WeekCountdownSeconds(now, GetLocalNow(), GetLocalBias());
     lblCount->setText(QString::fromStdString(WeekCountdownText(seconds)));
     lblCount->adjustSize();
 }

@@ -17,7 +17,8 @@ public:
     static constexpr int kClientWidth = 298;
     static constexpr int kClientHeight = 74;
 
-    // The main window's last drawn weekday index, read each time the window shows.
+    // The main window's last drawn weekday index, read each time the window shows;
+    // while it shows, a day that turns moves the marks along.
     void SetWeekday(int weekday) { weekday_ = weekday; }
     int Weekday() const { return weekday_; }
     // The main window's coloured weekday pictures (imgWeek).
@@ -41,6 +42,7 @@ protected:
 
 private:
     int weekday_ = 0;
+    int tickWeekday_ = -1;  // the game weekday at the last tick since the marks were set
     QVector<QPixmap> colour_;
 };
 

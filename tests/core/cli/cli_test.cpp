@@ -2,19 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <regex>
+#include <sstream>
+
 #include "core/settings/settings_store.h"
 #include "core/time/earth_time.h"
 #include "support/fake_pc_clock.h"
 #include "support/fake_sntp_server.h"
 #include "support/loopback_chronyd.h"
 #include "support/scoped_tz.h"
-
-#include <QTemporaryDir>
-#include <algorithm>
-#include <cstdlib>
-#include <ctime>
-#include <regex>
-#include <sstream>
 
 namespace norvane {
 namespace {
@@ -67,12 +69,28 @@ TEST(CommandLine, BadArgumentsGiveStatusTwo) {
              {"--to-earth"},
              {"--to-earth", "0934-08-04 23:59:59"},
              {"--to-earth", "yesterday"},
-             {"--frobnicate"}}) {
+             {"--frobnicate"},
+             // What is shown of a bad argument stays one plain line: no line
+             // breaks, tabs or terminal escapes of its own, and not all of a
+             // huge one.
+             {"--vers\ton"},
+             {"--to-earth", "yesterday\nand today"},
+             {"--print", "ships", "--at", "\x1b]0;title\x07\x1b[2J"},
+             {"--print", "racial", "--race", "\xc2\x9b" "31m"},
+             {"--print", "\xe0\x93\x93" "ships"},
+             {"--print-time", std::string(100000, '9')},
+             {"--to-earth", std::string(100000, ' ')}}) {
         auto r = Cli(args);
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_TRUE(r.out.empty());
-        EXPECT_NE(r.err.find("norvane:"), std::string::npos);
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+        EXPECT_EQ(r.err.rfind("norvane: ", 0), 0u) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_LT(r.err.size(), 300u);
+        EXPECT_TRUE(std::none_of(r.err.begin(), r.err.end() - 1, [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+        })) << r.err;
+        EXPECT_EQ(r.err.find("\xc2\x9b"), std::string::npos) << r.err;
+        EXPECT_EQ(QString::fromStdString(r.err).toStdString(), r.err) << "not well-formed UTF-8";
     }
 }
 

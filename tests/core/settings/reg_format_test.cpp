@@ -171,6 +171,61 @@ TEST(RegText, DecodesWindowsExportsAndFlagsUndecodableBytes) {
     EXPECT_TRUE(now.contains(QStringLiteral("\"E\"=hex(2):41,00,42,00,00,00\n")));
 }
 
+// What a save writes is read back to the same values, and saving that again
+// writes the same file.
+TEST(RegText, AWrittenFileIsReadBackAsItWasWritten) {
+    const QString header = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n");
+    for (const QString& body : {
+             // A line ending in two carriage returns, as a file passed through two editors may.
+             QStringLiteral("[HKEY_CURRENT_USER\\A]\r\r\n\"B\"=hex:01,02\r\r\n; note\r\r\n\"S\"=\"x\"\r\r\n"),
+             QStringLiteral("[HKEY_CURRENT_USER\\A]\r\n\"S\"=\"two\r\r\nlines\"\r\n"),
+         }) {
+        SCOPED_TRACE(body.toStdString());
+        const RegParseResult read = ParseRegText(header + body);
+        EXPECT_TRUE(read.badLines.empty());
+        const QString written = FormatRegText(read.doc);
+        const RegParseResult again = ParseRegText(written);
+        EXPECT_TRUE(again.badLines.empty());
+        EXPECT_EQ(FormatRegText(again.doc), written);
+        ASSERT_EQ(again.doc.keys.size(), read.doc.keys.size());
+        for (std::size_t v = 0; v < read.doc.keys[0].values.size(); ++v) {
+            EXPECT_EQ(again.doc.keys[0].values[v].text, read.doc.keys[0].values[v].text);
+            EXPECT_EQ(again.doc.keys[0].values[v].source, read.doc.keys[0].values[v].source);
+        }
+    }
+}
+
+// UTF-16 may hold a half of a surrogate pair, which UTF-8 cannot: what was read
+// must be what is written, so that the next start reads the same again.
+TEST(RegText, HalvesOfSurrogatePairsSurviveWritingAndReading) {
+    // In the file's own text (a key name): undecodable, so flagged and replaced.
+    QByteArray file("\xff\xfe", 2);
+    for (QChar c : QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\A") +
+                       QChar(0xdb52) + QStringLiteral("\\B]\r\n\"S\"=\"x\"\r\n")) {
+        file.append(static_cast<char>(c.unicode() & 0xff));
+        file.append(static_cast<char>(c.unicode() >> 8));
+    }
+    bool clean = true;
+    const RegParseResult read = ParseRegText(DecodeRegBytes(file, clean));
+    EXPECT_FALSE(clean);
+    ASSERT_EQ(read.doc.keys.size(), 1u);
+    EXPECT_EQ(read.doc.keys[0].path[1], QStringLiteral("A\uFFFD"));
+    const RegParseResult again = ParseRegText(DecodeRegBytes(FormatRegText(read.doc).toUtf8(), clean));
+    EXPECT_TRUE(clean);
+    ASSERT_EQ(again.doc.keys.size(), 1u);
+    EXPECT_EQ(again.doc.keys[0].folded, read.doc.keys[0].folded);
+
+    // In a value's data (hex(1)): kept as it is, and written in hex form again.
+    RegParseResult value = ParseRegText(QStringLiteral(
+        "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n\"S\"=hex(1):41,00,00,dc,42,00,00,00\n"));
+    RegValue& v = value.doc.keys[0].values[0];
+    EXPECT_EQ(v.text, QString(QStringLiteral("A") + QChar(0xdc00) + QStringLiteral("B")));
+    v.source.clear();  // as after a change
+    const RegParseResult written = ParseRegText(DecodeRegBytes(FormatRegText(value.doc).toUtf8(), clean));
+    EXPECT_TRUE(clean);
+    EXPECT_EQ(written.doc.keys[0].values[0].text, v.text);
+}
+
 TEST(RegTree, NewKeysGoBesideTheirFamilyAndErasingTakesTheWholeBranch) {
     RegDocument doc = ParseRegText(QStringLiteral(
         "Windows Registry Editor Version 5.00\n\n"

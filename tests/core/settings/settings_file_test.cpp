@@ -1,7 +1,11 @@
 // The settings file on disk: broken files, failed and cut-off saves, folders
 // that cannot be written, and other processes.
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -81,39 +85,123 @@ TEST_F(SettingsFileTest, ABrokenFileKeepsEveryGoodLineAndIsCopiedAside) {
     EXPECT_EQ(ReadBytes(copy), broken);
 }
 
-bool FailRename(SaveStep step) { return step != SaveStep::Rename; }
+// A full or read-only disk met at each step of a save, with the errors the
+// system gives there.
+struct DiskFault {
+    SaveStep step;
+    int error;
+};
+DiskFault g_fault;
+int InjectFault(SaveStep step) { return step == g_fault.step ? g_fault.error : 0; }
 
 TEST_F(SettingsFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryAndKeepsTheValues) {
-    {
-        SettingsStore s(File());
-        s.WriteString("Option", "Skin", "old.skn");
-    }
-    const QByteArray old = ReadBytes(File());
-    SetSaveFaultHook(FailRename);
-    CaptureStderr();
-    for (int i = 1; i <= 2; ++i) {
-        SettingsStore s(File());
-        EXPECT_EQ(s.ReadString("Option", "Skin", ""), i == 1 ? "old.skn" : "new.skn");
-        s.WriteString("Option", "Skin", "new.skn");
-        s.WriteInteger("Option", "Page", i);
-    }
-    const std::string message = GetCapturedStderr();
-    EXPECT_EQ(Count(message, "cannot save the settings"), 1) << message;
-    EXPECT_EQ(ReadBytes(File()), old);
-    EXPECT_EQ(FolderEntries(dir_), QStringList{"Norvane.reg"});
+    const DiskFault faults[] = {
+        {SaveStep::CreateTemporary, EROFS},  {SaveStep::CreateTemporary, ENOSPC},
+        {SaveStep::WriteTemporary, ENOSPC},  {SaveStep::WriteTemporary, EDQUOT},
+        {SaveStep::Flush, EIO},              {SaveStep::Flush, ENOSPC},
+        {SaveStep::Rename, EROFS},           {SaveStep::Rename, EIO},
+    };
+    for (const DiskFault& fault : faults) {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Norvane.reg"));
+        SCOPED_TRACE(std::strerror(fault.error));
+        {
+            SettingsStore s(file);
+            s.WriteString("Option", "Skin", "old.skn");
+        }
+        const QByteArray old = ReadBytes(file);
+        g_fault = fault;
+        SetSaveFaultHook(InjectFault);
+        CaptureStderr();
+        for (int i = 1; i <= 3; ++i) {
+            SettingsStore s(file);
+            EXPECT_EQ(s.ReadString("Option", "Skin", ""), i == 1 ? "old.skn" : "new.skn");
+            s.WriteString("Option", "Skin", "new.skn");
+            s.WriteInteger("Option", "Page", i);
+            // A long value, so that a write cut short leaves a torn temporary.
+            s.WriteString("Option", "Long", QString(4000, QLatin1Char('x')));
+        }
+        // Told once, with the system's reason; the file as it was; nothing beside it.
+        const std::string message = GetCapturedStderr();
+        EXPECT_EQ(Count(message, "\n"), 1) << message;
+        EXPECT_EQ(Count(message, "cannot save the settings"), 1) << message;
+        EXPECT_NE(message.find(std::strerror(fault.error)), std::string::npos) << message;
+        EXPECT_EQ(ReadBytes(file), old);
+        EXPECT_EQ(FolderEntries(dir), QStringList{"Norvane.reg"});
 
-    // Once saving works again, the values kept in memory reach the file.
-    SetSaveFaultHook(nullptr);
-    { SettingsStore s(File()); }
-    SettingsStore s(File());
-    EXPECT_EQ(s.ReadString("Option", "Skin", ""), "new.skn");
-    EXPECT_EQ(s.ReadInteger("Option", "Page", 0), 2);
-    EXPECT_TRUE(QString::fromUtf8(ReadBytes(File())).contains("\"Skin\"=\"new.skn\""));
+        // Once saving works again, the values kept in memory reach the file.
+        SetSaveFaultHook(nullptr);
+        { SettingsStore s(file); }
+        SettingsStore s(file);
+        EXPECT_EQ(s.ReadString("Option", "Skin", ""), "new.skn");
+        EXPECT_EQ(s.ReadInteger("Option", "Page", 0), 3);
+        EXPECT_TRUE(QString::fromUtf8(ReadBytes(file)).contains("\"Skin\"=\"new.skn\""));
+    }
 }
 
-bool DieBeforeRename(SaveStep step) {
+// The same on a real small disk, where the machine lets the test mount one.
+TEST_F(SettingsFileTest, ARealDiskThatFillsUpThenTurnsReadOnlyKeepsTheOldFile) {
+    const QString disk = dir_.filePath(QStringLiteral("disk"));
+    const QByteArray mountPoint = QFile::encodeName(disk);
+    ASSERT_EQ(::mkdir(mountPoint.constData(), 0700), 0);
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k,mode=0700") != 0)
+        GTEST_SKIP() << "no small disk to be had here: " << std::strerror(errno);
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount{mountPoint};
+    const QString file = disk + QStringLiteral("/Norvane.reg");
+    {
+        SettingsStore s(file);
+        s.WriteString("Option", "Skin", "old.skn");
+    }
+    const QByteArray old = ReadBytes(file);
+    ASSERT_FALSE(old.isEmpty());
+
+    // Full: a filler takes every block that is left.
+    {
+        QFile filler(disk + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    CaptureStderr();
+    {
+        SettingsStore s(file);
+        s.WriteString("Option", "Skin", "new.skn");
+        s.WriteString("Option", "Long", QString(20000, QLatin1Char('x')));
+    }
+    EXPECT_EQ(ReadBytes(file), old);
+    // Read-only, the new values still waiting in memory.
+    QFile::remove(disk + QStringLiteral("/filler"));
+    ASSERT_EQ(::mount(nullptr, mountPoint.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+        << std::strerror(errno);
+    {
+        SettingsStore s(file);
+        EXPECT_EQ(s.ReadString("Option", "Skin", ""), "new.skn");
+        s.WriteInteger("Option", "Page", 2);
+    }
+    const std::string message = GetCapturedStderr();
+    EXPECT_EQ(Count(message, "\n"), 1) << message;  // told once
+    EXPECT_NE(message.find(std::strerror(ENOSPC)), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(file), old);
+    QStringList left = QDir(disk).entryList(QDir::Files | QDir::Hidden);
+    left.removeAll(QStringLiteral("Norvane.reg.lock"));
+    EXPECT_EQ(left, QStringList{"Norvane.reg"});
+
+    // Writable again: everything kept in memory reaches the file.
+    ASSERT_EQ(::mount(nullptr, mountPoint.constData(), nullptr, MS_REMOUNT, nullptr), 0) << std::strerror(errno);
+    { SettingsStore s(file); }
+    SettingsStore s(file);
+    EXPECT_EQ(s.ReadString("Option", "Skin", ""), "new.skn");
+    EXPECT_EQ(s.ReadString("Option", "Long", "").size(), 20000);
+    EXPECT_EQ(s.ReadInteger("Option", "Page", 0), 2);
+}
+
+int DieBeforeRename(SaveStep step) {
     if (step == SaveStep::Rename) ::_exit(0);
-    return true;
+    return 0;
 }
 
 TEST_F(SettingsFileTest, AProcessEndingInTheMiddleOfASaveLeavesTheOldFile) {
@@ -139,11 +227,10 @@ TEST_F(SettingsFileTest, AProcessEndingInTheMiddleOfASaveLeavesTheOldFile) {
     EXPECT_EQ(ReadBytes(File()), old);
     ASSERT_EQ(FolderEntries(dir_).size(), 2u);  // the file and the abandoned temporary
 
-    // The next save clears the leftover.
+    // The next start clears the leftover, even when it saves nothing.
     {
         SettingsStore s(File());
         EXPECT_EQ(s.ReadString("Option", "Skin", ""), "old.skn");
-        s.WriteInteger("Option", "Page", 1);
     }
     EXPECT_EQ(FolderEntries(dir_), QStringList{"Norvane.reg"});
 }

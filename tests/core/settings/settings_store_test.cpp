@@ -235,7 +235,10 @@ TEST_F(SettingsStoreTest, AWindowsExportInUtf16WithCrLfIsRead) {
 }
 
 TEST_F(SettingsStoreTest, TextsOfEveryKindComeBackUnchanged) {
-    const QStringList texts = {"", "C:\\Program Files\\\"quoted\"\\", "ブルー.skn", "two\nlines\r\n", "tab\there"};
+    // NUL characters too: a name read from a file may hold them, and a registry
+    // string written in hex form ends with one.
+    const QStringList texts = {"", "C:\\Program Files\\\"quoted\"\\", "ブルー.skn", "two\nlines\r\n", "tab\there",
+                               QString::fromUtf16(u"co\0\0untdown", 11), QString::fromUtf16(u"ends\0", 5)};
     {
         SettingsStore s(File());
         for (int i = 0; i < texts.size(); ++i) s.WriteString("Texts", QStringLiteral("T%1").arg(i), texts[i]);

@@ -5,6 +5,7 @@
 #include "core/timers/timer_rows.h"
 #include "core/timers/timer_seed.h"
 #include "platform/sound.h"
+#include "support/fake_os_clock.h"
 #include "support/fake_sound_player.h"
 #include "timer_test_support.h"
 
@@ -309,6 +310,49 @@ TEST_F(TimerAlarmsTest, StopwatchAlarmsCountElapsedTimeAndResumeRearms) {
     cells_.Start(0, 20'000, kLocal);  // resume from 7: the 7 s alarm sounds again, 3 s no more
     cells_.Tick(20'100);
     EXPECT_EQ(sound_.played, (QStringList{"/snd/s3.wav", "/snd/s7.wav", "/snd/s7.wav"}));
+}
+
+// The PC clock moved back an hour or on a day while timers run: they count the
+// system tick, so nothing changes but the wall clock. Driven as the page drives
+// them, from one process clock whose wall time jumps and whose tick goes on.
+TEST_F(TimerAlarmsTest, APcClockJumpNeitherStopsNorRepeatsARunningTimer) {
+    for (const std::int64_t jumpMs : {-3'600'000LL, 86'400'000LL}) {
+        SCOPED_TRACE(jumpMs);
+        FakeOsClock clock;
+        clock.setUtc({2024, 5, 6, 12, 4, 9, 500});
+        clock.setBias(-540);
+        clock.setTick(4'294'900'000u);  // the tick count wraps during the run as well
+        ScopedOsClock scoped(clock);
+        sound_.played.clear();
+        cells_.Select(0, kTwoMinutes);
+        cells_.Select(1, kStopwatch);
+        cells_.Start(0, osClock().tickCount(), osClock().localNow());
+        cells_.Start(1, osClock().tickCount(), osClock().localNow());
+        const QString started = cells_.View(0).startTime;
+        EXPECT_EQ(started, "21:04:09");
+
+        QStringList readings;
+        for (int ms = 100; ms <= 125'000; ms += 100) {
+            clock.advanceTick(100);
+            clock.advanceMs(100);
+            if (ms == 30'000) clock.advanceMs(jumpMs);
+            cells_.Tick(osClock().tickCount());
+            const QString shown = cells_.View(0).display;
+            if (readings.isEmpty() || readings.last() != shown) readings << shown;
+            // The stopwatch reads the whole seconds of tick time, whatever the wall clock says.
+            EXPECT_EQ(cells_.Item(1).Progress, ms / 1000) << ms;
+            // It ends at the first tick whose reading truncates to zero.
+            EXPECT_EQ(cells_.Item(0).Running, ms <= 119'000) << ms;
+        }
+        // Every second from 02:00 down to 00:00 once, in order: nothing skipped,
+        // repeated or below zero.
+        ASSERT_EQ(readings.size(), 120) << readings.join(' ').toStdString();
+        for (int i = 0; i < readings.size(); ++i) EXPECT_EQ(readings[i], FormatTimerReading(119 - i));
+        EXPECT_EQ(sound_.played, (QStringList{"/snd/a.wav", "/snd/b.wav"}));  // each alarm once
+        EXPECT_EQ(cells_.View(0).startTime, started);
+        cells_.Reset(0);
+        cells_.Reset(1);
+    }
 }
 
 TEST_F(TimerCellsTest, TickCountWrapsDuringARun) {

@@ -251,6 +251,34 @@ TEST_F(WeekWindowTest, ShowMarksTheDaysAndStartsTheCountdown) {
     }
 }
 
+// The PC clock set on a day, then back an hour, while the window is open: the
+// marks move with the countdown instead of staying on the day it opened on.
+TEST_F(WeekWindowTest, AClockJumpWhileOpenMovesTheMarksAlong) {
+    for (int bias : kBiases) {
+        SetAt(EarthTimeFromSeconds(kDayStartUtc), bias);
+        const int opened = GetVanaTime().Weekday;
+        week_.SetWeekday(opened);
+        week_.show();
+        EXPECT_EQ(week_.lblWeek[opened]->text(), "今日");
+
+        clock_.advanceMs(86'400'000);  // 25 game days on: the next weekday
+        week_.tmrWeekTimer();
+        const int next = (opened + 1) % 8;
+        EXPECT_EQ(week_.lblWeek[next]->text(), "今日");
+        EXPECT_TRUE(SamePicture(week_.imgWeek[next], colour_[next]));
+        EXPECT_NE(week_.lblWeek[opened]->text(), "今日");
+        EXPECT_EQ(week_.lblCount->text(), "57:36");
+
+        clock_.advanceMs(-3'600'000);  // 25 game hours back: 23:00 of the day before the first
+        week_.tmrWeekTimer();
+        const int before = (opened + 7) % 8;
+        EXPECT_EQ(week_.lblWeek[before]->text(), "今日");
+        EXPECT_EQ(week_.lblWeek[opened]->text(), "明日");
+        EXPECT_EQ(week_.lblCount->text(), "02:24");
+        week_.close();
+    }
+}
+
 TEST_F(WeekWindowTest, AnyButtonOnAnyControlClosesAndStopsTheTimer) {
     Counter pressed(&week_, &TfrmWeek::pressed);
     Counter closed(&week_, &TfrmWeek::closed);
@@ -333,6 +361,32 @@ TEST_F(MoonWindowTest, ShowMarksThePhaseAndCountsDown) {
         clock_.advanceMs(60'000);
         moon_.tmrMoonTimer();
         EXPECT_EQ(moon_.lblCount->text(), "06:42:12");
+        moon_.close();
+    }
+}
+
+TEST_F(MoonWindowTest, AClockJumpWhileOpenMovesTheNameAndMarkerAlong) {
+    const std::int64_t start = NextPhaseStart(VanaBaseSeconds());
+    for (int bias : kBiases) {
+        SetAt(UtcOfVana(start), bias);
+        // As the main window hands it over: the phase its clock last drew.
+        moon_.SetMoonPhaseSource([] { return GetVanaTime().Moon; });
+        moon_.show();
+        const int opened = GetVanaTime().Moon;
+        EXPECT_EQ(moon_.lblState->text().toStdString(), MoonStateText(opened));
+
+        for (const std::int64_t jumpMs : {86'400'000LL, -3'600'000LL}) {
+            clock_.advanceMs(jumpMs);
+            moon_.tmrMoonTimer();
+            const int now = GetVanaTime().Moon;
+            EXPECT_EQ(moon_.lblState->text().toStdString(), MoonStateText(now)) << jumpMs;
+            for (int i = 0; i < 12; ++i)
+                EXPECT_EQ(moon_.imgCheck[i]->pixmap().isNull(), i != now) << jumpMs << " marker " << i;
+            const std::int64_t left = MoonCountdownSeconds(GetVanaTime(), now, GetLocalNow(), bias);
+            EXPECT_EQ(moon_.lblCount->text().toStdString(), MoonCountdownText(left));
+            EXPECT_GT(left, 0);
+        }
+        EXPECT_NE(GetVanaTime().Moon, opened);  // the jumps did change the phase
         moon_.close();
     }
 }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <iterator>
 
+#include "core/main_window/window_state.h"
 #include "core/settings/settings_store.h"
 #include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
@@ -109,6 +110,24 @@ TEST_F(MainWindowTest, PicturesChangeOnlyWithTheirIndex) {
     EXPECT_EQ(w->ClockPanel()->LastWeekday(), 6);
     EXPECT_EQ(w->ClockPanel()->LastMoon(), 5);
     EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps + 1);
+}
+
+// The PC clock set back an hour or on a day: the next tick draws the new moment,
+// pictures included, whichever way the clock went.
+TEST_F(MainWindowTest, APcClockJumpIsDrawnAtTheNextTick) {
+    auto w = Start();
+    for (const std::int64_t jumpMs : {86'400'000LL, -3'600'000LL, -86'400'000LL, 3'600'000LL}) {
+        const int swaps = w->ClockPanel()->PictureSwaps();
+        const int weekday = w->ClockPanel()->LastWeekday(), moon = w->ClockPanel()->LastMoon();
+        clock_.advanceMs(jumpMs);
+        w->tmrClockTimer();
+        const VanaDateTime now = GetVanaTime();
+        EXPECT_EQ(Label(*w, "lblVanaTime")->text().toStdString(), VanaClockText(now)) << jumpMs;
+        EXPECT_EQ(Label(*w, "lblEarthTime")->text().toStdString(), EarthClockText(GetLocalNow())) << jumpMs;
+        EXPECT_EQ(w->ClockPanel()->LastWeekday(), now.Weekday) << jumpMs;
+        EXPECT_EQ(w->ClockPanel()->LastMoon(), now.Moon) << jumpMs;
+        EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps + (now.Weekday != weekday) + (now.Moon != moon)) << jumpMs;
+    }
 }
 
 TEST_F(MainWindowTest, StartUpReadsTheStoredWindow) {

@@ -190,6 +190,50 @@ TEST_P(PagesTest, RacialAndChocoboLabelsShowWhatTheLogicComputes) {
     EXPECT_EQ(Text(*w, "lblChocoLineB4"), days[4].period);
 }
 
+// The PC clock set back an hour or on a day: the showing page shows the new
+// moment at the next tick, as if the program had just started.
+TEST_P(PagesTest, APcClockJumpIsShownAtTheNextTick) {
+    auto w = Start();
+    const int bias = GetParam();
+    for (const std::int64_t jumpMs : {-3'600'000LL, 86'400'000LL}) {
+        for (int page = 2; page <= 5; ++page) {
+            SCOPED_TRACE(testing::Message() << "page " << page << " jump " << jumpMs);
+            w->findChild<QAction*>(QStringLiteral("actPage%1").arg(page))->trigger();
+            clock_.advanceMs(jumpMs);
+            w->tmrClockTimer();
+            const VanaDateTime game = GetVanaTime();
+            const EarthTime local = GetLocalNow();
+            if (page == 2) {
+                const ShipPageView ships = ComputeShipPage(game, local, bias);
+                for (std::size_t r = 0; r < ships.size(); ++r)
+                    for (std::size_t c = 0; c < 3; ++c) {
+                        const std::string row = std::to_string(r);
+                        const char column[] = {static_cast<char>('C' + 2 * c), 0};
+                        const char count[] = {static_cast<char>('D' + 2 * c), 0};
+                        EXPECT_EQ(Text(*w, ("lblShipLine" + std::string(column) + row).c_str()), ships[r].columns[c].time);
+                        EXPECT_EQ(Text(*w, ("lblShipLine" + std::string(count) + row).c_str()),
+                                  ships[r].columns[c].countdown);
+                    }
+            } else if (page == 3) {
+                const GuildPageView guilds = ComputeGuildPage(game, local, bias);
+                for (std::size_t r = 0; r < guilds.size(); ++r) {
+                    const std::string row = std::to_string(r);
+                    EXPECT_EQ(Text(*w, ("lblGuildLineB" + row).c_str()), guilds[r].stateText);
+                    EXPECT_EQ(Text(*w, ("lblGuildLineG" + row).c_str()), guilds[r].timeLeft);
+                }
+            } else if (page == 4) {
+                const RacialNowView racial = ComputeRacialNow(game, local, bias);
+                EXPECT_EQ(Text(*w, "lblRacialA0"), racial.raceText);
+                EXPECT_EQ(Text(*w, "lblRacialC0"), racial.timeLeft);
+            } else {
+                const ChocoboNowView choco = ComputeChocoboNow(game, local, bias);
+                EXPECT_EQ(Text(*w, "lblChocoA0"), choco.towns[0]);
+                EXPECT_EQ(Text(*w, "lblChocoE0"), choco.timeLeft);
+            }
+        }
+    }
+}
+
 TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
     auto w = Start();
     ShowAt(*w, Page::Ship, QSize(514, 324));

@@ -512,6 +512,36 @@ TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
     EXPECT_EQ(sound_.played.last(), "/snd/minute.wav");
 }
 
+// The PC clock set back an hour, then on a day, while a countdown runs and the
+// window's clock ticks: the countdown goes on by the system tick, each alarm
+// sounds once, the start time stays, and the cell is free again at the end.
+TEST_F(TimerPageTest, APcClockJumpLeavesARunningCountdownAlone) {
+    WriteAlarmSet(0, "鐘", {{"/snd/minute.wav", 60}, {"/snd/end.wav", 0}});
+    {
+        SettingsStore s(path_);
+        s.WriteInteger("Timer\\Alarm", "Item0", 1);
+    }
+    auto w = Start();
+    Select(*w, 1, kTwoMinutes);
+    Activate(*w);
+    Type(*w, Qt::Key_F1);
+    const QString started = w->Timers()->Page()->lblTimerC[0]->text();
+    EXPECT_EQ(started, "18:00:01");
+    for (std::uint32_t ms = 100; ms <= 120'000; ms += 100) {
+        clock_.advanceMs(100);
+        if (ms == 30'000) clock_.advanceMs(-3'600'000);
+        if (ms == 90'000) clock_.advanceMs(86'400'000);
+        if (ms % 500 == 0) w->tmrClockTimer();
+        Tick(*w, 100);
+        const int left = ms <= 119'000 ? 119 - static_cast<int>(ms - 100) / 1000 : 0;
+        ASSERT_EQ(Display(*w, 1), FormatTimerReading(left)) << ms;
+    }
+    EXPECT_EQ(sound_.played, (QStringList{"/snd/minute.wav", "/snd/end.wav"}));
+    EXPECT_EQ(w->Timers()->Page()->lblTimerC[0]->text(), started);
+    EXPECT_FALSE(TickTimer(*w)->isActive());
+    EXPECT_TRUE(w->Timers()->Page()->cmbTimer[0]->isEnabled());
+}
+
 TEST_F(TimerPageTest, AlarmMenuOpensBelowTheIconAndChoosesTheCellsSet) {
     WriteAlarmSet(0, "鐘", {{"/snd/a.wav", 5}});
     WriteAlarmSet(1, "R&B", {{"/snd/b.wav", 5}});
