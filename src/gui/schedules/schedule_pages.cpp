@@ -107,7 +107,10 @@ void TSchedulePages::BuildPage(Page page) {
         }
         case Page::Skill: {
             if (skillPage) return;
-            skillPage = new TSkillPage(boxes_[4]);
+            {
+                const TScrollBoxEx::RangeHold hold(boxes_[4]);
+                skillPage = new TSkillPage(boxes_[4]);
+            }
             skillPage->ApplyColours(item_, bace_);
             QComboBox* cmbSkillMain = skillPage->cmbSkillMain;
             cmbSkillMain->setCurrentIndex(ShownChoice(startup_.skillJob, cmbSkillMain->count()));
@@ -124,7 +127,11 @@ void TSchedulePages::BuildPage(Page page) {
         }
         case Page::Calendar: {
             if (calendarPage) return;
-            calendarPage = new TCalendarPage(boxes_[5]);
+            {
+                // Hundreds of controls: the scroll range is worked out once they are all in.
+                const TScrollBoxEx::RangeHold hold(boxes_[5]);
+                calendarPage = new TCalendarPage(boxes_[5]);
+            }
             calendarPage->ApplyColours(item_, bace_);
             calendarPage->SetEntries({startup_.calenBallista, startup_.calenRacial, startup_.calenJeuno});
             // Only the user's clicks rebuild: setting the stored states above does not.
@@ -266,6 +273,7 @@ void TSchedulePages::ShowSkillCaps(int job, int level) {
 
 void TSchedulePages::btnCalenRefClick() {
     if (!calendarPage) return;
+    const TScrollBoxEx::RangeHold hold(calendarPage->Box());
     calendarPage->ShowRows(ComputeCalendar(GetVanaTime(), GetLocalBias(), ballistaIniPath_, calendarPage->Entries()));
     // A row that gained or lost its ballista picture moves its text.
     scrPageResize(Page::Calendar);

@@ -24,8 +24,11 @@ bool TSkillLevelKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
-        // Keys that type nothing (arrows, Delete, Home ...) move and delete as usual.
-        if (!text.isEmpty() && key->key() != Qt::Key_Delete && !IsSkillLevelKey(text.at(0).unicode()))
+        // Only printable characters count as typed: the moving and deleting keys
+        // and the editing shortcuts (Ctrl+A, Ctrl+C ...) work as usual, and what
+        // a paste brings in is mended by the change handler.
+        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (!shortcut && !text.isEmpty() && text.at(0).isPrint() && !IsSkillLevelKey(text.at(0).unicode()))
             return true;
     }
     return QObject::eventFilter(watched, event);

@@ -55,8 +55,7 @@ private:
     std::array<TLabelSlot, kSkillSlotCount> caps_{};
 };
 
-// edtSkillMLv's key rule: typed characters other than digits and backspace are
-// dropped (moving and deleting keys type nothing and pass).
+// edtSkillMLv's key rule: typed characters other than the digits are dropped.
 class TSkillLevelKeys : public QObject {
 public:
     using QObject::QObject;

@@ -162,6 +162,10 @@ TEST_P(SkillCalendarTest, TheLevelEditTakesDigitsOnlyWithinOneToSeventyFive) {
         EXPECT_EQ(spin->Position(), t.level);
         ExpectCaps(*w, 0, t.level);
     }
+    // The editing shortcuts still work: all selected, then replaced.
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, QStringLiteral("3"));
+    EXPECT_EQ(edit->text(), "3");
     // Erasing the last digit leaves the first level.
     edit->setText("12");
     edit->end(false);
