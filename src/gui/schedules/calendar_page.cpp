@@ -136,7 +136,10 @@ void TCalendarPage::BuildRows(int y) {
         lblCalenLineC[r] = c;
         TImageLabel* d = imageLabel("lblCalenLineD", cLeft, 10, ipLeft);
         d->LabelImage()->resize(kBallistaSize);
-        // Shown only for a day with a ballista match.
+        // Shown on purpose, so that showing the page does not show the label
+        // again, which would bring its picture along; the picture shows only for
+        // a day with a ballista match.
+        d->show();
         d->LabelImage()->hide();
         lblCalenLineD[r] = d;
 
@@ -214,10 +217,11 @@ void TCalendarPage::Layout() {
     QLabel* head3 = lblCalenHead[3];
     head3->resize(l.head3Width, head3->height());
     const int head3Left = kMargin + head3->x();
-    for (TImageLabel* d : lblCalenLineD) {
-        TImageEx* picture = d->LabelImage();
-        const CalendarScheduleCell cell = LayoutCalendarSchedule(head3Left, head3->width(), !picture->isHidden(),
-                                                                 picture->width(), d->ImageSpacing());
+    for (std::size_t r = 0; r < kRows; ++r) {
+        TImageLabel* d = lblCalenLineD[r];
+        // What the rows were last given says whether the picture shows.
+        const CalendarScheduleCell cell = LayoutCalendarSchedule(head3Left, head3->width(), rows_[r].ballista >= 0,
+                                                                 d->LabelImage()->width(), d->ImageSpacing());
         d->setGeometry(cell.left, d->y(), cell.width, d->height());
     }
 }

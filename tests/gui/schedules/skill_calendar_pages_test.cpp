@@ -106,6 +106,10 @@ protected:
             EXPECT_EQ(!ball->isHidden(), rows[r].ballista >= 0);
             EXPECT_EQ(ball->toolTip().toStdString(), rows[r].ballistaHint);
             EXPECT_EQ(ball->Picture().isNull(), rows[r].ballista < 0);
+            // The schedule text starts right of the picture, or where it would be.
+            auto* d = Child<TImageLabel>(w, Row("lblCalenLineD", r));
+            const int start = Child<QWidget>(w, "pnlCalenHead")->x() + Child<QLabel>(w, "lblCalenHead3")->x() + 7;
+            EXPECT_EQ(d->x(), rows[r].ballista >= 0 ? start + ball->width() + d->ImageSpacing() : start);
         }
     }
 
@@ -229,8 +233,9 @@ TEST_P(SkillCalendarTest, StoredJobAndLevelShowAtStartAndOutOfRangeOnesAreMended
 
 TEST_P(SkillCalendarTest, TheCalendarFollowsItsCheckBoxesAndNotTheClock) {
     auto w = Start();
-    w->show();
+    // Built out of sight, as when the window starts on this page; then shown.
     w->ShowPage(Page::Calendar);
+    w->show();
     QApplication::processEvents();
     auto* ballista = Child<QCheckBox>(*w, "chkCalenBallista");
     auto* racial = Child<QCheckBox>(*w, "chkCalenRacial");
