@@ -93,4 +93,37 @@ ChocoboLayout LayoutChocoboPage(int headWidth, int headALeft, int e0Width, int f
     return l;
 }
 
+
+SkillLayout LayoutSkillPage(int headWidth, int head0Left, int tate0Left, int rowLeft) {
+    SkillLayout l;
+    const int w = headWidth / 4 + 1;
+    l.headWidths = {w, w + 2, w, headWidth - 3 * w + 1};
+    l.headLefts[0] = head0Left;
+    for (std::size_t i = 1; i < l.headLefts.size(); ++i)
+        l.headLefts[i] = l.headLefts[i - 1] + l.headWidths[i - 1] - 1;
+    l.tateWidth = w;
+    l.tate1Left = 2 * (tate0Left + w) - 2;
+    l.aWidth = w;
+    l.bLeft = rowLeft + w;
+    l.bWidth = w - 2;
+    l.cLeft = l.bLeft + l.bWidth + 2;
+    l.cWidth = w;
+    l.rightLeft = l.cLeft + w;
+    l.rightWidth = headWidth - l.rightLeft + 1;
+    return l;
+}
+
+CalendarLayout LayoutCalendarPage(int clientWidth, int head3Left) {
+    CalendarLayout l;
+    l.bandWidth = clientWidth - 6;
+    l.head3Width = l.bandWidth - head3Left;
+    return l;
+}
+
+CalendarScheduleCell LayoutCalendarSchedule(int head3Left, int head3Width, bool pictureShown, int pictureWidth,
+                                            int imageSpacing) {
+    if (!pictureShown) return {head3Left + 7, head3Width - 9};
+    return {pictureWidth + imageSpacing + head3Left + 7, head3Width - pictureWidth - imageSpacing - 9};
+}
+
 }  // namespace norvane

@@ -74,4 +74,33 @@ struct ChocoboLayout {
 };
 ChocoboLayout LayoutChocoboPage(int headWidth, int headALeft, int e0Width, int frameWidth);
 
+
+// Skill page: two columns of skill name and cap. Rows take the left of their A
+// label; its right-hand neighbours follow edge to edge.
+struct SkillLayout {
+    std::array<int, 4> headLefts{};   // lblSkillHead0 ... 3
+    std::array<int, 4> headWidths{};
+    int tateWidth = 0;                // shpSkillTate0 ... 3
+    int tate1Left = 0;                // also shpSkillTate3
+    int aWidth = 0;                   // lblSkillLineA n
+    int bLeft = 0, bWidth = 0;        // lblSkillLineB n (left column)
+    int cLeft = 0, cWidth = 0;        // lblSkillLineC n
+    int rightLeft = 0, rightWidth = 0;  // lblSkillLineB n+15
+};
+SkillLayout LayoutSkillPage(int headWidth, int head0Left, int tate0Left, int rowLeft);
+
+// Calendar page: bands as wide as the box's client area less 6 pixels; the
+// schedule column takes what the header panel leaves, less the ballista
+// picture when a row shows one.
+struct CalendarLayout {
+    int bandWidth = 0;   // pnlCalenHead, shpCalenWaku and the 42 bands
+    int head3Width = 0;  // lblCalenHead3
+};
+CalendarLayout LayoutCalendarPage(int clientWidth, int head3Left);
+struct CalendarScheduleCell {
+    int left = 0, width = 0;  // lblCalenLineD n
+};
+CalendarScheduleCell LayoutCalendarSchedule(int head3Left, int head3Width, bool pictureShown, int pictureWidth,
+                                            int imageSpacing);
+
 }  // namespace norvane

@@ -32,6 +32,8 @@ void TScrollBoxEx::SetAutoScroll(bool value) {
 void TScrollBoxEx::UpdateScrollRange() {
     QWidget* contents = widget();
     if (!contents) return;
+    rangePending_ = rangeHolds_ > 0;
+    if (rangePending_) return;
     QSize extent(0, 0);
     if (autoScroll_) {
         const QRect r = contents->childrenRect();

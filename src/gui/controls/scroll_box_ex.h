@@ -29,6 +29,21 @@ public:
     // Re-sizes the contents to their children (done automatically on changes).
     void UpdateScrollRange();
 
+    // Holds the scroll range while it lives: when hundreds of children move at
+    // once, the range is worked out once at the end instead of after each.
+    class RangeHold {
+    public:
+        explicit RangeHold(TScrollBoxEx* box) : box_(box) { ++box_->rangeHolds_; }
+        ~RangeHold() {
+            if (--box_->rangeHolds_ == 0 && box_->rangePending_) box_->UpdateScrollRange();
+        }
+        RangeHold(const RangeHold&) = delete;
+        RangeHold& operator=(const RangeHold&) = delete;
+
+    private:
+        TScrollBoxEx* box_;
+    };
+
     // Scroll positions (what a child's contents coordinate is offset by).
     QPoint ScrollPosition() const;
 
@@ -57,6 +72,8 @@ protected:
 
 private:
     bool autoScroll_ = true;
+    int rangeHolds_ = 0;
+    bool rangePending_ = false;
     bool pressed_ = false;
 };
 

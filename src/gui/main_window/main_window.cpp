@@ -166,7 +166,7 @@ void TfrmMain::CreatePages() {
         fill->addWidget(box);
         *boxes[i] = box;
     }
-    schedules_ = new TSchedulePages({scrShip, scrGuild, scrRacial, scrChoco}, skin_.Item, skin_.Bace, this);
+    schedules_ = new TSchedulePages({scrShip, scrGuild, scrRacial, scrChoco, scrSkill, scrCalen}, skin_.Item, skin_.Bace, this);
     connect(pclMain, &TLinePageControl::changed, this, &TfrmMain::pclMainChange);
 }
 

@@ -1,16 +1,25 @@
 #include "gui/schedules/schedule_pages.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/schedules/chocobo_schedule.h"
 #include "core/schedules/racial_schedule.h"
+#include "core/schedules/skill_schedule.h"
+#include "core/time/support.h"
 #include "gui/art/pictures.h"
 #include "gui/controls/scroll_box_ex.h"
+#include "gui/controls/up_down.h"
+#include "gui/schedules/calendar_page.h"
 #include "gui/schedules/chocobo_page.h"
 #include "gui/schedules/guild_page.h"
 #include "gui/schedules/racial_page.h"
 #include "gui/schedules/ship_page.h"
+#include "gui/schedules/skill_page.h"
 
 namespace norvane {
 namespace {
@@ -20,17 +29,27 @@ namespace {
 int ShownChoice(int stored, int count) { return stored >= 0 && stored < count ? stored : -1; }
 
 constexpr Page kLivePages[] = {Page::Ship, Page::Guild, Page::Racial, Page::Chocobo};
+// The pages in the order of their scroll boxes.
+constexpr Page kBoxPages[] = {Page::Ship, Page::Guild, Page::Racial, Page::Chocobo, Page::Skill, Page::Calendar};
 constexpr bool IsLive(Page page) { return page >= Page::Ship && page <= Page::Chocobo; }
+
+// The level the spin shows for a stored one: its position stays within 1-75.
+int ShownLevel(int stored) { return std::clamp(stored, kMinSkillLevel, kMaxSkillLevel); }
 
 }  // namespace
 
 TSchedulePages::TSchedulePages(const Boxes& boxes, Colour item, Colour bace, QObject* parent)
-    : QObject(parent), boxes_(boxes), item_(item), bace_(bace) {
+    : QObject(parent),
+      boxes_(boxes),
+      item_(item),
+      bace_(bace),
+      skillIniPath_(SkillIniPath(ProgramPath())),
+      ballistaIniPath_(BallistaIniPath(ProgramPath())) {
     // The pages' controls are built when a page is first shown: hundreds of
     // labels nobody may look at would slow the start and hold memory.
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         boxes_[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        connect(boxes_[i], &TScrollBoxEx::resized, this, [this, i] { scrPageResize(kLivePages[i]); });
+        connect(boxes_[i], &TScrollBoxEx::resized, this, [this, i] { scrPageResize(kBoxPages[i]); });
     }
 }
 
@@ -40,6 +59,8 @@ TSchedulePage* TSchedulePages::View(Page page) const {
         case Page::Guild: return guildPage;
         case Page::Racial: return racialPage;
         case Page::Chocobo: return chocoboPage;
+        case Page::Skill: return skillPage;
+        case Page::Calendar: return calendarPage;
         default: return nullptr;
     }
 }
@@ -84,6 +105,41 @@ void TSchedulePages::BuildPage(Page page) {
             cmbChocoChange();
             break;
         }
+        case Page::Skill: {
+            if (skillPage) return;
+            {
+                const TScrollBoxEx::RangeHold hold(boxes_[4]);
+                skillPage = new TSkillPage(boxes_[4]);
+            }
+            skillPage->ApplyColours(item_, bace_);
+            QComboBox* cmbSkillMain = skillPage->cmbSkillMain;
+            cmbSkillMain->setCurrentIndex(ShownChoice(startup_.skillJob, cmbSkillMain->count()));
+            {
+                // The stored level and job are shown once both are in place.
+                const QSignalBlocker quiet(skillPage->edtSkillMLv);
+                skillPage->updSkillMLv->SetPosition(ShownLevel(startup_.skillLv));
+            }
+            cmbSkillMainChange();
+            connect(cmbSkillMain, &QComboBox::currentIndexChanged, this, &TSchedulePages::cmbSkillMainChange);
+            connect(skillPage->edtSkillMLv, &QLineEdit::textChanged, this, &TSchedulePages::edtSkillMLvChange);
+            connect(skillPage->btnSkillRef, &QPushButton::clicked, this, &TSchedulePages::btnSkillRefClick);
+            break;
+        }
+        case Page::Calendar: {
+            if (calendarPage) return;
+            {
+                // Hundreds of controls: the scroll range is worked out once they are all in.
+                const TScrollBoxEx::RangeHold hold(boxes_[5]);
+                calendarPage = new TCalendarPage(boxes_[5]);
+            }
+            calendarPage->ApplyColours(item_, bace_);
+            calendarPage->SetEntries({startup_.calenBallista, startup_.calenRacial, startup_.calenJeuno});
+            // Only the user's clicks rebuild: setting the stored states above does not.
+            for (QCheckBox* c : {calendarPage->chkCalenBallista, calendarPage->chkCalenRacial, calendarPage->chkCalenJeuno})
+                connect(c, &QCheckBox::clicked, this, &TSchedulePages::btnCalenRefClick);
+            connect(calendarPage->btnCalenRef, &QPushButton::clicked, this, &TSchedulePages::btnCalenRefClick);
+            break;
+        }
         default: return;
     }
     View(page)->ShowControls();
@@ -91,7 +147,12 @@ void TSchedulePages::BuildPage(Page page) {
 }
 
 void TSchedulePages::BuildPages() {
-    for (Page page : kLivePages) BuildPage(page);
+    for (Page page : kBoxPages) BuildPage(page);
+}
+
+void TSchedulePages::SetDataFiles(std::string skillIni, std::string ballistaIni) {
+    skillIniPath_ = std::move(skillIni);
+    ballistaIniPath_ = std::move(ballistaIni);
 }
 
 void TSchedulePages::SetUpGuildPage() { guildPage->SetUp(WeekPictures()); }
@@ -99,7 +160,7 @@ void TSchedulePages::SetUpGuildPage() { guildPage->SetUp(WeekPictures()); }
 void TSchedulePages::SetColours(Colour item, Colour bace) {
     item_ = item;
     bace_ = bace;
-    for (Page page : kLivePages)
+    for (Page page : kBoxPages)
         if (TSchedulePage* view = View(page)) view->ApplyColours(item_, bace_);
 }
 
@@ -112,12 +173,14 @@ void TSchedulePages::CollectChoices(CloseState& c) const {
                           : ShownChoice(startup_.racial, static_cast<int>(kRaceNames.size()));
     c.chocobo = chocoboPage ? chocoboPage->cmbChoco->currentIndex()
                             : ShownChoice(startup_.chocobo, static_cast<int>(kChocoTownNames.size()));
-    // The skill and calendar pages give back what was read until they arrive.
-    c.skillJob = startup_.skillJob;
-    c.skillLv = startup_.skillLv;
-    c.calenBallista = startup_.calenBallista;
-    c.calenRacial = startup_.calenRacial;
-    c.calenJeuno = startup_.calenJeuno;
+    c.skillJob = skillPage ? skillPage->Job() : ShownChoice(startup_.skillJob, static_cast<int>(kJobNames.size()));
+    c.skillLv = skillPage ? skillPage->updSkillMLv->Position() : ShownLevel(startup_.skillLv);
+    const CalendarEntries entries = calendarPage
+                                        ? calendarPage->Entries()
+                                        : CalendarEntries{startup_.calenBallista, startup_.calenRacial, startup_.calenJeuno};
+    c.calenBallista = entries.ballista;
+    c.calenRacial = entries.racial;
+    c.calenJeuno = entries.tavern;
 }
 
 // --- Refreshes ------------------------------------------------------------------
@@ -146,6 +209,11 @@ void TSchedulePages::Refresh(Page page, const VanaDateTime& d) {
 }
 
 void TSchedulePages::Selected(Page page) {
+    if (page == Page::Skill) BuildPage(page);
+    if (page == Page::Calendar) {
+        BuildPage(page);
+        btnCalenRefClick();
+    }
     if (!IsLive(page)) return;
     Refresh(page, GetVanaTime());
     if (page == Page::Racial) btnRacialRefClick();
@@ -171,6 +239,44 @@ void TSchedulePages::btnRacialRefClick() {
 void TSchedulePages::btnChocoRefClick() {
     if (chocoboPage && chocoboPage->cmbChoco->currentIndex() >= 0)
         ShowChocoboSchedule(chocoboPage->cmbChoco->currentIndex());
+}
+
+// --- Skill caps and the calendar: computed when asked, never by the tick ---------
+
+void TSchedulePages::cmbSkillMainChange() {
+    const int job = skillPage->Job();
+    skillPage->EnableLevel(job >= 0);
+    if (job >= 0) ShowSkillCaps(job, skillPage->Level());
+}
+
+void TSchedulePages::edtSkillMLvChange() {
+    QLineEdit* edit = skillPage->edtSkillMLv;
+    const std::string text = edit->text().toStdString();
+    const std::string shown = NormaliseSkillLevelText(text);
+    // Rewriting the text comes back here with the rewritten one, which goes on.
+    if (shown != text) {
+        edit->setText(QString::fromStdString(shown));
+        return;
+    }
+    skillPage->updSkillMLv->FollowText();
+    btnSkillRefClick();
+}
+
+void TSchedulePages::btnSkillRefClick() {
+    if (skillPage && skillPage->Job() >= 0) ShowSkillCaps(skillPage->Job(), skillPage->Level());
+}
+
+void TSchedulePages::ShowSkillCaps(int job, int level) {
+    // The file is read afresh each time, so corrections to it show at once.
+    skillPage->ShowCaps(ComputeSkillPage(skillIniPath_, job, level));
+}
+
+void TSchedulePages::btnCalenRefClick() {
+    if (!calendarPage) return;
+    const TScrollBoxEx::RangeHold hold(calendarPage->Box());
+    calendarPage->ShowRows(ComputeCalendar(GetVanaTime(), GetLocalBias(), ballistaIniPath_, calendarPage->Entries()));
+    // A row that gained or lost its ballista picture moves its text.
+    scrPageResize(Page::Calendar);
 }
 
 // --- Layout ---------------------------------------------------------------------

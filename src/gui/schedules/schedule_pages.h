@@ -1,11 +1,13 @@
 #pragma once
-// The main window's four live schedule pages (ships, guilds, racial equipment,
-// chocobo), owned by the window: built when first shown, refreshed by the
-// clock tick while they show, their choices taken from the settings at the
-// start and given back at close.
+// The main window's schedule pages (ships, guilds, racial equipment, chocobo,
+// skill caps, calendar), owned by the window: built when first shown; the four
+// live ones refreshed by the clock tick while they show, the skill and calendar
+// pages only when asked; their choices taken from the settings at the start and
+// given back at close.
 #include <QObject>
 
 #include <array>
+#include <string>
 
 #include "core/colour.h"
 #include "core/main_window/page.h"
@@ -14,24 +16,28 @@
 
 namespace norvane {
 
+class TCalendarPage;
 class TChocoboPage;
 class TGuildPage;
 class TRacialPage;
 class TSchedulePage;
 class TScrollBoxEx;
 class TShipPage;
+class TSkillPage;
 
 class TSchedulePages : public QObject {
     Q_OBJECT
 public:
-    // The scroll boxes of the ship, guild, racial and chocobo pages, in that order.
-    using Boxes = std::array<TScrollBoxEx*, 4>;
+    // The scroll boxes of the ship, guild, racial, chocobo, skill and calendar
+    // pages, in that order.
+    using Boxes = std::array<TScrollBoxEx*, 6>;
     // `item` and `bace` are the skin's colours until SetColours.
     TSchedulePages(const Boxes& boxes, Colour item, Colour bace, QObject* parent);
 
-    // The controls of a live page; nullptr until it is built, and for the other pages.
+    // The controls of a page; nullptr until it is built, and for the timer page.
     TSchedulePage* View(Page page) const;
-    // A page's controls are built on its first refresh; BuildPages builds all four.
+    // A page's controls are built on its first refresh or selection; BuildPages
+    // builds all six.
     void BuildPage(Page page);
     void BuildPages();
 
@@ -42,8 +48,8 @@ public:
 
     // The clock tick's refresh of the page that shows; other pages do nothing.
     void Refresh(Page page, const VanaDateTime& now);
-    // The page-changed step: the page's refresh with the time of now, and the
-    // racial and chocobo lists for their choices.
+    // The page-changed step: the page's refresh with the time of now, the
+    // racial and chocobo lists for their choices, and the calendar's rows.
     void Selected(Page page);
 
     // Header bands take the middle of Item and Bace, row stripes Item.
@@ -54,6 +60,10 @@ public:
     // A page's scroll box changed size: its columns follow.
     void scrPageResize(Page page);
 
+    // Where the skill and calendar pages read their data files; beside the
+    // program unless set.
+    void SetDataFiles(std::string skillIni, std::string ballistaIni);
+
 private:
     void SetUpGuildPage();
     void cmbRacialChange();
@@ -62,16 +72,25 @@ private:
     void btnChocoRefClick();
     void ShowRacialSchedule(int race);
     void ShowChocoboSchedule(int town);
+    void cmbSkillMainChange();
+    void edtSkillMLvChange();
+    void btnSkillRefClick();
+    void ShowSkillCaps(int job, int level);
+    void btnCalenRefClick();
 
     Boxes boxes_;
     TShipPage* shipPage = nullptr;
     TGuildPage* guildPage = nullptr;
     TRacialPage* racialPage = nullptr;
     TChocoboPage* chocoboPage = nullptr;
+    TSkillPage* skillPage = nullptr;
+    TCalendarPage* calendarPage = nullptr;
     StartupSettings startup_;
     Colour item_;
     Colour bace_;
     bool normalMode_ = true;
+    std::string skillIniPath_;
+    std::string ballistaIniPath_;
 };
 
 }  // namespace norvane

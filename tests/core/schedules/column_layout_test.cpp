@@ -66,5 +66,33 @@ TEST(PageLayout, RacialAndChocoboColumns) {
     EXPECT_EQ(c.rowPeriodWidth, 386);
 }
 
+TEST(PageLayout, SkillAndCalendarColumns) {
+    // Header, fill and row lefts all at 2: the right name column's fill meets its header.
+    auto s = LayoutSkillPage(600, 2, 2, 2);
+    EXPECT_EQ(s.headWidths, (std::array<int, 4>{151, 153, 151, 148}));
+    EXPECT_EQ(s.headLefts, (std::array<int, 4>{2, 152, 304, 454}));
+    EXPECT_EQ(s.tateWidth, 151);
+    EXPECT_EQ(s.tate1Left, 304);
+    EXPECT_EQ(s.aWidth, 151);
+    EXPECT_EQ(s.bLeft, 153);
+    EXPECT_EQ(s.bWidth, 149);
+    EXPECT_EQ(s.cLeft, 304);
+    EXPECT_EQ(s.cWidth, 151);
+    EXPECT_EQ(s.rightLeft, 455);
+    EXPECT_EQ(s.rightWidth, 146);
+    // 601 / 4 truncates: the last header takes what is left.
+    EXPECT_EQ(LayoutSkillPage(601, 0, 0, 0).headWidths[3], 149);
+
+    auto c = LayoutCalendarPage(500, 250);
+    EXPECT_EQ(c.bandWidth, 494);
+    EXPECT_EQ(c.head3Width, 244);
+    auto shown = LayoutCalendarSchedule(253, 244, true, 50, 2);
+    EXPECT_EQ(shown.left, 312);
+    EXPECT_EQ(shown.width, 183);
+    auto hidden = LayoutCalendarSchedule(253, 244, false, 50, 2);
+    EXPECT_EQ(hidden.left, 260);
+    EXPECT_EQ(hidden.width, 235);
+}
+
 }  // namespace
 }  // namespace norvane

@@ -50,6 +50,22 @@ TEST_F(ScrollBoxTest, RangeFollowsTheChildren) {
     EXPECT_EQ(box->verticalScrollBar()->maximum(), 0);
 }
 
+TEST_F(ScrollBoxTest, AHeldRangeFollowsTheChildrenWhenReleased) {
+    {
+        const TScrollBoxEx::RangeHold outer(box);
+        {
+            const TScrollBoxEx::RangeHold inner(box);
+            far->move(10, 900);
+            new QLabel(QStringLiteral("new"), box->Contents());
+        }
+        EXPECT_LT(box->Contents()->minimumHeight(), 920);  // still held by the outer hold
+    }
+    EXPECT_EQ(box->Contents()->minimumHeight(), 920);
+    // Nothing moved under a hold: the range stays.
+    { const TScrollBoxEx::RangeHold idle(box); }
+    EXPECT_EQ(box->Contents()->minimumHeight(), 920);
+}
+
 TEST_F(ScrollBoxTest, ArrowAndPageKeysScroll) {
     box->setFocus();
     QScrollBar* v = box->verticalScrollBar();

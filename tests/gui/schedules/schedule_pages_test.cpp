@@ -352,9 +352,12 @@ TEST_P(PagesTest, HeaderBandsAndStripesTakeTheWindowColours) {
     auto w = Start();
     // Item (234, 244, 255) and Bace (214, 222, 247) meet halfway at (224, 233, 251).
     const Colour mid = Rgb(224, 233, 251);
-    for (const char* name : {"shpShipHead0", "shpShipHead2", "shpGuildHead1", "shpRacialHead2", "shpChocoHead0"})
+    for (const char* name : {"shpShipHead0", "shpShipHead2", "shpGuildHead1", "shpRacialHead2", "shpChocoHead0",
+                             "shpSkillHead0", "shpSkillHead1", "shpCalenHead0", "shpCalenHead1"})
         EXPECT_EQ(w->findChild<TShape*>(name)->BrushColor(), mid) << name;
-    for (const char* name : {"shpGuildLine5", "shpRacialLine0", "shpChocoLineB4"})
+    EXPECT_EQ(FromQColor(w->findChild<QWidget*>("chkCalenJeuno")->palette().color(QPalette::Window)), mid);
+    for (const char* name : {"shpGuildLine5", "shpRacialLine0", "shpChocoLineB4", "shpCalenLine0", "shpCalenLine41",
+                             "shpSkillTate0", "shpSkillTate1"})
         EXPECT_EQ(w->findChild<TShape*>(name)->BrushColor(), w->Skin().Item) << name;
     QLabel* odd = Label(*w, "lblGuildLineG3");
     EXPECT_TRUE(odd->autoFillBackground());
@@ -459,6 +462,33 @@ TEST_P(PagesTest, LayoutsFollowTheWidthOfTheHeaderBands) {
         EXPECT_EQ(Box(*w, "lblChocoLineA2").width(), 2 * a6);
         EXPECT_EQ(Box(*w, "lblChocoLineB2").x(), 2 * a6 + 5);
         EXPECT_EQ(Box(*w, "lblChocoLineB2").width(), Box(*w, "shpChocoWaku0").width() - 2 * (a6 + 1) - 2);
+
+        ShowAt(*w, Page::Skill, QSize(width, 324));
+        const int sw = Box(*w, "shpSkillHead0").width();
+        const int W4 = sw / 4 + 1;
+        const QRect s0 = Box(*w, "lblSkillHead0"), s3 = Box(*w, "lblSkillHead3");
+        EXPECT_EQ(Box(*w, "lblSkillHead1"), QRect(s0.x() + W4 - 1, s0.y(), W4 + 2, s0.height()));
+        EXPECT_EQ(s3.x(), s0.x() + 3 * W4 - 1);
+        EXPECT_EQ(s3.width(), sw - 3 * W4 + 1);
+        EXPECT_EQ(Box(*w, "shpSkillTate1").x(), 2 * (Box(*w, "shpSkillTate0").x() + W4) - 2);
+        EXPECT_EQ(Box(*w, "shpSkillTate3").x(), Box(*w, "shpSkillTate1").x());
+        const QRect a4 = Box(*w, "lblSkillLineA4"), b4 = Box(*w, "lblSkillLineB4"), c4 = Box(*w, "lblSkillLineC4");
+        EXPECT_EQ(b4, QRect(a4.x() + W4, b4.y(), W4 - 2, b4.height()));
+        EXPECT_EQ(c4.x(), b4.x() + b4.width() + 2);
+        const QRect b19 = Box(*w, "lblSkillLineB19");
+        EXPECT_EQ(b19.x(), c4.x() + c4.width());
+        EXPECT_EQ(b19.width(), sw - b19.x() + 1);
+
+        ShowAt(*w, Page::Calendar, QSize(width, 324));
+        const int client = Child<TScrollBoxEx>(*w, "scrCalen")->viewport()->width();
+        const QRect panel = Box(*w, "pnlCalenHead"), h3 = Box(*w, "lblCalenHead3");
+        EXPECT_EQ(panel.width(), client - 6);
+        EXPECT_EQ(Box(*w, "shpCalenLine41").width(), client - 6);
+        EXPECT_EQ(Box(*w, "shpCalenWaku").width(), client - 6);
+        EXPECT_EQ(h3.x() + h3.width(), panel.width());
+        // Without a data file beside the program no row has a match picture.
+        const QRect d7 = Box(*w, "lblCalenLineD7");
+        EXPECT_EQ(d7, QRect(panel.x() + h3.x() + 7, d7.y(), h3.width() - 9, d7.height()));
     }
 }
 
@@ -481,8 +511,12 @@ std::vector<std::string> HiddenControls(TfrmMain& w, Page page, int& count) {
     std::vector<std::string> hidden;
     const QList<QWidget*> controls = box->Contents()->findChildren<QWidget*>();
     count = static_cast<int>(controls.size());
-    for (QWidget* c : controls)
+    for (QWidget* c : controls) {
+        // A picture with nothing to show (a calendar day without a ballista match) stays hidden.
+        auto* picture = qobject_cast<TImageEx*>(c);
+        if (picture && picture->Picture().isNull() && c->isHidden()) continue;
         if (!c->isVisible()) hidden.push_back(c->objectName().toStdString());
+    }
     return hidden;
 }
 
@@ -498,6 +532,8 @@ TEST_P(PagesTest, EveryControlOfAPageShowsWhenItsTabIsFirstClicked) {
         {Page::Guild, 13 * 8, {"lblGuildLineA0", "lblGuildLineG12", "imgGuildLineD5", "lblGuildHead3"}},
         {Page::Racial, 3 + 10 * 2, {"lblRacialA0", "lblRacialC0", "cmbRacial", "btnRacialRef", "lblRacialLineB9"}},
         {Page::Chocobo, 5 + 10 * 2, {"lblChocoA0", "lblChocoE0", "cmbChoco", "btnChocoRef", "lblChocoLineA9"}},
+        {Page::Skill, 4 + 30 * 2, {"cmbSkillMain", "edtSkillMLv", "updSkillMLv", "btnSkillRef", "lblSkillLineC14"}},
+        {Page::Calendar, 84 * 4, {"chkCalenBallista", "chkCalenJeuno", "btnCalenRef", "lblCalenLineA83", "lblCalenLineB0"}},
     };
     auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
     w->show();

@@ -1,0 +1,154 @@
+#include "gui/schedules/skill_page.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/schedules/column_layout.h"
+#include "gui/controls/scroll_box_ex.h"
+#include "gui/controls/shape.h"
+#include "gui/controls/up_down.h"
+#include "gui/main_window/app_style.h"
+
+namespace norvane {
+
+namespace {
+constexpr int kPartGap = 6;
+// Rows start two pixels in, where the name columns' fill begins.
+constexpr int kRowLeft = 2;
+}  // namespace
+
+bool TSkillLevelKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        // Only printable characters count as typed: the moving and deleting keys
+        // and the editing shortcuts (Ctrl+A, Ctrl+C ...) work as usual, and what
+        // a paste brings in is mended by the change handler.
+        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (!shortcut && !text.isEmpty() && text.at(0).isPrint() && !IsSkillLevelKey(text.at(0).unicode()))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+TSkillPage::TSkillPage(TScrollBoxEx* box) : TSchedulePage(box) { BuildList(BuildChoice() + kPartGap); }
+
+// The job, the level with its spin, the refresh button. Returns the line's bottom.
+int TSkillPage::BuildChoice() {
+    cmbSkillMain = new QComboBox(Contents());
+    cmbSkillMain->setObjectName(QStringLiteral("cmbSkillMain"));
+    WheelOnlyWhenFocused(cmbSkillMain);
+    for (std::string_view job : kJobNames) cmbSkillMain->addItem(FromView(job));
+    cmbSkillMain->setCurrentIndex(kNoJob);
+    cmbSkillMain->adjustSize();
+    const int height = cmbSkillMain->height();
+    shpSkillHead[1] = MakeBand(QStringLiteral("shpSkillHead1"), 0, height + 4);
+    cmbSkillMain->move(2, 2);
+
+    edtSkillMLv = new QLineEdit(QStringLiteral("1"), Contents());
+    edtSkillMLv->setObjectName(QStringLiteral("edtSkillMLv"));
+    edtSkillMLv->setMaxLength(2);
+    edtSkillMLv->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edtSkillMLv->installEventFilter(new TSkillLevelKeys(edtSkillMLv));
+    const int digits = edtSkillMLv->fontMetrics().horizontalAdvance(QStringLiteral("00"));
+    edtSkillMLv->setGeometry(cmbSkillMain->x() + cmbSkillMain->width() + 6, 2, digits + 14, height);
+    updSkillMLv = new TUpDown(Contents());
+    updSkillMLv->setObjectName(QStringLiteral("updSkillMLv"));
+    updSkillMLv->SetRange(kMinSkillLevel, kMaxSkillLevel);
+    updSkillMLv->SetAssociate(edtSkillMLv);
+    updSkillMLv->SetPosition(kMinSkillLevel);
+
+    btnSkillRef = new QPushButton(FromView(kSkillRefCaption), Contents());
+    btnSkillRef->setObjectName(QStringLiteral("btnSkillRef"));
+    btnSkillRef->adjustSize();
+    btnSkillRef->setGeometry(updSkillMLv->x() + updSkillMLv->width() + 8, 2, btnSkillRef->width(), height);
+    EnableLevel(false);
+    return height + 4;
+}
+
+void TSkillPage::BuildList(int y) {
+    const int lh = LineHeight();
+    const int headHeight = lh + 3;
+    const int rowPitch = lh + 2;
+    shpSkillHead[0] = MakeBand(QStringLiteral("shpSkillHead0"), y, headHeight);
+    for (std::size_t i = 0; i < lblSkillHead.size(); ++i) {
+        QLabel* l = MakeHeadLabel(RowName("lblSkillHead", static_cast<int>(i)), kSkillHeadCaptions[i], y + 1);
+        l->move(kRowLeft, l->y());
+        l->resize(l->width(), lh + 1);
+        lblSkillHead[i] = l;
+    }
+    const int rowsTop = y + headHeight + 1;
+    const int bottom = rowsTop + static_cast<int>(kRows) * rowPitch + 1;
+    // The name columns are filled behind their labels and outlined.
+    for (int i = 0; i < 2; ++i) {
+        TShape* fill = MakeBand(RowName("shpSkillTate", i), y + headHeight, bottom - y - headHeight);
+        fill->move(kRowLeft, fill->y());
+        shpSkillTate[static_cast<std::size_t>(i)] = fill;
+        TShape* frame = MakeFrame(RowName("shpSkillTate", i + 2), y, bottom - y);
+        frame->move(kRowLeft, y);
+        shpSkillTate[static_cast<std::size_t>(i + 2)] = frame;
+    }
+    for (std::size_t r = 0; r < kRows; ++r) {
+        const int top = rowsTop + static_cast<int>(r) * rowPitch + 1;
+        const int row = static_cast<int>(r);
+        lblSkillLineA[r] = MakeLabel(RowName("lblSkillLineA", row), kSkillNames[r], kRowLeft, top);
+        lblSkillLineC[r] = MakeLabel(RowName("lblSkillLineC", row), kSkillNames[r + kRows], kRowLeft, top);
+        lblSkillLineB[r] = MakeLabel(RowName("lblSkillLineB", row), "", kRowLeft, top);
+        lblSkillLineB[r + kRows] = MakeLabel(RowName("lblSkillLineB", row + static_cast<int>(kRows)), "", kRowLeft, top);
+        for (QLabel* l : {lblSkillLineA[r], lblSkillLineC[r]}) {
+            l->setAlignment(Qt::AlignCenter);
+            l->resize(l->width(), lh);
+        }
+        for (QLabel* l : {lblSkillLineB[r], lblSkillLineB[r + kRows]}) {
+            l->setAlignment(Qt::AlignCenter);
+            l->resize(l->width(), lh);
+        }
+    }
+    for (std::size_t s = 0; s < kSkillSlotCount; ++s) Bind(caps_[s], lblSkillLineB[s]);
+}
+
+int TSkillPage::Job() const { return cmbSkillMain->currentIndex(); }
+
+int TSkillPage::Level() const { return SkillLevelOfText(edtSkillMLv->text().toStdString()); }
+
+void TSkillPage::ShowCaps(const SkillPageView& view) {
+    for (std::size_t s = 0; s < kSkillSlotCount; ++s) {
+        SetText(caps_[s], view[s].value);
+        SetColour(caps_[s], view[s].colour);
+    }
+}
+
+void TSkillPage::EnableLevel(bool enabled) {
+    edtSkillMLv->setEnabled(enabled);
+    updSkillMLv->setEnabled(enabled);
+}
+
+void TSkillPage::Layout() {
+    const int width = AvailableWidth();
+    for (TShape* s : shpSkillHead) s->resize(width, s->height());
+    const SkillLayout l = LayoutSkillPage(shpSkillHead[0]->width(), lblSkillHead[0]->x(), shpSkillTate[0]->x(),
+                                          lblSkillLineA[0]->x());
+    auto setLeftWidth = [](QWidget* w, int left, int wide) { w->setGeometry(left, w->y(), wide, w->height()); };
+    for (std::size_t i = 0; i < lblSkillHead.size(); ++i) setLeftWidth(lblSkillHead[i], l.headLefts[i], l.headWidths[i]);
+    setLeftWidth(shpSkillTate[1], l.tate1Left, l.tateWidth);
+    setLeftWidth(shpSkillTate[3], l.tate1Left, l.tateWidth);
+    for (std::size_t i : {std::size_t{0}, std::size_t{2}}) setLeftWidth(shpSkillTate[i], shpSkillTate[i]->x(), l.tateWidth);
+    for (std::size_t r = 0; r < kRows; ++r) {
+        setLeftWidth(lblSkillLineA[r], lblSkillLineA[r]->x(), l.aWidth);
+        setLeftWidth(lblSkillLineB[r], l.bLeft, l.bWidth);
+        setLeftWidth(lblSkillLineC[r], l.cLeft, l.cWidth);
+        setLeftWidth(lblSkillLineB[r + kRows], l.rightLeft, l.rightWidth);
+    }
+}
+
+void TSkillPage::ApplyColours(Colour item, Colour bace) {
+    const Colour mid = MidColour(item, bace);
+    for (TShape* s : shpSkillHead) s->SetBrushColor(mid);
+    shpSkillTate[0]->SetBrushColor(item);
+    shpSkillTate[1]->SetBrushColor(item);
+}
+
+}  // namespace norvane

@@ -1,0 +1,67 @@
+#pragma once
+// The skill page's controls on its scroll box: the job, the level with its spin
+// and the refresh button above, the thirty skills in two columns of name and
+// cap below. What the caps say comes from ComputeSkillPage.
+#include <QObject>
+#include <array>
+#include <string>
+
+#include "core/schedules/skill_schedule.h"
+#include "gui/schedules/schedule_page.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace norvane {
+
+class TUpDown;
+
+class TSkillPage final : public TSchedulePage {
+public:
+    explicit TSkillPage(TScrollBoxEx* box);
+
+    // The job (0-14) and level as the controls show them; kNoJob when none is chosen.
+    int Job() const;
+    int Level() const;
+    // Shows the thirty caps of `codes` at `level` (ShowSkillCaps).
+    void ShowCaps(const SkillPageView& view);
+    // The level controls are usable exactly while a job is chosen.
+    void EnableLevel(bool enabled);
+
+    void Layout() override;
+    void ApplyColours(Colour item, Colour bace) override;
+
+    static constexpr std::size_t kRows = kSkillSlotCount / 2;
+
+    QComboBox* cmbSkillMain = nullptr;
+    QLineEdit* edtSkillMLv = nullptr;
+    TUpDown* updSkillMLv = nullptr;
+    QPushButton* btnSkillRef = nullptr;
+    // Band 0 carries the column headers and drives the layout; band 1 the choice line.
+    std::array<TShape*, 2> shpSkillHead{};
+    std::array<QLabel*, 4> lblSkillHead{};
+    // 0 and 1 fill the name columns, 2 and 3 outline them.
+    std::array<TShape*, 4> shpSkillTate{};
+    std::array<QLabel*, kRows> lblSkillLineA{};
+    std::array<QLabel*, kSkillSlotCount> lblSkillLineB{};
+    std::array<QLabel*, kRows> lblSkillLineC{};
+
+private:
+    int BuildChoice();
+    void BuildList(int y);
+
+    std::array<TLabelSlot, kSkillSlotCount> caps_{};
+};
+
+// edtSkillMLv's key rule: typed characters other than the digits are dropped.
+class TSkillLevelKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace norvane

@@ -1,0 +1,291 @@
+// The skill and calendar pages inside the main window: the level edit's rules,
+// the caps as the text face computes them, the calendar's switches, and that
+// neither page follows the clock.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "core/schedules/calendar_schedule.h"
+#include "core/schedules/skill_schedule.h"
+#include "core/settings/settings_store.h"
+#include "gui/controls/image_label.h"
+#include "gui/controls/up_down.h"
+#include "gui/main_window/main_window.h"
+#include "gui/schedules/schedule_page.h"
+#include "gui/schedules/schedule_pages.h"
+#include "support/fake_os_clock.h"
+
+namespace norvane {
+namespace {
+
+// Warriors have 片手剣 at "a-"; slot 29 is left out, and 格闘 has an unknown code.
+constexpr const char* kSkillIni =
+    "[Skill]\r\n"
+    "war=x+, b-, a-,b+,a-,a+,b+,b-,n_,n_,b-,b_,d_,d_,d_,n_,c_,c+,c-,n_,n_,n_,n_,n_,n_,n_,n_,n_,f_\r\n"
+    "smn=n_,n_,n_,n_,n_,n_,n_,n_,n_,n_,c+,b_,n_,n_,n_,n_,e_,n_,n_,n_,n_,n_,n_,n_,n_,n_,n_,n_,n_,a-\r\n";
+
+// A match every third day; day 2 is unknown to the cap table, day 5 names no area.
+constexpr const char* kBallistaIni =
+    "[Card]\r\n01=0,30\r\n02=1,45\r\n04=2,99\r\n05=7,30\r\n07=1,50\r\n10=60\r\n13=2,40\r\n16=0,99\r\n"
+    "19=1,30\r\n22=2,60\r\n25=0,50\r\n28=1,99\r\n"
+    "[Area0]\r\n01=0\r\n07=1\r\n[Area1]\r\n01=1\r\n07=2\r\n[Area2]\r\n01=2\r\n07=0\r\n";
+
+class SkillCalendarTest : public ::testing::TestWithParam<int> {
+protected:
+    SkillCalendarTest() : scope_(clock_) {
+        path_ = dir_.filePath("Norvane.reg");
+        qputenv("NORVANE_SETTINGS", path_.toUtf8());
+        skillIni_ = WriteFile("skill.ini", kSkillIni);
+        ballistaIni_ = WriteFile("ballista.ini", kBallistaIni);
+        clock_.setUtc({2024, 5, 17, 3, 4, 5, 0});
+        clock_.setBias(GetParam());
+    }
+
+    std::string WriteFile(const char* name, const char* text) {
+        QFile f(dir_.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return f.fileName().toStdString();
+    }
+    void Write(const char* section, const char* name, int value) {
+        SettingsStore(path_).WriteInteger(section, name, value);
+    }
+    int Stored(const char* section, const char* name) const {
+        return SettingsStore(path_).ReadInteger(section, name, 99);
+    }
+    // Starts on the timer page, so the data files are set before either page is built.
+    std::unique_ptr<TfrmMain> Start() {
+        Write("Option", "Page", 0);
+        auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+        w->SchedulePages()->SetDataFiles(skillIni_, ballistaIni_);
+        return w;
+    }
+    template <typename T>
+    static T* Child(TfrmMain& w, const QString& name) {
+        auto* c = w.findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+    static std::string Text(TfrmMain& w, const QString& name) {
+        return Child<QLabel>(w, name)->text().toStdString();
+    }
+    static QString Row(const char* prefix, std::size_t row) { return RowName(prefix, static_cast<int>(row)); }
+
+    // Every cap label against the text face's computation for the same file.
+    void ExpectCaps(TfrmMain& w, int job, int level) {
+        const SkillPageView caps = ComputeSkillPage(skillIni_, job, level);
+        for (std::size_t s = 0; s < kSkillSlotCount; ++s) {
+            auto* l = Child<QLabel>(w, Row("lblSkillLineB", s));
+            EXPECT_EQ(l->text().toStdString(), caps[s].value) << "slot " << s << " level " << level;
+            EXPECT_EQ(FromQColor(l->palette().color(QPalette::WindowText)), caps[s].colour) << "slot " << s;
+        }
+    }
+
+    // Every row of the calendar against the text face's computation of now.
+    void ExpectCalendar(TfrmMain& w, CalendarEntries entries) {
+        const CalendarView rows = ComputeCalendar(GetVanaTime(), GetParam(), ballistaIni_, entries);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            SCOPED_TRACE(r);
+            EXPECT_EQ(Text(w, Row("lblCalenLineA", r)), rows[r].earth);
+            EXPECT_EQ(Text(w, Row("lblCalenLineB", r)), rows[r].game);
+            EXPECT_EQ(Text(w, Row("lblCalenLineC", r)), rows[r].moon);
+            EXPECT_EQ(Text(w, Row("lblCalenLineD", r)), rows[r].schedule);
+            auto* b = Child<TImageLabel>(w, Row("lblCalenLineB", r));
+            EXPECT_EQ(b->toolTip().toStdString(), rows[r].weekdayHint);
+            EXPECT_EQ(b->LabelImage()->toolTip().toStdString(), rows[r].weekdayHint);
+            EXPECT_EQ(Child<TImageLabel>(w, Row("lblCalenLineC", r))->toolTip().toStdString(), rows[r].moonHint);
+            TImageEx* ball = Child<TImageLabel>(w, Row("lblCalenLineD", r))->LabelImage();
+            EXPECT_EQ(!ball->isHidden(), rows[r].ballista >= 0);
+            EXPECT_EQ(ball->toolTip().toStdString(), rows[r].ballistaHint);
+            EXPECT_EQ(ball->Picture().isNull(), rows[r].ballista < 0);
+            // The schedule text starts right of the picture, or where it would be.
+            auto* d = Child<TImageLabel>(w, Row("lblCalenLineD", r));
+            const int start = Child<QWidget>(w, "pnlCalenHead")->x() + Child<QLabel>(w, "lblCalenHead3")->x() + 7;
+            EXPECT_EQ(d->x(), rows[r].ballista >= 0 ? start + ball->width() + d->ImageSpacing() : start);
+        }
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    std::string skillIni_, ballistaIni_;
+    FakeOsClock clock_;
+    ScopedOsClock scope_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Zones, SkillCalendarTest, ::testing::Values(-540, 300));
+
+TEST_P(SkillCalendarTest, TheLevelEditTakesDigitsOnlyWithinOneToSeventyFive) {
+    auto w = Start();
+    w->show();
+    w->ShowPage(Page::Skill);
+    QApplication::processEvents();
+    auto* job = Child<QComboBox>(*w, "cmbSkillMain");
+    auto* edit = Child<QLineEdit>(*w, "edtSkillMLv");
+    auto* spin = Child<TUpDown>(*w, "updSkillMLv");
+    ASSERT_EQ(job->count(), 15);
+    // No job: the level cannot be edited and nothing is computed.
+    EXPECT_EQ(job->currentIndex(), -1);
+    EXPECT_FALSE(edit->isEnabled());
+    EXPECT_FALSE(spin->isEnabled());
+    EXPECT_EQ(Text(*w, "lblSkillLineB2"), "");
+    Child<QPushButton>(*w, "btnSkillRef")->click();
+    EXPECT_EQ(Text(*w, "lblSkillLineB2"), "");
+
+    job->setCurrentIndex(0);
+    EXPECT_TRUE(edit->isEnabled());
+    EXPECT_TRUE(spin->isEnabled());
+    ExpectCaps(*w, 0, 1);
+
+    // What a player types, and what the box then shows.
+    const struct {
+        const char* keys;
+        const char* shows;
+        int level;
+    } typed[] = {
+        {"a", "1", 1},     // letters do not get in
+        {"99", "75", 75},  // above the top level
+        {"0", "1", 1},     // below the first
+        {"7x-", "7", 7},
+        {"50", "50", 50},
+        {" 6", "6", 6},
+    };
+    for (const auto& t : typed) {
+        SCOPED_TRACE(t.keys);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromLatin1(t.keys));
+        EXPECT_EQ(edit->text().toStdString(), t.shows);
+        EXPECT_EQ(spin->Position(), t.level);
+        ExpectCaps(*w, 0, t.level);
+    }
+    // The editing shortcuts still work: all selected, then replaced.
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, QStringLiteral("3"));
+    EXPECT_EQ(edit->text(), "3");
+    // Erasing the last digit leaves the first level.
+    edit->setText("12");
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "1");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "1");
+
+    // The spin steps within the range and the caps follow.
+    const QList<QToolButton*> arrows = spin->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    QToolButton* up = arrows[0]->arrowType() == Qt::UpArrow ? arrows[0] : arrows[1];
+    QToolButton* down = up == arrows[0] ? arrows[1] : arrows[0];
+    down->click();
+    EXPECT_EQ(edit->text(), "1");
+    edit->setText("74");
+    up->click();
+    EXPECT_EQ(edit->text(), "75");
+    up->click();
+    EXPECT_EQ(edit->text(), "75");
+    EXPECT_EQ(Text(*w, "lblSkillLineB2"), "A-   269");
+    EXPECT_EQ(Text(*w, "lblSkillLineB0"), "-");  // an unknown grade
+    EXPECT_EQ(Text(*w, "lblSkillLineB29"), "-");  // past the file's list
+    ExpectCaps(*w, 0, 75);
+
+    job->setCurrentIndex(14);
+    ExpectCaps(*w, 14, 75);
+    EXPECT_EQ(Text(*w, "lblSkillLineB29"), "A-   269");
+    w->close();
+    EXPECT_EQ(Stored("Option", "SkillJob"), 14);
+    EXPECT_EQ(Stored("Option", "SkillLv"), 75);
+}
+
+TEST_P(SkillCalendarTest, StoredJobAndLevelShowAtStartAndOutOfRangeOnesAreMended) {
+    const struct {
+        int job, level;
+        int shownJob, shownLevel;
+    } cases[] = {{0, 61, 0, 61}, {15, 30, -1, 30}, {-4, 0, -1, 1}, {14, 120, 14, 75}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.job);
+        Write("Option", "SkillJob", c.job);
+        Write("Option", "SkillLv", c.level);
+        auto w = Start();
+        w->ShowPage(Page::Skill);
+        EXPECT_EQ(Child<QComboBox>(*w, "cmbSkillMain")->currentIndex(), c.shownJob);
+        EXPECT_EQ(Child<QLineEdit>(*w, "edtSkillMLv")->text().toInt(), c.shownLevel);
+        EXPECT_EQ(Child<QLineEdit>(*w, "edtSkillMLv")->isEnabled(), c.shownJob >= 0);
+        if (c.shownJob >= 0) ExpectCaps(*w, c.shownJob, c.shownLevel);
+        else EXPECT_EQ(Text(*w, "lblSkillLineB5"), "");
+        w->close();
+        EXPECT_EQ(Stored("Option", "SkillJob"), c.shownJob);
+        EXPECT_EQ(Stored("Option", "SkillLv"), c.shownLevel);
+    }
+    // A window that never showed the page writes back what the page would show.
+    Write("Option", "SkillJob", 20);
+    Write("Option", "SkillLv", 80);
+    Start()->close();
+    EXPECT_EQ(Stored("Option", "SkillJob"), -1);
+    EXPECT_EQ(Stored("Option", "SkillLv"), 75);
+}
+
+TEST_P(SkillCalendarTest, TheCalendarFollowsItsCheckBoxesAndNotTheClock) {
+    auto w = Start();
+    // Built out of sight, as when the window starts on this page; then shown.
+    w->ShowPage(Page::Calendar);
+    w->show();
+    QApplication::processEvents();
+    auto* ballista = Child<QCheckBox>(*w, "chkCalenBallista");
+    auto* racial = Child<QCheckBox>(*w, "chkCalenRacial");
+    auto* jeuno = Child<QCheckBox>(*w, "chkCalenJeuno");
+    ExpectCalendar(*w, {true, true, true});
+    // The data file gives a few rows their match picture.
+    int pictures = 0;
+    for (std::size_t r = 0; r < kCalendarRowCount; ++r)
+        pictures += !Child<TImageLabel>(*w, Row("lblCalenLineD", r))->LabelImage()->isHidden();
+    EXPECT_GE(pictures, 20);
+
+    // Each click rebuilds with what the boxes then say.
+    ballista->click();
+    ExpectCalendar(*w, {false, true, true});
+    jeuno->click();
+    ExpectCalendar(*w, {false, true, false});
+    racial->click();
+    ExpectCalendar(*w, {false, false, false});
+    for (std::size_t r = 0; r < kCalendarRowCount; ++r) EXPECT_EQ(Text(*w, Row("lblCalenLineD", r)), "") << r;
+    ballista->click();
+    ExpectCalendar(*w, {true, false, false});
+
+    // Three game days on, the tick leaves every row alone.
+    const std::string firstDay = Text(*w, "lblCalenLineB0");
+    const int written = w->SchedulePages()->View(Page::Calendar)->Assignments();
+    clock_.advanceMs(3 * kVanaDay * 1000 / kTimeFactor);
+    for (int tick = 0; tick < 3; ++tick) w->tmrClockTimer();
+    EXPECT_EQ(w->SchedulePages()->View(Page::Calendar)->Assignments(), written);
+    EXPECT_EQ(Text(*w, "lblCalenLineB0"), firstDay);
+    // The button moves the list on; so does selecting the page again.
+    Child<QPushButton>(*w, "btnCalenRef")->click();
+    EXPECT_NE(Text(*w, "lblCalenLineB0"), firstDay);
+    ExpectCalendar(*w, {true, false, false});
+    clock_.advanceMs(kVanaDay * 1000 / kTimeFactor);
+    w->ShowPage(Page::Timer);
+    w->ShowPage(Page::Calendar);
+    ExpectCalendar(*w, {true, false, false});
+
+    w->close();
+    EXPECT_EQ(SettingsStore(path_).ReadBool("Option\\Calendar", "Ballista", false), true);
+    EXPECT_EQ(SettingsStore(path_).ReadBool("Option\\Calendar", "Racial", true), false);
+    EXPECT_EQ(SettingsStore(path_).ReadBool("Option\\Calendar", "Jeuno", true), false);
+    // The next start shows the boxes as they were left.
+    auto again = Start();
+    again->ShowPage(Page::Calendar);
+    EXPECT_TRUE(Child<QCheckBox>(*again, "chkCalenBallista")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(*again, "chkCalenRacial")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(*again, "chkCalenJeuno")->isChecked());
+    ExpectCalendar(*again, {true, false, false});
+}
+
+}  // namespace
+}  // namespace norvane
