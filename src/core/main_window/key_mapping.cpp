@@ -37,7 +37,15 @@ Page SteppedPage(Page current, bool up) {
     return *PageAt(up ? (i + 1) % kPageCount : (i + kPageCount - 1) % kPageCount);
 }
 
-RemoteCommand RemoteCommandForKey(int key) {
+RemoteCommand RemoteCommandForKey(int key, std::uint32_t keysym) {
+    // XF86ChannelUp and XF86ChannelDown, newer than the keysyms Qt names.
+    constexpr std::uint32_t kChannelUpKeysym = 0x10081192;
+    constexpr std::uint32_t kChannelDownKeysym = 0x10081193;
+    if (key == 0 || key == Qt::Key_unknown) {
+        if (keysym == kChannelUpKeysym) return RemoteCommand::NextPage;
+        if (keysym == kChannelDownKeysym) return RemoteCommand::PrevPage;
+        return RemoteCommand::None;
+    }
     switch (key) {
         case Qt::Key_Back: return RemoteCommand::OpenMenu;
         case Qt::Key_VolumeMute: return RemoteCommand::NextControl;

@@ -4,6 +4,8 @@
 // "0" reaches timers 10 to 12, the remote's stop key before a digit resets
 // instead), and a few remote-control keys move the focus, open the menu or
 // step the pages.
+#include <cstdint>
+
 #include "core/main_window/page.h"
 
 namespace norvane {
@@ -48,8 +50,9 @@ Page SteppedPage(Page current, bool up);
 
 namespace norvane {
 
-// The remote-control command a key stands for (a Qt::Key value as the desktop
-// delivers the remote's and the multimedia keyboard's keys).
-RemoteCommand RemoteCommandForKey(int key);
+// The remote-control command a key stands for: a Qt::Key value as the desktop
+// delivers the remote's and the multimedia keyboard's keys, or, for keys this
+// Qt leaves unnamed (0), the X keysym (the channel keys arrive so).
+RemoteCommand RemoteCommandForKey(int key, std::uint32_t keysym = 0);
 
 }  // namespace norvane

@@ -105,6 +105,11 @@ TEST(KeyMappingTest, RemoteKeysMapToTheirCommands) {
         {Qt::Key_F1, RemoteCommand::None},
     };
     for (const auto& c : cases) EXPECT_EQ(RemoteCommandForKey(c.key), c.command) << c.key;
+    // The channel keys reach Qt unnamed, with their X keysyms.
+    EXPECT_EQ(RemoteCommandForKey(0, 0x10081192), RemoteCommand::NextPage);
+    EXPECT_EQ(RemoteCommandForKey(Qt::Key_unknown, 0x10081193), RemoteCommand::PrevPage);
+    EXPECT_EQ(RemoteCommandForKey(0, 0x61), RemoteCommand::None);
+    EXPECT_EQ(RemoteCommandForKey(Qt::Key_A, 0x10081192), RemoteCommand::None);
 }
 
 }  // namespace
