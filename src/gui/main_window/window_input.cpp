@@ -50,7 +50,7 @@ bool TfrmMain::PreviewKey(QWidget* receiver, QKeyEvent* e) {
         return true;
     }
 
-    const RemoteCommand command = RemoteCommandForKey(e->key());
+    const RemoteCommand command = RemoteCommandForKey(e->key(), e->nativeVirtualKey());
     if (command != RemoteCommand::None) {
         ApplyRemoteCommand(prefixes_, command);
         switch (command) {

@@ -132,12 +132,13 @@ void TfrmMain::StyleMenus() {
     pal.setColor(QPalette::Base, bace);
     pal.setColor(QPalette::Highlight, ToQColor(ShadeColor(skin_.Bace, skin_.Back, 6)));
     pal.setColor(QPalette::HighlightedText, Qt::white);
-    for (QWidget* w : std::initializer_list<QWidget*>{mbrHolder_, mbrMenu, tbrMenu, mnuMain}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{mbrHolder_, mbrMenu, tbrMenu}) {
         w->setPalette(pal);
         w->setAutoFillBackground(true);
     }
-    // The alarm menu belongs to the timer page and arrives after the menus.
-    if (auto* alarm = findChild<QMenu*>("mnuAlarm")) alarm->setPalette(pal);
+    // Every pop-up: a menu is a window of its own and takes no colours from its
+    // parent. The alarm menu and the window-colour submenu come after the others.
+    for (QMenu* m : findChildren<QMenu*>()) m->setPalette(pal);
 }
 
 }  // namespace norvane

@@ -89,6 +89,7 @@ void TfrmMain::BuildSkinMenu() {
         bar->setObjectName("mbrColor");
         WatchMenuHints(bar);
     }
+    StyleMenus();
 }
 
 void TfrmMain::ApplySkin(int index) {

@@ -143,7 +143,9 @@ TEST_F(WindowSkinsTest, EveryColourOfTheTableReachesItsControls) {
     EXPECT_EQ(w->findChild<TShape*>("shpShipHead0")->BrushColor(), Rgb(191, 191, 191));
     EXPECT_EQ(MidColour(SkinColours().Item, SkinColours().Bace), Rgb(224, 233, 251));
     EXPECT_EQ(w->findChild<QMenuBar*>("mbrMenu")->palette().color(QPalette::Window), QColor(255, 255, 255));
-    EXPECT_EQ(w->findChild<QMenu*>("mnuMain")->palette().color(QPalette::Window), QColor(255, 255, 255));
+    // The pop-ups share the menu bar's colours, those made after the bar too.
+    for (const char* menu : {"mnuMain", "mnuMenu", "mnuColor", "mbrColor", "mnuAlarm"})
+        EXPECT_EQ(w->findChild<QMenu*>(menu)->palette().color(QPalette::Window), QColor(255, 255, 255)) << menu;
 }
 
 TEST_F(WindowSkinsTest, AVanishedSkinFileIsRememberedButRecoloursNothing) {
