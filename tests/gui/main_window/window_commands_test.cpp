@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/main_window/main_window.h"
+#include "gui/main_window/menu_paths.h"
 #include "gui/timers/timer_controller.h"
 #include "gui/timers/timer_page.h"
 #include "support/fake_os_clock.h"
@@ -261,6 +263,48 @@ TEST_F(WindowCommandsTest, RemoteBackOpensTheMenuAndMuteMovesTheFocus) {
     auto* bar = w->findChild<QMenuBar*>("mbrMenu");
     EXPECT_EQ(bar->activeAction(), bar->actions()[0]);
     bar->actions()[0]->menu()->hide();
+}
+
+TEST_F(WindowCommandsTest, EnterTogglesAFocusedCalendarFilter) {
+    auto w = Start();
+    Activate(*w);
+    // The calendar page's filter boxes, as that page names them.
+    auto* filter = new QCheckBox("バリスタ", w->findChild<QWidget*>("ltsTab7"));
+    filter->setObjectName("chkCalenBallista");
+    filter->setChecked(true);
+    auto* other = new QCheckBox("other", w->findChild<QWidget*>("ltsTab7"));
+    w->ShowPage(Page::Calendar);
+    filter->setFocus();
+    Type(*w, Qt::Key_Return, "\r");
+    EXPECT_FALSE(filter->isChecked());
+    Type(*w, Qt::Key_Enter, "\r");
+    EXPECT_TRUE(filter->isChecked());
+    other->setFocus();
+    Type(*w, Qt::Key_Return, "\r");
+    EXPECT_FALSE(other->isChecked());
+}
+
+TEST(MenuPathsTest, CaptionsCompareWithoutHotKeysAndCase) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {{"メニュー", "メニュー(&M)", true},  {"常に手前に表示", "常に手前に表示(&A)", true},
+                 {"&Skin", "SKIN", true},           {"ウィンドウカラー(&C)", "ウィンドウカラー", true},
+                 {"メニュー", "メニュー2", false},   {"オプション(&O)...", "オプション", false}};
+    for (const auto& c : cases) EXPECT_EQ(SameCaption(c.a, c.b), c.same) << c.a << " / " << c.b;
+
+    QMenuBar bar;
+    QMenu* top = bar.addMenu("メニュー(&M)");
+    QMenu* sub = top->addMenu("ページ(&P)");
+    QAction* leaf = sub->addAction("タイマー(&T)");
+    QAction* after = top->addAction("常に手前に表示(&A)");
+    EXPECT_EQ(FindMenuItem(&bar, {"メニュー", "ページ", "タイマー"}).item, leaf);
+    EXPECT_EQ(FindMenuItem(&bar, {"メニュー", "常に手前に表示"}).item, after);
+    EXPECT_EQ(FindMenuItem(&bar, {"メニュー", "常に手前に表示"}).parent, top);
+    EXPECT_FALSE(FindMenuItem(&bar, {"メニュー", "なし"}));
+    EXPECT_FALSE(FindMenuItem(&bar, {"メニュー", "常に手前に表示", "奥"}));
+    EXPECT_FALSE(FindMenuItem(&bar, {}));
 }
 
 class WheelTest : public WindowCommandsTest {

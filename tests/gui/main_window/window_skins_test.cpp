@@ -181,8 +181,9 @@ TEST_F(WindowSkinsTest, RebuildingTheMenusNeverDuplicatesEntries) {
     Skin("blue.skn", "[Skin]\r\nName=Blue\r\n");
     Skin("red.skn", "[Skin]\r\nName=Red\r\n");
     auto w = Start();
-    w->BuildSkinMenu();
-    w->BuildSkinMenu();
+    // A wake from standby or a setting change lists the skins again.
+    w->SystemSettingChanged();
+    w->SystemSettingChanged();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->findChild<QMenu*>("mnuColor")->actions().size(), 2);
     EXPECT_EQ(BarColourMenu(*w)->actions().size(), 2);
