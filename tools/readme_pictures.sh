@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures from the built program as a user sees it: under
 # Xvfb with a window manager, the ships page opened by a click on its tab, then
-# the window switched to simple mode by its toolbar button.
+# the window switched to simple mode by its toolbar button; last, the program
+# started again with the dark skin, on the ships page.
 #   tools/readme_pictures.sh [BUILD_DIR [DOCS_DIR]]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -56,4 +57,22 @@ for _ in $(seq 50); do [ "$(geometry "$win")" = "426x56" ] && break; sleep 0.1; 
 [ "$(geometry "$win")" = "426x56" ] || fail "no simple mode"
 sleep 1
 "$shot" "$docs/norvane-simple.png" "$win" || fail "picture of simple mode"
-echo "readme_pictures: $docs/norvane.png and $docs/norvane-simple.png"
+
+# Again in another skin: the settings name it, as the window-colour menu would.
+kill "${pids[${#pids[@]} - 1]}" 2>/dev/null
+wait "${pids[${#pids[@]} - 1]}" 2>/dev/null
+unset 'pids[${#pids[@]}-1]'
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Option]\r\n"Skin"="dark.skn"\r\n"Page"=dword:00000001\r\n"SimpleMode"=dword:00000000\r\n' \
+  > "$work/skin.reg"
+NORVANE_SETTINGS=$work/skin.reg "$prog" >/dev/null 2>&1 & pids+=($!)
+win=
+for _ in $(seq 100); do
+  win=$(xdotool search --onlyvisible --name '^Norvane$' 2>/dev/null | head -n 1)
+  [ -n "$win" ] && break
+  sleep 0.1
+done
+[ -n "$win" ] || fail "no window in the dark skin"
+xdotool mousemove 1000 700
+sleep 1.5
+"$shot" "$docs/norvane-dark.png" "$win" || fail "picture of the dark skin"
+echo "readme_pictures: $docs/norvane.png, $docs/norvane-simple.png and $docs/norvane-dark.png"

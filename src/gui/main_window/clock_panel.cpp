@@ -201,6 +201,11 @@ void TClockPanel::SetColours(Colour back, Colour bace, Colour edge) {
     frameColour_ = back;
 }
 
+void TClockPanel::SetTimeColours(Colour vana, Colour eart) {
+    SetTextColour(lblVanaTime, ToQColor(vana));
+    SetTextColour(lblEarthTime, ToQColor(eart));
+}
+
 // --- The tick -------------------------------------------------------------------
 
 void TClockPanel::Tick(const VanaDateTime& d) {

@@ -39,6 +39,8 @@ public:
     void SetSimpleMode(bool simple);
     // The skin: the panel's edge and line, and the forecast windows' frame.
     void SetColours(Colour back, Colour bace, Colour edge);
+    // The skin's text colours of the game time and the Earth time.
+    void SetTimeColours(Colour vana, Colour eart);
     // A window kept on top lets a forecast window in front while it shows.
     void SetAllways(bool allways) { allways_ = allways; }
 

@@ -22,6 +22,7 @@
 #include "gui/controls/tab_style.h"
 #include "gui/controls/title_buttons.h"
 #include "gui/main_window/clock_panel.h"
+#include "gui/main_window/menu_paths.h"
 #include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
 #include "platform/ui_font.h"
@@ -95,11 +96,14 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     wheelOwn_ = st.wheelOwn;
     wheelLines_ = st.wheelLines;
     schedules_->ApplyChoices(st);
-    ApplySkin();
+    BuildSkinMenu();
     if (st.simpleMode || simpleArg) actSimpleExecute();
     // "Time" "ExecuteSync" is read but not acted on until time synchronisation exists.
     restPending_ = order == BuildOrder::ShownFirst;
     timers_ = new TTimerController(this, scrTimer, restPending_ ? TimerCellsAtStart(st) : kTimerCellCount, skin_.Item);
+    TagTimerCommands();
+    InstallInputPreview();
+    WatchSystemSettings();
     // An index outside the pages leaves the first page showing.
     pclMain->SetActivePage(st.page);
     // The icon the desktop shows for the window (the frame draws its own). Last,
@@ -110,6 +114,18 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
 }
 
 TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::TagTimerCommands() {
+    // The timer page's actions join the window's categories, and its alarm menu
+    // the menus' colours.
+    for (QAction* a : timers_->findChildren<QAction*>()) {
+        const QString name = a->objectName();
+        if (name.startsWith("actTime")) SetCategory(a, QString::fromUtf8(kTimerCategory.data(), kTimerCategory.size()));
+        if (name.startsWith("actAlm")) SetCategory(a, QString::fromUtf8(kAlarmCategory.data(), kAlarmCategory.size()));
+    }
+    if (auto* alarm = findChild<QMenu*>("mnuAlarm")) WatchMenuHints(alarm);
+    StyleMenus();
+}
 
 void TfrmMain::BuildRest() {
     timers_->BuildRemainingCells();
@@ -173,6 +189,7 @@ void TfrmMain::CreatePages() {
 // --- The tick and the pages ---------------------------------------------------------
 
 void TfrmMain::tmrClockTimer() {
+    CheckResume();
     const VanaDateTime d = GetVanaTime();
     clockPanel_->Tick(d);
     if (!IsNormalMode()) return;
@@ -194,10 +211,11 @@ void TfrmMain::pclMainChange() {
     if (const std::optional<Page> page = PageAt(pclMain->ActivePage())) actTabExecute(*page);
 }
 
-void TfrmMain::ApplySkin() {
+void TfrmMain::ApplySkinColours() {
     pnlMenu->SetEdgeColor(skin_.Back);
     pnlMenu->SetColor(skin_.Bace);
     clockPanel_->SetColours(skin_.Back, skin_.Bace, skin_.Edge);
+    clockPanel_->SetTimeColours(skin_.Vana, skin_.Eart);
     pclMain->SetEdgeColor(skin_.Bace);
     pclMain->SetLineColor(skin_.Edge);
     pclMain->TabStyle()->SetPassiveTabColor(skin_.Item);
@@ -210,6 +228,7 @@ void TfrmMain::ApplySkin() {
     lblHelp->setPalette(pal);
     lblTimeHelp->setPalette(pal);
     update();
+    pclMain->update();
 }
 
 // --- Messages and closing -----------------------------------------------------

@@ -4,18 +4,25 @@
 // routes events to them: the clock panel (TClockPanel), the timer page
 // (TTimerController) and the live schedule pages (TSchedulePages). Its
 // controls are found by their object names ("pclMain", "actPage3", ...).
+#include <QHash>
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/main_window/commands.h"
+#include "core/main_window/key_mapping.h"
 #include "core/main_window/page.h"
+#include "core/main_window/skin.h"
 #include "core/main_window/window_geometry.h"
 #include "core/main_window/window_state.h"
 #include "gui/controls/gdi.h"
 
 class QAction;
+class QKeyEvent;
+class QWheelEvent;
 class QActionGroup;
 class QLabel;
 class QMenu;
@@ -34,14 +41,7 @@ class TSchedulePages;
 class TScrollBoxEx;
 class TTimerController;
 class TTitleButtons;
-
-// The skin's colours; these are the defaults until a skin is applied.
-struct SkinColours {
-    Colour Back = Rgb(1, 72, 178);
-    Colour Bace = Rgb(214, 222, 247);
-    Colour Edge = Rgb(74, 107, 169);
-    Colour Item = Rgb(234, 244, 255);
-};
+class TKeyPreview;
 
 class TfrmMain : public QWidget {
     Q_OBJECT
@@ -69,6 +69,22 @@ public:
     // The window was maximized when it last entered simple mode.
     bool WasMaximized() const { return wasMaximized_; }
     const SkinColours& Skin() const { return skin_; }
+    // The skin entries found ("\"file\",\"name\"", in folder order).
+    const std::vector<std::string>& SkinList() const { return skinList_; }
+    // The digit keys' prefixes (window_input.cpp).
+    const KeyPrefixes& Prefixes() const { return prefixes_; }
+
+    // --- Skins (window_skins.cpp).
+    // Lists the skin files in both window-colour menus and applies the chosen one.
+    void BuildSkinMenu();
+    // Applies entry `index` of SkinList and records it as the chosen skin.
+    void ApplySkin(int index);
+    // Where the skin files lie: the program's folder; tests point it elsewhere
+    // and rebuild the menus.
+    void SetSkinFolder(const std::string& folder);
+    // A desktop setting changed, or the machine woke from standby: the skin
+    // menus are listed again, the skin re-applied and the menu bar refitted.
+    void SystemSettingChanged();
 
     // --- Commands.
     // What a page's action does: the page-changed step, then the page shows.
@@ -93,18 +109,37 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    friend class TKeyPreview;
+    // Keys and the wheel, seen before the controls get them (window_input.cpp).
+    void InstallInputPreview();
+    bool PreviewKey(QWidget* receiver, QKeyEvent* e);
+    bool PreviewWheel(QWheelEvent* e);
+    // Presses F1-F12 (with Ctrl: Ctrl+F1-F12) as the keyboard would.
+    void PressFunctionKey(int number, bool ctrl);
+
     // Creation steps, in the order they run; the actions and menus are made in
     // window_menus.cpp, the frame in window_frame.cpp.
     void CreateActions();
     void CreateFrame();
     void CreateMenus();
+    // An action of the command table by its object name.
+    QAction* Command(const QString& name) const;
+    QMenu* FillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
+    // Shows the hints of a pop-up menu's items in the hint line.
+    void WatchMenuHints(QMenu* menu);
     void StyleMenus();
     void CreateClockPanel();
     void CreatePages();
     // How many timer cells show when the window first opens: built before the rest.
     int TimerCellsAtStart(const StartupSettings& st) const;
     void BuildRest();
-    void ApplySkin();
+    void TagTimerCommands();
+    // Colours every part from skin_.
+    void ApplySkinColours();
+    void WatchSystemSettings();
+    // A wake from standby since the last tick.
+    void CheckResume();
+    void SkinActionExecute(QAction* action);
 
     // Pages.
     void actPageExecute(Page page);
@@ -140,6 +175,7 @@ private:
     QMenu* mnuMenu;
     QMenu* mnuMain;  // pop-up of the simple-mode menu button
     QMenu* mnuPage;  // its page group, shown in normal mode only
+    QMenu* mnuColor = nullptr;  // its window-colour group, one item per skin
     QToolBar* tbrMenu;
     TEdgePanel* pnlMenu;
     TLinePanel* pnlTime;  // the clock panel's, placed by the window
@@ -164,6 +200,7 @@ private:
     QAction* actNormal;
     QAction* actAllways;
     QAction* actExit;
+    QHash<QString, QAction*> commands_;  // the command table's actions by name
 
     // --- Parts.
     TClockPanel* clockPanel_ = nullptr;
@@ -178,6 +215,12 @@ private:
     bool wheelOwn_ = false;
     int wheelLines_ = 3;
     SkinColours skin_;
+    KeyPrefixes prefixes_;
+    std::int64_t slept_ = -1;  // the machine's standby time at the last tick; -1 before the first
+    int wheelDelta_ = 0;  // a fine wheel's turn short of a notch
+    std::vector<std::string> skinList_;
+    std::string skinFolder_;
+    QActionGroup* grpSkin_ = nullptr;
     bool closing_ = false;
     bool restPending_ = false;  // BuildRest runs after the first paint
     WinPoint dragOrigin_;       // in the window's coordinates

@@ -1,66 +1,87 @@
 // The main window's commands: its actions, the menu bar, the simple-mode menu
-// and the toolbar, all pointing at the same actions.
+// and the toolbar, all pointing at the same actions. What each action says and
+// where it stands in the menus comes from the command table of the core.
 #include <QAction>
 #include <QActionGroup>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/main_window/commands.h"
+#include "gui/art/command_pictures.h"
 #include "gui/controls/edge_panel.h"
+#include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
+#include "gui/main_window/menu_paths.h"
 
 namespace norvane {
 
 namespace {
 
-const char* const kPageActionCaptions[kPageCount] = {"タイマー(&T)", "船・飛空挺(&S)", "ギルド(&G)",
-                                                     "種族装備(&R)", "チョコボ(&B)",   "スキル(&K)",
-                                                     "カレンダー(&C)"};
-const char* const kPageHints[kPageCount] = {
-    "タイマーのページを開きます。", "船・飛空挺のページを開きます。", "ギルドのページを開きます。",
-    "種族装備のページを開きます。", "チョコボのページを開きます。", "スキルのページを開きます。",
-    "カレンダーのページを開きます。"};
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
 void TfrmMain::CreateActions() {
     grpPage = new QActionGroup(this);
     grpPage->setExclusive(true);
+    for (const CommandInfo& c : WindowCommands()) {
+        auto* a = new QAction(Text(c.caption), this);
+        a->setObjectName(Text(c.name));
+        a->setStatusTip(Text(c.hint));
+        SetCategory(a, Text(c.category));
+        if (c.picture != kNoPicture) a->setIcon(CommandIcon(c.picture));
+        a->setVisible(c.visible);
+        commands_.insert(a->objectName(), a);
+    }
     for (int i = 0; i < kPageCount; ++i) {
-        auto* a = new QAction(QString::fromUtf8(kPageActionCaptions[i]), this);
-        a->setObjectName(QString("actPage%1").arg(i + 1));
-        a->setStatusTip(QString::fromUtf8(kPageHints[i]));
-        a->setCheckable(true);
-        a->setActionGroup(grpPage);
-        connect(a, &QAction::triggered, this, [this, i] { actPageExecute(*PageAt(i)); });
-        actPage[static_cast<std::size_t>(i)] = a;
+        QAction* page = Command(QString("actPage%1").arg(i + 1));
+        page->setCheckable(true);
+        page->setActionGroup(grpPage);
+        connect(page, &QAction::triggered, this, [this, i] { actPageExecute(*PageAt(i)); });
+        actPage[static_cast<std::size_t>(i)] = page;
+        QAction* tab = Command(QString("actTab%1").arg(i + 1));
+        connect(tab, &QAction::triggered, this, [this, i] { actTabExecute(*PageAt(i)); });
     }
     actPage[0]->setChecked(true);
 
-    actSimple = new QAction(QStringLiteral("シンプルモードへ切り替え(&S)"), this);
-    actSimple->setObjectName("actSimple");
-    actSimple->setIconText(QStringLiteral("シンプルモード"));
-    actSimple->setStatusTip(QStringLiteral("ウインドウ表示をシンプルモードへ切り替えます。"));
+    actSimple = Command("actSimple");
     connect(actSimple, &QAction::triggered, this, &TfrmMain::actSimpleExecute);
-
-    actNormal = new QAction(QStringLiteral("通常モードへ切り替え(&N)"), this);
-    actNormal->setObjectName("actNormal");
-    actNormal->setStatusTip(QStringLiteral("ウインドウ表示を通常モードへ切り替えます。"));
-    actNormal->setVisible(false);
+    actNormal = Command("actNormal");
     connect(actNormal, &QAction::triggered, this, &TfrmMain::actNormalExecute);
-
-    actAllways = new QAction(QStringLiteral("常に手前に表示(&A)"), this);
-    actAllways->setObjectName("actAllways");
-    actAllways->setIconText(QStringLiteral("&手前に表示"));
-    actAllways->setStatusTip(QStringLiteral("ウインドウを常に手前に表示します。"));
+    actAllways = Command("actAllways");
     actAllways->setCheckable(true);
     connect(actAllways, &QAction::triggered, this, &TfrmMain::actAllwaysExecute);
-
-    actExit = new QAction(QStringLiteral("終了(&X)"), this);
-    actExit->setObjectName("actExit");
-    actExit->setStatusTip(QStringLiteral("Norvane を終了します。"));
+    actExit = Command("actExit");
     connect(actExit, &QAction::triggered, this, &QWidget::close);
+    connect(Command("actHelp"), &QAction::triggered, this, [this] { ShowHelp(this, 0); });
+    // actSync, actOption, actWeb, actUpdate and actVersion are connected by the
+    // features that carry them out.
+}
+
+QAction* TfrmMain::Command(const QString& name) const { return commands_.value(name); }
+
+QMenu* TfrmMain::FillMenu(QMenu* menu, const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& e : entries) {
+        switch (e.kind) {
+            case MenuEntry::Action: menu->addAction(Command(Text(e.name))); break;
+            case MenuEntry::Separator: menu->addSeparator(); break;
+            case MenuEntry::PageMenu: {
+                QMenu* pages = menu->addMenu(Text(kPageMenuCaption));
+                pages->setObjectName(Text(e.name));
+                pages->menuAction()->setStatusTip(Text(kPageMenuHint));
+                for (int i = 0; i < e.pages; ++i) pages->addAction(actPage[static_cast<std::size_t>(i)]);
+                break;
+            }
+            case MenuEntry::ColourMenu:
+                mnuColor = menu->addMenu(Text(kColourMenuCaption));
+                mnuColor->setObjectName(Text(e.name));
+                break;
+        }
+    }
+    return menu;
 }
 
 void TfrmMain::CreateMenus() {
@@ -71,38 +92,34 @@ void TfrmMain::CreateMenus() {
     holderLayout->setContentsMargins(0, 0, 0, 0);
     holderLayout->addWidget(mbrMenu);
     mbrMenu->setObjectName("mbrMenu");
-    mnuMenu = mbrMenu->addMenu(QStringLiteral("メニュー(&M)"));
-    QMenu* barPages = mnuMenu->addMenu(QStringLiteral("ページ切り替え(&P)"));
-    for (QAction* a : actPage) barPages->addAction(a);
-    mnuMenu->addSeparator();
-    mnuMenu->addAction(actSimple);
-    mnuMenu->addAction(actNormal);
-    mnuMenu->addAction(actAllways);
-    mnuMenu->addSeparator();
-    mnuMenu->addAction(actExit);
+    mnuMenu = FillMenu(mbrMenu->addMenu(Text(kMenuBarCaption)), MenuBarEntries());
+    mnuMenu->setObjectName("mnuMenu");
 
     // The simple-mode menu button's pop-up; its page group leaves out the calendar.
     mnuMain = new QMenu(this);
     mnuMain->setObjectName("mnuMain");
-    mnuPage = mnuMain->addMenu(QStringLiteral("ページ切り替え(&P)"));
-    mnuPage->setObjectName("mnuPage");
-    mnuPage->menuAction()->setStatusTip(QStringLiteral("ページ切り替えに関するメニューグループです。"));
-    for (int i = 0; i < PageIndex(Page::Calendar); ++i)
-        mnuPage->addAction(actPage[static_cast<std::size_t>(i)]);
-    mnuMain->addSeparator();
-    mnuMain->addAction(actSimple);
-    mnuMain->addAction(actNormal);
-    mnuMain->addAction(actAllways);
-    mnuMain->addSeparator();
-    mnuMain->addAction(actExit);
+    FillMenu(mnuMain, PopupMenuEntries());
+    mnuPage = mnuMain->findChild<QMenu*>("mnuPage");
 
     tbrMenu = new QToolBar(pnlMenu);
     tbrMenu->setObjectName("tbrMenu");
-    tbrMenu->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tbrMenu->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tbrMenu->setIconSize(QSize(16, 16));
-    tbrMenu->addAction(actSimple);
-    tbrMenu->addAction(actAllways);
+    for (const ToolbarEntry& t : ToolbarEntries()) {
+        QAction* a = Command(Text(t.action));
+        a->setIconText(Text(t.caption));
+        tbrMenu->addAction(a);
+    }
+    for (QMenu* m : findChildren<QMenu*>()) WatchMenuHints(m);
     StyleMenus();
+}
+
+void TfrmMain::WatchMenuHints(QMenu* menu) {
+    // A pop-up menu is a window of its own: its items' hints do not travel up to
+    // this window by themselves. The line empties when the menu closes, as when
+    // the mouse leaves a control.
+    connect(menu, &QMenu::hovered, lblHelp, [this](QAction* a) { lblHelp->setText(a->statusTip()); });
+    connect(menu, &QMenu::aboutToHide, lblHelp, &QLabel::clear);
 }
 
 void TfrmMain::StyleMenus() {
@@ -115,10 +132,13 @@ void TfrmMain::StyleMenus() {
     pal.setColor(QPalette::Base, bace);
     pal.setColor(QPalette::Highlight, ToQColor(ShadeColor(skin_.Bace, skin_.Back, 6)));
     pal.setColor(QPalette::HighlightedText, Qt::white);
-    for (QWidget* w : std::initializer_list<QWidget*>{mbrHolder_, mbrMenu, tbrMenu, mnuMain}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{mbrHolder_, mbrMenu, tbrMenu}) {
         w->setPalette(pal);
         w->setAutoFillBackground(true);
     }
+    // Every pop-up: a menu is a window of its own and takes no colours from its
+    // parent. The alarm menu and the window-colour submenu come after the others.
+    for (QMenu* m : findChildren<QMenu*>()) m->setPalette(pal);
 }
 
 }  // namespace norvane

@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "core/settings/settings_store.h"
+#include "gui/art/command_pictures.h"
 #include "gui/controls/edge_panel.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/line_panel.h"
@@ -130,6 +131,7 @@ void TfrmMain::actAllwaysExecute() {
 
 void TfrmMain::ApplyAllways() {
     actAllways->setChecked(allways_);
+    actAllways->setIcon(CommandIcon(allways_ ? kAllwaysOnPicture : kAllwaysOffPicture));
     clockPanel_->SetAllways(allways_);
     // Changing the stays-on-top state of the native window updates the window
     // manager's state in place: the window is not hidden or moved.

@@ -1,0 +1,60 @@
+#include "gui/main_window/menu_paths.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+
+namespace norvane {
+
+QString PlainCaption(const QString& caption) {
+    static const QRegularExpression japaneseHotKey(QStringLiteral("\\(&[^)]\\)"));
+    QString s = caption;
+    s.remove(japaneseHotKey);
+    s.remove(QLatin1Char('&'));
+    return s.trimmed().toCaseFolded();
+}
+
+bool SameCaption(const QString& a, const QString& b) { return PlainCaption(a) == PlainCaption(b); }
+
+MenuItemRef FindMenuItem(QMenuBar* bar, const QStringList& path) {
+    if (!bar || path.isEmpty()) return {};
+    QList<QAction*> items = bar->actions();
+    MenuItemRef found;
+    for (const QString& caption : path) {
+        QAction* hit = nullptr;
+        for (QAction* a : items)
+            if (!a->isSeparator() && SameCaption(a->text(), caption)) {
+                hit = a;
+                break;
+            }
+        if (!hit) return {};
+        found.item = hit;
+        if (&caption == &path.back()) break;
+        QMenu* sub = hit->menu();
+        if (!sub) return {};
+        found.parent = sub;
+        items = sub->actions();
+    }
+    return found;
+}
+
+void SetCategory(QAction* action, const QString& category) { action->setProperty("category", category); }
+
+QString CategoryOf(const QAction* action) { return action->property("category").toString(); }
+
+QMenu* BuildCategoryMenu(QObject* owner, const QString& caption, const MenuItemRef& anchor, int offset) {
+    if (!anchor.parent || !anchor.item) return nullptr;
+    auto* sub = new QMenu(caption, anchor.parent);
+    for (QAction* a : owner->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
+        if (SameCaption(CategoryOf(a), caption)) sub->addAction(a);
+    const QList<QAction*> items = anchor.parent->actions();
+    const qsizetype at = items.indexOf(anchor.item) + offset;
+    if (at >= 0 && at < items.size())
+        anchor.parent->insertMenu(items[at], sub);
+    else
+        anchor.parent->addMenu(sub);
+    return sub;
+}
+
+}  // namespace norvane

@@ -1,0 +1,15 @@
+#pragma once
+// How long the machine has slept since it started: the boot-time clock runs on
+// through standby, the monotonic clock does not. A jump of this value between
+// two readings means the machine woke from standby in between.
+#include <cstdint>
+
+namespace norvane {
+
+std::int64_t SleptMilliseconds();
+
+// Whether the machine slept between two readings of SleptMilliseconds; a
+// second covers the clocks' drift apart.
+constexpr bool ResumedBetween(std::int64_t before, std::int64_t after) { return after - before >= 1000; }
+
+}  // namespace norvane

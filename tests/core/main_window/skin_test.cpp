@@ -1,0 +1,122 @@
+#include "core/main_window/skin.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/settings/ini_file.h"
+#include "core/time/support.h"
+
+namespace norvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SkinFolder {
+public:
+    SkinFolder() {
+        dir_ = fs::temp_directory_path() / ("norvane-skins-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    ~SkinFolder() { fs::remove_all(dir_); }
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    }
+    std::string Path() const { return dir_.string() + "/"; }
+
+private:
+    fs::path dir_;
+};
+
+TEST(SkinColourTest, ReadsDecimalDollarAndZeroXHexadecimal) {
+    const struct {
+        const char* text;
+        bool ok;
+        Colour value;
+    } cases[] = {
+        {"255", true, 0x0000FF},       {" 16244438 ", true, Rgb(214, 222, 247)},
+        {"$FF", true, 0x0000FF},       {"$00ff8000", true, Rgb(0, 128, 255)},
+        {"0x0000FF", true, 0x0000FF},  {"0XfF0000", true, 0xFF0000},
+        {"-1", true, 0xFFFFFFFFu},     {"$FFFFFFFF", true, 0xFFFFFFFFu},
+        {"", false, 0},                {"red", false, 0},
+        {"$", false, 0},               {"0x", false, 0},
+        {"$1FFFFFFFF", false, 0},      {"12abc", false, 0},
+        {"99999999999", false, 0},     {"$FG", false, 0},
+    };
+    for (const auto& c : cases) {
+        Colour v = 0;
+        EXPECT_EQ(ParseSkinColour(c.text, v), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(v, c.value) << c.text;
+        }
+    }
+}
+
+TEST(SkinColourTest, MissingKeysAndNonNumbersTakeTheDesignColours) {
+    const SkinColours d;
+    EXPECT_EQ(d.Vana, Colour(10502144));
+    EXPECT_EQ(d.Eart, Colour(6316128));
+    EXPECT_EQ(d.Back, Colour(11683841));
+    EXPECT_EQ(d.Edge, Colour(11103050));
+    EXPECT_EQ(d.Bace, Colour(16244438));
+    EXPECT_EQ(d.Item, Colour(16774378));
+
+    EXPECT_EQ(ReadSkinColours(IniFile()), d);
+    // Only Back given: it alone changes.
+    SkinColours red = d;
+    red.Back = Rgb(255, 0, 0);
+    EXPECT_EQ(ReadSkinColours(IniFile::FromBytes("[Color]\r\nBack=255\r\n")), red);
+    // A value that is no number, and a key in another section, read as the default.
+    EXPECT_EQ(ReadSkinColours(IniFile::FromBytes("[Color]\r\nBack=blue\r\nItem=\r\n[Skin]\r\nEdge=1\r\n")), d);
+    const SkinColours all = ReadSkinColours(IniFile::FromBytes(
+        "[color]\r\nvana=1\r\nEart=$2\r\nBack=0x3\r\nEdge=4\r\nBace=5\r\nItem=6\r\n"));
+    EXPECT_EQ(all, (SkinColours{1, 2, 3, 4, 5, 6}));
+}
+
+TEST(SkinNameTest, MissingOrEmptyNameIsNameless) {
+    EXPECT_EQ(ReadSkinName(IniFile()), "名無し");
+    EXPECT_EQ(ReadSkinName(IniFile::FromBytes("[Skin]\r\nName=\r\n")), "名無し");
+    // Shift-JIS "青" (0x90 0xC2).
+    EXPECT_EQ(ReadSkinName(IniFile::FromBytes("[Skin]\r\nName=\x90\xC2\r\n")), HasShiftJisDecoder() ? "青" : "");
+}
+
+TEST(SkinListTest, ListsSkinFilesInFolderOrderWithTheirNames) {
+    SkinFolder folder;
+    folder.Write("blue.skn", "[Skin]\r\nName=Blue\r\n");
+    folder.Write("red.SKN", "[Color]\r\nBack=255\r\n");
+    folder.Write("notes.txt", "[Skin]\r\nName=No\r\n");
+    folder.Write("blue.skn.bak", "");
+    fs::create_directories(folder.Path() + "dir.skn");
+
+    // The order is the folder listing's own.
+    std::vector<std::string> expected;
+    for (const auto& e : fs::directory_iterator(folder.Path())) {
+        const std::string n = e.path().filename().string();
+        if (n == "blue.skn") expected.push_back("\"blue.skn\",\"Blue\"");
+        if (n == "red.SKN") expected.push_back("\"red.SKN\",\"名無し\"");
+    }
+    const std::vector<std::string> list = BuildSkinList(folder.Path());
+    EXPECT_EQ(list, expected);
+
+    const int blue = list[0].find("blue.skn") != std::string::npos ? 0 : 1;
+    EXPECT_EQ(ChosenSkinIndex(list, "blue.skn"), blue);
+    // The chosen name matches exactly: case matters.
+    EXPECT_EQ(ChosenSkinIndex(list, "Blue.skn"), -1);
+    EXPECT_EQ(ChosenSkinIndex(list, "red.skn"), -1);
+    EXPECT_EQ(ChosenSkinIndex({}, "blue.skn"), -1);
+    EXPECT_TRUE(BuildSkinList(folder.Path() + "missing/").empty());
+}
+
+TEST(SkinListTest, ANameWithAQuoteSplitsBackWhole) {
+    const std::vector<std::string> list = {SkinListEntry("a.skn", "say \"hi\", then")};
+    std::string file, name;
+    SplitPair(list, 0, file, name);
+    EXPECT_EQ(file, "a.skn");
+    EXPECT_EQ(name, "say \"hi\", then");
+}
+
+}  // namespace
+}  // namespace norvane

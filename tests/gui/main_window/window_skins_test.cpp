@@ -1,0 +1,194 @@
+// The window-colour menus and the colouring of the window from skin files.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+#include "core/settings/settings_store.h"
+#include "gui/controls/gdi.h"
+#include "gui/controls/shape.h"
+#include "gui/main_window/main_window.h"
+#include "gui/schedules/schedule_page.h"
+#include "support/fake_os_clock.h"
+
+namespace norvane {
+namespace {
+
+class WindowSkinsTest : public testing::Test {
+protected:
+    WindowSkinsTest() : scope_(clock_) {
+        path_ = dir_.filePath("Norvane.reg");
+        qputenv("NORVANE_SETTINGS", path_.toUtf8());
+        clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
+        clock_.setBias(-540);
+        skins_ = dir_.filePath("skins") + "/";
+        QDir().mkpath(skins_);
+    }
+
+    void Skin(const char* file, const QByteArray& text) {
+        QFile f(skins_ + file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    void Choose(const char* file) {
+        SettingsStore s(path_);
+        s.WriteString("Option", "Skin", file);
+    }
+    QString Chosen() const { return SettingsStore(path_).ReadString("Option", "Skin", "(none)"); }
+
+    std::unique_ptr<TfrmMain> Start() {
+        auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+        w->SetSkinFolder(skins_.toStdString());
+        return w;
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    QString skins_;
+    FakeOsClock clock_;
+    ScopedOsClock scope_;
+};
+
+QMenu* BarColourMenu(const TfrmMain& w) {
+    const QList<QMenu*> menus = w.findChildren<QMenu*>("mbrColor");
+    EXPECT_EQ(menus.size(), 1);
+    return menus.isEmpty() ? nullptr : menus.front();
+}
+
+QStringList Captions(const QMenu* m) {
+    QStringList out;
+    for (const QAction* a : m->actions()) out << (a->isSeparator() ? "-" : a->text());
+    return out;
+}
+
+QStringList Checked(const QMenu* m) {
+    QStringList out;
+    for (const QAction* a : m->actions())
+        if (a->isChecked()) out << a->text();
+    return out;
+}
+
+// The window's own background, left of the pages, and the frame's outer edge.
+QColor BackgroundPixel(TfrmMain& w) { return w.grab().toImage().pixelColor(3, 120); }
+
+TEST_F(WindowSkinsTest, BothMenusListTheSkinsAndTheChosenOneIsCheckedAndApplied) {
+    Skin("blue.skn", "[Skin]\r\nName=Blue\r\n[Color]\r\nBack=$00B24801\r\nItem=0x00FFF4EA\r\n");
+    Skin("red.skn", "[Skin]\r\nName=Red\r\n[Color]\r\nBack=255\r\n");
+    Skin("readme.txt", "[Skin]\r\nName=Not a skin\r\n");
+    auto w = Start();
+
+    const QMenu* pop = w->findChild<QMenu*>("mnuColor");
+    ASSERT_NE(pop, nullptr);
+    QStringList names = Captions(pop);
+    names.sort();
+    EXPECT_EQ(names, QStringList({"Blue", "Red"}));
+    EXPECT_EQ(Captions(BarColourMenu(*w)), Captions(pop));
+    EXPECT_EQ(Checked(pop), QStringList{"Blue"});
+    EXPECT_EQ(w->Skin(), SkinColours());
+    for (const QAction* a : pop->actions()) EXPECT_EQ(a->statusTip(), "ウィンドウカラーを変更します。");
+
+    // The menu bar's submenu sits right after "常に手前に表示" under "メニュー".
+    const QMenu* bar = w->findChild<QMenuBar*>("mbrMenu")->actions().front()->menu();
+    const QList<QAction*> items = bar->actions();
+    const qsizetype at = items.indexOf(w->findChild<QAction*>("actAllways"));
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(items[at + 1]->menu(), BarColourMenu(*w));
+    EXPECT_EQ(items[at + 1]->text(), "ウィンドウカラー(&C)");
+
+    // Choosing the other entry recolours at once and is remembered.
+    for (QAction* a : pop->actions())
+        if (a->text() == "Red") a->trigger();
+    EXPECT_EQ(Checked(pop), QStringList{"Red"});
+    EXPECT_EQ(Chosen(), "red.skn");
+    EXPECT_EQ(BackgroundPixel(*w), QColor(255, 0, 0));
+}
+
+TEST_F(WindowSkinsTest, TheChosenNameMatchesExactlyOrNothingIsApplied) {
+    Skin("blue.skn", "[Color]\r\nBack=255\r\n");
+    Choose("Blue.skn");
+    auto w = Start();
+    EXPECT_TRUE(Checked(w->findChild<QMenu*>("mnuColor")).isEmpty());
+    EXPECT_EQ(w->Skin(), SkinColours());
+    EXPECT_EQ(BackgroundPixel(*w), QColor(1, 72, 178));
+}
+
+TEST_F(WindowSkinsTest, OnlyBackGivenTurnsBackgroundAndFrameRedAndLeavesTheRest) {
+    Skin("blue.skn", "[Color]\r\nBack=255\r\n");
+    auto w = Start();
+    SkinColours expected;
+    expected.Back = Rgb(255, 0, 0);
+    EXPECT_EQ(w->Skin(), expected);
+    const QImage shot = w->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(3, 120), QColor(255, 0, 0));
+    // The name is missing: the entry shows as nameless.
+    EXPECT_EQ(Captions(w->findChild<QMenu*>("mnuColor")), QStringList{"名無し"});
+    // The clock's texts keep their design colours.
+    EXPECT_EQ(w->findChild<QLabel*>("lblVanaTime")->palette().color(QPalette::WindowText), QColor(0, 64, 160));
+}
+
+TEST_F(WindowSkinsTest, EveryColourOfTheTableReachesItsControls) {
+    Skin("blue.skn",
+         "[Color]\r\nVana=$000000FF\r\nEart=$0000FF00\r\nBace=$00FFFFFF\r\nItem=$00808080\r\n");
+    auto w = Start();
+    w->ShowPage(Page::Ship);
+    EXPECT_EQ(w->findChild<QLabel*>("lblVanaTime")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(w->findChild<QLabel*>("lblEarthTime")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    // Header shapes take the colour halfway between Item and Bace.
+    EXPECT_EQ(w->findChild<TShape*>("shpShipHead0")->BrushColor(), Rgb(191, 191, 191));
+    EXPECT_EQ(MidColour(SkinColours().Item, SkinColours().Bace), Rgb(224, 233, 251));
+    EXPECT_EQ(w->findChild<QMenuBar*>("mbrMenu")->palette().color(QPalette::Window), QColor(255, 255, 255));
+    // The pop-ups share the menu bar's colours, those made after the bar too.
+    for (const char* menu : {"mnuMain", "mnuMenu", "mnuColor", "mbrColor", "mnuAlarm"})
+        EXPECT_EQ(w->findChild<QMenu*>(menu)->palette().color(QPalette::Window), QColor(255, 255, 255)) << menu;
+}
+
+TEST_F(WindowSkinsTest, AVanishedSkinFileIsRememberedButRecoloursNothing) {
+    Skin("blue.skn", "");
+    Skin("red.skn", "[Color]\r\nBack=255\r\n");
+    auto w = Start();
+    QFile::remove(skins_ + "red.skn");
+    const int red = w->SkinList()[0].find("red.skn") != std::string::npos ? 0 : 1;
+    w->ApplySkin(red);
+    EXPECT_EQ(Chosen(), "red.skn");
+    EXPECT_EQ(w->Skin(), SkinColours());
+    EXPECT_EQ(BackgroundPixel(*w), QColor(1, 72, 178));
+}
+
+TEST_F(WindowSkinsTest, ChoosingASkinWhileTheShipPageShowsRefreshesItAtOnce) {
+    Skin("blue.skn", "");
+    Skin("red.skn", "[Color]\r\nBack=255\r\nItem=$00808080\r\nBace=$00808080\r\n");
+    auto w = Start();
+    w->ShowPage(Page::Ship);
+    auto* countdown = w->findChild<QLabel*>("lblShipLineC0");
+    ASSERT_NE(countdown, nullptr);
+    const QString before = countdown->text();
+    clock_.setUtc({2003, 12, 1, 9, 0, 31, 0});  // the countdown moves on, no tick runs
+    for (QAction* a : w->findChild<QMenu*>("mnuColor")->actions())
+        if (a->text() == "名無し" && w->SkinList()[static_cast<std::size_t>(a->data().toInt())].find("red") != std::string::npos)
+            a->trigger();
+    EXPECT_EQ(Chosen(), "red.skn");
+    EXPECT_NE(countdown->text(), before);
+    EXPECT_EQ(w->findChild<TShape*>("shpShipHead0")->BrushColor(), Rgb(128, 128, 128));
+}
+
+TEST_F(WindowSkinsTest, RebuildingTheMenusNeverDuplicatesEntries) {
+    Skin("blue.skn", "[Skin]\r\nName=Blue\r\n");
+    Skin("red.skn", "[Skin]\r\nName=Red\r\n");
+    auto w = Start();
+    // A wake from standby or a setting change lists the skins again.
+    w->SystemSettingChanged();
+    w->SystemSettingChanged();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w->findChild<QMenu*>("mnuColor")->actions().size(), 2);
+    EXPECT_EQ(BarColourMenu(*w)->actions().size(), 2);
+    EXPECT_EQ(Checked(BarColourMenu(*w)), QStringList{"Blue"});
+}
+
+}  // namespace
+}  // namespace norvane
