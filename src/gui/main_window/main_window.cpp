@@ -24,6 +24,7 @@
 #include "gui/main_window/clock_panel.h"
 #include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
+#include "gui/timesync/sync_controller.h"
 #include "platform/ui_font.h"
 
 namespace norvane {
@@ -55,6 +56,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     CreateActions();
     CreateFrame();
     CreateMenus();
+    CreateSyncRoute();
     CreateClockPanel();
     CreatePages();
 
@@ -97,7 +99,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     schedules_->ApplyChoices(st);
     ApplySkin();
     if (st.simpleMode || simpleArg) actSimpleExecute();
-    // "Time" "ExecuteSync" is read but not acted on until time synchronisation exists.
+    if (st.executeSync) sync_->SyncWhenShown();
     restPending_ = order == BuildOrder::ShownFirst;
     timers_ = new TTimerController(this, scrTimer, restPending_ ? TimerCellsAtStart(st) : kTimerCellCount, skin_.Item);
     // An index outside the pages leaves the first page showing.

@@ -32,6 +32,7 @@ class TLinePageControl;
 class TLinePanel;
 class TSchedulePages;
 class TScrollBoxEx;
+class TSyncController;
 class TTimerController;
 class TTitleButtons;
 
@@ -60,6 +61,7 @@ public:
     TClockPanel* ClockPanel() const { return clockPanel_; }
     TTimerController* Timers() const { return timers_; }
     TSchedulePages* SchedulePages() const { return schedules_; }
+    TSyncController* Sync() const { return sync_; }
 
     // --- State.
     Page CurrentPage() const { return currentPage_; }
@@ -98,6 +100,8 @@ private:
     void CreateActions();
     void CreateFrame();
     void CreateMenus();
+    // actSync and its route, with the synchronisation state lblTimeHelp.
+    void CreateSyncRoute();
     void StyleMenus();
     void CreateClockPanel();
     void CreatePages();
@@ -169,6 +173,7 @@ private:
     TClockPanel* clockPanel_ = nullptr;
     TTimerController* timers_ = nullptr;
     TSchedulePages* schedules_ = nullptr;
+    TSyncController* sync_ = nullptr;
 
     // --- State.
     Page currentPage_ = Page::Timer;

@@ -9,6 +9,7 @@
 
 #include "gui/controls/edge_panel.h"
 #include "gui/main_window/main_window.h"
+#include "gui/timesync/sync_controller.h"
 
 namespace norvane {
 
@@ -119,6 +120,27 @@ void TfrmMain::StyleMenus() {
         w->setPalette(pal);
         w->setAutoFillBackground(true);
     }
+}
+
+// --- Time synchronisation -----------------------------------------------------------
+
+void TfrmMain::CreateSyncRoute() {
+    auto* actSync = findChild<QAction*>("actSync");
+    if (!actSync) {
+        actSync = new QAction(QStringLiteral("時刻の同期(&T)"), this);
+        actSync->setObjectName("actSync");
+        actSync->setIconText(QStringLiteral("時刻の同期"));
+        actSync->setStatusTip(QStringLiteral("PC内部時計をインターネット時刻と同期させます。"));
+        mnuMenu->insertAction(actAllways, actSync);
+        mnuMain->insertAction(actAllways, actSync);
+        tbrMenu->insertAction(actAllways, actSync);
+    }
+    sync_ = new TSyncController(this, lblTimeHelp);
+    connect(actSync, &QAction::triggered, sync_, &TSyncController::actSyncExecute);
+    // "時刻同期済み" is wider than "時刻未同期": the hint line gives way.
+    connect(sync_, &TSyncController::StatusChanged, this, [this] {
+        if (IsNormalMode()) LayoutNormal();
+    });
 }
 
 }  // namespace norvane
