@@ -102,6 +102,7 @@ TEST_F(SyncControllerTest, TheCommandAsksThenSetsTheClockAndMarksTheWindowSynchr
     auto* help = w.findChild<QLabel*>("lblHelp");
     ASSERT_TRUE(status && help);
     EXPECT_EQ(status->text(), kNotSynced);
+    EXPECT_LT(status->geometry().right(), w.width() - 16);
     const int statusWidth = status->width();
 
     AnswerQuestion(true);
@@ -120,6 +121,8 @@ TEST_F(SyncControllerTest, TheCommandAsksThenSetsTheClockAndMarksTheWindowSynchr
     // The wider state takes its room from the hint line, which does not run under it.
     EXPECT_GT(status->width(), statusWidth);
     EXPECT_LE(help->geometry().right(), status->x());
+    // Both states end short of the size grip's dots (16 pixels from the right).
+    EXPECT_LT(status->geometry().right(), w.width() - 16);
     EXPECT_TRUE(waitCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(Shown().empty());
