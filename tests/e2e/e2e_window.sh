@@ -308,4 +308,39 @@ expect_setting Window Left 200 "closed in normal mode after a simple start"
 expect_setting Window Top 100 "closed in normal mode after a simple start"
 expect_setting 'Window\Simple' Left 503 "closed in normal mode after a simple start"
 expect_setting 'Window\Simple' Top 502 "closed in normal mode after a simple start"
+# Time synchronisation, against a loopback port where nothing answers (the clock
+# is never set): the start-up synchronisation asks once the window shows, and
+# "いいえ" ends it; the menu's "時刻の同期(&T)" asks again, and "はい" ends in the
+# warning box while the state stays "時刻未同期".
+cat > "$NORVANE_SETTINGS" <<'EOT'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Tobrin\Norvane\Time]
+"Server"="127.0.0.1:9"
+"ExecuteSync"=dword:00000001
+EOT
+wait_named() {  # TITLE COUNT: waits until COUNT visible windows have exactly that title
+  for _ in $(seq 50); do
+    [ "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l)" -ge "$2" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+"$prog" & main=$!; pids+=($main)
+win=$(wait_window) || fail "no window for the synchronisation"
+wait_named '時刻同期の確認 - Norvane' 1 || fail "the start-up synchronisation did not ask"
+"$shot" "$out/sync_confirm.png" || fail "screenshot of the confirmation"
+xdotool key Escape
+xdotool search --onlyvisible --name '^時刻同期の確認 - Norvane$' >/dev/null && sleep 0.5
+xdotool search --onlyvisible --name '^時刻同期の確認 - Norvane$' >/dev/null && fail "Esc did not close the confirmation"
+xdotool windowactivate --sync "$win" 2>/dev/null
+xdotool key alt+m t
+wait_named '時刻同期の確認 - Norvane' 1 || fail "the menu's 時刻の同期 did not ask"
+xdotool key Return
+wait_named 'Norvane' 2 || fail "no warning after a server that cannot be reached"
+"$shot" "$out/sync_warning.png" || fail "screenshot of the warning"
+xdotool key Return
+"$prog" --post "NORVANE Main Exit Message" || fail "--post after the synchronisation"
+wait_exit "$main" 100 || fail "copy did not close after the synchronisation"
+grep -qi '"TimeServerAccess"' "$NORVANE_SETTINGS" && fail "the question was silenced without its box checked"
 echo "e2e: passed (screenshots in $out)"

@@ -47,7 +47,7 @@ void SyncRunner::Deliver(const SyncOutcome& outcome) {
     if (worker_.joinable()) worker_.join();
     running_ = false;
     g_busy = false;
-    emit Finished(outcome);
+    emit finished(outcome);
 }
 
 }  // namespace norvane

@@ -25,6 +25,7 @@
 #include "gui/main_window/menu_paths.h"
 #include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
+#include "gui/timesync/sync_controller.h"
 #include "platform/ui_font.h"
 
 namespace norvane {
@@ -56,6 +57,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     CreateActions();
     CreateFrame();
     CreateMenus();
+    CreateSyncRoute();
     CreateClockPanel();
     CreatePages();
 
@@ -98,7 +100,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     schedules_->ApplyChoices(st);
     BuildSkinMenu();
     if (st.simpleMode || simpleArg) actSimpleExecute();
-    // "Time" "ExecuteSync" is read but not acted on until time synchronisation exists.
+    if (st.executeSync) sync_->SyncWhenShown();
     restPending_ = order == BuildOrder::ShownFirst;
     timers_ = new TTimerController(this, scrTimer, restPending_ ? TimerCellsAtStart(st) : kTimerCellCount, skin_.Item);
     TagTimerCommands();

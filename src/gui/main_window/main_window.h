@@ -39,6 +39,7 @@ class TLinePageControl;
 class TLinePanel;
 class TSchedulePages;
 class TScrollBoxEx;
+class TSyncController;
 class TTimerController;
 class TTitleButtons;
 class TKeyPreview;
@@ -60,6 +61,7 @@ public:
     TClockPanel* ClockPanel() const { return clockPanel_; }
     TTimerController* Timers() const { return timers_; }
     TSchedulePages* SchedulePages() const { return schedules_; }
+    TSyncController* Sync() const { return sync_; }
 
     // --- State.
     Page CurrentPage() const { return currentPage_; }
@@ -127,6 +129,8 @@ private:
     QMenu* FillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
     // Shows the hints of a pop-up menu's items in the hint line.
     void WatchMenuHints(QMenu* menu);
+    // actSync and its route, with the synchronisation state lblTimeHelp.
+    void CreateSyncRoute();
     void StyleMenus();
     void CreateClockPanel();
     void CreatePages();
@@ -206,6 +210,7 @@ private:
     TClockPanel* clockPanel_ = nullptr;
     TTimerController* timers_ = nullptr;
     TSchedulePages* schedules_ = nullptr;
+    TSyncController* sync_ = nullptr;
 
     // --- State.
     Page currentPage_ = Page::Timer;

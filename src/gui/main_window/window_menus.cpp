@@ -15,6 +15,7 @@
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
 #include "gui/main_window/menu_paths.h"
+#include "gui/timesync/sync_controller.h"
 
 namespace norvane {
 
@@ -139,6 +140,18 @@ void TfrmMain::StyleMenus() {
     // Every pop-up: a menu is a window of its own and takes no colours from its
     // parent. The alarm menu and the window-colour submenu come after the others.
     for (QMenu* m : findChildren<QMenu*>()) m->setPalette(pal);
+}
+
+// --- Time synchronisation -----------------------------------------------------------
+
+void TfrmMain::CreateSyncRoute() {
+    QAction* actSync = Command(QStringLiteral("actSync"));
+    sync_ = new TSyncController(this, lblTimeHelp);
+    connect(actSync, &QAction::triggered, sync_, &TSyncController::actSyncExecute);
+    // "時刻同期済み" is wider than "時刻未同期": the hint line gives way.
+    connect(sync_, &TSyncController::statusChanged, this, [this] {
+        if (IsNormalMode()) LayoutNormal();
+    });
 }
 
 }  // namespace norvane

@@ -100,10 +100,11 @@ void TfrmMain::LayoutNormal() {
     pclMain->setGeometry(10, pageTop, pnlMenu->width() - 20,
                          pnlMenu->height() - (pnlTime->y() + pnlTime->height() + 16));
     const int helpTop = pnlMenu->y() + pnlMenu->height() + 7;
-    // The hint line takes what the synchronisation state leaves of the width.
+    // The hint line takes what the synchronisation state leaves of the width; the
+    // state ends short of the size grip (whose dots start 16 pixels from the right).
     const int stateWidth = lblTimeHelp->text().isEmpty() ? 0 : lblTimeHelp->sizeHint().width();
-    lblTimeHelp->setGeometry(cw - 10 - stateWidth, helpTop, stateWidth, 14);
-    lblHelp->setGeometry(10, helpTop, std::max(0, cw - 28 - stateWidth), 14);
+    lblTimeHelp->setGeometry(cw - 18 - stateWidth, helpTop, stateWidth, 14);
+    lblHelp->setGeometry(10, helpTop, std::max(0, cw - 36 - stateWidth), 14);
     clockPanel_->PlaceLogo();
 }
 

@@ -29,7 +29,7 @@ Waited WaitFor(SyncRunner& runner) {
     QEventLoop loop;
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [&w] { ++w.ticks; });
-    QObject::connect(&runner, &SyncRunner::Finished, &loop, [&](const SyncOutcome& o) {
+    QObject::connect(&runner, &SyncRunner::finished, &loop, [&](const SyncOutcome& o) {
         w.outcome = o;
         loop.quit();
     });

@@ -1,0 +1,49 @@
+#include "core/settings/proxy_settings.h"
+
+#include "core/settings/settings_store.h"
+
+namespace norvane {
+namespace {
+
+const QString kSection = QString::fromUtf8(kProxySection);
+
+}  // namespace
+
+ProxySettings ReadProxySettings(const SettingsStore& store) {
+    ProxySettings p;
+    p.enable = store.ReadBool(kSection, QStringLiteral("Enable"), false);
+    p.useInternetSetting = store.ReadBool(kSection, QStringLiteral("UseInternetSetting"), false);
+    p.server = store.ReadString(kSection, QStringLiteral("Server"), QString());
+    p.port = store.ReadInteger(kSection, QStringLiteral("Port"), 0);
+    return p;
+}
+
+QString ProxyPortText(int port) { return QString::number(port); }
+
+std::optional<int> ParseProxyPort(const QString& text) {
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
+    if (i == text.size()) return std::nullopt;
+    for (qsizetype j = i; j < text.size(); ++j)
+        if (text[j] < u'0' || text[j] > u'9') return std::nullopt;
+    bool ok = false;
+    const int port = text.toInt(&ok, 10);
+    if (!ok) return std::nullopt;
+    return port;
+}
+
+void StoreProxySettings(SettingsStore& store, bool enable, bool useInternetSetting, const QString& server,
+                        const QString& portText) {
+    store.WriteBool(kSection, QStringLiteral("Enable"), enable);
+    store.WriteBool(kSection, QStringLiteral("UseInternetSetting"), useInternetSetting);
+    store.WriteString(kSection, QStringLiteral("Server"), server);
+    if (const std::optional<int> port = ParseProxyPort(portText)) store.WriteInteger(kSection, QStringLiteral("Port"), *port);
+}
+
+ProxyControlStates ProxyEnabledStates(bool useProxy, bool useInternetSetting) {
+    return {useProxy, useProxy && !useInternetSetting};
+}
+
+bool IsProxyPortKey(QChar c) { return (c >= u'0' && c <= u'9') || c == u'\b'; }
+
+}  // namespace norvane

@@ -1,0 +1,143 @@
+#include "gui/settings/proxy_dialog.h"
+
+#include <QCheckBox>
+#include <cmath>
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/settings/dialog_layout.h"
+#include "core/settings/proxy_settings.h"
+#include "core/settings/settings_store.h"
+#include "gui/main_window/work_area.h"
+#include "platform/ui_font.h"
+
+namespace norvane {
+
+TfrmProxy::TfrmProxy(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName("frmProxy");
+    setWindowTitle(QStringLiteral("プロキシの設定 - Norvane"));
+    QFont face = UiFont(12);
+    if (parent) face.setFamily(parent->font().family());
+    setFont(face);
+    setFixedSize(304, 134);
+
+    gbxProxy = new QGroupBox(this);
+    gbxProxy->setObjectName("gbxProxy");
+    gbxProxy->setGeometry(8, 8, 288, 88);
+
+    // Over the group's top edge, so that it reads as the group's title.
+    chkUseProxy = new QCheckBox(QStringLiteral("プロキシ サーバーを使用する(&X)"), this);
+    chkUseProxy->setObjectName("chkUseProxy");
+    chkUseProxy->adjustSize();
+    chkUseProxy->move(16, 6);
+    chkUseProxy->setAutoFillBackground(true);
+    // A space rounded up, so that the run never reaches past the check box.
+    const int space = static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' '))));
+    const int spaces = GroupCaptionSpaces(space, chkUseProxy->width());
+    gbxProxy->setTitle(QString(spaces, QLatin1Char(' ')));
+    chkUseProxy->raise();
+    connect(chkUseProxy, &QCheckBox::clicked, this, &TfrmProxy::chkUseProxyClick);
+
+    chkUseItSetting = new QCheckBox(QStringLiteral("インターネット オプションの設定を使用する(&U)"), gbxProxy);
+    chkUseItSetting->setObjectName("chkUseItSetting");
+    chkUseItSetting->setGeometry(12, 20, 268, 18);
+    connect(chkUseItSetting, &QCheckBox::clicked, this, &TfrmProxy::chkUseItSettingClick);
+
+    lblProxyServer = new QLabel(QStringLiteral("サーバー(&S) :"), gbxProxy);
+    lblProxyServer->setObjectName("lblProxyServer");
+    lblProxyServer->setGeometry(12, 50, 64, 14);
+    edtProxyServer = new QLineEdit(gbxProxy);
+    edtProxyServer->setObjectName("edtProxyServer");
+    edtProxyServer->setGeometry(76, 46, 112, 21);
+    lblProxyServer->setBuddy(edtProxyServer);
+
+    lblProxyPort = new QLabel(QStringLiteral("ポート(&O) :"), gbxProxy);
+    lblProxyPort->setObjectName("lblProxyPort");
+    lblProxyPort->setGeometry(196, 50, 48, 14);
+    edtProxyPort = new QLineEdit(gbxProxy);
+    edtProxyPort->setObjectName("edtProxyPort");
+    edtProxyPort->setGeometry(244, 46, 36, 21);
+    edtProxyPort->setMaxLength(kProxyPortMaxLength);
+    // Typed text is filtered key by key; an input method would go around that.
+    edtProxyPort->setAttribute(Qt::WA_InputMethodEnabled, false);
+    edtProxyPort->installEventFilter(this);
+    lblProxyPort->setBuddy(edtProxyPort);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{chkUseItSetting, lblProxyServer, edtProxyServer,
+                                                      lblProxyPort, edtProxyPort})
+        w->setEnabled(false);
+
+    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk->setObjectName("btnOk");
+    btnOk->setGeometry(136, 104, 75, 23);
+    btnOk->setDefault(true);
+    connect(btnOk, &QPushButton::clicked, this, [this] { done(static_cast<int>(QDialog::Accepted)); });
+
+    btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    btnCancel->setObjectName("btnCancel");
+    btnCancel->setGeometry(221, 104, 75, 23);
+    btnCancel->setAutoDefault(false);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmProxy::LoadSettings(const SettingsStore& store) {
+    const ProxySettings p = ReadProxySettings(store);
+    chkUseProxy->setChecked(p.enable);
+    chkUseItSetting->setChecked(p.useInternetSetting);
+    edtProxyServer->setText(p.server);
+    edtProxyPort->setText(ProxyPortText(p.port));
+    chkUseProxyClick();
+    chkUseItSettingClick();
+}
+
+void TfrmProxy::StoreSettings(SettingsStore& store) const {
+    StoreProxySettings(store, chkUseProxy->isChecked(), chkUseItSetting->isChecked(), edtProxyServer->text(),
+                       edtProxyPort->text());
+}
+
+void TfrmProxy::chkUseProxyClick() { ApplyEnabledStates(); }
+
+void TfrmProxy::chkUseItSettingClick() { ApplyEnabledStates(); }
+
+void TfrmProxy::ApplyEnabledStates() {
+    const ProxyControlStates s = ProxyEnabledStates(chkUseProxy->isChecked(), chkUseItSetting->isChecked());
+    chkUseItSetting->setEnabled(s.useInternetSetting);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblProxyServer, edtProxyServer, lblProxyPort, edtProxyPort})
+        w->setEnabled(s.serverAndPort);
+}
+
+bool TfrmProxy::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edtProxyPort && event->type() == QEvent::KeyPress) {
+        // Only typed characters are judged: editing keys and shortcuts (Ctrl+V
+        // among them) carry no printable text and pass.
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        for (const QChar c : text)
+            if (c.isPrint() && !IsProxyPortKey(c)) return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void EditProxySettings(QWidget* owner) {
+    TfrmProxy dlg(owner);
+    if (owner) {
+        const QRect g = owner->frameGeometry();
+        const WinPoint p = SubDialogPosition({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
+                                             dlg.width(), dlg.height(), DesktopWorkArea(owner));
+        dlg.move(p.x, p.y);
+    }
+    {
+        SettingsStore store;
+        dlg.LoadSettings(store);
+    }
+    if (dlg.exec() != QDialog::Accepted) return;
+    SettingsStore store;
+    dlg.StoreSettings(store);
+}
+
+}  // namespace norvane
