@@ -54,7 +54,8 @@ TTimerController::TTimerController(QWidget* window, TScrollBoxEx* box, int cells
     connect(tmrTimer, &QTimer::timeout, this, &TTimerController::tmrTimerTimer);
 
     // The client area also narrows when the scroll bar appears.
-    scrTimer->viewport()->installEventFilter(this);
+    viewport_ = scrTimer->viewport();
+    viewport_->installEventFilter(this);
     connect(scrTimer, &TScrollBoxEx::clicked, this, &TTimerController::scrTimerClick);
     scrTimerResize();
 
@@ -114,7 +115,7 @@ void TTimerController::BuildRemainingCells() {
 }
 
 bool TTimerController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == scrTimer->viewport() && event->type() == QEvent::Resize) scrTimerResize();
+    if (event->type() == QEvent::Resize && watched == viewport_) scrTimerResize();
     return QObject::eventFilter(watched, event);
 }
 

@@ -70,6 +70,9 @@ private:
     void UpdateTimerTick();
 
     TScrollBoxEx* scrTimer;
+    // Its client area, whose resizes lay the cells out. Kept, not asked for: the
+    // filter also sees the events sent while the box is being destroyed.
+    QWidget* viewport_ = nullptr;
     TTimerPage* pagTimer;
     QTimer* tmrTimer = nullptr;            // 100 ms, running exactly while a cell runs
     TimerControls<QAction> actTimeS{};    // Start, F1..F12
