@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "core/cli/cli.h"
 #include "core/settings/settings_store.h"
 #include "core/timesync/time_server.h"
 
@@ -22,7 +23,7 @@ std::string Millis(std::chrono::nanoseconds ns) {
 // message) for a bad argument.
 std::optional<std::string> ServerArgument(const std::vector<std::string>& args, std::ostream& err) {
     if (args.size() > 3) {
-        err << "norvane: unexpected argument: " << args[3] << " (see --help)\n";
+        err << "norvane: unexpected argument: " << ShownArgument(args[3]) << " (see --help)\n";
         return std::nullopt;
     }
     std::string server;
@@ -33,7 +34,8 @@ std::optional<std::string> ServerArgument(const std::vector<std::string>& args, 
         server = ReadTimeServerSetting(store).toStdString();
     }
     if (!ParseTimeServer(server)) {
-        err << "norvane: not a time server (HOST, HOST:PORT or [IPv6]:PORT): \"" << server << "\" (see --help)\n";
+        err << "norvane: not a time server (HOST, HOST:PORT or [IPv6]:PORT): \"" << ShownArgument(server)
+            << "\" (see --help)\n";
         return std::nullopt;
     }
     return server;
