@@ -1,6 +1,7 @@
 #include "gui/art/version_pictures.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -23,11 +24,11 @@ QPixmap DrawTitle() {
     // The name as an outline, so it looks the same whatever fonts are installed
     // beyond the family's fallback.
     QFont face(QStringLiteral("DejaVu Sans"));
-    face.setPixelSize(19);
+    face.setPixelSize(17);
     face.setBold(true);
     face.setItalic(true);
     QPainterPath name;
-    name.addText(30, 19, face, QStringLiteral("Norvane"));
+    name.addText(30, 18, face, QStringLiteral("Norvane"));
     QLinearGradient ink(0, 2, 0, 22);
     ink.setColorAt(0, QColor(40, 96, 200));
     ink.setColorAt(1, QColor(16, 40, 112));
@@ -39,11 +40,16 @@ QPixmap DrawTitle() {
 
     // A thin underline that runs out to the right, under the subtitle.
     const qreal end = name.boundingRect().right() + 4;
+    // The subtitle in the largest size that fits the space left beside the name.
+    const QString subtitle = QStringLiteral("Vana'diel clock");
     QFont small(QStringLiteral("DejaVu Sans"));
-    small.setPixelSize(9);
+    for (int px = 9; px >= 6; --px) {
+        small.setPixelSize(px);
+        if (QFontMetricsF(small).horizontalAdvance(subtitle) <= 178 - end) break;
+    }
     p.setFont(small);
     p.setPen(QColor(96, 104, 128));
-    p.drawText(QRectF(end, 9, 180 - end, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Vana'diel clock"));
+    p.drawText(QRectF(end, 8, 180 - end, 12), Qt::AlignLeft | Qt::AlignVCenter, subtitle);
     QLinearGradient rule(30, 0, 180, 0);
     rule.setColorAt(0, QColor(40, 96, 200));
     rule.setColorAt(1, QColor(40, 96, 200, 0));
