@@ -5,8 +5,8 @@
 # Then it uses the window as a player does: clicks every page's tab and looks at
 # what the page shows, switches to simple mode and back (also from a maximized
 # window), drags the simple window, presses its image buttons with a slightly
-# shaky hand, opens a forecast window, and checks where the window stays and
-# what the program stores.
+# shaky hand, opens a forecast window and the version dialog, and checks where
+# the window stays and what the program stores.
 #   e2e_window.sh NORVANE X_SCREENSHOT OUTDIR E2E_PROBE
 set -u
 prog=$1 shot=$2 out=$3 probe=$4
@@ -336,6 +336,16 @@ xdotool key Return
 wait_named 'Norvane' 2 || fail "no warning after a server that cannot be reached"
 "$shot" "$out/sync_warning.png" || fail "screenshot of the warning"
 xdotool key Return
+# The version dialog from the menu's "バージョン情報(&B)..."; Esc closes it.
+xdotool windowactivate --sync "$win" 2>/dev/null
+xdotool key alt+m b
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^バージョン情報' >/dev/null 2>&1 && break; sleep 0.1; done
+ver=$(xdotool search --onlyvisible --name '^バージョン情報' 2>/dev/null | head -n 1)
+[ -n "$ver" ] || fail "the menu's バージョン情報 showed no dialog"
+"$shot" "$out/version.png" "$ver" || fail "screenshot of the version dialog"
+xdotool key Escape
+for _ in $(seq 30); do xdotool search --onlyvisible --name '^バージョン情報' >/dev/null 2>&1 || break; sleep 0.1; done
+xdotool search --onlyvisible --name '^バージョン情報' >/dev/null 2>&1 && fail "Esc did not close the version dialog"
 "$prog" --post "NORVANE Main Exit Message" || fail "--post after the synchronisation"
 wait_exit "$main" 100 || fail "copy did not close after the synchronisation"
 grep -qi '"TimeServerAccess"' "$NORVANE_SETTINGS" && fail "the question was silenced without its box checked"

@@ -15,6 +15,7 @@
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
 #include "gui/main_window/menu_paths.h"
+#include "gui/settings/web_commands.h"
 #include "gui/timesync/sync_controller.h"
 
 namespace norvane {
@@ -58,8 +59,8 @@ void TfrmMain::CreateActions() {
     actExit = Command("actExit");
     connect(actExit, &QAction::triggered, this, &QWidget::close);
     connect(Command("actHelp"), &QAction::triggered, this, [this] { ShowHelp(this, 0); });
-    // actSync, actOption, actWeb, actUpdate and actVersion are connected by the
-    // features that carry them out.
+    ConnectWebCommands(this, Command("actWeb"), Command("actUpdate"), Command("actVersion"));
+    // actSync and actOption are connected by the features that carry them out.
 }
 
 QAction* TfrmMain::Command(const QString& name) const { return commands_.value(name); }

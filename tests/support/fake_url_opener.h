@@ -1,0 +1,19 @@
+#pragma once
+// Records the addresses that would have been opened.
+#include <QStringList>
+
+#include "platform/url_opener.h"
+
+namespace norvane {
+
+class FakeUrlOpener final : public UrlOpener {
+public:
+    bool Open(const QString& address) override {
+        opened.append(address);
+        return true;
+    }
+
+    QStringList opened;
+};
+
+}  // namespace norvane
