@@ -48,7 +48,6 @@ int main(int argc, char* argv[]) {
         norvane::PrepareStartupPictures(now.Weekday, now.Moon);
     }
     QApplication::setApplicationName("Norvane");
-    QApplication::setApplicationDisplayName("Norvane");
     norvane::InstallAppStyle();
 
     norvane::SingleInstance instance;
