@@ -215,19 +215,21 @@ void TfrmOpt::CreateGeneralPage(QWidget* page) {
     AddPicture(page, InformationSmallPicture(), kIndent, top + 80);
     AddLabel(page, QStringLiteral("特に理由がない限り、有効にしておくことを推薦します。"), kIndent + 20, top + 81);
 
-    // The three internet-access questions.
+    // The three internet-access questions: their captions are long, so they
+    // start under the icon rather than beside it.
     top = 220;
     AddGroupHeading(page, top, QStringLiteral("インターネット接続の確認"),
                     OptionGroupPicture(OptionGroupIcon::AccessConfirm));
+    const int questions = 24;
     chkTimeServerAccess = AddCheckBox(
         page, "chkTimeServerAccess",
-        QStringLiteral("インターネット時刻と同期するときに インターネット接続を確認する(&T)"), kIndent, top + 26);
-    chkWebAccess =
-        AddCheckBox(page, "chkWebAccess",
-                    QStringLiteral("ウェブサイトを表示するときに インターネット接続を確認する(&W)"), kIndent, top + 46);
+        QStringLiteral("インターネット時刻と同期するときに インターネット接続を確認する(&T)"), questions, top + 36);
+    chkWebAccess = AddCheckBox(page, "chkWebAccess",
+                               QStringLiteral("ウェブサイトを表示するときに インターネット接続を確認する(&W)"),
+                               questions, top + 56);
     chkNewVersionAccess = AddCheckBox(
         page, "chkNewVersionAccess",
-        QStringLiteral("最新バージョンのチェックするときに インターネット接続を確認する(&U)"), kIndent, top + 66);
+        QStringLiteral("最新バージョンのチェックするときに インターネット接続を確認する(&U)"), questions, top + 76);
     connect(chkTimeServerAccess, &QCheckBox::clicked, this, &TfrmOpt::chkTimeServerAccessClick);
     connect(chkWebAccess, &QCheckBox::clicked, this, &TfrmOpt::chkWebAccessClick);
     connect(chkNewVersionAccess, &QCheckBox::clicked, this, &TfrmOpt::chkNewVersionAccessClick);
