@@ -183,11 +183,10 @@ void TfrmOpt::CreateGeneralPage(QWidget* page) {
     gbxMouse = new QGroupBox(page);
     gbxMouse->setObjectName(QStringLiteral("gbxMouse"));
     gbxMouse->setGeometry(kIndent, top + 28, kRuleRight - kIndent, 46);
-    // Over the group's top edge, so that it reads as the group's title; its
-    // background hides the edge behind it.
+    // Over the group's top edge, in the gap its caption of spaces leaves, so
+    // that it reads as the group's title.
     chkMouseScroll = AddCheckBox(page, "chkMouseScroll", QStringLiteral("ホイールマウスに独自に対応する(&W)"),
                                  kIndent + 8, top + 26);
-    chkMouseScroll->setAutoFillBackground(true);
     chkMouseScroll->raise();
     connect(chkMouseScroll, &QCheckBox::clicked, this, &TfrmOpt::chkMouseScrollClick);
 
