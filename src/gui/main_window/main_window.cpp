@@ -104,6 +104,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     restPending_ = order == BuildOrder::ShownFirst;
     timers_ = new TTimerController(this, scrTimer, restPending_ ? TimerCellsAtStart(st) : kTimerCellCount, skin_.Item);
     TagTimerCommands();
+    CreateOptionsRoute();
     InstallInputPreview();
     WatchSystemSettings();
     // An index outside the pages leaves the first page showing.

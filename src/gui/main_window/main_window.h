@@ -73,6 +73,12 @@ public:
     const SkinColours& Skin() const { return skin_; }
     // The skin entries found ("\"file\",\"name\"", in folder order).
     const std::vector<std::string>& SkinList() const { return skinList_; }
+    // The mouse wheel: whether the window scrolls its pages itself, and by how
+    // many lines a notch; the options dialog changes them at once.
+    bool WheelOwn() const { return wheelOwn_; }
+    int WheelLines() const { return wheelLines_; }
+    void SetWheelOwn(bool own) { wheelOwn_ = own; }
+    void SetWheelLines(int lines) { wheelLines_ = lines; }
     // The digit keys' prefixes (window_input.cpp).
     const KeyPrefixes& Prefixes() const { return prefixes_; }
 
@@ -131,6 +137,8 @@ private:
     void WatchMenuHints(QMenu* menu);
     // actSync and its route, with the synchronisation state lblTimeHelp.
     void CreateSyncRoute();
+    // actOption and the alarm menu's options entry (window_options.cpp).
+    void CreateOptionsRoute();
     void StyleMenus();
     void CreateClockPanel();
     void CreatePages();

@@ -38,8 +38,7 @@ TTimerController::TTimerController(QWidget* window, TScrollBoxEx* box, int cells
     actAlmOption = new QAction(kAlarmMenuOptionCaption, this);
     actAlmOption->setObjectName(QStringLiteral("actAlmOption"));
     actAlmOption->setStatusTip(kAlarmMenuOptionHint);
-    // Greyed out until the options dialog it opens exists, rather than doing nothing.
-    actAlmOption->setEnabled(false);
+    connect(actAlmOption, &QAction::triggered, this, &TTimerController::actAlmOptionExecute);
     actAlmSet = new QAction(this);
     actAlmSet->setObjectName(QStringLiteral("actAlmSet"));
     actAlmSet->setStatusTip(QStringLiteral("アラームセットを切り替えます。"));
@@ -201,6 +200,8 @@ void TTimerController::imgTimer1MouseEnter(int k) { pagTimer->ShowAlarmPicture(k
 void TTimerController::imgTimer1MouseExit(int k) { pagTimer->ShowAlarmPicture(k, false); }
 void TTimerController::imgTimer1MouseDown(int k) { pagTimer->PressAlarmIcon(k, true); }
 void TTimerController::imgTimer1MouseUp(int k) { pagTimer->PressAlarmIcon(k, false); }
+
+void TTimerController::actAlmOptionExecute() { emit alarmOptionsRequested(); }
 
 void TTimerController::BuildAlarmMenu() {
     mnuAlarm->clear();

@@ -58,6 +58,11 @@ public:
     void imgTimer1MouseUp(int k);
     // An entry of the alarm menu: the set `tag` for the cell whose menu is open.
     void actAlmSetExecute(int tag);
+    // The menu's "アラームの設定(&A)..." entry: the window opens its options on the alarm page.
+    void actAlmOptionExecute();
+
+signals:
+    void alarmOptionsRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -454,14 +454,14 @@ TEST_F(MainWindowTest, SimpleModeHoldsTheClockRowBesideItsButtonsInEveryPhase) {
     }
 }
 
-TEST_F(MainWindowTest, AlarmSettingsEntryIsGreyedOutUntilThereIsADialogToOpen) {
+TEST_F(MainWindowTest, AlarmSettingsEntryEndsTheAlarmMenuReadyToUse) {
     auto w = Start();
     auto* menu = Child<QMenu>(*w, "mnuAlarm");
     auto* options = Child<QAction>(*w, "actAlmOption");
     ASSERT_FALSE(menu->actions().isEmpty());
     EXPECT_EQ(menu->actions().back(), options);
     EXPECT_EQ(options->text(), "アラームの設定(&A)...");
-    EXPECT_FALSE(options->isEnabled());
+    EXPECT_TRUE(options->isEnabled());
 }
 
 TEST_F(MainWindowTest, StoredChoicesGoBackAsTheirBoxesShowThemSeenOrNot) {

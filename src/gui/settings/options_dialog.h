@@ -1,0 +1,107 @@
+#pragma once
+// The options dialog: the time server, the main window's wheel scrolling, the
+// internet-access questions and the proxy on its own pages, and the timer and
+// alarm pages of TOptTimerPages. Controls are loaded from the settings when it
+// is made and written back, all in one batch, when it applies. Its controls are
+// found by their object names ("pclOpt", "chkMouseScroll", "btnApp", ...).
+#include <QDialog>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+
+namespace norvane {
+
+class TfrmMain;
+class TOptTimerPages;
+class TSyncController;
+class TUpDown;
+
+// The pages in the order of their tabs.
+enum class OptionsPage { General = 0, Timer = 1, Alarm = 2, Advanced = 3 };
+
+class TfrmOpt : public QDialog {
+    Q_OBJECT
+public:
+    // `owner` is the main window (none in tests): its font face, and what Apply
+    // tells it (the wheel, the timer rows, the alarm menu).
+    explicit TfrmOpt(TfrmMain* owner);
+    ~TfrmOpt() override;
+
+    void ShowPage(OptionsPage page);
+
+    // Handlers.
+    void btnOkClick();
+    void btnCancelClick();
+    void btnAppClick();
+    void actBtnAppExecute();
+    void chkMouseScrollClick();
+    void edtMouseLineChange();
+    void chkTimeServerAccessClick();
+    void chkWebAccessClick();
+    void chkNewVersionAccessClick();
+    void btnProxyClick();
+    void btnTimeSetClick();
+    void cmbTimeServerChange();
+    void chkExecuteSyncClick();
+    void tmrOptTimer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void CreateGeneralPage(QWidget* page);
+    void CreateAdvancedPage(QWidget* page);
+    // An icon, a heading and a rule across the page at `top`.
+    void AddGroupHeading(QWidget* page, int top, const QString& caption, const QPixmap& icon);
+    void ShowServerList(const QStringList& list, const QString& text);
+    void Changed();
+
+    TfrmMain* main_;
+    QTabWidget* pclOpt;
+    QWidget* tstBase;
+    QWidget* tstTimer;
+    QWidget* tstAlarm;
+    QWidget* tstEx;
+    QPushButton* btnOk;
+    QPushButton* btnCancel;
+    QPushButton* btnApp;
+    QPushButton* btnHelp;
+    QAction* actBtnApp;
+
+    QComboBox* cmbTimeServer;
+    QPushButton* btnTimeSet;
+    QLabel* lblTimeNow;
+    QCheckBox* chkExecuteSync;
+    QTimer* tmrOpt;
+
+    QGroupBox* gbxMouse;
+    QCheckBox* chkMouseScroll;
+    QLabel* lblMouseLine;
+    QLineEdit* edtMouseLine;
+    TUpDown* updMouseLine;
+    QLabel* lblMouseLineHelp;
+
+    QCheckBox* chkTimeServerAccess;
+    QCheckBox* chkWebAccess;
+    QCheckBox* chkNewVersionAccess;
+
+    QPushButton* btnProxy;
+
+    TOptTimerPages* timerPages_ = nullptr;
+    TSyncController* sntpOpt_ = nullptr;  // the dialog's own "sync now"
+};
+
+// The main window's commands "オプション(&O)..." and "アラームの設定(&A)...": the
+// dialog with the window's font face, on `page`, shown modally and destroyed
+// when it closes.
+void ShowOptionsDialog(TfrmMain* owner, OptionsPage page);
+
+}  // namespace norvane

@@ -1,0 +1,249 @@
+#include "gui/settings/options_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/settings/settings_store.h"
+#include "core/timers/timer_sets.h"
+#include "core/timesync/time_server.h"
+#include "gui/controls/up_down.h"
+#include "gui/main_window/main_window.h"
+#include "modal_answer.h"
+#include "platform/ui_font.h"
+#include "support/fake_os_clock.h"
+#include "support/fake_user_messages.h"
+
+namespace norvane {
+namespace {
+
+template <typename T = QWidget>
+T* Child(const QWidget* w, const char* name) {
+    T* c = w->findChild<T*>(name);
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+}
+
+// The four controls the wheel box switches, as "1111" when all are enabled.
+std::string WheelControlsEnabled(const QWidget* d) {
+    std::string s;
+    for (const char* name : {"lblMouseLine", "edtMouseLine", "updMouseLine", "lblMouseLineHelp"})
+        s += Child(d, name)->isEnabled() ? '1' : '0';
+    return s;
+}
+
+class OptionsDialogTest : public testing::Test {
+protected:
+    OptionsDialogTest() : clockScope_(clock_), messagesScope_(messages_) {
+        path_ = dir_.filePath("Norvane.reg");
+        qputenv("NORVANE_SETTINGS", path_.toUtf8());
+        clock_.setUtc({2026, 12, 9, 8, 30, 5, 0});
+        clock_.setBias(-540);
+    }
+
+    std::unique_ptr<TfrmMain> StartMain() {
+        return std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    FakeOsClock clock_;
+    ScopedOsClock clockScope_;
+    FakeUserMessages messages_;
+    ScopedUserMessages messagesScope_;
+};
+
+TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreOffersTheDefaultsAndNothingToApply) {
+    TfrmOpt d(nullptr);
+    d.show();
+    QApplication::processEvents();
+
+    EXPECT_EQ(d.windowTitle(), "オプション - Norvane");
+    EXPECT_EQ(d.size(), QSize(470, 412));
+    EXPECT_EQ(d.font().family(), UiFamily());
+    auto* pcl = Child<QTabWidget>(&d, "pclOpt");
+    QStringList tabs;
+    for (int i = 0; i < pcl->count(); ++i) tabs << pcl->tabText(i);
+    EXPECT_EQ(tabs, QStringList({"全般", "タイマー", "アラーム", "高度な設定"}));
+    EXPECT_EQ(pcl->currentWidget(), Child(&d, "tstBase"));
+    // The timer and alarm pages are laid out for this size.
+    pcl->setCurrentIndex(1);
+    const QSize page = Child(&d, "tstTimer")->size();
+    EXPECT_TRUE(page.width() >= 450 && page.height() >= 340) << page.width() << " x " << page.height();
+    pcl->setCurrentIndex(0);
+
+    EXPECT_TRUE(Child<QCheckBox>(&d, "chkMouseScroll")->isChecked());
+    EXPECT_EQ(Child<QLineEdit>(&d, "edtMouseLine")->text(), "3");
+    EXPECT_EQ(Child<TUpDown>(&d, "updMouseLine")->Position(), 3);
+    EXPECT_EQ(WheelControlsEnabled(&d), "1111");
+    for (const char* name : {"chkTimeServerAccess", "chkWebAccess", "chkNewVersionAccess"})
+        EXPECT_TRUE(Child<QCheckBox>(&d, name)->isChecked()) << name;
+    EXPECT_FALSE(Child<QCheckBox>(&d, "chkExecuteSync")->isChecked());
+    auto* server = Child<QComboBox>(&d, "cmbTimeServer");
+    ASSERT_EQ(server->count(), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(server->itemText(i), kDefaultTimeServers[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(server->currentText(), kDefaultTimeServers[0]);
+    EXPECT_TRUE(Child<QLabel>(&d, "lblTimeNow")->text().startsWith("現在の時刻 : "));
+
+    EXPECT_FALSE(Child(&d, "btnApp")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(&d, "btnOk")->isDefault());
+    int left = -1;
+    for (const char* name : {"btnOk", "btnCancel", "btnApp", "btnHelp"}) {
+        EXPECT_GT(Child(&d, name)->x(), left) << name;
+        left = Child(&d, name)->x();
+    }
+
+    // The check box covers the group's top edge, and the caption of spaces behind it.
+    auto* box = Child<QGroupBox>(&d, "gbxMouse");
+    auto* check = Child<QCheckBox>(&d, "chkMouseScroll");
+    EXPECT_FALSE(box->title().isEmpty());
+    EXPECT_TRUE(box->title().trimmed().isEmpty());
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), check->width());
+    EXPECT_LT(check->y(), box->y());
+    EXPECT_GT(check->geometry().bottom(), box->y());
+}
+
+TEST_F(OptionsDialogTest, UncheckingTheWheelGreysItsControlsAndApplyTellsTheWindowAtOnceAndCancelKeepsIt) {
+    {
+        SettingsStore s(path_);
+        s.WriteBool("Option\\Scroll", "NewEnable", true);
+        s.WriteInteger("Option\\Scroll", "Count", 5);
+    }
+    auto w = StartMain();
+    ASSERT_TRUE(w->WheelOwn());
+    ASSERT_EQ(w->WheelLines(), 5);
+    auto* alarmMenu = Child<QMenu>(w.get(), "mnuAlarm");
+    const int alarmEntries = static_cast<int>(alarmMenu->actions().size());
+
+    TfrmOpt d(w.get());
+    d.show();
+    QApplication::processEvents();
+    auto* wheel = Child<QCheckBox>(&d, "chkMouseScroll");
+    auto* apply = Child<QPushButton>(&d, "btnApp");
+    wheel->click();
+    EXPECT_EQ(WheelControlsEnabled(&d), "0000");
+    EXPECT_TRUE(apply->isEnabled());
+    // An alarm set stored meanwhile: Apply always has the window rebuild its alarm menu.
+    {
+        SettingsStore s(path_);
+        TAlarmSet set;
+        set.Used = true;
+        set.Name = "Extra";
+        std::vector<TAlarmSet> sets = ReadAlarmSets(s);
+        sets.push_back(set);
+        WriteAlarmSets(s, sets);
+    }
+    apply->click();
+    EXPECT_FALSE(w->WheelOwn());
+    EXPECT_EQ(w->WheelLines(), 5);
+    EXPECT_FALSE(apply->isEnabled());
+    EXPECT_EQ(alarmMenu->actions().size(), alarmEntries + 1);
+
+    // Checked again and set to 7 lines through the spin control, then cancelled.
+    wheel->click();
+    EXPECT_EQ(WheelControlsEnabled(&d), "1111");
+    Child<TUpDown>(&d, "updMouseLine")->SetPosition(7);
+    EXPECT_EQ(Child<QLineEdit>(&d, "edtMouseLine")->text(), "7");
+    Child<QPushButton>(&d, "btnCancel")->click();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_FALSE(w->WheelOwn());
+    SettingsStore s(path_);
+    EXPECT_FALSE(s.ReadBool("Option\\Scroll", "NewEnable", true));
+    EXPECT_EQ(s.ReadInteger("Option\\Scroll", "Count", 0), 5);
+}
+
+TEST_F(OptionsDialogTest, OkStoresTheServerHistoryWheelAndQuestionsAsShown) {
+    {
+        SettingsStore s(path_);
+        s.WriteString("Time", "Server", "a.example");
+        s.WriteInteger("Time\\History", "Count", 2);
+        s.WriteString("Time\\History", "Item00", "a.example");
+        s.WriteString("Time\\History", "Item01", "b.example");
+        s.WriteString("Option\\Scroll", "Count", "4");  // kept as text by hand
+    }
+    TfrmOpt d(nullptr);
+    d.show();
+    QApplication::processEvents();
+    auto* server = Child<QComboBox>(&d, "cmbTimeServer");
+    EXPECT_EQ(server->currentText(), "a.example");
+    EXPECT_EQ(server->count(), 2);
+    auto* apply = Child(&d, "btnApp");
+    // Each edit enables Apply by itself.
+    const std::vector<std::pair<const char*, std::function<void()>>> edits = {
+        {"server", [&] { server->setCurrentIndex(1); }},
+        {"sync at start", [&] { Child<QCheckBox>(&d, "chkExecuteSync")->click(); }},
+        {"lines", [&] {
+             auto* edit = Child<QLineEdit>(&d, "edtMouseLine");
+             edit->selectAll();
+             QTest::keyClicks(edit, "12");
+         }},
+        {"web question", [&] { Child<QCheckBox>(&d, "chkWebAccess")->click(); }},
+        {"update question", [&] { Child<QCheckBox>(&d, "chkNewVersionAccess")->click(); }},
+        {"update question back", [&] { Child<QCheckBox>(&d, "chkNewVersionAccess")->click(); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        apply->setEnabled(false);
+        edit();
+        EXPECT_TRUE(apply->isEnabled()) << what;
+    }
+    EXPECT_EQ(Child<TUpDown>(&d, "updMouseLine")->Position(), 12);
+    Child<QPushButton>(&d, "btnOk")->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_FALSE(d.isVisible());
+
+    SettingsStore s(path_);
+    EXPECT_EQ(s.ReadString("Time", "Server", ""), "b.example");
+    EXPECT_EQ(ReadServerHistory(s), QStringList({"b.example", "a.example"}));
+    EXPECT_TRUE(s.ReadBool("Time", "ExecuteSync", false));
+    EXPECT_TRUE(s.ReadBool("Option\\Scroll", "NewEnable", false));
+    EXPECT_EQ(s.ReadString("Option\\Scroll", "Count", ""), "12");
+    EXPECT_TRUE(s.ReadBool("Option", "TimeServerAccess", false));
+    EXPECT_FALSE(s.ReadBool("Option", "WebAccess", true));
+    EXPECT_TRUE(s.ReadBool("Option", "NewVersionAccess", false));
+    // The list shows the applied server on top.
+    EXPECT_EQ(server->itemText(0), "b.example");
+    EXPECT_EQ(server->count(), 2);
+}
+
+TEST_F(OptionsDialogTest, TheMenuAndTheAlarmMenuOpenItModallyInTheWindowsFaceOnTheirPages) {
+    auto w = StartMain();
+    w->setFont(QFont(QStringLiteral("URW Gothic"), 12));
+    const struct {
+        const char* action;
+        const char* page;
+    } cases[] = {{"actOption", "全般"}, {"actAlmOption", "アラーム"}};
+    for (const auto& c : cases) {
+        QString page, family;
+        bool modal = false, applyOff = false;
+        WhenModalShows<TfrmOpt>([&](TfrmOpt* d) {
+            auto* pcl = Child<QTabWidget>(d, "pclOpt");
+            page = pcl->tabText(pcl->currentIndex());
+            family = d->font().family();
+            modal = d->isModal();
+            applyOff = !Child(d, "btnApp")->isEnabled();
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        Child<QAction>(w.get(), c.action)->trigger();
+        EXPECT_EQ(page, c.page) << c.action;
+        EXPECT_EQ(family, "URW Gothic") << c.action;
+        EXPECT_TRUE(modal && applyOff) << c.action;
+        // Destroyed when it closed.
+        EXPECT_EQ(w->findChild<TfrmOpt*>(), nullptr);
+    }
+}
+
+}  // namespace
+}  // namespace norvane
