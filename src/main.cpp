@@ -1,17 +1,21 @@
 // Process entry: the command-line faces, or the one running copy of the window.
 #include <QApplication>
 
+#include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/cli/cli.h"
+#include "core/time/earth_time.h"
 #include "core/time/vanatime.h"
 #include "gui/art/pictures.h"
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
+#include "platform/os_clock.h"
 #include "platform/single_instance.h"
 #include "platform/ui_font.h"
 
@@ -27,10 +31,44 @@ bool HasDisplay() {
     return (x && *x) || (wayland && *wayland);
 }
 
+// A wall clock stopped at one UTC instant; the local time follows TZ and the
+// tick count keeps running, so timers still count.
+class FixedWallClock final : public norvane::OsClock {
+public:
+    explicit FixedWallClock(const norvane::EarthTime& utc) : utc_(utc) {}
+    norvane::EarthTime utcNow() const override { return utc_; }
+    norvane::EarthTime localNow() const override {
+        return norvane::EarthTimeFromMilliseconds(norvane::EarthMilliseconds(utc_) -
+                                                  std::int64_t{localBias()} * 60'000);
+    }
+    int localBias() const override { return norvane::SystemBiasAt(utc_); }
+    std::uint32_t tickCount() const override { return system_.tickCount(); }
+
+private:
+    norvane::EarthTime utc_;
+    norvane::SystemOsClock system_;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv, argv + argc);
+
+    // NORVANE_FAKE_TIME=2003-12-01T09:00:01Z stops the wall clock at that instant
+    // for this run (window and text faces alike), so that the README's pictures
+    // and the end-to-end test show the same moment every time.
+    std::optional<FixedWallClock> fixedClock;
+    std::optional<norvane::ScopedOsClock> fixedClockInUse;
+    if (const char* fake = std::getenv("NORVANE_FAKE_TIME"); fake && *fake) {
+        const auto instant = norvane::ParseIsoUtc(fake);
+        if (!instant) {
+            std::cerr << "norvane: NORVANE_FAKE_TIME is not an ISO 8601 UTC instant (e.g. 2003-12-01T09:00:01Z)\n";
+            return 2;
+        }
+        fixedClock.emplace(*instant);
+        fixedClockInUse.emplace(*fixedClock);
+    }
+
     if (norvane::IsCommandLineRequest(args)) return norvane::RunCommandLine(args, std::cout, std::cerr);
 
     if (!HasDisplay()) {

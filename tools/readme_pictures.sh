@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Makes the README's pictures from the built program as a user sees it: under
-# Xvfb with a window manager, the ships page opened by a click on its tab, then
-# the window switched to simple mode by its toolbar button; last, the program
-# started again with the dark skin, on the ships page.
+# Makes the README's pictures from the built program as a user sees it, under
+# Xvfb with a window manager: each of the seven pages opened by a click on its
+# tab, then the window switched to simple mode by its toolbar button; last, the
+# program started again with the dark skin, on the ships page. Every run shows
+# the same moment (NORVANE_FAKE_TIME, Tokyo time) and starts from the same
+# settings file, so the pictures change only when the program does.
 #   tools/readme_pictures.sh [BUILD_DIR [DOCS_DIR]]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,6 +14,8 @@ prog=$build/src/norvane shot=$build/tests/e2e/x_screenshot probe=$build/tests/e2
 for f in "$prog" "$shot" "$probe"; do [ -x "$f" ] || { echo "readme_pictures: build $f first" >&2; exit 1; }; done
 work=$(mktemp -d)
 export NORVANE_SETTINGS=$work/Norvane.reg NORVANE_RUNTIME_DIR=$work/run
+# A first of December evening in Tokyo: a first-quarter moon, Lightning day.
+export NORVANE_FAKE_TIME=2003-12-01T09:00:01Z TZ=Asia/Tokyo
 unset QT_QPA_PLATFORM
 pids=()
 cleanup() {
@@ -21,6 +25,18 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "readme_pictures: $*" >&2; exit 1; }
+
+# The settings a player might have: a few timers chosen, a race, a town and a
+# job at level 75; the skin and the page as given.
+settings() {  # SKIN PAGE
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+  printf '[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Option]\r\n'
+  printf '"Skin"="%s"\r\n"Page"=dword:%08x\r\n"SimpleMode"=dword:00000000\r\n' "$1" "$2"
+  printf '"Racial"=dword:00000002\r\n"Chocobo"=dword:00000001\r\n"SkillJob"=dword:00000005\r\n"SkillLv"=dword:0000004b\r\n\r\n'
+  printf '[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Timer]\r\n'
+  local item=1
+  for set in 0 4 7 10 1 2; do printf '"Item%d"=dword:%08x\r\n' $item $set; item=$((item + 1)); done
+}
 
 for n in $(seq 90 120); do
   [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { disp=$n; break; }
@@ -34,22 +50,37 @@ sleep 0.5
 NORVANE_SETTINGS=$work/probe.reg "$probe" layout 514 324 > "$work/layout" 2>/dev/null || fail "probe layout"
 centre() { awk -v n="$1" '$1 == n {print int($2 + $4 / 2), int($3 + $5 / 2)}' "$work/layout"; }
 geometry() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+start() {  # starts the program, sets $win
+  "$prog" >/dev/null 2>&1 & pids+=($!)
+  win=
+  for _ in $(seq 100); do
+    win=$(xdotool search --onlyvisible --name '^Norvane$' 2>/dev/null | head -n 1)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  [ -n "$win" ] || fail "no window"
+  sleep 1
+}
+stop() {
+  kill "${pids[${#pids[@]} - 1]}" 2>/dev/null
+  wait "${pids[${#pids[@]} - 1]}" 2>/dev/null
+  unset 'pids[${#pids[@]}-1]'
+}
 
-"$prog" >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --name '^Norvane$' 2>/dev/null | head -n 1)
-  [ -n "$win" ] && break
-  sleep 0.1
+settings blue.skn 0 > "$NORVANE_SETTINGS"
+start
+# Tab, picture: the ships page is the README's first picture.
+for page in 1:page-timer 2:norvane 3:page-guilds 4:page-racial 5:page-chocobo 6:page-skill 7:page-calendar; do
+  # shellcheck disable=SC2046
+  xdotool mousemove --window "$win" $(centre "tab${page%%:*}") click 1
+  # Out of the way: the picture shows no hovered tab.
+  xdotool mousemove 1000 700
+  sleep 1.2
+  "$shot" "$docs/${page#*:}.png" "$win" || fail "picture of ${page#*:}"
 done
-[ -n "$win" ] || fail "no window"
-sleep 1
+
 # shellcheck disable=SC2046
 xdotool mousemove --window "$win" $(centre tab2) click 1
-# Out of the way, on a tick's boundary: the picture shows no hovered tab.
-xdotool mousemove 1000 700
-sleep 1.5
-"$shot" "$docs/norvane.png" "$win" || fail "picture of the ships page"
-
 # shellcheck disable=SC2046
 xdotool mousemove --window "$win" $(centre toSimple) click 1
 xdotool mousemove 1000 700
@@ -57,22 +88,12 @@ for _ in $(seq 50); do [ "$(geometry "$win")" = "426x56" ] && break; sleep 0.1; 
 [ "$(geometry "$win")" = "426x56" ] || fail "no simple mode"
 sleep 1
 "$shot" "$docs/norvane-simple.png" "$win" || fail "picture of simple mode"
+stop
 
 # Again in another skin: the settings name it, as the window-colour menu would.
-kill "${pids[${#pids[@]} - 1]}" 2>/dev/null
-wait "${pids[${#pids[@]} - 1]}" 2>/dev/null
-unset 'pids[${#pids[@]}-1]'
-printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Option]\r\n"Skin"="dark.skn"\r\n"Page"=dword:00000001\r\n"SimpleMode"=dword:00000000\r\n' \
-  > "$work/skin.reg"
-NORVANE_SETTINGS=$work/skin.reg "$prog" >/dev/null 2>&1 & pids+=($!)
-win=
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --name '^Norvane$' 2>/dev/null | head -n 1)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || fail "no window in the dark skin"
+settings dark.skn 1 > "$NORVANE_SETTINGS"
+start
 xdotool mousemove 1000 700
-sleep 1.5
+sleep 0.5
 "$shot" "$docs/norvane-dark.png" "$win" || fail "picture of the dark skin"
-echo "readme_pictures: $docs/norvane.png, $docs/norvane-simple.png and $docs/norvane-dark.png"
+echo "readme_pictures: the pictures are in $docs"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb with a window manager and checks, as a user
 # would see it: one window titled "Norvane", a second start that ends at once,
-# the exit message, the stored window values, and simple mode at 426 x 56.
+# the help that the menu and a network-error message open, the exit message,
+# the stored window values, a wall clock stopped by NORVANE_FAKE_TIME, and
+# simple mode at 426 x 56.
 # Then it uses the window as a player does: clicks every page's tab and looks at
 # what the page shows, switches to simple mode and back (also from a maximized
 # window), drags the simple window, presses its image buttons with a slightly
@@ -68,6 +70,27 @@ wait "$second"; [ $? -eq 0 ] || fail "second copy ended with non-zero status"
 count=$(xdotool search --onlyvisible --name '^Norvane$' | wc -l)
 [ "$count" -eq 1 ] || fail "expected one Norvane window, found $count"
 
+# The menu's "ヘルプ トピック(&H)" and a network-error message open the help
+# shipped beside the program.
+help_window() {  # WHEN: waits for the help window, looks at it, closes it
+  help=
+  for _ in $(seq 50); do
+    help=$(xdotool search --onlyvisible --name '^Norvane ヘルプ$' 2>/dev/null | head -n 1)
+    [ -n "$help" ] && break
+    sleep 0.1
+  done
+  [ -n "$help" ] || fail "$1 opened no help window"
+  sleep 0.5
+  "$shot" "$out/help.png" "$help" || fail "screenshot of the help"
+  xdotool windowactivate --sync "$help" key alt+F4 2>/dev/null
+  for _ in $(seq 30); do xdotool search --onlyvisible --name '^Norvane ヘルプ$' >/dev/null 2>&1 || break; sleep 0.1; done
+}
+xdotool windowactivate --sync "$win" 2>/dev/null
+xdotool key alt+m h
+help_window "the menu's ヘルプ トピック"
+"$prog" --post "NORVANE Network Error 0 Message" || fail "--post of a network error"
+help_window "a network-error message"
+
 # The exit message closes the first copy, which stores its window.
 "$prog" --post "NORVANE Main Exit Message" || fail "--post did not reach the running copy"
 wait_exit "$main" 100 || fail "running copy did not close on the exit message"
@@ -77,6 +100,11 @@ for v in Width Height Left Top Maximized Allways; do
 done
 [ "$(value Width)" = "dword:00000202" ] || fail "stored width $(value Width), expected 514"
 "$prog" --post "NORVANE Main Exit Message"; [ $? -eq 1 ] || fail "--post with no running copy must end with 1"
+
+# NORVANE_FAKE_TIME stops the wall clock for one run (the README's pictures use it).
+moment=$(NORVANE_FAKE_TIME=2003-12-01T09:00:01Z "$prog" --print-time)
+[ "$moment" = "0934/08/04(雷) 18:00:00 <上弦の月>" ] || fail "NORVANE_FAKE_TIME gave '$moment'"
+NORVANE_FAKE_TIME=yesterday "$prog" --print-time >/dev/null 2>&1; [ $? -eq 2 ] || fail "a bad NORVANE_FAKE_TIME was taken"
 
 # Simple mode.
 "$prog" /s & main=$!; pids+=($main)

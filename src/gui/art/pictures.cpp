@@ -598,6 +598,8 @@ const QIcon& WindowIcon() {
     return icon;
 }
 
+QImage WindowIconImage(int size) { return SquareImage(size, DrawClockFace); }
+
 const QPixmap& SimpleButtonPicture(SimpleButton button, bool highlighted) {
     static const QVector<QPixmap> faces = [] {
         QVector<QPixmap> out;

@@ -33,6 +33,9 @@ const QPixmap& CheckPicture();
 const QPixmap& ClockPicture();
 const QPixmap& LogoPicture();
 const QIcon& WindowIcon();
+// The window icon's picture drawn at `size` x `size` pixels, for the icon files
+// an installed desktop shows in its menus.
+QImage WindowIconImage(int size);
 
 // The simple-mode image buttons, 15x15: normal (N) and highlighted (A) faces.
 enum class SimpleButton { Exit, Return, Menu };

@@ -2,7 +2,11 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QScrollBar>
+#include <QSet>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -75,6 +79,42 @@ TEST_F(HelpViewerTest, MissingProgramHelpGivesAMessageBox) {
     });
     ShowHelp(nullptr, 0);
     EXPECT_TRUE(shown.contains(QStringLiteral("ヘルプファイルが見つかりません。"))) << shown.toStdString();
+}
+
+TEST_F(HelpViewerTest, ShippedDocumentShowsWithEveryLinkLanding) {
+    QString error;
+    THelpViewer* viewer = OpenHelpFile(nullptr, QStringLiteral(NORVANE_HELP_DOCUMENT), 0, &error);
+    ASSERT_NE(viewer, nullptr) << error.toStdString();
+    QTextDocument* doc = viewer->txtHelp->document();
+    EXPECT_EQ(doc->metaInformation(QTextDocument::DocumentTitle), QStringLiteral("Norvane ヘルプ"));
+    EXPECT_TRUE(doc->toPlainText().startsWith(QStringLiteral("Norvane ヘルプ")));
+    EXPECT_FALSE(doc->toPlainText().contains(QStringLiteral("</"))) << "markup shown as text";
+
+    // What the viewer made of the markup: every in-page link must land on an
+    // anchor it kept, and the places the window's messages lead to must exist.
+    QSet<QString> anchors;
+    QStringList links;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            for (const QString& name : f.anchorNames()) anchors.insert(name);
+            if (f.anchorHref().startsWith(QLatin1Char('#'))) links << f.anchorHref().mid(1);
+        }
+    EXPECT_GT(links.size(), 20);
+    for (const QString& link : links) EXPECT_TRUE(anchors.contains(link)) << link.toStdString();
+    for (const char* name : {"context-0", "sync", "sync-errors", "sync-permissions", "timers", "keys", "skins",
+                             "settings", "terminal", "page-calendar"})
+        EXPECT_TRUE(anchors.contains(QLatin1String(name))) << name;
+
+    // Context 0, the one the network-error messages ask for, is the top, even
+    // after the reader had scrolled away.
+    viewer->resize(560, 480);
+    QApplication::processEvents();
+    QScrollBar* bar = viewer->txtHelp->verticalScrollBar();
+    viewer->txtHelp->scrollToAnchor(QStringLiteral("sync-errors"));
+    EXPECT_GT(bar->value(), bar->maximum() / 2);
+    viewer->ShowContext(0);
+    EXPECT_EQ(bar->value(), 0);
 }
 
 // ---- Pictures ----
