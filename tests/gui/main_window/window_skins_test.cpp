@@ -20,6 +20,7 @@
 #include "gui/controls/shape.h"
 #include "gui/main_window/main_window.h"
 #include "gui/schedules/schedule_page.h"
+#include "platform/sleep_clock.h"
 #include "support/fake_os_clock.h"
 #include "support/fake_user_messages.h"
 
@@ -302,6 +303,37 @@ TEST_F(WindowSkinsTest, AFailedSaveIsToldOncePerKindAndTheOldFileStays) {
     w->close();
     EXPECT_TRUE(FileBytes(path_).contains("\"Skin\"=\"red.skn\""));
     EXPECT_EQ(messages.shown.size(), 3u);
+}
+
+std::int64_t g_slept = 0;
+std::int64_t FakeSlept() { return g_slept; }
+
+// A wake from standby shows as a jump of the boot-time clock between two ticks:
+// the window lists the skin files again and re-applies the chosen one. Jitter
+// under a second is no wake.
+TEST_F(WindowSkinsTest, AWakeFromStandbyListsTheSkinsAgainAndReappliesTheChosenOne) {
+    ScopedSleptClock slept(FakeSlept);
+    g_slept = 5000;
+    Skin("blue.skn", "[Skin]\r\nName=Blue\r\n");
+    auto w = Start();
+    w->tmrClockTimer();
+    // While the machine slept, a skin was added and the chosen one repainted.
+    Skin("red.skn", "[Skin]\r\nName=Red\r\n");
+    Skin("blue.skn", "[Skin]\r\nName=Blue\r\n[Color]\r\nBack=255\r\n");
+    g_slept += 999;
+    w->tmrClockTimer();
+    EXPECT_EQ(w->findChild<QMenu*>("mnuColor")->actions().size(), 1);
+    EXPECT_EQ(BackgroundPixel(*w), QColor(1, 72, 178));
+
+    g_slept += 60 * 60 * 1000;
+    w->tmrClockTimer();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList names = Captions(w->findChild<QMenu*>("mnuColor"));
+    names.sort();
+    EXPECT_EQ(names, QStringList({"Blue", "Red"}));
+    EXPECT_EQ(Captions(BarColourMenu(*w)).size(), 2);
+    EXPECT_EQ(Checked(BarColourMenu(*w)), QStringList{"Blue"});
+    EXPECT_EQ(BackgroundPixel(*w), QColor(255, 0, 0));
 }
 
 }  // namespace
