@@ -18,15 +18,18 @@ using std::chrono::nanoseconds;
 // The request's transmit timestamp (2025) and the moment the reply arrived.
 constexpr NtpTimestamp kSent{0xEB0A'1B2Cu, 0x1234'5678u};
 
-__int128 Ns(Instant t) { return std::chrono::duration_cast<nanoseconds>(t.time_since_epoch()).count(); }
+// Wide enough that no sum of the checks below can overflow.
+__extension__ typedef __int128 Wide;
 
-bool Near(__int128 a, __int128 b) { return a - b <= 1 && b - a <= 1; }
+Wide Ns(Instant t) { return std::chrono::duration_cast<nanoseconds>(t.time_since_epoch()).count(); }
+
+bool Near(Wide a, Wide b) { return a - b <= 1 && b - a <= 1; }
 
 void CheckTimestamp(NtpTimestamp ts) {
     const Instant t = FromNtpTimestamp(ts);
     FUZZ_CHECK(FromNtpTimestamp(ToNtpTimestamp(t)) == t, "a timestamp does not convert back to its instant");
     // The two eras the reader knows: 1968-01-20 to 2104-02-26.
-    const __int128 s = Ns(t) / 1'000'000'000;
+    const Wide s = Ns(t) / 1'000'000'000;
     FUZZ_CHECK(s >= -61'505'152 && s <= 4'233'462'144, "a timestamp lies outside its eras");
 }
 
@@ -60,11 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Instant t4 = t1 + std::chrono::milliseconds(data[2]) + nanoseconds(data[3]);
     const ClockOffset c = ComputeClockOffset(t1, t2, t3, t4);
     FUZZ_CHECK(Ns(t1 + c.delay) - Ns(t1) == (Ns(t4) - Ns(t1)) - (Ns(t2) - Ns(t3)), "the delay disagrees with the timestamps");
-    FUZZ_CHECK(Near(2 * __int128{c.offset.count()}, (Ns(t2) - Ns(t1)) + (Ns(t3) - Ns(t4))),
+    FUZZ_CHECK(Near(2 * Wide{c.offset.count()}, (Ns(t2) - Ns(t1)) + (Ns(t3) - Ns(t4))),
                "the offset disagrees with the timestamps");
     // The corrected clock at arrival is the server's send time plus half the
     // time the exchange spent on the way.
-    const __int128 wire = (Ns(t4) - Ns(t1)) - (Ns(t3) - Ns(t2));
+    const Wide wire = (Ns(t4) - Ns(t1)) - (Ns(t3) - Ns(t2));
     FUZZ_CHECK(Near(Ns(t4) + c.offset.count(), Ns(t3) + wire / 2), "the corrected clock is not the server's");
     return 0;
 }
