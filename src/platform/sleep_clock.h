@@ -8,6 +8,19 @@ namespace norvane {
 
 std::int64_t SleptMilliseconds();
 
+// Tests stand in for the machine's standby time: while alive, SleptMilliseconds
+// answers what `source` returns.
+class ScopedSleptClock {
+public:
+    explicit ScopedSleptClock(std::int64_t (*source)());
+    ~ScopedSleptClock();
+    ScopedSleptClock(const ScopedSleptClock&) = delete;
+    ScopedSleptClock& operator=(const ScopedSleptClock&) = delete;
+
+private:
+    std::int64_t (*previous_)();
+};
+
 // Whether the machine slept between two readings of SleptMilliseconds; a
 // second covers the clocks' drift apart.
 constexpr bool ResumedBetween(std::int64_t before, std::int64_t after) { return after - before >= 1000; }

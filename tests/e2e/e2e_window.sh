@@ -332,6 +332,26 @@ expect_setting Window Left 200 "closed in normal mode after a simple start"
 expect_setting Window Top 100 "closed in normal mode after a simple start"
 expect_setting 'Window\Simple' Left 503 "closed in normal mode after a simple start"
 expect_setting 'Window\Simple' Top 502 "closed in normal mode after a simple start"
+# A skin picked from the keyboard's menu and a quit right after it: the choice
+# is stored. With a chosen file that is not there, the first entry of the
+# window-colour menu is a real skin other than the one stored.
+cat > "$NORVANE_SETTINGS" <<'EOT'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Tobrin\Norvane\Option]
+"Skin"="gone.skn"
+EOT
+"$prog" & main=$!; pids+=($main)
+win=$(wait_window) || fail "no window for the skin choice"
+xdotool windowactivate --sync "$win" 2>/dev/null
+xdotool key --delay 200 alt+m c Return
+"$prog" --post "NORVANE Main Exit Message" || fail "--post after the skin choice"
+wait_exit "$main" 100 || fail "copy did not close after the skin choice"
+skin=$(setting Option Skin); skin=${skin//\"/}
+case "$skin" in
+  *.skn) [ "$skin" != gone.skn ] && [ -f "$(dirname "$prog")/$skin" ] || fail "the skin chosen just before the quit was not stored: '$skin'" ;;
+  *) fail "no skin stored after the choice: '$skin'" ;;
+esac
 # Time synchronisation, against a loopback port where nothing answers (the clock
 # is never set): the start-up synchronisation asks once the window shows, and
 # "いいえ" ends it; the menu's "時刻の同期(&T)" asks again, and "はい" ends in the

@@ -16,7 +16,9 @@
 #include <map>
 #include <set>
 #include <thread>
+#include <utility>
 
+#include "core/settings/settings_notice.h"
 #include "platform/os_clock.h"
 
 namespace norvane {
@@ -27,6 +29,7 @@ struct SharedSettings {
     RegDocument doc;
     bool dirty = false;        // changes not yet on disk
     bool saveBlocked = false;  // the file could not be read or copied aside: leave it alone
+    bool saveLater = false;    // the closing accessor leaves the save to the next one
     int users = 0;
     int lockFd = -1;
 };
@@ -138,12 +141,16 @@ bool SyncFolder(const QString& path) {
 // Writes a temporary file beside the target, flushes it and its folder to disk and
 // renames it over the target, so that the file is always either the old or the new
 // one, also after a crash or a power cut. On failure the temporary is removed.
-bool ReplaceFile(const QString& path, const QByteArray& bytes, QString& error) {
+bool ReplaceFile(const QString& path, const QByteArray& bytes, QString& error, int& code) {
+    auto failed = [&] {
+        code = errno;
+        error = ErrnoText();
+    };
     RemoveStaleTemporaries(path);
     QByteArray temp = QFile::encodeName(path) + ".tmp-XXXXXX";
     const int fd = Inject(SaveStep::CreateTemporary) ? -1 : ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
-        error = ErrnoText();
+        failed();
         return false;
     }
     struct stat old {};
@@ -158,19 +165,19 @@ bool ReplaceFile(const QString& path, const QByteArray& bytes, QString& error) {
         }
     }
     ok = ok && !Inject(SaveStep::Flush) && ::fsync(fd) == 0;
-    if (!ok) error = ErrnoText();
+    if (!ok) failed();
     if (::close(fd) != 0 && ok) {
         ok = false;
-        error = ErrnoText();
+        failed();
     }
     if (ok && !SyncFolder(path)) {
         ok = false;
-        error = ErrnoText();
+        failed();
     }
     if (ok && (Inject(SaveStep::Rename) ||
                ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0)) {
         ok = false;
-        error = ErrnoText();
+        failed();
     }
     if (!ok) {
         ::unlink(temp.constData());
@@ -260,6 +267,7 @@ void Load(SharedSettings& s) {
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         s.saveBlocked = true;
+        QueueSettingsNotice({SettingsNoticeKind::Unreadable, s.path, file.errorString()});
         ReportOnce(QStringLiteral("read"), s.path,
                    QStringLiteral("cannot read the settings file %1 (%2); the defaults are used and "
                                   "the file is left as it is")
@@ -274,7 +282,9 @@ void Load(SharedSettings& s) {
 
 bool Save(SharedSettings& s) {
     QString error;
-    if (ReplaceFile(s.path, FormatRegText(s.doc).toUtf8(), error)) return true;
+    int code = 0;
+    if (ReplaceFile(s.path, FormatRegText(s.doc).toUtf8(), error, code)) return true;
+    QueueSettingsNotice({SaveFailureKind(code), s.path, error});
     ReportOnce(QStringLiteral("save"), s.path,
                QStringLiteral("cannot save the settings to %1 (%2); changed settings are kept in "
                               "memory while the program runs")
@@ -300,7 +310,8 @@ std::shared_ptr<SharedSettings> Acquire(const QString& given) {
 void Release(const std::shared_ptr<SharedSettings>& s) {
     std::lock_guard guard(g_filesMutex);
     if (--s->users > 0) return;
-    if (s->dirty && !s->saveBlocked && Save(*s)) s->dirty = false;
+    const bool later = std::exchange(s->saveLater, false);
+    if (s->dirty && !s->saveBlocked && !later && Save(*s)) s->dirty = false;
     Unlock(*s);
     if (!s->dirty) g_files.erase(s->path);
 }
@@ -316,6 +327,11 @@ std::unique_lock<std::mutex> SettingsFile::Lock() const { return std::unique_loc
 RegDocument& SettingsFile::Document() const { return shared_->doc; }
 
 void SettingsFile::MarkChanged() { shared_->dirty = true; }
+
+void SettingsFile::SaveLater() {
+    std::lock_guard guard(g_filesMutex);
+    if (shared_->users == 1) shared_->saveLater = true;
+}
 
 void SetSaveFaultHook(SaveFaultHook hook) { g_hook.store(hook); }
 

@@ -24,6 +24,8 @@ public:
     std::unique_lock<std::mutex> Lock() const;
     RegDocument& Document() const;
     void MarkChanged();
+    // The changes wait for the next accessor to close, when this is the only one open.
+    void SaveLater();
 
 private:
     std::shared_ptr<SharedSettings> shared_;

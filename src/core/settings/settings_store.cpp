@@ -90,6 +90,8 @@ SettingsStore::SettingsStore(const QString& path) : file_(std::make_unique<Setti
 
 SettingsStore::~SettingsStore() = default;
 
+void SettingsStore::SaveLater() { file_->SaveLater(); }
+
 QString SettingsStore::DefaultPath() {
     QString own = qEnvironmentVariable("NORVANE_SETTINGS");
     if (!own.isEmpty()) return own;

@@ -36,6 +36,12 @@ public:
     void WriteInteger(const QString& section, const QString& name, int value);
     void WriteBool(const QString& section, const QString& name, bool value);
 
+    // This batch's changes reach the disk with the next accessor that closes
+    // rather than with this one, so that a click need not wait for the disk.
+    // Until then every accessor of this process reads them. When other accessors
+    // are open as well, the last of them saves as always.
+    void SaveLater();
+
     // Deletes the section with all its subsections.
     void EraseSection(const QString& section);
 

@@ -1,5 +1,7 @@
 #include "core/timesync/sntp_packet.h"
 
+#include <algorithm>
+
 namespace norvane {
 namespace {
 
@@ -47,8 +49,11 @@ NtpTimestamp ToNtpTimestamp(Instant t) {
 Instant FromNtpTimestamp(NtpTimestamp ts) {
     std::int64_t secs = static_cast<std::int64_t>(ts.seconds) - kNtpToUnix;
     if ((ts.seconds & 0x8000'0000u) == 0) secs += kEraSeconds;
-    const std::int64_t frac =
-        static_cast<std::int64_t>((std::uint64_t{ts.fraction} * kNanosPerSecond + (std::uint64_t{1} << 31)) >> 32);
+    // Rounded to the nearest nanosecond, but never up into the next second: the
+    // last instant of the later era would come back from the earlier one.
+    const std::int64_t frac = std::min<std::int64_t>(
+        static_cast<std::int64_t>((std::uint64_t{ts.fraction} * kNanosPerSecond + (std::uint64_t{1} << 31)) >> 32),
+        kNanosPerSecond - 1);
     return Instant(std::chrono::duration_cast<Instant::duration>(nanoseconds(secs * kNanosPerSecond + frac)));
 }
 

@@ -23,6 +23,7 @@
 #include "gui/controls/title_buttons.h"
 #include "gui/main_window/clock_panel.h"
 #include "gui/main_window/menu_paths.h"
+#include "gui/main_window/settings_notices.h"
 #include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
 #include "gui/timesync/sync_controller.h"
@@ -49,6 +50,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     // over by a desktop's global menu (and asking the desktop costs start-up time).
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     setObjectName("frmMain");
+    new TSettingsNotices(this);
     setWindowTitle("Norvane");
     setFont(MainWindowFont());
     setMouseTracking(true);

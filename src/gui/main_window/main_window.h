@@ -38,6 +38,7 @@ class TLinePage;
 class TLinePageControl;
 class TLinePanel;
 class TSchedulePages;
+class TSkinSave;
 class TScrollBoxEx;
 class TSyncController;
 class TTimerController;
@@ -152,6 +153,8 @@ private:
     // A wake from standby since the last tick.
     void CheckResume();
     void SkinActionExecute(QAction* action);
+    // Recolours the window from a skin file of the folder; nothing when it is gone.
+    void RecolourFromSkinFile(const std::string& file);
 
     // Pages.
     void actPageExecute(Page page);
@@ -234,6 +237,7 @@ private:
     std::vector<std::string> skinList_;
     std::string skinFolder_;
     QActionGroup* grpSkin_ = nullptr;
+    TSkinSave* skinSave_ = nullptr;  // the chosen skin's name on its way to the disk
     bool closing_ = false;
     bool restPending_ = false;  // BuildRest runs after the first paint
     WinPoint dragOrigin_;       // in the window's coordinates

@@ -14,6 +14,7 @@
 #include "gui/controls/edge_panel.h"
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
+#include "gui/main_window/menu_bar_style.h"
 #include "gui/main_window/menu_paths.h"
 #include "gui/settings/web_commands.h"
 #include "gui/timesync/sync_controller.h"
@@ -96,6 +97,8 @@ void TfrmMain::CreateMenus() {
     mbrMenu->setObjectName("mbrMenu");
     mnuMenu = FillMenu(mbrMenu->addMenu(Text(kMenuBarCaption)), MenuBarEntries());
     mnuMenu->setObjectName("mnuMenu");
+    mnuMenu->menuAction()->setIcon(CommandIcon(kMenuPicture));
+    ShowPicturesBesideCaptions(mbrMenu);
 
     // The simple-mode menu button's pop-up; its page group leaves out the calendar.
     mnuMain = new QMenu(this);

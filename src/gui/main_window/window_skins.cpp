@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "core/main_window/skin.h"
 #include "core/settings/ini_file.h"
@@ -41,6 +43,42 @@ void RemoveBarMenus(QMenu* menu, const QString& caption) {
 }
 
 }  // namespace
+
+// A skin picked from a menu goes into the settings at once, but their file is
+// saved at the next idle moment rather than within the click: the durable save
+// (written, flushed and renamed) takes far longer than the recolouring the
+// player waits for. Until then the program reads the new choice like any other
+// setting; the next save of any setting, the one when the window closes, and
+// the one when this object goes take it to the disk as well.
+class TSkinSave : public QObject {
+public:
+    explicit TSkinSave(QObject* parent) : QObject(parent) {
+        timer_.setSingleShot(true);
+        timer_.setInterval(0);
+        connect(&timer_, &QTimer::timeout, this, [this] { Flush(); });
+    }
+    ~TSkinSave() override { Flush(); }
+
+    void Record(const std::string& file) {
+        {
+            SettingsStore store;
+            store.WriteString("Option", "Skin", QString::fromStdString(file));
+            store.SaveLater();
+        }
+        // Choices quicker than the event loop share one save.
+        waiting_ = true;
+        timer_.start();
+    }
+    void Flush() {
+        timer_.stop();
+        if (!std::exchange(waiting_, false)) return;
+        SettingsStore store;  // closing it saves what waits
+    }
+
+private:
+    QTimer timer_;
+    bool waiting_ = false;
+};
 
 void TfrmMain::SetSkinFolder(const std::string& folder) {
     skinFolder_ = folder;
@@ -99,6 +137,10 @@ void TfrmMain::ApplySkin(int index) {
         SettingsStore store;
         store.WriteString("Option", "Skin", QString::fromStdString(file));
     }
+    RecolourFromSkinFile(file);
+}
+
+void TfrmMain::RecolourFromSkinFile(const std::string& file) {
     std::error_code ec;
     const std::string path = skinFolder_ + file;
     if (file.empty() || !std::filesystem::is_regular_file(path, ec)) return;
@@ -107,7 +149,11 @@ void TfrmMain::ApplySkin(int index) {
 }
 
 void TfrmMain::SkinActionExecute(QAction* action) {
-    ApplySkin(action->data().toInt());
+    std::string file, name;
+    SplitPair(skinList_, action->data().toInt(), file, name);
+    if (!skinSave_) skinSave_ = new TSkinSave(this);
+    skinSave_->Record(file);
+    RecolourFromSkinFile(file);
     action->setChecked(true);
     actTabExecute(currentPage_);
 }

@@ -295,5 +295,37 @@ TEST_F(SettingsFileTest, TwoProcessesWritingAtOnceLoseNothing) {
     EXPECT_EQ(s.ReadInteger("Shared", "Total", 0), 2 * kEach);
 }
 
+// A batch that leaves its save to the next accessor: the disk keeps the old file
+// until then, this process reads the new values at once, and inside a larger
+// batch the larger one saves as always.
+TEST_F(SettingsFileTest, ASaveLeftForLaterWaitsForTheNextAccessorButNeverForAnOuterBatch) {
+    {
+        SettingsStore s(File());
+        s.WriteString("Option", "Skin", "old.skn");
+    }
+    const QByteArray old = ReadBytes(File());
+    {
+        SettingsStore s(File());
+        s.WriteString("Option", "Skin", "new.skn");
+        s.SaveLater();
+    }
+    EXPECT_EQ(ReadBytes(File()), old);
+    {
+        SettingsStore s(File());
+        EXPECT_EQ(s.ReadString("Option", "Skin", ""), "new.skn");
+    }
+    EXPECT_TRUE(ReadBytes(File()).contains("\"Skin\"=\"new.skn\""));
+
+    {
+        SettingsStore outer(File());
+        {
+            SettingsStore inner(File());
+            inner.WriteString("Option", "Skin", "inner.skn");
+            inner.SaveLater();
+        }
+    }
+    EXPECT_TRUE(ReadBytes(File()).contains("\"Skin\"=\"inner.skn\""));
+}
+
 }  // namespace
 }  // namespace norvane

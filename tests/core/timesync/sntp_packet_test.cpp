@@ -42,6 +42,14 @@ TEST(NtpTimestamp, ConvertsBothWaysAndReadsTheEraFromTheHighBit) {
         EXPECT_EQ(FromNtpTimestamp(ToNtpTimestamp(t)), t) << ns.count();
         EXPECT_EQ(FromNtpTimestamp(ToNtpTimestamp(t + hours(24 * 365 * 12))), t + hours(24 * 365 * 12)) << ns.count();
     }
+    // The last fraction of a second stays in that second, also in the last
+    // second of either era, and converts back to the same instant.
+    for (const std::uint32_t s : {0x7FFF'FFFFu, 0xFFFF'FFFFu, 0xEEC3'C970u}) {
+        SCOPED_TRACE(s);
+        const Instant last = FromNtpTimestamp({s, 0xFFFF'FFFFu});
+        EXPECT_EQ(last, FromNtpTimestamp({s, 0}) + 999'999'999ns);
+        EXPECT_EQ(FromNtpTimestamp(ToNtpTimestamp(last)), last);
+    }
 }
 
 TEST(SntpRequest, IsAClientHeaderCarryingOnlyTheTransmitTimestamp) {

@@ -365,5 +365,31 @@ TEST_F(WindowCommandsTest, ASettingChangeRefitsTheMenuBar) {
     EXPECT_EQ(w->findChild<QMenu*>("mbrColor")->actions().size(), static_cast<qsizetype>(w->SkinList().size()));
 }
 
+// The menu bar's one top item shows the menu picture and, beside it, its caption.
+TEST_F(WindowCommandsTest, TheMenuBarItemShowsItsPictureBesideItsCaption) {
+    auto w = Start();
+    auto* bar = w->findChild<QMenuBar*>("mbrMenu");
+    QAction* top = bar->actions().front();
+    EXPECT_EQ(top->text(), "メニュー(&M)");
+    ASSERT_FALSE(top->icon().isNull());
+    const QRect item = bar->actionGeometry(top);
+    const int caption = bar->fontMetrics().size(Qt::TextShowMnemonic, top->text()).width();
+    EXPECT_GE(item.width(), 16 + caption);
+    // Ink in the picture's place at the left and in the caption's to its right.
+    const QImage shot = bar->grab(item).toImage();
+    const QColor ground = shot.pixelColor(0, 0);
+    auto inkIn = [&](int from, int to) {
+        int n = 0;
+        for (int x = from; x < to; ++x)
+            for (int y = 0; y < shot.height(); ++y) n += shot.pixelColor(x, y) != ground;
+        return n;
+    };
+    const int pictureEnd = (item.width() - 16 - 2 - caption) / 2 + 16;
+    EXPECT_GT(inkIn(0, pictureEnd), 10);
+    EXPECT_GT(inkIn(pictureEnd + 2, item.width()), 10);
+    // The menu bar holder is wide enough for the whole item.
+    EXPECT_GE(bar->width(), item.right());
+}
+
 }  // namespace
 }  // namespace norvane

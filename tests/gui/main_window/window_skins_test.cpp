@@ -10,12 +10,19 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <functional>
+
+#include "core/settings/settings_file.h"
+#include "core/settings/settings_notice.h"
 #include "core/settings/settings_store.h"
 #include "gui/controls/gdi.h"
 #include "gui/controls/shape.h"
 #include "gui/main_window/main_window.h"
 #include "gui/schedules/schedule_page.h"
+#include "platform/sleep_clock.h"
 #include "support/fake_os_clock.h"
+#include "support/fake_user_messages.h"
 
 namespace norvane {
 namespace {
@@ -188,6 +195,145 @@ TEST_F(WindowSkinsTest, RebuildingTheMenusNeverDuplicatesEntries) {
     EXPECT_EQ(w->findChild<QMenu*>("mnuColor")->actions().size(), 2);
     EXPECT_EQ(BarColourMenu(*w)->actions().size(), 2);
     EXPECT_EQ(Checked(BarColourMenu(*w)), QStringList{"Blue"});
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Pick(TfrmMain& w, const std::string& file) {
+    for (QAction* a : w.findChild<QMenu*>("mnuColor")->actions())
+        if (w.SkinList()[static_cast<std::size_t>(a->data().toInt())].find(file) != std::string::npos) a->trigger();
+}
+
+// The click only recolours: the disk is written at the next idle moment. A quit
+// right after the click, or the window going, must still leave the choice stored.
+TEST_F(WindowSkinsTest, AChosenSkinReachesTheDiskAfterTheClickAndOnEveryWayOut) {
+    Skin("blue.skn", "");
+    Skin("red.skn", "[Color]\r\nBack=255\r\n");
+    const std::pair<const char*, std::function<void(std::unique_ptr<TfrmMain>&)>> ends[] = {
+        {"next idle moment", [](auto&) { QCoreApplication::processEvents(); }},
+        {"quit", [](auto& w) { w->close(); }},
+        {"window destroyed", [](auto& w) { w.reset(); }},
+    };
+    const QByteArray stored = "\"Skin\"=\"red.skn\"";
+    for (const auto& [how, end] : ends) {
+        SCOPED_TRACE(how);
+        Choose("blue.skn");
+        auto w = Start();
+        QCoreApplication::processEvents();
+        Pick(*w, "red.skn");
+        EXPECT_EQ(BackgroundPixel(*w), QColor(255, 0, 0));
+        EXPECT_FALSE(FileBytes(path_).contains(stored));  // the click did not wait for the disk
+        end(w);
+        EXPECT_TRUE(FileBytes(path_).contains(stored));
+    }
+}
+
+// A rebuild of the menus (a wake from standby) between the click and the save
+// must keep the new choice, not the one on the disk.
+TEST_F(WindowSkinsTest, ARebuildBeforeTheSaveKeepsTheNewChoice) {
+    Skin("blue.skn", "[Skin]\r\nName=Blue\r\n");
+    Skin("red.skn", "[Skin]\r\nName=Red\r\n[Color]\r\nBack=255\r\n");
+    auto w = Start();
+    QCoreApplication::processEvents();
+    Pick(*w, "red.skn");
+    w->SystemSettingChanged();
+    EXPECT_EQ(Checked(w->findChild<QMenu*>("mnuColor")), QStringList{"Red"});
+    EXPECT_EQ(BackgroundPixel(*w), QColor(255, 0, 0));
+}
+
+int g_saveError = 0;
+SaveStep g_saveStep = SaveStep::WriteTemporary;
+int FailSave(SaveStep step) { return step == g_saveStep ? g_saveError : 0; }
+
+// A save that fails after the start (the disk filled up, or turned read-only) is
+// told with one warning per kind of failure; the file stays as it was, the
+// window runs on and keeps the choice, and saves it once the disk allows.
+TEST_F(WindowSkinsTest, AFailedSaveIsToldOncePerKindAndTheOldFileStays) {
+    Skin("blue.skn", "");
+    Skin("red.skn", "[Color]\r\nBack=255\r\n");
+    ResetSettingsNotices();
+    FakeUserMessages messages;
+    ScopedUserMessages useMessages(messages);
+    auto w = Start();
+    QCoreApplication::processEvents();
+    const QByteArray old = FileBytes(path_);
+    ASSERT_TRUE(old.contains("\"Skin\"=\"blue.skn\""));
+    struct Unhook {
+        ~Unhook() { SetSaveFaultHook(nullptr); }
+    } unhook;
+
+    const struct {
+        int error;
+        SaveStep step;
+        std::size_t shown;  // warnings shown so far
+        const char* says;
+    } steps[] = {
+        {ENOSPC, SaveStep::WriteTemporary, 1, "ディスクの空き容量が足りません"},
+        {EDQUOT, SaveStep::Flush, 1, nullptr},  // full again: told already
+        {EROFS, SaveStep::CreateTemporary, 2, "書き込めません"},
+        {EACCES, SaveStep::Rename, 2, nullptr},
+        {EIO, SaveStep::Flush, 3, "Input/output error"},
+    };
+    const char* next = "red.skn";
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.error);
+        g_saveError = step.error;
+        g_saveStep = step.step;
+        SetSaveFaultHook(FailSave);
+        Pick(*w, next);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(messages.shown.size(), step.shown);
+        if (step.says) {
+            EXPECT_EQ(messages.shown.back().icon, MessageIcon::Warning);
+            EXPECT_TRUE(messages.shown.back().text.contains(QString::fromUtf8(step.says))) << messages.shown.back().text.toStdString();
+            EXPECT_TRUE(messages.shown.back().text.contains(path_));
+        }
+        EXPECT_EQ(messages.beeps.size(), step.shown);
+        EXPECT_EQ(FileBytes(path_), old);
+        EXPECT_EQ(QDir(dir_.path()).entryList({"Norvane.reg*"}, QDir::Files | QDir::Hidden),
+                  QStringList({"Norvane.reg", "Norvane.reg.lock"}));
+        next = std::string(next) == "red.skn" ? "blue.skn" : "red.skn";
+    }
+    // The last choice waits in memory and reaches the disk once it can.
+    SetSaveFaultHook(nullptr);
+    w->close();
+    EXPECT_TRUE(FileBytes(path_).contains("\"Skin\"=\"red.skn\""));
+    EXPECT_EQ(messages.shown.size(), 3u);
+}
+
+std::int64_t g_slept = 0;
+std::int64_t FakeSlept() { return g_slept; }
+
+// A wake from standby shows as a jump of the boot-time clock between two ticks:
+// the window lists the skin files again and re-applies the chosen one. Jitter
+// under a second is no wake.
+TEST_F(WindowSkinsTest, AWakeFromStandbyListsTheSkinsAgainAndReappliesTheChosenOne) {
+    ScopedSleptClock slept(FakeSlept);
+    g_slept = 5000;
+    Skin("blue.skn", "[Skin]\r\nName=Blue\r\n");
+    auto w = Start();
+    w->tmrClockTimer();
+    // While the machine slept, a skin was added and the chosen one repainted.
+    Skin("red.skn", "[Skin]\r\nName=Red\r\n");
+    Skin("blue.skn", "[Skin]\r\nName=Blue\r\n[Color]\r\nBack=255\r\n");
+    g_slept += 999;
+    w->tmrClockTimer();
+    EXPECT_EQ(w->findChild<QMenu*>("mnuColor")->actions().size(), 1);
+    EXPECT_EQ(BackgroundPixel(*w), QColor(1, 72, 178));
+
+    g_slept += 60 * 60 * 1000;
+    w->tmrClockTimer();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList names = Captions(w->findChild<QMenu*>("mnuColor"));
+    names.sort();
+    EXPECT_EQ(names, QStringList({"Blue", "Red"}));
+    EXPECT_EQ(Captions(BarColourMenu(*w)).size(), 2);
+    EXPECT_EQ(Checked(BarColourMenu(*w)), QStringList{"Blue"});
+    EXPECT_EQ(BackgroundPixel(*w), QColor(255, 0, 0));
 }
 
 }  // namespace
