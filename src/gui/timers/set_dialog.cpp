@@ -106,10 +106,13 @@ QTreeWidget* TfrmOptSet::BuildEventTree(QWidget* parent, const char* name, int c
         child->setData(0, Qt::UserRole, k);
         child->setIcon(0, DialogIconPicture(childIcon));
     }
-    QObject::connect(tree, &QTreeWidget::itemExpanded, tree,
-                     [](QTreeWidgetItem* item) { item->setIcon(0, DialogIconPicture(kIconExpanded)); });
-    QObject::connect(tree, &QTreeWidget::itemCollapsed, tree,
-                     [](QTreeWidgetItem* item) { item->setIcon(0, DialogIconPicture(kIconCollapsed)); });
+    // Only the root opens and closes; the tree also reports its leaves when expanding all.
+    QObject::connect(tree, &QTreeWidget::itemExpanded, tree, [](QTreeWidgetItem* item) {
+        if (item->childCount() > 0) item->setIcon(0, DialogIconPicture(kIconExpanded));
+    });
+    QObject::connect(tree, &QTreeWidget::itemCollapsed, tree, [](QTreeWidgetItem* item) {
+        if (item->childCount() > 0) item->setIcon(0, DialogIconPicture(kIconCollapsed));
+    });
     tree->expandAll();
     tree->scrollToTop();
     return tree;
@@ -126,27 +129,27 @@ void TfrmOptSet::BuildTimerPage() {
     tstTimerSet->setObjectName("tstTimerSet");
     tstTimerSet->setGeometry(0, 0, 340, 260);
 
-    auto* lblName = MakeLabel(QStringLiteral("タイマーセット名(&N) :"), tstTimerSet, "lblTimName", {12, 14, 110, 14});
+    auto* lblName = MakeLabel(QStringLiteral("タイマーセット名(&N) :"), tstTimerSet, "lblTimName", {12, 14, 124, 14});
     edtTimName = new QLineEdit(tstTimerSet);
     edtTimName->setObjectName("edtTimName");
-    edtTimName->setGeometry(122, 10, 206, 21);
+    edtTimName->setGeometry(138, 10, 190, 21);
     lblName->setBuddy(edtTimName);
 
-    auto* lblOption = MakeLabel(QStringLiteral("オプション(&O) :"), tstTimerSet, "lblTimOption", {12, 42, 110, 14});
+    auto* lblOption = MakeLabel(QStringLiteral("オプション(&O) :"), tstTimerSet, "lblTimOption", {12, 42, 124, 14});
     cmbTimOption = new QComboBox(tstTimerSet);
     cmbTimOption->setObjectName("cmbTimOption");
-    cmbTimOption->setGeometry(122, 38, 140, 22);
+    cmbTimOption->setGeometry(138, 38, 140, 22);
     cmbTimOption->addItem(DialogIconPicture(kIconCountdown), QStringLiteral("カウントダウン"));
     cmbTimOption->addItem(DialogIconPicture(kIconStopwatch), QStringLiteral("ストップウォッチ"));
     cmbTimOption->addItem(DialogIconPicture(kIconChain), QStringLiteral("チェーン管理"));
     lblOption->setBuddy(cmbTimOption);
     connect(cmbTimOption, &QComboBox::currentIndexChanged, this, &TfrmOptSet::cmbTimOptionChange);
 
-    lblTimCount = MakeLabel(QStringLiteral("時間(&T) :"), tstTimerSet, "lblTimCount", {12, 70, 110, 14});
-    edtTimCount = MakeNumberEdit(tstTimerSet, "edtTimCount", {122, 66, 60, 21}, 5, this);
+    lblTimCount = MakeLabel(QStringLiteral("時間(&T) :"), tstTimerSet, "lblTimCount", {12, 70, 124, 14});
+    edtTimCount = MakeNumberEdit(tstTimerSet, "edtTimCount", {138, 66, 60, 21}, 5, this);
     updTimCount = MakeSpin(tstTimerSet, "updTimCount", edtTimCount, kTimerValueMax);
     lblTimCount->setBuddy(edtTimCount);
-    lblTimCountUnit = MakeLabel(QStringLiteral("秒"), tstTimerSet, "lblTimCountUnit", {204, 70, 40, 14});
+    lblTimCountUnit = MakeLabel(QStringLiteral("秒"), tstTimerSet, "lblTimCountUnit", {220, 70, 40, 14});
     connect(edtTimCount, &QLineEdit::textChanged, this, &TfrmOptSet::edtTimCountChange);
 
     gbxTimEvent = new QGroupBox(QStringLiteral("カウントダウン イベント"), tstTimerSet);
@@ -169,10 +172,10 @@ void TfrmOptSet::BuildAlarmPage() {
     tstAlarmSet->setObjectName("tstAlarmSet");
     tstAlarmSet->setGeometry(0, 0, 340, 260);
 
-    auto* lblName = MakeLabel(QStringLiteral("アラームセット名(&N) :"), tstAlarmSet, "lblSecName", {12, 14, 110, 14});
+    auto* lblName = MakeLabel(QStringLiteral("アラームセット名(&N) :"), tstAlarmSet, "lblSecName", {12, 14, 124, 14});
     edtSecName = new QLineEdit(tstAlarmSet);
     edtSecName->setObjectName("edtSecName");
-    edtSecName->setGeometry(122, 10, 206, 21);
+    edtSecName->setGeometry(138, 10, 190, 21);
     lblName->setBuddy(edtSecName);
 
     auto* group = new QGroupBox(QStringLiteral("アラーム"), tstAlarmSet);

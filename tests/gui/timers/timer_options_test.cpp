@@ -23,6 +23,7 @@
 
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_sets.h"
+#include "gui/art/dialog_pictures.h"
 #include "gui/main_window/main_window.h"
 #include "gui/timers/set_dialog.h"
 #include "gui/timers/timer_controller.h"
@@ -288,6 +289,10 @@ TEST_F(TimerOptionsTest, SetDialogEditsNormaliseAndFollowTheKind) {
     auto* tree = Find<QTreeWidget>(d, "trvTimEvent");
     auto* division = Find<QLineEdit>(d, "edtTimEvent");
     auto* value = Find<QLineEdit>(d, "edtTimCount");
+    // The divisions keep their own picture when the tree opens; only the root shows it open.
+    auto picture = [](QTreeWidgetItem* item) { return item->icon(0).pixmap(16, 16).toImage(); };
+    EXPECT_EQ(picture(tree->topLevelItem(0)), DialogPicture(kIconExpanded).toImage());
+    EXPECT_EQ(picture(tree->topLevelItem(0)->child(2)), DialogPicture(kIconCountdown).toImage());
     EXPECT_FALSE(division->isEnabled());
     tree->setCurrentItem(tree->topLevelItem(0)->child(1));
     EXPECT_TRUE(division->isEnabled());
