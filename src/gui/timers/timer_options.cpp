@@ -78,7 +78,8 @@ TOptTimerPages::TOptTimerPages(QWidget* dialog, QWidget* tstTimer, QWidget* tstA
     : QObject(dialog), dialog_(dialog), tstTimer_(tstTimer), tstAlarm_(tstAlarm) {
     BuildTimerPage();
     BuildAlarmPage();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    // Tied to the list, so that it ends when the dialog's widgets go.
+    connect(qApp, &QApplication::focusChanged, lsvAlmTime, [this](QWidget*, QWidget* now) {
         if (now && now != lsvAlmTime && !InAlarmChoice(now)) choiceHadFocus_ = false;
         PlaceAlarmChoice();
     });
@@ -96,6 +97,7 @@ void TOptTimerPages::BuildTimerPage() {
     lsvTimerSet->setAutoScroll(false);
     lsvTimerSet->viewport()->setAcceptDrops(true);
     lsvTimerSet->viewport()->installEventFilter(this);
+    timerViewport_ = lsvTimerSet->viewport();
     connect(lsvTimerSet, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvTimerSetChange);
     connect(lsvTimerSet, &QTreeWidget::itemDoubleClicked, this, [this] { btnTimerPropClick(); });
 
@@ -142,6 +144,7 @@ void TOptTimerPages::BuildAlarmPage() {
         item->setSizeHint(0, QSize(100, rowHeight));
     }
     lsvAlmTime->viewport()->installEventFilter(this);
+    cellViewport_ = lsvAlmTime->viewport();
     connect(lsvAlmTime, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvAlmTimeChange);
     connect(lsvAlmTime->verticalScrollBar(), &QScrollBar::valueChanged, this, &TOptTimerPages::PlaceAlarmChoice);
     connect(lsvAlmTime->header(), &QHeaderView::sectionResized, this, &TOptTimerPages::PlaceAlarmChoice);
@@ -469,7 +472,8 @@ void TOptTimerPages::PlaceAlarmChoice() {
 }
 
 bool TOptTimerPages::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lsvAlmTime->viewport()) {
+    // Compared by address only: the lists may be half destroyed when their last events arrive.
+    if (watched == cellViewport_) {
         if (event->type() == QEvent::MouseButtonPress) {
             // A press anywhere on a row's height picks that row, as on its name.
             const auto* me = static_cast<QMouseEvent*>(event);
@@ -486,7 +490,7 @@ bool TOptTimerPages::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched != lsvTimerSet->viewport()) return QObject::eventFilter(watched, event);
+    if (watched != timerViewport_) return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto* me = static_cast<QMouseEvent*>(event);

@@ -88,6 +88,7 @@ private:
     TimerEditCopies copies_;
 
     QTreeWidget* lsvTimerSet;
+    const QObject* timerViewport_ = nullptr;
     QPushButton* btnTimerNew;
     QPushButton* btnTimerDel;
     QPushButton* btnTimerProp;
@@ -99,6 +100,7 @@ private:
     bool dragArmed_ = false;
 
     QTreeWidget* lsvAlmTime;
+    const QObject* cellViewport_ = nullptr;
     QComboBox* cmbAlarmTimer;
     QLabel* lblAlarmSet;
     QTreeWidget* lsvAlarmSet;

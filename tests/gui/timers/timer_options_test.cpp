@@ -283,6 +283,36 @@ TEST_F(TimerOptionsTest, ACountdownTurnedStopwatchStoresZerosAndShowsDashesWhere
     EXPECT_EQ(store.ReadInteger("Timer", "Count", 0), 4);
 }
 
+TEST_F(TimerOptionsTest, DeletingATimerSetAsksFirstAndErasesTheLastKeyOnApply) {
+    Seed(3, 0);
+    OptionsHarness h;
+    h.Load();
+    auto* list = Find<QTreeWidget>(h, "lsvTimerSet");
+    auto* del = Find<QPushButton>(h, "btnTimerDel");
+    list->setCurrentItem(list->topLevelItem(0));
+    messages_.answer = false;
+    del->click();
+    EXPECT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_FALSE(h.pages->TimerListChanged());
+    messages_.answer = true;
+    del->click();
+    EXPECT_EQ(messages_.beeps, (std::vector<BeepKind>{BeepKind::Question, BeepKind::Question}));
+    EXPECT_EQ(messages_.asked.back(),
+              "タイマー設定を削除しようとしています。この作業は元に戻せません。\r\n\r\n削除してもよろしいですか？");
+    EXPECT_EQ(RowTexts(list, 0)[0], "set 1");
+    EXPECT_FALSE(del->isEnabled());
+    EXPECT_TRUE(h.pages->TimerListChanged());
+    del->click();  // nothing selected: nothing asked
+    EXPECT_EQ(messages_.asked.size(), 2u);
+
+    h.Apply();
+    SettingsStore store(path_);
+    EXPECT_EQ(store.ReadInteger("Timer", "Count", 0), 2);
+    EXPECT_EQ(store.ReadString("Timer\\Timer-Set00", "Name", ""), "set 1");
+    EXPECT_FALSE(store.SectionExists("Timer\\Timer-Set02"));
+    EXPECT_FALSE(store.SectionExists("Timer\\Timer-Set02\\Section0"));
+}
+
 TEST_F(TimerOptionsTest, SetDialogEditsNormaliseAndFollowTheKind) {
     TfrmOptSet d;
     d.EditTimerSet(Set("x", kKindCountdown, 90, 60, 30, 15));
