@@ -405,6 +405,13 @@ TEST_F(TimerOptionsTest, SoundListOffersTheFoldersWaveFilesPlaysAndBrowses) {
     EXPECT_EQ(files->currentText(), "horn.wav");
     EXPECT_EQ(Items(files), (QStringList{"(なし)", "horn.wav"}));
 
+    // A path typed in full moves the list to that file's folder.
+    events->setCurrentItem(events->topLevelItem(0)->child(2));
+    files->setEditText(sounds + "bell.wav");
+    EXPECT_EQ(files->currentText(), "bell.wav");
+    EXPECT_EQ(d.AlarmSet().Section[2].Filename, sounds + "bell.wav");
+    EXPECT_EQ(d.SoundFolder(), sounds);
+
     // The other sections keep their own files; "(なし)" silences one.
     events->setCurrentItem(events->topLevelItem(0)->child(1));
     EXPECT_EQ(files->currentText(), "(なし)");
