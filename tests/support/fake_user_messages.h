@@ -16,9 +16,15 @@ public:
 
     void Beep(BeepKind kind) override { beeps.push_back(kind); }
     void Show(QWidget*, MessageIcon icon, const QString& text) override { shown.push_back({icon, text}); }
+    bool Ask(QWidget*, const QString& text) override {
+        asked.push_back(text);
+        return answer;
+    }
 
     std::vector<BeepKind> beeps;
     std::vector<Shown> shown;
+    std::vector<QString> asked;
+    bool answer = true;  // what Ask answers: Yes
 };
 
 }  // namespace norvane

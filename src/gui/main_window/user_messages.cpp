@@ -18,6 +18,11 @@ void DesktopUserMessages::Show(QWidget* parent, MessageIcon icon, const QString&
     box.exec();
 }
 
+bool DesktopUserMessages::Ask(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Norvane"), text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
 UserMessages& userMessages() {
     static DesktopUserMessages desktop;
     return g_messages ? *g_messages : desktop;
@@ -35,6 +40,11 @@ void WarnUser(QWidget* parent, const QString& text) {
 void InformUser(QWidget* parent, const QString& text) {
     userMessages().Beep(BeepKind::Asterisk);
     userMessages().Show(parent, MessageIcon::Information, text);
+}
+
+bool AskUser(QWidget* parent, const QString& text) {
+    userMessages().Beep(BeepKind::Question);
+    return userMessages().Ask(parent, text);
 }
 
 }  // namespace norvane

@@ -17,6 +17,13 @@ public:
     virtual void Beep(BeepKind kind) = 0;
     // A message box with one OK button over `parent`; returns when it closes.
     virtual void Show(QWidget* parent, MessageIcon icon, const QString& text) = 0;
+    // A question box with Yes and No over `parent`; true for Yes. Messages that
+    // never ask answer No.
+    virtual bool Ask(QWidget* parent, const QString& text) {
+        (void)parent;
+        (void)text;
+        return false;
+    }
 };
 
 // The system's beep and a modal message box titled "Norvane".
@@ -24,6 +31,7 @@ class DesktopUserMessages final : public UserMessages {
 public:
     void Beep(BeepKind kind) override;
     void Show(QWidget* parent, MessageIcon icon, const QString& text) override;
+    bool Ask(QWidget* parent, const QString& text) override;
 };
 
 // What every part of the program uses. Defaults to DesktopUserMessages.
@@ -45,5 +53,7 @@ private:
 void WarnUser(QWidget* parent, const QString& text);
 // An outcome worth telling: asterisk beep, then an information box.
 void InformUser(QWidget* parent, const QString& text);
+// Before a deletion: question beep, then a Yes/No box; true for Yes.
+bool AskUser(QWidget* parent, const QString& text);
 
 }  // namespace norvane

@@ -1,16 +1,541 @@
 #include "gui/timers/timer_options.h"
 
-#include <QWidget>
+#include <QApplication>
+#include <QComboBox>
+#include <QDrag>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "core/settings/dialog_layout.h"
+#include "core/settings/settings_store.h"
+#include "gui/art/dialog_pictures.h"
+#include "gui/main_window/user_messages.h"
+#include "gui/main_window/work_area.h"
+#include "gui/timers/set_dialog.h"
 
 namespace norvane {
+namespace {
+
+// What a dragged timer-set row carries: only this list's rows are dropped on it.
+const QString kTimerRowMime = QStringLiteral("application/x-norvane-timer-set-row");
+
+// Pixels of the edge bands where a drag scrolls the list.
+constexpr int kTopScrollBand = 3;
+constexpr int kBottomScrollBand = 4;
+
+QPushButton* MakeButton(const QString& text, QWidget* parent, const char* name, QRect g) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(g);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QTreeWidget* MakeReportList(QWidget* parent, const char* name, QRect g, const QStringList& headers,
+                            std::initializer_list<int> widths) {
+    auto* l = new QTreeWidget(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(g);
+    l->setRootIsDecorated(false);
+    l->setItemsExpandable(false);
+    l->setUniformRowHeights(true);
+    l->setAllColumnsShowFocus(true);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setSelectionBehavior(QAbstractItemView::SelectRows);
+    l->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    l->setIconSize(QSize(16, 16));
+    l->setColumnCount(static_cast<int>(headers.size()));
+    l->setHeaderLabels(headers);
+    l->header()->setStretchLastSection(false);
+    l->header()->setSectionsMovable(false);
+    int c = 0;
+    for (int w : widths) l->setColumnWidth(c++, w);
+    return l;
+}
+
+// Centred on the options dialog and inside the work area; only OK takes over.
+bool RunSetDialog(QWidget* owner, TfrmOptSet& dlg) {
+    if (owner) {
+        const QRect g = owner->frameGeometry();
+        const WinPoint p = SubDialogPosition({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
+                                             dlg.width(), dlg.height(), DesktopWorkArea(owner));
+        dlg.move(p.x, p.y);
+    }
+    return dlg.exec() == 1;
+}
+
+}  // namespace
 
 TOptTimerPages::TOptTimerPages(QWidget* dialog, QWidget* tstTimer, QWidget* tstAlarm)
-    : QObject(dialog), dialog_(dialog), tstTimer_(tstTimer), tstAlarm_(tstAlarm) {}
+    : QObject(dialog), dialog_(dialog), tstTimer_(tstTimer), tstAlarm_(tstAlarm) {
+    BuildTimerPage();
+    BuildAlarmPage();
+    // Tied to the list, so that it ends when the dialog's widgets go.
+    connect(qApp, &QApplication::focusChanged, lsvAlmTime, [this](QWidget*, QWidget* now) {
+        if (now && now != lsvAlmTime && !InAlarmChoice(now)) choiceHadFocus_ = false;
+        PlaceAlarmChoice();
+    });
+}
 
 TOptTimerPages::~TOptTimerPages() = default;
 
-void TOptTimerPages::Load(const SettingsStore&) {}
+void TOptTimerPages::BuildTimerPage() {
+    lsvTimerSet = MakeReportList(tstTimer_, "lsvTimerSet", {8, 8, 444, 292},
+                                 {QStringLiteral("名前"), QString(), QStringLiteral("区切 1"),
+                                  QStringLiteral("区切 2"), QStringLiteral("区切 3")},
+                                 {114, 64, 56, 56, 56});
+    // The list scrolls and moves rows itself while a row is dragged.
+    lsvTimerSet->setDragEnabled(false);
+    lsvTimerSet->setAutoScroll(false);
+    lsvTimerSet->viewport()->setAcceptDrops(true);
+    lsvTimerSet->viewport()->installEventFilter(this);
+    timerViewport_ = lsvTimerSet->viewport();
+    connect(lsvTimerSet, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvTimerSetChange);
+    connect(lsvTimerSet, &QTreeWidget::itemDoubleClicked, this, [this] { btnTimerPropClick(); });
 
-void TOptTimerPages::Apply(SettingsStore&) {}
+    btnTimerNew = MakeButton(QStringLiteral("新しいタイマー(&N)..."), tstTimer_, "btnTimerNew", {8, 308, 118, 23});
+    btnTimerDel = MakeButton(QStringLiteral("タイマーの削除(&D)"), tstTimer_, "btnTimerDel", {130, 308, 100, 23});
+    btnTimerProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstTimer_, "btnTimerProp", {234, 308, 88, 23});
+    btnTimerUp = MakeButton(QStringLiteral("↑ 上へ(&U)"), tstTimer_, "btnTimerUp", {326, 308, 62, 23});
+    btnTimerDown = MakeButton(QStringLiteral("↓ 下へ(&D)"), tstTimer_, "btnTimerDown", {390, 308, 62, 23});
+    connect(btnTimerNew, &QPushButton::clicked, this, &TOptTimerPages::btnTimerNewClick);
+    connect(btnTimerDel, &QPushButton::clicked, this, &TOptTimerPages::btnTimerDelClick);
+    connect(btnTimerProp, &QPushButton::clicked, this, &TOptTimerPages::btnTimerPropClick);
+    connect(btnTimerUp, &QPushButton::clicked, this, &TOptTimerPages::btnTimerUpClick);
+    connect(btnTimerDown, &QPushButton::clicked, this, &TOptTimerPages::btnTimerDownClick);
+    for (QPushButton* b : {btnTimerDel, btnTimerProp, btnTimerUp, btnTimerDown}) b->setEnabled(false);
+
+    tmrSrt = new QTimer(this);
+    tmrSrt->setObjectName("tmrSrt");
+    tmrSrt->setInterval(100);
+    connect(tmrSrt, &QTimer::timeout, this, &TOptTimerPages::tmrSrtTimer);
+}
+
+void TOptTimerPages::BuildAlarmPage() {
+    lblAlarmSet = new QLabel(QStringLiteral("アラームセット"), tstAlarm_);
+    lblAlarmSet->setObjectName("lblAlarmSet");
+    lblAlarmSet->setGeometry(8, 152, 200, 14);
+
+    // Its foot lies a fixed distance above the label below it.
+    const int top = 8;
+    lsvAlmTime = MakeReportList(tstAlarm_, "lsvAlmTime", {8, top, 444, lblAlarmSet->y() - top - 13},
+                                {QStringLiteral("名前"), QStringLiteral("アラームセット")}, {100, 220});
+    lsvAlmTime->setHeaderHidden(true);
+    lsvAlmTime->header()->setMaximumSectionSize(230);
+
+    cmbAlarmTimer = new QComboBox(tstAlarm_);
+    cmbAlarmTimer->setObjectName("cmbAlarmTimer");
+    cmbAlarmTimer->setMaxVisibleItems(12);
+    cmbAlarmTimer->hide();
+    // Rows as tall as the drop-down laid over them.
+    const int rowHeight = cmbAlarmTimer->sizeHint().height();
+    for (int cell = 0; cell < kTimerCellCount; ++cell) {
+        auto* item = new QTreeWidgetItem(lsvAlmTime, {CellAlarmRowCaption(cell), QString()});
+        item->setIcon(0, DialogIconPicture(kIconCountdown));
+        item->setData(0, Qt::UserRole, cell);
+        item->setSizeHint(0, QSize(100, rowHeight));
+    }
+    lsvAlmTime->viewport()->installEventFilter(this);
+    cellViewport_ = lsvAlmTime->viewport();
+    connect(lsvAlmTime, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvAlmTimeChange);
+    connect(lsvAlmTime->verticalScrollBar(), &QScrollBar::valueChanged, this, &TOptTimerPages::PlaceAlarmChoice);
+    connect(lsvAlmTime->header(), &QHeaderView::sectionResized, this, &TOptTimerPages::PlaceAlarmChoice);
+    connect(cmbAlarmTimer, &QComboBox::currentIndexChanged, this, &TOptTimerPages::cmbAlarmTimerChange);
+    RebuildAlarmChoices();
+
+    lsvAlarmSet = MakeReportList(tstAlarm_, "lsvAlarmSet", {8, 168, 444, 132},
+                                 {QStringLiteral("名前"), QStringLiteral("区切 1"), QStringLiteral("区切 2"),
+                                  QStringLiteral("区切 3")},
+                                 {160, 56, 56, 56});
+    connect(lsvAlarmSet, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvAlarmSetChange);
+    connect(lsvAlarmSet, &QTreeWidget::itemDoubleClicked, this, [this] { btnSoundPropClick(); });
+
+    btnSoundNew = MakeButton(QStringLiteral("新しいアラーム(&N)..."), tstAlarm_, "btnSoundNew", {8, 308, 118, 23});
+    btnSoundDel = MakeButton(QStringLiteral("アラームの削除(&D)"), tstAlarm_, "btnSoundDel", {130, 308, 100, 23});
+    btnSoundProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstAlarm_, "btnSoundProp", {234, 308, 88, 23});
+    connect(btnSoundNew, &QPushButton::clicked, this, &TOptTimerPages::btnSoundNewClick);
+    connect(btnSoundDel, &QPushButton::clicked, this, &TOptTimerPages::btnSoundDelClick);
+    connect(btnSoundProp, &QPushButton::clicked, this, &TOptTimerPages::btnSoundPropClick);
+    for (QPushButton* b : {btnSoundDel, btnSoundProp}) b->setEnabled(false);
+}
+
+void TOptTimerPages::Load(const SettingsStore& store) {
+    copies_ = ReadTimerEditCopies(store);
+    lsvTimerSet->setUpdatesEnabled(false);
+    lsvTimerSet->clear();
+    const int timers = UsedSlots(copies_.timers);
+    for (int i = 0; i < timers; ++i) RenderTimerRow(new QTreeWidgetItem(lsvTimerSet), i);
+    lsvTimerSet->setUpdatesEnabled(true);
+    lsvAlarmSet->clear();
+    const int alarms = UsedSlots(copies_.alarms);
+    for (int i = 0; i < alarms; ++i) RenderAlarmRow(new QTreeWidgetItem(lsvAlarmSet), i);
+    RebuildAlarmChoices();
+    RefreshCellAlarmTexts();
+    for (QPushButton* b : {btnTimerDel, btnTimerProp, btnTimerUp, btnTimerDown, btnSoundDel, btnSoundProp})
+        b->setEnabled(false);
+}
+
+void TOptTimerPages::Apply(SettingsStore& store) { WriteTimerEditCopies(store, copies_); }
+
+void TOptTimerPages::Edited() { emit changed(); }
+
+void TOptTimerPages::TimerListEdited() {
+    timerListChanged_ = true;
+    emit changed();
+}
+
+// ---- Timer sets ----
+
+int TOptTimerPages::SelectedTimerRow() const {
+    const auto selected = lsvTimerSet->selectedItems();
+    return selected.isEmpty() ? -1 : lsvTimerSet->indexOfTopLevelItem(selected.constFirst());
+}
+
+void TOptTimerPages::RenderTimerRow(QTreeWidgetItem* item, int slot) {
+    const TimerSetRowText row = TimerSetRow(copies_.timers[static_cast<std::size_t>(slot)]);
+    item->setIcon(0, DialogIconPicture(row.icon));
+    item->setText(0, row.name);
+    item->setText(1, row.value);
+    for (int k = 0; k < 3; ++k) item->setText(2 + k, row.divisions[static_cast<std::size_t>(k)]);
+}
+
+void TOptTimerPages::SelectTimerRow(int row) {
+    QTreeWidgetItem* item = lsvTimerSet->topLevelItem(row);
+    if (!item) return;
+    lsvTimerSet->setCurrentItem(item);
+    item->setSelected(true);
+    lsvTimerSet->setFocus();
+    lsvTimerSet->scrollToItem(item);
+}
+
+void TOptTimerPages::btnTimerNewClick() {
+    const int n = lsvTimerSet->topLevelItemCount();
+    if (n >= kMaxTimerSets) {
+        InformUser(dialog_, QStringLiteral("タイマーセットは100個あります。\r\n\r\nこれ以上タイマーセットを作成できません。"));
+        return;
+    }
+    TfrmOptSet dlg(dialog_);
+    TTimerSet fresh;
+    fresh.Name = QStringLiteral("新しいタイマーセット");
+    fresh.Kind = kKindCountdown;
+    dlg.EditTimerSet(fresh);
+    if (!RunSetDialog(dialog_, dlg)) return;
+    copies_.timers[static_cast<std::size_t>(n)] = dlg.TimerSet();
+    RenderTimerRow(new QTreeWidgetItem(lsvTimerSet), n);
+    SelectTimerRow(n);
+    TimerListEdited();
+}
+
+void TOptTimerPages::btnTimerPropClick() {
+    const int i = SelectedTimerRow();
+    if (i < 0) return;
+    TfrmOptSet dlg(dialog_);
+    dlg.EditTimerSet(copies_.timers[static_cast<std::size_t>(i)]);
+    if (!RunSetDialog(dialog_, dlg)) return;
+    copies_.timers[static_cast<std::size_t>(i)] = dlg.TimerSet();
+    RenderTimerRow(lsvTimerSet->topLevelItem(i), i);
+    TimerListEdited();
+}
+
+void TOptTimerPages::btnTimerDelClick() {
+    const int i = SelectedTimerRow();
+    if (i < 0) return;
+    if (!AskUser(dialog_, QStringLiteral("タイマー設定を削除しようとしています。この作業は元に戻せません。\r\n\r\n"
+                                         "削除してもよろしいですか？")))
+        return;
+    DeleteSlot(copies_.timers, i);
+    delete lsvTimerSet->takeTopLevelItem(i);
+    lsvTimerSet->clearSelection();
+    for (QPushButton* b : {btnTimerDel, btnTimerProp, btnTimerUp, btnTimerDown}) b->setEnabled(false);
+    TimerListEdited();
+}
+
+void TOptTimerPages::MoveTimerRow(int from, int to) {
+    MoveSlot(copies_.timers, from, to);
+    const QSignalBlocker quiet(lsvTimerSet);
+    QTreeWidgetItem* item = lsvTimerSet->takeTopLevelItem(from);
+    lsvTimerSet->insertTopLevelItem(to, item);
+    RenderTimerRow(item, to);
+    SelectTimerRow(to);
+    TimerListEdited();
+}
+
+void TOptTimerPages::btnTimerUpClick() {
+    const int i = SelectedTimerRow();
+    if (i <= 0) return;
+    MoveTimerRow(i, i - 1);
+}
+
+void TOptTimerPages::btnTimerDownClick() {
+    const int i = SelectedTimerRow();
+    if (i < 0 || i >= lsvTimerSet->topLevelItemCount() - 1) return;
+    MoveTimerRow(i, i + 1);
+}
+
+void TOptTimerPages::lsvTimerSetChange() {
+    for (QPushButton* b : {btnTimerDel, btnTimerProp, btnTimerUp, btnTimerDown}) b->setEnabled(true);
+}
+
+void TOptTimerPages::lsvTimerSetDragOver(QPoint pos) {
+    const int h = lsvTimerSet->viewport()->height();
+    scrollDirection_ = pos.y() <= kTopScrollBand ? -1 : pos.y() >= h - kBottomScrollBand ? 1 : 0;
+    if (scrollDirection_ == 0)
+        tmrSrt->stop();
+    else if (!tmrSrt->isActive())
+        tmrSrt->start();
+}
+
+void TOptTimerPages::tmrSrtTimer() {
+    QScrollBar* bar = lsvTimerSet->verticalScrollBar();
+    bar->triggerAction(scrollDirection_ < 0 ? QAbstractSlider::SliderSingleStepSub
+                                            : QAbstractSlider::SliderSingleStepAdd);
+    lsvTimerSet->viewport()->update();
+}
+
+void TOptTimerPages::lsvTimerSetDragDrop(QPoint pos) {
+    lsvTimerSetEndDrag();
+    QTreeWidgetItem* target = lsvTimerSet->itemAt(pos);
+    const int s = SelectedTimerRow();
+    if (!target || s < 0) return;
+    const int t = lsvTimerSet->indexOfTopLevelItem(target);
+    if (t == s) return;
+    MoveTimerRow(s, t);
+}
+
+void TOptTimerPages::lsvTimerSetEndDrag() {
+    tmrSrt->stop();
+    scrollDirection_ = 0;
+}
+
+void TOptTimerPages::StartTimerRowDrag() {
+    dragArmed_ = false;
+    if (SelectedTimerRow() < 0) return;
+    auto* drag = new QDrag(lsvTimerSet);
+    auto* mime = new QMimeData;
+    mime->setData(kTimerRowMime, QByteArray::number(SelectedTimerRow()));
+    drag->setMimeData(mime);
+    drag->setPixmap(DialogPicture(TimerSetRow(copies_.timers[static_cast<std::size_t>(SelectedTimerRow())]).icon));
+    drag->exec(Qt::MoveAction);
+    lsvTimerSetEndDrag();
+}
+
+// ---- Alarm sets and the cells' assignments ----
+
+int TOptTimerPages::SelectedAlarmRow() const {
+    const auto selected = lsvAlarmSet->selectedItems();
+    return selected.isEmpty() ? -1 : lsvAlarmSet->indexOfTopLevelItem(selected.constFirst());
+}
+
+void TOptTimerPages::RenderAlarmRow(QTreeWidgetItem* item, int slot) {
+    const AlarmSetRowText row = AlarmSetRow(copies_.alarms[static_cast<std::size_t>(slot)]);
+    item->setIcon(0, DialogIconPicture(kIconAlarm));
+    item->setText(0, row.name);
+    for (int k = 0; k < 3; ++k) item->setText(1 + k, row.divisions[static_cast<std::size_t>(k)]);
+}
+
+void TOptTimerPages::RebuildAlarmChoices() {
+    const QSignalBlocker quiet(cmbAlarmTimer);
+    cmbAlarmTimer->clear();
+    cmbAlarmTimer->addItems(AlarmChoices(copies_.alarms));
+    const int cell = SelectedCell();
+    if (cell >= 0) cmbAlarmTimer->setCurrentIndex(copies_.alarmOfCell[static_cast<std::size_t>(cell)]);
+}
+
+void TOptTimerPages::RefreshCellAlarmTexts() {
+    const QStringList choices = AlarmChoices(copies_.alarms);
+    for (int cell = 0; cell < kTimerCellCount; ++cell)
+        lsvAlmTime->topLevelItem(cell)->setText(
+            1, CellAlarmText(choices, copies_.alarmOfCell[static_cast<std::size_t>(cell)]));
+}
+
+void TOptTimerPages::btnSoundNewClick() {
+    const int n = lsvAlarmSet->topLevelItemCount();
+    if (n >= kMaxAlarmSets) {
+        InformUser(dialog_, QStringLiteral("アラームセットは20個あります。\r\n\r\nこれ以上アラームセットを作成できません。"));
+        return;
+    }
+    TfrmOptSet dlg(dialog_);
+    TAlarmSet fresh;
+    fresh.Name = QStringLiteral("新しいアラームセット");
+    dlg.EditAlarmSet(fresh);
+    if (!RunSetDialog(dialog_, dlg)) return;
+    copies_.alarms[static_cast<std::size_t>(n)] = dlg.AlarmSet();
+    auto* item = new QTreeWidgetItem(lsvAlarmSet);
+    RenderAlarmRow(item, n);
+    RebuildAlarmChoices();
+    lsvAlarmSet->setCurrentItem(item);
+    item->setSelected(true);
+    lsvAlarmSet->setFocus();
+    lsvAlarmSet->scrollToItem(item);
+    Edited();
+}
+
+void TOptTimerPages::btnSoundPropClick() {
+    const int i = SelectedAlarmRow();
+    if (i < 0) return;
+    TfrmOptSet dlg(dialog_);
+    dlg.EditAlarmSet(copies_.alarms[static_cast<std::size_t>(i)]);
+    if (!RunSetDialog(dialog_, dlg)) return;
+    copies_.alarms[static_cast<std::size_t>(i)] = dlg.AlarmSet();
+    RenderAlarmRow(lsvAlarmSet->topLevelItem(i), i);
+    RebuildAlarmChoices();
+    RefreshCellAlarmTexts();
+    Edited();
+}
+
+void TOptTimerPages::btnSoundDelClick() {
+    const int i = SelectedAlarmRow();
+    if (i < 0) return;
+    if (!AskUser(dialog_, QStringLiteral("アラーム設定を削除しようとしています。この作業は元に戻せません。\r\n\r\n"
+                                         "削除してもよろしいですか？")))
+        return;
+    DeleteSlot(copies_.alarms, i);
+    delete lsvAlarmSet->takeTopLevelItem(i);
+    lsvAlarmSet->clearSelection();
+    for (QPushButton* b : {btnSoundDel, btnSoundProp}) b->setEnabled(false);
+    RenumberAfterAlarmDelete(copies_.alarmOfCell, i);
+    RebuildAlarmChoices();
+    RefreshCellAlarmTexts();
+    Edited();
+}
+
+void TOptTimerPages::lsvAlarmSetChange() {
+    for (QPushButton* b : {btnSoundDel, btnSoundProp}) b->setEnabled(true);
+}
+
+int TOptTimerPages::SelectedCell() const {
+    const auto selected = lsvAlmTime->selectedItems();
+    return selected.isEmpty() ? -1 : selected.constFirst()->data(0, Qt::UserRole).toInt();
+}
+
+void TOptTimerPages::lsvAlmTimeChange() {
+    const int cell = SelectedCell();
+    if (cell >= 0) {
+        const QSignalBlocker quiet(cmbAlarmTimer);
+        cmbAlarmTimer->setCurrentIndex(copies_.alarmOfCell[static_cast<std::size_t>(cell)]);
+    }
+    PlaceAlarmChoice();
+}
+
+void TOptTimerPages::cmbAlarmTimerChange(int index) {
+    const int cell = SelectedCell();
+    if (cell < 0 || index < 0) return;
+    copies_.alarmOfCell[static_cast<std::size_t>(cell)] = index;
+    lsvAlmTime->topLevelItem(cell)->setText(1, cmbAlarmTimer->itemText(index));
+    Edited();
+}
+
+bool TOptTimerPages::InAlarmChoice(const QWidget* w) const {
+    if (!w) return false;
+    if (w == cmbAlarmTimer || cmbAlarmTimer->isAncestorOf(w)) return true;
+    // The open drop-down list lives in a popup window of its own.
+    const QWidget* popup = cmbAlarmTimer->view() ? cmbAlarmTimer->view()->window() : nullptr;
+    return popup && popup != cmbAlarmTimer->window() && w->window() == popup;
+}
+
+void TOptTimerPages::PlaceAlarmChoice() {
+    const int cell = SelectedCell();
+    if (cell < 0) {
+        cmbAlarmTimer->hide();
+        return;
+    }
+    const QRect row = lsvAlmTime->visualItemRect(lsvAlmTime->topLevelItem(cell));
+    const int nameWidth = lsvAlmTime->columnWidth(0);
+    const QPoint at = lsvAlmTime->viewport()->mapTo(tstAlarm_, QPoint(row.left() + nameWidth, row.top()));
+    cmbAlarmTimer->setGeometry(at.x(), at.y(), lsvAlmTime->viewport()->width() - nameWidth - row.left(),
+                               row.height());
+    const bool inside = row.top() >= 0 && row.bottom() < lsvAlmTime->viewport()->height();
+    QWidget* focus = QApplication::focusWidget();
+    const bool choiceFocused = InAlarmChoice(focus);
+    const bool focused = focus == lsvAlmTime || choiceFocused;
+    if (!inside && choiceFocused) {
+        // Scrolled out of sight while it had the focus: the list holds the focus
+        // meanwhile, and the drop-down takes it back when its row returns.
+        choiceHadFocus_ = true;
+        lsvAlmTime->setFocus();
+    }
+    const bool show = inside && focused;
+    if (show) cmbAlarmTimer->raise();
+    cmbAlarmTimer->setVisible(show);
+    if (show && choiceHadFocus_) {
+        choiceHadFocus_ = false;
+        cmbAlarmTimer->setFocus();
+    }
+}
+
+bool TOptTimerPages::eventFilter(QObject* watched, QEvent* event) {
+    // Compared by address only: the lists may be half destroyed when their last events arrive.
+    if (watched == cellViewport_) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            // A press anywhere on a row's height picks that row, as on its name.
+            const auto* me = static_cast<QMouseEvent*>(event);
+            QTreeWidgetItem* item = lsvAlmTime->itemAt(QPoint(10, me->position().toPoint().y()));
+            if (item) {
+                lsvAlmTime->setCurrentItem(item);
+                item->setSelected(true);
+                lsvAlmTime->setFocus();
+                PlaceAlarmChoice();
+                return true;
+            }
+        } else if (event->type() == QEvent::Resize) {
+            QTimer::singleShot(0, this, &TOptTimerPages::PlaceAlarmChoice);
+        }
+        return false;
+    }
+    if (watched != timerViewport_) return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* me = static_cast<QMouseEvent*>(event);
+        dragArmed_ = me->button() == Qt::LeftButton && lsvTimerSet->itemAt(me->position().toPoint());
+        dragStart_ = me->position().toPoint();
+        return false;
+    }
+    case QEvent::MouseButtonRelease:
+        dragArmed_ = false;
+        return false;
+    case QEvent::MouseMove: {
+        const auto* me = static_cast<QMouseEvent*>(event);
+        if (dragArmed_ && (me->buttons() & Qt::LeftButton) &&
+            (me->position().toPoint() - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
+            StartTimerRowDrag();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::DragEnter: {
+        auto* de = static_cast<QDragEnterEvent*>(event);
+        if (!de->mimeData()->hasFormat(kTimerRowMime)) return false;
+        de->acceptProposedAction();
+        return true;
+    }
+    case QEvent::DragMove: {
+        auto* de = static_cast<QDragMoveEvent*>(event);
+        if (!de->mimeData()->hasFormat(kTimerRowMime)) return false;
+        de->acceptProposedAction();
+        lsvTimerSetDragOver(de->position().toPoint());
+        return true;
+    }
+    case QEvent::DragLeave:
+        tmrSrt->stop();
+        return true;
+    case QEvent::Drop: {
+        auto* de = static_cast<QDropEvent*>(event);
+        if (!de->mimeData()->hasFormat(kTimerRowMime)) return false;
+        de->acceptProposedAction();
+        lsvTimerSetDragDrop(de->position().toPoint());
+        return true;
+    }
+    default:
+        return false;
+    }
+}
 
 }  // namespace norvane
