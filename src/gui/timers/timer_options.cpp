@@ -88,7 +88,8 @@ TOptTimerPages::TOptTimerPages(QWidget* dialog, QWidget* tstTimer, QWidget* tstA
 TOptTimerPages::~TOptTimerPages() = default;
 
 void TOptTimerPages::BuildTimerPage() {
-    lsvTimerSet = MakeReportList(tstTimer_, "lsvTimerSet", {8, 8, 444, 292},
+    // Up and down beside the list, so that every button's caption fits the page.
+    lsvTimerSet = MakeReportList(tstTimer_, "lsvTimerSet", {8, 8, 366, 292},
                                  {QStringLiteral("名前"), QString(), QStringLiteral("区切 1"),
                                   QStringLiteral("区切 2"), QStringLiteral("区切 3")},
                                  {114, 64, 56, 56, 56});
@@ -101,11 +102,11 @@ void TOptTimerPages::BuildTimerPage() {
     connect(lsvTimerSet, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvTimerSetChange);
     connect(lsvTimerSet, &QTreeWidget::itemDoubleClicked, this, [this] { btnTimerPropClick(); });
 
-    btnTimerNew = MakeButton(QStringLiteral("新しいタイマー(&N)..."), tstTimer_, "btnTimerNew", {8, 308, 118, 23});
-    btnTimerDel = MakeButton(QStringLiteral("タイマーの削除(&D)"), tstTimer_, "btnTimerDel", {130, 308, 100, 23});
-    btnTimerProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstTimer_, "btnTimerProp", {234, 308, 88, 23});
-    btnTimerUp = MakeButton(QStringLiteral("↑ 上へ(&U)"), tstTimer_, "btnTimerUp", {326, 308, 62, 23});
-    btnTimerDown = MakeButton(QStringLiteral("↓ 下へ(&D)"), tstTimer_, "btnTimerDown", {390, 308, 62, 23});
+    btnTimerNew = MakeButton(QStringLiteral("新しいタイマー(&N)..."), tstTimer_, "btnTimerNew", {8, 308, 124, 23});
+    btnTimerDel = MakeButton(QStringLiteral("タイマーの削除(&D)"), tstTimer_, "btnTimerDel", {136, 308, 112, 23});
+    btnTimerProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstTimer_, "btnTimerProp", {252, 308, 100, 23});
+    btnTimerUp = MakeButton(QStringLiteral("↑ 上へ(&U)"), tstTimer_, "btnTimerUp", {380, 8, 72, 23});
+    btnTimerDown = MakeButton(QStringLiteral("↓ 下へ(&D)"), tstTimer_, "btnTimerDown", {380, 35, 72, 23});
     connect(btnTimerNew, &QPushButton::clicked, this, &TOptTimerPages::btnTimerNewClick);
     connect(btnTimerDel, &QPushButton::clicked, this, &TOptTimerPages::btnTimerDelClick);
     connect(btnTimerProp, &QPushButton::clicked, this, &TOptTimerPages::btnTimerPropClick);
@@ -158,9 +159,9 @@ void TOptTimerPages::BuildAlarmPage() {
     connect(lsvAlarmSet, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvAlarmSetChange);
     connect(lsvAlarmSet, &QTreeWidget::itemDoubleClicked, this, [this] { btnSoundPropClick(); });
 
-    btnSoundNew = MakeButton(QStringLiteral("新しいアラーム(&N)..."), tstAlarm_, "btnSoundNew", {8, 308, 118, 23});
-    btnSoundDel = MakeButton(QStringLiteral("アラームの削除(&D)"), tstAlarm_, "btnSoundDel", {130, 308, 100, 23});
-    btnSoundProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstAlarm_, "btnSoundProp", {234, 308, 88, 23});
+    btnSoundNew = MakeButton(QStringLiteral("新しいアラーム(&N)..."), tstAlarm_, "btnSoundNew", {8, 308, 124, 23});
+    btnSoundDel = MakeButton(QStringLiteral("アラームの削除(&D)"), tstAlarm_, "btnSoundDel", {136, 308, 112, 23});
+    btnSoundProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstAlarm_, "btnSoundProp", {252, 308, 100, 23});
     connect(btnSoundNew, &QPushButton::clicked, this, &TOptTimerPages::btnSoundNewClick);
     connect(btnSoundDel, &QPushButton::clicked, this, &TOptTimerPages::btnSoundDelClick);
     connect(btnSoundProp, &QPushButton::clicked, this, &TOptTimerPages::btnSoundPropClick);

@@ -126,16 +126,8 @@ TEST_F(OptionsDialogTest, UncheckingTheWheelGreysItsControlsAndApplyTellsTheWind
     ASSERT_EQ(w->WheelLines(), 5);
     auto* alarmMenu = Child<QMenu>(w.get(), "mnuAlarm");
     const int alarmEntries = static_cast<int>(alarmMenu->actions().size());
-
-    TfrmOpt d(w.get());
-    d.show();
-    QApplication::processEvents();
-    auto* wheel = Child<QCheckBox>(&d, "chkMouseScroll");
-    auto* apply = Child<QPushButton>(&d, "btnApp");
-    wheel->click();
-    EXPECT_EQ(WheelControlsEnabled(&d), "0000");
-    EXPECT_TRUE(apply->isEnabled());
-    // An alarm set stored meanwhile: Apply always has the window rebuild its alarm menu.
+    // An alarm set stored after the window built its menu: the dialog's Apply
+    // writes it back and always has the window rebuild the menu.
     {
         SettingsStore s(path_);
         TAlarmSet set;
@@ -145,6 +137,15 @@ TEST_F(OptionsDialogTest, UncheckingTheWheelGreysItsControlsAndApplyTellsTheWind
         sets.push_back(set);
         WriteAlarmSets(s, sets);
     }
+
+    TfrmOpt d(w.get());
+    d.show();
+    QApplication::processEvents();
+    auto* wheel = Child<QCheckBox>(&d, "chkMouseScroll");
+    auto* apply = Child<QPushButton>(&d, "btnApp");
+    wheel->click();
+    EXPECT_EQ(WheelControlsEnabled(&d), "0000");
+    EXPECT_TRUE(apply->isEnabled());
     apply->click();
     EXPECT_FALSE(w->WheelOwn());
     EXPECT_EQ(w->WheelLines(), 5);
