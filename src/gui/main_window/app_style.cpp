@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QEvent>
 #include <QIcon>
 #include <QIconEngine>
@@ -100,6 +101,11 @@ void WheelOnlyWhenFocused(QComboBox* box) {
     // Not the default wheel focus: a turn of the wheel would take the focus first.
     box->setFocusPolicy(Qt::StrongFocus);
     box->installEventFilter(new FocusedWheelFilter(box));
+}
+
+void FixedDialogFrame(QDialog* dialog, int width, int height) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    dialog->setFixedSize(width, height);
 }
 
 }  // namespace norvane

@@ -8,6 +8,7 @@
 #include <QProxyStyle>
 
 class QComboBox;
+class QDialog;
 
 namespace norvane {
 
@@ -30,5 +31,10 @@ void InstallAppStyle();
 // focus; over a box without the focus the wheel goes on to the page beneath,
 // which scrolls.
 void WheelOnlyWhenFocused(QComboBox* box);
+
+// The frame of the program's dialogs: a fixed client size and only the close
+// button in the title bar (a window manager would otherwise offer to minimise
+// and maximise a modal dialog of fixed size).
+void FixedDialogFrame(QDialog* dialog, int width, int height);
 
 }  // namespace norvane

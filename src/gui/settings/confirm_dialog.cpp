@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "core/settings/settings_store.h"
+#include "gui/main_window/app_style.h"
 #include "gui/main_window/user_messages.h"
 #include "platform/ui_font.h"
 
@@ -19,7 +20,7 @@ TfrmDlg::TfrmDlg(QWidget* parent)
     // stays on top (the main window may).
     setObjectName("frmDlg");
     setFont(UiFont(12));
-    setFixedSize(404, 122);
+    FixedDialogFrame(this, 404, 122);
 
     imgIcon = new QLabel(this);
     imgIcon->setObjectName("imgIcon");

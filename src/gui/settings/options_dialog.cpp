@@ -21,6 +21,7 @@
 #include "gui/art/option_pictures.h"
 #include "gui/art/pictures.h"
 #include "gui/controls/up_down.h"
+#include "gui/main_window/app_style.h"
 #include "gui/main_window/main_window.h"
 #include "gui/main_window/work_area.h"
 #include "gui/settings/proxy_dialog.h"
@@ -73,7 +74,7 @@ TfrmOpt::TfrmOpt(TfrmMain* owner)
     QFont face = UiFont(12);
     if (owner) face.setFamily(owner->font().family());
     setFont(face);
-    setFixedSize(kClientWidth, kClientHeight);
+    FixedDialogFrame(this, kClientWidth, kClientHeight);
     // Centred on the screen, inside its work area.
     const WinRect wa = DesktopWorkArea(owner);
     const WinPoint at = FitToWorkArea(

@@ -13,6 +13,7 @@
 #include "core/settings/dialog_layout.h"
 #include "core/settings/proxy_settings.h"
 #include "core/settings/settings_store.h"
+#include "gui/main_window/app_style.h"
 #include "gui/main_window/work_area.h"
 #include "platform/ui_font.h"
 
@@ -25,7 +26,7 @@ TfrmProxy::TfrmProxy(QWidget* parent)
     QFont face = UiFont(12);
     if (parent) face.setFamily(parent->font().family());
     setFont(face);
-    setFixedSize(304, 134);
+    FixedDialogFrame(this, 304, 134);
 
     gbxProxy = new QGroupBox(this);
     gbxProxy->setObjectName("gbxProxy");

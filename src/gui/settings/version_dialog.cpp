@@ -15,6 +15,7 @@
 #include "gui/art/pictures.h"
 #include "gui/art/version_pictures.h"
 #include "gui/controls/link_label.h"
+#include "gui/main_window/app_style.h"
 #include "gui/settings/confirm_dialog.h"
 #include "platform/ui_font.h"
 #include "platform/url_opener.h"
@@ -52,7 +53,7 @@ TfrmVer::TfrmVer(QWidget* parent, const std::optional<VersionRecord>& record, co
     QFont face = UiFont(12);
     if (parent) face.setFamily(parent->font().family());
     setFont(face);
-    setFixedSize(344, 223);
+    FixedDialogFrame(this, 344, 223);
 
     // The white banner, closed by a grey line along its bottom edge.
     pnlBanner = new QWidget(this);

@@ -15,6 +15,7 @@
 #include "core/timers/timer_set_editing.h"
 #include "gui/art/dialog_pictures.h"
 #include "gui/controls/up_down.h"
+#include "gui/main_window/app_style.h"
 #include "platform/sound.h"
 #include "platform/ui_font.h"
 
@@ -71,7 +72,7 @@ TfrmOptSet::TfrmOptSet(QWidget* parent)
     QFont face = UiFont(12);
     if (parent) face.setFamily(parent->font().family());
     setFont(face);
-    setFixedSize(340, 300);
+    FixedDialogFrame(this, 340, 300);
 
     BuildTimerPage();
     BuildAlarmPage();
