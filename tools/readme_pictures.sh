@@ -90,6 +90,26 @@ sleep 1
 "$shot" "$docs/norvane-simple.png" "$win" || fail "picture of simple mode"
 stop
 
+# The options dialog from the menu, on its General and Timer pages.
+start
+xdotool windowactivate --sync "$win" 2>/dev/null
+xdotool key alt+m o
+opt=
+for _ in $(seq 50); do
+  opt=$(xdotool search --onlyvisible --name '^オプション - Norvane$' 2>/dev/null | head -n 1)
+  [ -n "$opt" ] && break
+  sleep 0.1
+done
+[ -n "$opt" ] || fail "no options dialog"
+xdotool mousemove 1000 700
+sleep 0.5
+"$shot" "$docs/options-general.png" "$opt" || fail "picture of the options dialog"
+xdotool key ctrl+Tab
+sleep 0.5
+"$shot" "$docs/options-timers.png" "$opt" || fail "picture of the options dialog's timer page"
+xdotool key Escape
+stop
+
 # Again in another skin: the settings name it, as the window-colour menu would.
 settings dark.skn 1 > "$NORVANE_SETTINGS"
 start
