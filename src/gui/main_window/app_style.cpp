@@ -104,7 +104,9 @@ void WheelOnlyWhenFocused(QComboBox* box) {
 }
 
 void FixedDialogFrame(QDialog* dialog, int width, int height) {
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    const Qt::WindowFlags onTop = dialog->windowFlags() & Qt::WindowStaysOnTopHint;
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           onTop);
     dialog->setFixedSize(width, height);
 }
 

@@ -34,7 +34,7 @@ void WheelOnlyWhenFocused(QComboBox* box);
 
 // The frame of the program's dialogs: a fixed client size and only the close
 // button in the title bar (a window manager would otherwise offer to minimise
-// and maximise a modal dialog of fixed size).
+// and maximise a modal dialog of fixed size). A dialog kept on top stays so.
 void FixedDialogFrame(QDialog* dialog, int width, int height);
 
 }  // namespace norvane
