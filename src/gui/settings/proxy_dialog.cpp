@@ -1,7 +1,6 @@
 #include "gui/settings/proxy_dialog.h"
 
 #include <QCheckBox>
-#include <cmath>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -9,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 #include "core/settings/dialog_layout.h"
 #include "core/settings/proxy_settings.h"
@@ -47,28 +48,38 @@ TfrmProxy::TfrmProxy(QWidget* parent)
 
     chkUseItSetting = new QCheckBox(QStringLiteral("インターネット オプションの設定を使用する(&U)"), gbxProxy);
     chkUseItSetting->setObjectName("chkUseItSetting");
-    chkUseItSetting->setGeometry(12, 20, 268, 18);
+    chkUseItSetting->adjustSize();
+    chkUseItSetting->move(12, 20);
     connect(chkUseItSetting, &QCheckBox::clicked, this, &TfrmProxy::chkUseItSettingClick);
 
     lblProxyServer = new QLabel(QStringLiteral("サーバー(&S) :"), gbxProxy);
     lblProxyServer->setObjectName("lblProxyServer");
-    lblProxyServer->setGeometry(12, 50, 64, 14);
+    lblProxyServer->adjustSize();
+    lblProxyServer->move(12, 50);
     edtProxyServer = new QLineEdit(gbxProxy);
     edtProxyServer->setObjectName("edtProxyServer");
-    edtProxyServer->setGeometry(76, 46, 112, 21);
+    edtProxyServer->setGeometry(std::max(76, lblProxyServer->x() + lblProxyServer->width() + 4), 46, 112, 21);
     lblProxyServer->setBuddy(edtProxyServer);
 
     lblProxyPort = new QLabel(QStringLiteral("ポート(&O) :"), gbxProxy);
     lblProxyPort->setObjectName("lblProxyPort");
-    lblProxyPort->setGeometry(196, 50, 48, 14);
+    lblProxyPort->adjustSize();
+    lblProxyPort->move(edtProxyServer->geometry().right() + 9, 50);
     edtProxyPort = new QLineEdit(gbxProxy);
     edtProxyPort->setObjectName("edtProxyPort");
-    edtProxyPort->setGeometry(244, 46, 36, 21);
+    edtProxyPort->setGeometry(std::max(244, lblProxyPort->x() + lblProxyPort->width() + 4), 46, 40, 21);
     edtProxyPort->setMaxLength(kProxyPortMaxLength);
     // Typed text is filtered key by key; an input method would go around that.
     edtProxyPort->setAttribute(Qt::WA_InputMethodEnabled, false);
     edtProxyPort->installEventFilter(this);
     lblProxyPort->setBuddy(edtProxyPort);
+
+    // Wider than its design size only when the face needs it, so that no caption is cut.
+    const int inner = std::max({chkUseItSetting->geometry().right(), edtProxyPort->geometry().right()}) + 9;
+    if (inner > gbxProxy->width()) {
+        gbxProxy->resize(inner, gbxProxy->height());
+        FixedDialogFrame(this, inner + 16, height());
+    }
 
     for (QWidget* w : std::initializer_list<QWidget*>{chkUseItSetting, lblProxyServer, edtProxyServer,
                                                       lblProxyPort, edtProxyPort})
@@ -76,13 +87,13 @@ TfrmProxy::TfrmProxy(QWidget* parent)
 
     btnOk = new QPushButton(QStringLiteral("OK"), this);
     btnOk->setObjectName("btnOk");
-    btnOk->setGeometry(136, 104, 75, 23);
+    btnOk->setGeometry(width() - 168, 104, 75, 23);
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, [this] { done(static_cast<int>(QDialog::Accepted)); });
 
     btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     btnCancel->setObjectName("btnCancel");
-    btnCancel->setGeometry(221, 104, 75, 23);
+    btnCancel->setGeometry(width() - 83, 104, 75, 23);
     btnCancel->setAutoDefault(false);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
