@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include "activate_window.h"
 #include "core/settings/settings_store.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/scroll_box_ex.h"
@@ -48,16 +49,6 @@ protected:
     }
 
     std::unique_ptr<TfrmMain> Start() { return std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"}); }
-
-    static void Activate(TfrmMain& w) {
-        w.show();
-        QApplication::setActiveWindow(&w);
-        w.activateWindow();
-        QElapsedTimer t;
-        t.start();
-        while (!w.isActiveWindow() && t.elapsed() < 2000) QApplication::processEvents();
-        ASSERT_TRUE(w.isActiveWindow());
-    }
 
     // A key typed into the focused control, with the character it makes; then
     // what it queued (a synthesized function key) runs.
@@ -159,7 +150,7 @@ TEST_F(WindowCommandsTest, MenusAndToolbarListTheCommandsInOrder) {
 
 TEST_F(WindowCommandsTest, TheHintLineShowsWhatIsPointedAtAndEmptiesAfter) {
     auto w = Start();
-    Activate(*w);
+    ActivateWindow(*w);
     auto* help = w->findChild<QLabel*>("lblHelp");
     QMenu* pop = w->findChild<QMenu*>("mnuMain");
     pop->popup(w->mapToGlobal(QPoint(20, 60)));
@@ -182,7 +173,7 @@ TEST_F(WindowCommandsTest, TheHintLineShowsWhatIsPointedAtAndEmptiesAfter) {
 TEST_F(WindowCommandsTest, DigitsOnTheTimerPageStartAndResetTimers) {
     auto w = Start();
     Stopwatches(*w);
-    Activate(*w);
+    ActivateWindow(*w);
     w->Timers()->Page()->cmbTimer[6]->setFocus();
     Digits(*w, "4");
     EXPECT_EQ(Running(*w), "4");
@@ -203,7 +194,7 @@ TEST_F(WindowCommandsTest, DigitsOnTheTimerPageStartAndResetTimers) {
 
 TEST_F(WindowCommandsTest, ASynthesizedKeyOfADisabledTimerDoesNothing) {
     auto w = Start();
-    Activate(*w);
+    ActivateWindow(*w);
     w->Timers()->Page()->cmbTimer[0]->setCurrentIndex(0);
     w->Timers()->Page()->cmbTimer[2]->setCurrentIndex(-1);
     ASSERT_FALSE(w->Timers()->StartAction(2)->isEnabled());
@@ -215,7 +206,7 @@ TEST_F(WindowCommandsTest, ASynthesizedKeyOfADisabledTimerDoesNothing) {
 
 TEST_F(WindowCommandsTest, ChannelKeysStepThePagesRoundTheEnds) {
     auto w = Start();
-    Activate(*w);
+    ActivateWindow(*w);
     w->ShowPage(Page::Calendar);
     Type(*w, Qt::Key_ChannelUp);
     EXPECT_EQ(w->CurrentPage(), Page::Timer);
@@ -228,7 +219,7 @@ TEST_F(WindowCommandsTest, ChannelKeysStepThePagesRoundTheEnds) {
 
 TEST_F(WindowCommandsTest, ArrowsMoveTheFocusAndNeverReachAnEditBox) {
     auto w = Start();
-    Activate(*w);
+    ActivateWindow(*w);
     w->ShowPage(Page::Racial);
     auto* box = w->findChild<QComboBox*>("cmbRacial");
     ASSERT_NE(box, nullptr);
@@ -255,7 +246,7 @@ TEST_F(WindowCommandsTest, ArrowsMoveTheFocusAndNeverReachAnEditBox) {
 
 TEST_F(WindowCommandsTest, RemoteBackOpensTheMenuAndMuteMovesTheFocus) {
     auto w = Start();
-    Activate(*w);
+    ActivateWindow(*w);
     QWidget* before = QApplication::focusWidget();
     Type(*w, Qt::Key_VolumeMute);
     EXPECT_NE(QApplication::focusWidget(), before);
@@ -267,7 +258,7 @@ TEST_F(WindowCommandsTest, RemoteBackOpensTheMenuAndMuteMovesTheFocus) {
 
 TEST_F(WindowCommandsTest, EnterTogglesAFocusedCalendarFilter) {
     auto w = Start();
-    Activate(*w);
+    ActivateWindow(*w);
     // The calendar page's filter boxes, as that page names them.
     auto* filter = new QCheckBox("バリスタ", w->findChild<QWidget*>("ltsTab7"));
     filter->setObjectName("chkCalenBallista");
@@ -326,7 +317,7 @@ TEST_F(WheelTest, OneNotchScrollsTheShipPageByTheSetLines) {
     Own(true, 3);
     auto w = Start();
     w->resize(514, 200);  // the ship page needs its scroll bar
-    Activate(*w);
+    ActivateWindow(*w);
     w->ShowPage(Page::Ship);
     QApplication::processEvents();
     auto* box = w->findChild<TScrollBoxEx*>("scrShip");
@@ -346,7 +337,7 @@ TEST_F(WheelTest, WithoutOwnHandlingTheBoxScrollsItsOwnWay) {
     Own(false, 9);
     auto w = Start();
     w->resize(514, 200);
-    Activate(*w);
+    ActivateWindow(*w);
     w->ShowPage(Page::Ship);
     QApplication::processEvents();
     QScrollBar* bar = w->findChild<TScrollBoxEx*>("scrShip")->verticalScrollBar();

@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "activate_window.h"
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_sets.h"
 #include "gui/art/dialog_pictures.h"
@@ -127,16 +128,6 @@ protected:
         T* found = w.findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name;
         return found;
-    }
-
-    static void Activate(QWidget& w) {
-        w.show();
-        QApplication::setActiveWindow(&w);
-        w.activateWindow();
-        QElapsedTimer t;
-        t.start();
-        while (!w.isActiveWindow() && t.elapsed() < 2000) QApplication::processEvents();
-        ASSERT_TRUE(w.isActiveWindow());
     }
 
     QTemporaryDir dir_;
@@ -508,7 +499,7 @@ TEST_F(TimerOptionsTest, TheCellsDropDownFollowsItsRowWhileTheListScrolls) {
     OptionsHarness h;
     h.Load();
     h.tabs->setCurrentIndex(1);
-    Activate(h);
+    ActivateWindow(h);
     auto* cells = Find<QTreeWidget>(h, "lsvAlmTime");
     auto* choice = Find<QComboBox>(h, "cmbAlarmTimer");
     QScrollBar* bar = cells->verticalScrollBar();

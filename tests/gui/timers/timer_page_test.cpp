@@ -22,6 +22,7 @@
 #include <tuple>
 #include <utility>
 
+#include "activate_window.h"
 #include "core/settings/settings_store.h"
 #include "gui/art/timer_pictures.h"
 #include "gui/controls/image_ex.h"
@@ -72,18 +73,6 @@ protected:
     }
 
     std::unique_ptr<TfrmMain> Start() { return std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"}); }
-
-    // Shows the window and makes it the active one: window-wide shortcuts only
-    // reach an active, visible window.
-    static void Activate(TfrmMain& w) {
-        w.show();
-        QApplication::setActiveWindow(&w);
-        w.activateWindow();
-        QElapsedTimer t;
-        t.start();
-        while (!w.isActiveWindow() && t.elapsed() < 2000) QApplication::processEvents();
-        ASSERT_TRUE(w.isActiveWindow());
-    }
 
     // A key typed into the window. A key event sent (not posted by the window
     // system) is first offered to the shortcut map, as a real key stroke is.
@@ -380,7 +369,7 @@ TEST_F(TimerPageTest, CaptionsFollowTheStateOfEachKind) {
 TEST_F(TimerPageTest, FunctionKeysReachTheirCellsAnywhereInTheWindow) {
     auto w = Start();
     for (int n = 1; n <= 12; ++n) Select(*w, n, kStopwatch);
-    Activate(*w);
+    ActivateWindow(*w);
     // From a list of another cell, the scroll box and a control of another page alike.
     w->Timers()->Page()->cmbTimer[6]->setFocus();
     for (int n = 1; n <= 12; ++n) {
@@ -422,7 +411,7 @@ TEST_F(TimerPageTest, DisabledActionsIgnoreTheirKeys) {
     EXPECT_TRUE(w->Timers()->StartAction(0)->isEnabled());
     EXPECT_FALSE(w->Timers()->StartAction(1)->isEnabled());
     EXPECT_FALSE(w->Timers()->ResetAction(1)->isEnabled());
-    Activate(*w);
+    ActivateWindow(*w);
     Type(*w, Qt::Key_F2);
     Type(*w, Qt::Key_F3);
     Type(*w, Qt::Key_F2, Qt::ControlModifier);
@@ -477,7 +466,7 @@ TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
     auto w = Start();
     ASSERT_TRUE(w->Timers()->Page()->Cells.RowAlarm(0).Used);
     Select(*w, 1, kTwoMinutes);
-    Activate(*w);
+    ActivateWindow(*w);
     Type(*w, Qt::Key_F1);
     EXPECT_EQ(Display(*w, 1), "02:00");
     EXPECT_EQ(w->Timers()->Page()->btnTimer[0]->text(), "リスタート [F1]");
@@ -523,7 +512,7 @@ TEST_F(TimerPageTest, APcClockJumpLeavesARunningCountdownAlone) {
     }
     auto w = Start();
     Select(*w, 1, kTwoMinutes);
-    Activate(*w);
+    ActivateWindow(*w);
     Type(*w, Qt::Key_F1);
     const QString started = w->Timers()->Page()->lblTimerC[0]->text();
     EXPECT_EQ(started, "18:00:01");
@@ -672,7 +661,7 @@ TEST_F(TimerPageTest, TheStartTimeFitsInsideItsCellInTheWindowFace) {
 TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
     auto w = Start();
     for (int n = 1; n <= 2; ++n) Select(*w, n, kStopwatch);
-    Activate(*w);
+    ActivateWindow(*w);
     auto* help = new THelpViewer(w.get());
     const std::pair<const char*, std::function<QWidget*()>> windows[] = {
         {"weekday forecast",
@@ -747,7 +736,7 @@ void Wheel(QWidget* target, int notches) {
 TEST_F(TimerPageTest, TheWheelOverAListWithoutTheFocusScrollsThePage) {
     auto w = Start();
     Select(*w, 7, 1);  // "15秒"
-    Activate(*w);
+    ActivateWindow(*w);
     TimerBox(*w)->setFocus();
     QScrollBar* bar = TimerBox(*w)->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
@@ -762,7 +751,7 @@ TEST_F(TimerPageTest, TheWheelOverAListWithoutTheFocusScrollsThePage) {
 
     // Once the list has the focus, the wheel is its own.
     auto again = Start();
-    Activate(*again);
+    ActivateWindow(*again);
     QComboBox* focused = again->Timers()->Page()->cmbTimer[6];
     focused->setFocus();
     Wheel(focused, -1);
