@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "core/settings/dialog_layout.h"
+
 namespace norvane {
 
 WinRect DesktopWorkArea(const QWidget* widget) {
@@ -11,6 +13,14 @@ WinRect DesktopWorkArea(const QWidget* widget) {
     if (!s) return {0, 0, 1024, 768};
     const QRect r = s->availableGeometry();
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+void PlaceOverOwner(QWidget* dialog, const QWidget* owner) {
+    if (!owner) return;
+    const QRect g = owner->frameGeometry();
+    const WinPoint p = SubDialogPosition({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
+                                         dialog->width(), dialog->height(), DesktopWorkArea(owner));
+    dialog->move(p.x, p.y);
 }
 
 }  // namespace norvane

@@ -9,4 +9,8 @@ namespace norvane {
 // The work area of the screen holding `widget`'s window, else of the primary screen.
 WinRect DesktopWorkArea(const QWidget* widget);
 
+// Moves a sub-dialog to where it opens over `owner`: centred on it and held
+// inside the work area. Nothing without an owner.
+void PlaceOverOwner(QWidget* dialog, const QWidget* owner);
+
 }  // namespace norvane

@@ -137,12 +137,7 @@ bool TfrmProxy::eventFilter(QObject* watched, QEvent* event) {
 
 void EditProxySettings(QWidget* owner) {
     TfrmProxy dlg(owner);
-    if (owner) {
-        const QRect g = owner->frameGeometry();
-        const WinPoint p = SubDialogPosition({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
-                                             dlg.width(), dlg.height(), DesktopWorkArea(owner));
-        dlg.move(p.x, p.y);
-    }
+    PlaceOverOwner(&dlg, owner);
     {
         SettingsStore store;
         dlg.LoadSettings(store);

@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "core/settings/dialog_layout.h"
 #include "core/settings/settings_store.h"
 #include "gui/art/dialog_pictures.h"
 #include "gui/main_window/user_messages.h"
@@ -63,12 +62,7 @@ QTreeWidget* MakeReportList(QWidget* parent, const char* name, QRect g, const QS
 
 // Centred on the options dialog and inside the work area; only OK takes over.
 bool RunSetDialog(QWidget* owner, TfrmOptSet& dlg) {
-    if (owner) {
-        const QRect g = owner->frameGeometry();
-        const WinPoint p = SubDialogPosition({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
-                                             dlg.width(), dlg.height(), DesktopWorkArea(owner));
-        dlg.move(p.x, p.y);
-    }
+    PlaceOverOwner(&dlg, owner);
     return dlg.exec() == 1;
 }
 
