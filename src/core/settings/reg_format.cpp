@@ -331,7 +331,6 @@ RegParseResult ParseRegText(const QString& text) {
     bool orphaned = false;  // values after a broken key line have no key to go to
     for (; i < lines.size(); ++i) {
         const QString t = lines[i].trimmed();
-        if (t.isEmpty()) continue;
         if (HasControlCharacter(lines[i])) {
             r.badLines.push_back(i + 1);
             if (t.startsWith(QLatin1Char('['))) {  // a broken key line: its values have no key to go to
@@ -340,6 +339,7 @@ RegParseResult ParseRegText(const QString& text) {
             }
             continue;
         }
+        if (t.isEmpty()) continue;
         if (t.startsWith(QLatin1Char(';'))) {
             RegValue c;
             c.type = RegType::Comment;

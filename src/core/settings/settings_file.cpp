@@ -388,8 +388,8 @@ std::shared_ptr<SharedSettings> Acquire(const QString& given) {
         s = std::make_shared<SharedSettings>();
         s->path = resolved.path;
     }
-    s->link = resolved.link;
     if (s->users++ == 0) {
+        s->link = resolved.link;
         LockFile(*s);
         // A save cut off by a crash leaves its temporary; with the lock held no save
         // is under way, so it goes now rather than lingering until the next save.
