@@ -84,7 +84,8 @@ std::vector<std::string> ListSkinFiles(const std::string& folder) {
          it.increment(ec)) {
         const std::string name = it->path().filename().string();
         std::error_code fileEc;
-        if (EndsWithSkn(name) && !it->is_directory(fileEc)) files.push_back(name);
+        // Only files: a folder, a FIFO or a device of that name is no skin.
+        if (EndsWithSkn(name) && it->is_regular_file(fileEc)) files.push_back(name);
     }
     return files;
 }

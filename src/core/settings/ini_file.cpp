@@ -4,6 +4,8 @@
 #include <QStringDecoder>
 #include <charconv>
 
+#include "core/settings/data_file.h"
+
 namespace norvane {
 namespace {
 
@@ -58,6 +60,17 @@ QString DecodeShiftJis(const QByteArray& bytes) {
     return QString::fromUtf8(bytes);
 }
 
+std::optional<QString> DecodeShiftJisExactly(QByteArrayView bytes) {
+    for (const char* name : {"Shift_JIS", "windows-31j", "CP932"}) {
+        QStringDecoder decoder(name);
+        if (!decoder.isValid()) continue;
+        QString text = decoder.decode(bytes);
+        if (decoder.hasError()) return std::nullopt;
+        return text;
+    }
+    return std::nullopt;
+}
+
 bool HasShiftJisDecoder() {
     for (const char* name : {"Shift_JIS", "windows-31j", "CP932"})
         if (QStringDecoder(name).isValid()) return true;
@@ -78,9 +91,8 @@ bool ParseDecimalInteger(std::string_view text, int& value) {
 }
 
 IniFile IniFile::Load(const std::string& path) {
-    QFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return FromBytes(file.readAll());
+    std::optional<QByteArray> bytes = ReadDataFile(QFile::decodeName(path.c_str()));
+    return bytes ? FromBytes(*bytes) : IniFile();
 }
 
 IniFile IniFile::FromBytes(const QByteArray& bytes) {

@@ -7,9 +7,11 @@
 //   - blanks around names and values are dropped, and one pair of matching
 //     quotes (" or ') around a whole value is removed;
 //   - lines beginning with ';' are comments; lines without '=' carry no key;
-//   - a missing or unreadable file reads as empty, so every key takes its default.
+//   - a missing or unreadable file reads as empty, so every key takes its default
+//     (see data_file.h).
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,6 +23,8 @@ namespace norvane {
 QString DecodeShiftJis(const QByteArray& bytes);
 // Whether this Qt can decode Shift-JIS (looked up at run time).
 bool HasShiftJisDecoder();
+// The text, or nothing when some bytes are not Shift-JIS (or there is no table).
+std::optional<QString> DecodeShiftJisExactly(QByteArrayView bytes);
 
 // A decimal integer with an optional sign and blanks around it; false for
 // anything else, including numbers beyond int.

@@ -32,9 +32,19 @@ QString FoldName(const QString& name) {
 QString FoldPath(const QStringList& path) { return FoldName(path.join(QLatin1Char('\\'))); }
 
 RegValue* RegKey::FindValue(const QString& foldedName) {
-    for (auto& v : values)
-        if (v.type != RegType::Comment && v.folded == foldedName) return &v;
-    return nullptr;
+    if (indexedValues_ > values.size()) {  // shrunk: start again
+        index_.clear();
+        indexedValues_ = 0;
+    }
+    // The first of equal names wins, as a scan from the front would find it.
+    for (; indexedValues_ < values.size(); ++indexedValues_) {
+        const RegValue& v = values[indexedValues_];
+        if (v.type != RegType::Comment && !index_.contains(v.folded)) index_.insert(v.folded, indexedValues_);
+    }
+    const auto it = index_.constFind(foldedName);
+    if (it == index_.cend()) return nullptr;
+    RegValue& v = values[*it];
+    return v.type != RegType::Comment && v.folded == foldedName ? &v : nullptr;
 }
 
 const RegValue* RegKey::FindValue(const QString& foldedName) const {

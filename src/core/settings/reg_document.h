@@ -34,10 +34,18 @@ struct RegKey {
     QString folded;    // components joined by '\', case-folded
     bool removal = false;  // a "[-key]" line: kept, never looked up
     QString source;        // the key line as read; empty for a created key
-    std::vector<RegValue> values;  // values and comment lines in file order
+    // Values and comment lines in file order. Values are only ever appended or
+    // changed in place under the same name, which the index below relies on.
+    std::vector<RegValue> values;
 
+    // Through an index of folded names, so that a key of many values reads and
+    // writes in time proportional to their number.
     RegValue* FindValue(const QString& foldedName);
     const RegValue* FindValue(const QString& foldedName) const;
+
+private:
+    mutable QHash<QString, size_t> index_;
+    mutable size_t indexedValues_ = 0;  // values[0, indexedValues_) are in index_
 };
 
 QString FoldName(const QString& name);

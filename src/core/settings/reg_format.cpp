@@ -1,7 +1,9 @@
 // Reading and writing the text of a registry export.
 #include <QHash>
 #include <QStringDecoder>
+#include <optional>
 
+#include "core/settings/ini_file.h"
 #include "core/settings/reg_document.h"
 
 namespace norvane {
@@ -45,19 +47,37 @@ QString DecodeUtf16(QStringDecoder& decoder, const QByteArray& bytes, bool& clea
     return text;
 }
 
-// UTF-8; else, for the 8-bit exports of old systems ("REGEDIT4"), Shift_JIS as
-// Japanese systems wrote them; else UTF-8 with replacement characters. A broken
-// UTF-8 file is not retried as Shift_JIS: it would read as mojibake without error.
-QString Decode8Bit(const QByteArray& bytes, bool oldExport, bool& clean) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = DecodeWith(utf8, bytes, clean);
-    if (clean || !oldExport) return text;
-    QStringDecoder sjis("Shift_JIS");
-    if (sjis.isValid()) {
-        QString other = DecodeWith(sjis, bytes, clean);
-        if (clean) return other;
-    }
+// One line of an 8-bit file. UTF-8 as the program writes it, or Shift_JIS as old
+// Japanese systems wrote it, also under the newer header when a tool kept the
+// old encoding: whichever reads the line without error, in the order given.
+// Else UTF-8 with replacement characters, and `clean` turns false.
+QString DecodeLine8Bit(QByteArrayView line, bool shiftJisFirst, bool& clean) {
+    if (!shiftJisFirst && line.isValidUtf8()) return QString::fromUtf8(line);
+    if (std::optional<QString> text = DecodeShiftJisExactly(line)) return *text;
+    if (line.isValidUtf8()) return QString::fromUtf8(line);
     clean = false;
+    return QString::fromUtf8(line);
+}
+
+// UTF-8 for the whole file when it is valid; for an old export ("REGEDIT4") next
+// Shift_JIS for the whole file. Otherwise line by line, so that one line of the
+// other encoding costs nothing of the rest.
+QString Decode8Bit(const QByteArray& bytes, bool oldExport, bool& clean) {
+    clean = true;
+    if (QByteArrayView(bytes).isValidUtf8()) return QString::fromUtf8(bytes);
+    if (oldExport)
+        if (std::optional<QString> text = DecodeShiftJisExactly(bytes)) return *text;
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype pos = 0;;) {
+        qsizetype end = bytes.indexOf('\n', pos);
+        const bool last = end < 0;
+        if (last) end = bytes.size();
+        text += DecodeLine8Bit(QByteArrayView(bytes).sliced(pos, end - pos), oldExport, clean);
+        if (last) break;
+        text += QLatin1Char('\n');
+        pos = end + 1;
+    }
     return text;
 }
 
@@ -150,9 +170,17 @@ QString FromUtf16Bytes(const QByteArray& bytes) {
     return out;
 }
 
-QString From8BitBytes(const QByteArray& bytes) {
+QString From8BitBytes(const QByteArray& bytes, bool oldExport) {
     bool clean;
-    return Decode8Bit(bytes.endsWith('\0') ? bytes.chopped(1) : bytes, true, clean);
+    return Decode8Bit(bytes.endsWith('\0') ? bytes.chopped(1) : bytes, oldExport, clean);
+}
+
+// A line break or another control character (but a tab) cannot stand in an
+// export: a file that holds one is damaged, not a file to take as it reads.
+bool HasControlCharacter(const QString& line) {
+    for (QChar c : line)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t')) return true;
+    return false;
 }
 
 // Parses the value starting on lines[i] (left-trimmed in `first`); on success
@@ -173,7 +201,7 @@ bool ParseValue(const QStringList& lines, int i, const QString& first, bool ansi
         QString line = data;
         qsizetype p = 1;
         while (!ReadQuoted(line, p, v.text)) {
-            if (++last >= lines.size()) return false;
+            if (++last >= lines.size() || HasControlCharacter(lines[last])) return false;
             v.text += QLatin1Char('\n');
             line = lines[last];
             p = 0;
@@ -192,7 +220,7 @@ bool ParseValue(const QStringList& lines, int i, const QString& first, bool ansi
         return ParseHexNumber(QStringView(data).mid(6), v.dword);
     }
     while (data.endsWith(QLatin1Char('\\'))) {
-        if (++last >= lines.size()) return false;
+        if (++last >= lines.size() || HasControlCharacter(lines[last])) return false;
         data.chop(1);
         data += lines[last].trimmed();
     }
@@ -201,7 +229,8 @@ bool ParseValue(const QStringList& lines, int i, const QString& first, bool ansi
     if (!ParseHexData(data, type, bytes)) return false;
     if (type == 1 || type == 2) {
         v.type = type == 1 ? RegType::String : RegType::ExpandString;
-        v.text = ansi ? From8BitBytes(bytes) : FromUtf16Bytes(bytes);
+        // An odd number of bytes is no UTF-16 text: 8-bit text under the newer header.
+        v.text = ansi || bytes.size() % 2 != 0 ? From8BitBytes(bytes, ansi) : FromUtf16Bytes(bytes);
     } else {
         v.type = RegType::Other;
     }
@@ -302,6 +331,14 @@ RegParseResult ParseRegText(const QString& text) {
     bool orphaned = false;  // values after a broken key line have no key to go to
     for (; i < lines.size(); ++i) {
         const QString t = lines[i].trimmed();
+        if (HasControlCharacter(lines[i])) {
+            r.badLines.push_back(i + 1);
+            if (t.startsWith(QLatin1Char('['))) {  // a broken key line: its values have no key to go to
+                current = nullptr;
+                orphaned = true;
+            }
+            continue;
+        }
         if (t.isEmpty()) continue;
         if (t.startsWith(QLatin1Char(';'))) {
             RegValue c;

@@ -19,14 +19,22 @@
 #include <utility>
 
 #include "core/settings/settings_notice.h"
+#include "platform/bounded_file.h"
 #include "platform/os_clock.h"
 
 namespace norvane {
 
 struct SharedSettings {
     QString path;  // the file itself, symbolic links resolved
+    QString link;  // the path given, when it is a symbolic link
     std::mutex mutex;
     RegDocument doc;
+    // What the document was read from or saved as, so that an unchanged file is
+    // not read again: the file's stamp and the count of saves in the lock file.
+    bool loaded = false;
+    bool settled = false;  // false: the stamp was taken too soon after a change to prove anything
+    FileStamp stamp;
+    std::uint64_t saves = 0;
     bool dirty = false;        // changes not yet on disk
     bool saveBlocked = false;  // the file could not be read or copied aside: leave it alone
     bool saveLater = false;    // the closing accessor leaves the save to the next one
@@ -37,6 +45,8 @@ struct SharedSettings {
 namespace {
 
 constexpr auto kLockWait = std::chrono::seconds(10);
+// Far beyond any settings file the program writes; what is larger is not read.
+constexpr std::int64_t kMaxSettingsBytes = 16 * 1024 * 1024;
 
 std::mutex g_filesMutex;  // guards the map and every open and close
 std::map<QString, std::shared_ptr<SharedSettings>> g_files;
@@ -74,15 +84,22 @@ bool Inject(SaveStep step) {
     return e != 0;
 }
 
-// A symbolic link to the file stays a link: the file it points to is replaced.
-QString ResolvePath(const QString& given) {
+struct ResolvedPath {
+    QString path;
+    QString link;
+};
+
+// A symbolic link to the file stays a link (settings kept in a synced folder):
+// the file it points to is replaced. A link that leads nowhere stays the path.
+ResolvedPath ResolvePath(const QString& given) {
     QFileInfo info(given);
-    QString path = QDir::cleanPath(info.absoluteFilePath());
+    ResolvedPath r{QDir::cleanPath(info.absoluteFilePath()), {}};
     if (info.isSymLink()) {
+        r.link = r.path;
         QString target = info.canonicalFilePath();
-        if (!target.isEmpty()) path = target;
+        if (!target.isEmpty()) r.path = target;
     }
-    return path;
+    return r;
 }
 
 bool WriteAll(int fd, const QByteArray& bytes) {
@@ -100,7 +117,7 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 
 bool WriteNewFile(const QString& path, const QByteArray& bytes, QString& error) {
     QByteArray name = QFile::encodeName(path);
-    int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    int fd = Inject(SaveStep::CopyAside) ? -1 : ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
         error = ErrnoText();
         return false;
@@ -188,10 +205,16 @@ bool ReplaceFile(const QString& path, const QByteArray& bytes, QString& error, i
 }
 
 void LockFile(SharedSettings& s) {
+    // Nothing is made beside what is no file (a device, a folder): it is only refused.
+    const FileKind kind = StatFile(s.path).kind;
+    if (kind != FileKind::Missing && kind != FileKind::Regular) return;
     QDir().mkpath(QFileInfo(s.path).absolutePath());  // a failure shows at the save
-    QByteArray name = QFile::encodeName(s.path + QStringLiteral(".lock"));
-    int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    // Beside the link when there is one: nothing is made beside its target before
+    // the target has read as a settings file.
+    const QString& base = s.link.isEmpty() ? s.path : s.link;
+    QByteArray name = QFile::encodeName(base + QStringLiteral(".lock"));
+    int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    if (fd < 0) fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return;  // the folder cannot be written: no other process can save either
     auto give_up = std::chrono::steady_clock::now() + kLockWait;
     for (;;) {
@@ -209,6 +232,26 @@ void LockFile(SharedSettings& s) {
     ::close(fd);
 }
 
+// Every save adds one to a count kept in the lock file, so that the other
+// processes know their document is old even where the file's stamp cannot tell
+// (a save of the same size within one tick of the file system's clock).
+std::uint64_t SaveCount(const SharedSettings& s) {
+    std::uint64_t count = 0;
+    if (s.lockFd < 0 || ::pread(s.lockFd, &count, sizeof count, 0) != static_cast<ssize_t>(sizeof count)) return 0;
+    return count;
+}
+
+// After a save, with the lock held. False when the count could not be kept.
+bool CountSave(SharedSettings& s) {
+    s.saves = SaveCount(s) + 1;
+    return s.lockFd >= 0 && ::pwrite(s.lockFd, &s.saves, sizeof s.saves, 0) == static_cast<ssize_t>(sizeof s.saves);
+}
+
+// The document is that of the file on disk: nothing to read again.
+bool UpToDate(const SharedSettings& s) {
+    return s.loaded && s.settled && StatFile(s.path) == s.stamp && SaveCount(s) == s.saves;
+}
+
 void Unlock(SharedSettings& s) {
     if (s.lockFd < 0) return;
     ::flock(s.lockFd, LOCK_UN);
@@ -221,7 +264,8 @@ QString BadCopyName(const QString& path) {
     QString base = path + QString::asprintf(".bad-%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day,
                                             t.hour, t.minute, t.second);
     QString name = base;
-    for (int n = 2; QFileInfo::exists(name); ++n) name = base + QStringLiteral("-%1").arg(n);
+    auto taken = [](const QString& n) { return QFileInfo::exists(n) || QFileInfo(n).isSymLink(); };
+    for (int n = 2; taken(name); ++n) name = base + QStringLiteral("-%1").arg(n);
     return name;
 }
 
@@ -239,51 +283,95 @@ QString ProblemText(const RegParseResult& r, bool clean) {
 // Keeps the broken original beside the file before the cleaned text replaces it.
 void CopyAside(SharedSettings& s, const QByteArray& bytes, const RegParseResult& r, bool clean) {
     const QString problem = ProblemText(r, clean);
+    const QString damage = SettingsDamageText(r.headerMissing, !clean, static_cast<int>(r.badLines.size()),
+                                              r.badLines.empty() ? 0 : r.badLines.front());
     const QString copy = BadCopyName(s.path);
     QString error;
     if (WriteNewFile(copy, bytes, error)) {
         s.dirty = true;
+        QueueSettingsNotice({SettingsNoticeKind::Damaged, s.path, damage, copy});
         Report(QStringLiteral("the settings file %1 %2; every setting that could be read is kept, "
                               "and the original file was copied to %3")
                    .arg(s.path, problem, copy));
         return;
     }
     s.saveBlocked = true;
+    QueueSettingsNotice({SettingsNoticeKind::DamagedNotCopied, s.path, damage, error});
     ReportOnce(QStringLiteral("bad"), s.path,
                QStringLiteral("the settings file %1 %2; it could not be copied aside (%3), so it is "
                               "left as it is and settings changed while the program runs are not saved")
                    .arg(s.path, problem, error));
 }
 
+// The file is left as it is for the rest of the run: told once, nothing saved over it.
+void Refuse(SharedSettings& s, const SettingsNotice& notice, const QString& kind, const QString& message) {
+    s.saveBlocked = true;
+    QueueSettingsNotice(notice);
+    ReportOnce(kind, s.path, message);
+}
+
+void RefuseLink(SharedSettings& s, const QString& reason, const QString& problem) {
+    const QString target = QFileInfo(s.link).symLinkTarget();
+    Refuse(s, {SettingsNoticeKind::LinkRefused, s.link, reason, target}, QStringLiteral("link"),
+           QStringLiteral("the settings file %1 is a link to %2, which %3; nothing is saved there, and "
+                          "settings changed while the program runs are kept in memory only")
+               .arg(s.link, target, problem));
+}
+
 void Load(SharedSettings& s) {
     s.saveBlocked = false;
     s.doc = ParseRegText(QString()).doc;
-    // A save cut off by a crash leaves its temporary; with the lock held no save
-    // is under way, so it goes now rather than lingering until the next save.
-    if (s.lockFd >= 0) RemoveStaleTemporaries(s.path);
-    QFile file(s.path);
-    if (!file.exists()) return;
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        s.saveBlocked = true;
-        QueueSettingsNotice({SettingsNoticeKind::Unreadable, s.path, file.errorString()});
-        ReportOnce(QStringLiteral("read"), s.path,
-                   QStringLiteral("cannot read the settings file %1 (%2); the defaults are used and "
-                                  "the file is left as it is")
-                       .arg(s.path, file.errorString()));
+    const FileRead read = ReadBoundedFile(s.path, kMaxSettingsBytes);
+    s.loaded = true;
+    s.stamp = read.stamp;
+    s.saves = SaveCount(s);
+    s.settled = !RecentlyModified(read.stamp);
+    const QString problem = FileReadProblem(read, kMaxSettingsBytes);
+    const QString leftAlone = QStringLiteral("the settings file %1 %2; the defaults are used and nothing is saved "
+                                             "over it").arg(s.path, problem);
+    switch (read.status) {
+    case FileReadStatus::Read: break;
+    case FileReadStatus::Missing:
+        if (!s.link.isEmpty())
+            RefuseLink(s, QStringLiteral("リンク先のファイルがありません。"), QStringLiteral("does not exist"));
+        return;
+    case FileReadStatus::NotAFile:
+        Refuse(s, {SettingsNoticeKind::NotAFile, s.path, SettingsNotAFileText(read.stamp.kind)},
+               QStringLiteral("kind"), leftAlone);
+        return;
+    case FileReadStatus::TooLarge:
+        Refuse(s, {SettingsNoticeKind::TooLarge, s.path, QStringLiteral("%1 MB").arg(kMaxSettingsBytes >> 20)},
+               QStringLiteral("size"), leftAlone);
+        return;
+    case FileReadStatus::Failed:
+        Refuse(s, {SettingsNoticeKind::Unreadable, s.path, problem}, QStringLiteral("read"),
+               QStringLiteral("cannot read the settings file %1 (%2); the defaults are used and the file is "
+                              "left as it is").arg(s.path, problem));
         return;
     }
     bool clean = true;
-    RegParseResult r = ParseRegText(DecodeRegBytes(bytes, clean));
+    RegParseResult r = ParseRegText(DecodeRegBytes(read.bytes, clean));
     s.doc = std::move(r.doc);
-    if (!clean || r.headerMissing || !r.badLines.empty()) CopyAside(s, bytes, r, clean);
+    // Through a link the file may be anything the link was pointed at: what does
+    // not read as settings at all is never replaced.
+    if (!s.link.isEmpty() && (r.headerMissing || (s.doc.keys.empty() && !r.badLines.empty()))) {
+        RefuseLink(s, QStringLiteral("レジストリのエクスポート形式のファイルではありません。"),
+                   QStringLiteral("is not a registry export"));
+        return;
+    }
+    if (!clean || r.headerMissing || !r.badLines.empty()) CopyAside(s, read.bytes, r, clean);
 }
 
 bool Save(SharedSettings& s) {
     QString error;
     int code = 0;
-    if (ReplaceFile(s.path, FormatRegText(s.doc).toUtf8(), error, code)) return true;
+    if (ReplaceFile(s.path, FormatRegText(s.doc).toUtf8(), error, code)) {
+        // What is on disk now is this document.
+        s.stamp = StatFile(s.path);
+        s.settled = CountSave(s);
+        s.loaded = true;
+        return true;
+    }
     QueueSettingsNotice({SaveFailureKind(code), s.path, error});
     ReportOnce(QStringLiteral("save"), s.path,
                QStringLiteral("cannot save the settings to %1 (%2); changed settings are kept in "
@@ -293,27 +381,34 @@ bool Save(SharedSettings& s) {
 }
 
 std::shared_ptr<SharedSettings> Acquire(const QString& given) {
-    const QString path = ResolvePath(given);
+    const ResolvedPath resolved = ResolvePath(given);
     std::lock_guard guard(g_filesMutex);
-    auto& s = g_files[path];
+    auto& s = g_files[resolved.path];
     if (!s) {
         s = std::make_shared<SharedSettings>();
-        s->path = path;
+        s->path = resolved.path;
     }
     if (s->users++ == 0) {
+        s->link = resolved.link;
         LockFile(*s);
-        if (!s->dirty) Load(*s);  // unsaved values of an earlier failed save win
+        // A save cut off by a crash leaves its temporary; with the lock held no save
+        // is under way, so it goes now rather than lingering until the next save.
+        if (s->lockFd >= 0) RemoveStaleTemporaries(s->path);
+        // Unsaved values of an earlier failed save win; a file unchanged on disk
+        // is not read again.
+        if (!s->dirty && !UpToDate(*s)) Load(*s);
     }
     return s;
 }
 
+// The document stays for the next accessor, which reads the file again only
+// when it changed.
 void Release(const std::shared_ptr<SharedSettings>& s) {
     std::lock_guard guard(g_filesMutex);
     if (--s->users > 0) return;
     const bool later = std::exchange(s->saveLater, false);
     if (s->dirty && !s->saveBlocked && !later && Save(*s)) s->dirty = false;
     Unlock(*s);
-    if (!s->dirty) g_files.erase(s->path);
 }
 
 }  // namespace

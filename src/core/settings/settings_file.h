@@ -1,8 +1,9 @@
 #pragma once
 // The settings file of one path, shared by the accessors of this process that
 // are open at the same time. The first one locks the file against other
-// processes and reads it; the last one saves it when it changed and unlocks.
-// A save that fails keeps the values in memory for the rest of the run.
+// processes and reads it, unless it is unchanged on disk since it was last read
+// or saved; the last one saves it when it changed and unlocks. A save that fails
+// keeps the values in memory for the rest of the run.
 #include <QString>
 #include <memory>
 #include <mutex>
@@ -35,8 +36,9 @@ private:
 void ReportSettingsProblemOnce(const QString& key, const QString& message);
 
 // The steps of a save: a temporary file beside the settings file is created,
-// written and flushed to disk with its folder, then renamed over the file.
-enum class SaveStep { CreateTemporary, WriteTemporary, Flush, Rename };
+// written and flushed to disk with its folder, then renamed over the file. Before
+// a damaged file is replaced, its copy aside is made (CopyAside).
+enum class SaveStep { CreateTemporary, WriteTemporary, Flush, Rename, CopyAside };
 // Tests stand in for a full or read-only disk here: called before each step, a
 // hook that returns an errno value makes the step fail with it (a write takes
 // half of the bytes first, as a disk that fills up does); 0 lets the step run.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/settings/data_file.h"
 #include "core/settings/settings_store.h"
 #include "core/time/support.h"
 
@@ -95,9 +96,9 @@ const QStringList& BuiltInTimerLines() {
 }
 
 std::optional<QStringList> ReadTimerIni(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return TimerIniLines(file.readAll());
+    std::optional<QByteArray> bytes = ReadDataFile(path);
+    if (!bytes) return std::nullopt;
+    return TimerIniLines(*bytes);
 }
 
 QStringList TimerIniLines(const QByteArray& bytes) { return SplitLines(DecodeShiftJis(bytes)); }

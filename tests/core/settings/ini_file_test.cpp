@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <climits>
+#include <optional>
 
 #include "core/settings/test_files.h"
+#include "core/timers/timer_seed.h"
 
 namespace norvane {
 namespace {
@@ -100,6 +103,25 @@ TEST(IniFile, MissingFileReadsAsEmpty) {
     EXPECT_TRUE(IniFile::Load(dir.path().toStdString()).IsEmpty());  // a folder is no file
     WriteBytes(dir.path() + "/ballista.ini", "[Card]\r\n01=\x95\x73\r\n");
     EXPECT_EQ(IniFile::Load(path).ReadString("Card", "01", ""), "不");
+}
+
+// A data file may be replaced by anything: what is no file, or far beyond the
+// size of a data file, reads as empty at once and is told once.
+TEST(IniFile, WhatIsNoDataFileReadsAsEmptyAtOnceAndIsToldOnce) {
+    using namespace testing_files;
+    for (NoFile kind : {NoFile::Fifo, NoFile::Device, NoFile::TooLarge}) {
+        SCOPED_TRACE(NoFileName(kind));
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/skill.ini";
+        ASSERT_TRUE(MakeNoFile(path, kind, 1024 * 1024, "[Skin]\r\nName=Big\r\n"));
+        Watchdog watchdog(20);
+        ::testing::internal::CaptureStderr();
+        EXPECT_TRUE(IniFile::Load(path.toStdString()).IsEmpty());
+        EXPECT_EQ(ReadTimerIni(path), std::nullopt);
+        const std::string message = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+        EXPECT_NE(message.find((path + " is ").toStdString()), std::string::npos) << message;
+    }
 }
 
 }  // namespace

@@ -151,11 +151,15 @@ TEST(RegText, DecodesWindowsExportsAndFlagsUndecodableBytes) {
     EXPECT_TRUE(clean);
     EXPECT_EQ(DecodeRegBytes("\xef\xbb\xbf" + text.toUtf8(), clean), text);
     EXPECT_TRUE(clean);
-    // An old 8-bit export from a Japanese system; other files are UTF-8 only.
+    // An old 8-bit export from a Japanese system; in other files UTF-8, and
+    // Shift-JIS only for a line that is no UTF-8.
     EXPECT_EQ(DecodeRegBytes(QByteArray("REGEDIT4\n\"A\"=\"\x93\xfa\x96\x7b\""), clean),
               QStringLiteral("REGEDIT4\n\"A\"=\"日本\""));
     EXPECT_TRUE(clean);
-    DecodeRegBytes(QByteArray("\"A\"=\"\x93\xfa\x96\x7b\""), clean);
+    EXPECT_EQ(DecodeRegBytes(QByteArray("\"A\"=\"\x93\xfa\x96\x7b\"\n\"B\"=\"\xe6\x97\xa5\""), clean),
+              QStringLiteral("\"A\"=\"日本\"\n\"B\"=\"日\""));
+    EXPECT_TRUE(clean);
+    DecodeRegBytes(QByteArray("\"A\"=\"\x81\x20\"\n\"B\"=\"x\""), clean);
     EXPECT_FALSE(clean);
     DecodeRegBytes(QByteArray("REGEDIT4\n\"A\"=\"\x81\x20\""), clean);
     EXPECT_FALSE(clean);

@@ -305,6 +305,46 @@ TEST_F(WindowSkinsTest, AFailedSaveIsToldOncePerKindAndTheOldFileStays) {
     EXPECT_EQ(messages.shown.size(), 3u);
 }
 
+// A settings file found damaged at the start is told once, in the window, with
+// where the original was copied; the good lines are kept (the stored skin
+// applies), and neither the following saves nor a second window tell it again.
+TEST_F(WindowSkinsTest, ADamagedSettingsFileIsToldInTheWindowOnceWithTheCopysName) {
+    Skin("blue.skn", "");
+    Skin("red.skn", "[Color]\r\nBack=255\r\n");
+    {
+        QFile f(path_);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("Windows Registry Editor Version 5.00\n\n"
+                           "[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Option]\n\"Skin\"=\"red.skn\"\n\n"
+                           "[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\") +
+                QByteArray("Timer\0\0]\n", 9));
+    }
+    ResetSettingsNotices();
+    FakeUserMessages messages;
+    ScopedUserMessages useMessages(messages);
+    auto w = Start();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages.beeps, std::vector<BeepKind>{BeepKind::Exclamation});
+    const QString text = messages.shown[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("設定ファイルの一部が壊れていました"))) << text.toStdString();
+    const QStringList copies = QDir(dir_.path()).entryList({"Norvane.reg.bad-*"}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_TRUE(text.contains(dir_.filePath(copies[0]))) << text.toStdString();
+    EXPECT_EQ(BackgroundPixel(*w), QColor(255, 0, 0));
+
+    Pick(*w, "blue.skn");
+    w->close();
+    w.reset();
+    auto again = Start();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(Chosen(), "blue.skn");
+}
+
 std::int64_t g_slept = 0;
 std::int64_t FakeSlept() { return g_slept; }
 
