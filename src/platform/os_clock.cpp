@@ -67,6 +67,11 @@ std::uint32_t SystemOsClock::tickCount() const {
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ms));
 }
 
+int ClockTickDelay(const EarthTime& now) {
+    const int intoHalf = ((now.millisecond % kClockTickPeriodMs) + kClockTickPeriodMs) % kClockTickPeriodMs;
+    return kClockTickPeriodMs - intoHalf + kClockTickLagMs;
+}
+
 OsClock& osClock() { return *g_current; }
 
 ScopedOsClock::ScopedOsClock(OsClock& clock) : previous_(g_current) { g_current = &clock; }

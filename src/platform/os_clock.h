@@ -42,6 +42,18 @@ public:
 // the standard or daylight state in force then; 0 when the zone cannot be read.
 int SystemBiasAt(const EarthTime& utc);
 
+// The window's clock tick: every half second, just after the clock's own
+// half-second boundaries, so the shown second turns with the true one.
+inline constexpr int kClockTickPeriodMs = 500;
+// How far after a boundary the tick aims: the wall clock and the timers' clock
+// may drift apart a little, and a tick must not come just before the turn.
+inline constexpr int kClockTickLagMs = 2;
+// Milliseconds from the clock reading `now` to the next tick: kClockTickLagMs
+// after the next half-second boundary strictly ahead of it. A tick that came a
+// little early thus aims at the boundary it missed; a clock set or a wake from
+// standby is followed from the next reading on.
+int ClockTickDelay(const EarthTime& now);
+
 // The clock every part of the program reads. Defaults to the system clock.
 OsClock& osClock();
 

@@ -5,11 +5,12 @@
 //       mapped) at WIDTH x HEIGHT and prints where its controls are, in window
 //       coordinates: "NAME X Y W H" per line. Run with NORVANE_SETTINGS naming
 //       a scratch file.
-//   e2e_probe ink WINDOW-ID X Y W H
-//       Grabs that region of the window (0: the whole screen) and prints
+//   e2e_probe ink WINDOW-ID X Y W H [X Y W H ...]
+//       Grabs the window once (0: the whole screen) and prints for each region
 //       "colours=N rows=M common=#rrggbb hash=H": the distinct colours, the
 //       pixel rows holding a pixel unlike the region's most common colour, that
 //       colour, and a hash of all pixels (to tell whether the region changed).
+//       Regions of one grab show the same instant.
 #include <QAction>
 #include <QApplication>
 #include <QHash>
@@ -75,6 +76,11 @@ int Layout(int width, int height) {
     for (auto* b : Control(w, "tbsMain")->findChildren<norvane::TTitleButton*>())
         if (b->ButtonType() == norvane::wbtMaxi) Print("maximize", w, b);
     Print("weekPicture", w, Control(w, "imgVanaWeek"));
+    // The first timer cell: its reading, its start time and its two buttons.
+    Print("timerDisplay1", w, Control(w, "lblTimer1"));
+    Print("timerStarted1", w, Control(w, "lblTimerC1"));
+    Print("timerStart1", w, Control(w, "btnTimer1"));
+    Print("timerReset1", w, Control(w, "btnTimerR1"));
 
     w.actSimpleExecute();
     QApplication::processEvents();
@@ -85,8 +91,8 @@ int Layout(int width, int height) {
     return 0;
 }
 
-int Ink(WId window, QRect r) {
-    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(window).toImage().copy(r);
+int Ink(const QImage& whole, QRect r) {
+    const QImage shot = whole.copy(r);
     if (shot.isNull()) {
         std::fprintf(stderr, "e2e_probe: could not grab the window\n");
         return 1;
@@ -124,11 +130,16 @@ int main(int argc, char* argv[]) {
         QApplication app(argc, argv);
         return Layout(std::atoi(argv[2]), std::atoi(argv[3]));
     }
-    if (what == "ink" && argc == 7) {
+    if (what == "ink" && argc >= 7 && (argc - 3) % 4 == 0) {
         QApplication app(argc, argv);
         const auto id = static_cast<WId>(std::strtoull(argv[2], nullptr, 0));
-        return Ink(id, QRect(std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])));
+        const QImage whole = QGuiApplication::primaryScreen()->grabWindow(id).toImage();
+        for (int i = 3; i < argc; i += 4)
+            if (const int failed = Ink(whole, QRect(std::atoi(argv[i]), std::atoi(argv[i + 1]),
+                                                    std::atoi(argv[i + 2]), std::atoi(argv[i + 3]))))
+                return failed;
+        return 0;
     }
-    std::fprintf(stderr, "usage: e2e_probe layout WIDTH HEIGHT | e2e_probe ink WINDOW-ID X Y W H\n");
+    std::fprintf(stderr, "usage: e2e_probe layout WIDTH HEIGHT | e2e_probe ink WINDOW-ID X Y W H [X Y W H ...]\n");
     return 2;
 }

@@ -7,8 +7,9 @@
 # Then it uses the window as a player does: clicks every page's tab and looks at
 # what the page shows, switches to simple mode and back (also from a maximized
 # window), drags the simple window, presses its image buttons with a slightly
-# shaky hand, opens a forecast window and the version dialog, and checks where
-# the window stays and what the program stores.
+# shaky hand, opens a forecast window and the version dialog, starts a countdown
+# with a click and looks at its first second, and checks where the window stays
+# and what the program stores.
 #   e2e_window.sh NORVANE X_SCREENSHOT OUTDIR E2E_PROBE
 set -u
 prog=$1 shot=$2 out=$3 probe=$4
@@ -405,4 +406,49 @@ xdotool search --onlyvisible --name '^オプション - Norvane$' >/dev/null && 
 "$prog" --post "NORVANE Main Exit Message" || fail "--post after the synchronisation"
 wait_exit "$main" 100 || fail "copy did not close after the synchronisation"
 grep -qi '"TimeServerAccess"' "$NORVANE_SETTINGS" && fail "the question was silenced without its box checked (or the cancelled options dialog stored it)"
+# A countdown as a player starts it: cell 1 holds "15秒", and a click on its Start
+# button shows the full 00:15 at once and for the whole first second. The idle
+# cell reads the same, so the digits must look as before the click in a picture
+# taken while the start time has appeared and under 0.9 s has passed; then they
+# count down.
+write_settings 200 100 500 500
+cat >> "$NORVANE_SETTINGS" <<EOT
+
+[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Timer]
+"Item1"=dword:00000001
+EOT
+"$prog" & main=$!; pids+=($main)
+win=$(wait_window) || fail "no window for the countdown"
+wait_geom "$win" "200,100 514x324" "start for the countdown"
+wait_rows "timer page for the countdown"
+cell_ink() {  # the reading's and the start time's regions of cell 1, from one picture
+  ink "$win" $(rect timerDisplay1) $(rect timerStarted1)
+}
+line() { sed -n "$1p" <<< "$2"; }
+idle=$(cell_ink)
+[ "$(field colours "$(line 1 "$idle")")" -ge 2 ] || fail "cell 1 shows no reading ($idle)"
+now_ms() { date +%s%3N; }
+first=
+for _ in 1 2 3 4 5; do
+  t0=$(now_ms)
+  click "$win" timerStart1
+  while seen=$(cell_ink) && [ $(($(now_ms) - t0)) -lt 900 ]; do
+    if [ "$(field hash "$(line 2 "$seen")")" != "$(field hash "$(line 2 "$idle")")" ]; then first=$seen; break 2; fi
+  done
+  # Too slow to judge the first second this time: back to idle and again.
+  click "$win" timerReset1
+  for _ in $(seq 30); do [ "$(cell_ink)" = "$idle" ] && break; sleep 0.1; done
+done
+[ -n "$first" ] || fail "no picture of the countdown within its first second in five tries"
+"$shot" "$out/countdown.png" "$win" || fail "screenshot of the countdown"
+[ "$(field hash "$(line 1 "$first")")" = "$(field hash "$(line 1 "$idle")")" ] ||
+  fail "the countdown's first second does not show its full length 00:15"
+counting=
+for _ in $(seq 30); do
+  [ "$(field hash "$(line 1 "$(cell_ink)")")" != "$(field hash "$(line 1 "$idle")")" ] && counting=1 && break
+  sleep 0.1
+done
+[ -n "$counting" ] || fail "the countdown does not count down"
+"$prog" --post "NORVANE Main Exit Message" || fail "--post after the countdown"
+wait_exit "$main" 100 || fail "copy did not close after the countdown"
 echo "e2e: passed (screenshots in $out)"

@@ -48,6 +48,22 @@ TEST(SystemClock, LocalNowIsUtcLessTheBias) {
     EXPECT_EQ(c.localBias(), -540);
 }
 
+// The clock tick is aimed 2 ms past the next half-second boundary strictly
+// ahead; one that came a little early still aims at the boundary it missed.
+TEST(ClockTick, DelayReachesJustPastTheNextHalfSecond) {
+    const struct {
+        int ms;
+        int delay;
+    } cases[] = {{0, 502}, {1, 501}, {2, 500}, {300, 202}, {499, 3}, {500, 502},
+                 {502, 500}, {880, 122}, {998, 4}, {999, 3}};
+    for (const auto& c : cases) {
+        const EarthTime now{2026, 12, 9, 20, 59, 59, c.ms};
+        EXPECT_EQ(ClockTickDelay(now), c.delay) << c.ms;
+        // Whatever the reading, the tick after the delay lands 2 ms into a half-second.
+        EXPECT_EQ((c.ms + ClockTickDelay(now)) % kClockTickPeriodMs, kClockTickLagMs) << c.ms;
+    }
+}
+
 TEST(FakeClock, ScopedReplacementAndArithmetic) {
     FakeOsClock fake;
     {

@@ -27,8 +27,15 @@ ChocoboNowView ComputeChocoboNow(const VanaDateTime& now, const EarthTime& local
     for (std::size_t t = 0; t < kChocoTownCount; ++t)
         view.towns[t] =
             ChocoDestinationText(kChocoDestinations[t][static_cast<std::size_t>(view.cycle)].shortName);
-    const EarthTime end = VanaToEarth(now.Year, now.Month, now.Day, 23, 59, 59, bias);
-    view.timeLeft = FormatHoursMinutesSeconds(ShownCountdown(end, localNow));
+    // Until the next game day starts: 00:00:01 to the last, never 00:00:00.
+    VanaDateTime end;
+    end.Year = now.Year;
+    end.Month = now.Month;
+    end.Day = now.Day;
+    end.Hour = 23;
+    end.Minute = 59;
+    end.Second = 59;
+    view.timeLeft = FormatHoursMinutesSeconds(ShownCountdownUntil(VanaToSeconds(end) + 1, localNow, bias));
     return view;
 }
 

@@ -27,11 +27,11 @@ RacialNowView ComputeRacialNow(const VanaDateTime& now, const EarthTime& localNo
     VanaWeekCycle(now, view.race, view.dungeon);
     view.raceText = kRaceNames[static_cast<std::size_t>(view.race)];
     view.dungeonText = kDungeonNames[static_cast<std::size_t>(view.dungeon)];
-    // The week ends at 23:59:59 of its weekday-7 day, one game second before
-    // the next week starts. Taken from the second count rather than the
-    // Weekday field, so a record built by hand cannot shift the week.
-    const EarthTime end = VanaToEarth(SecondsToVana((WeekCount(now) + 1) * kVanaWeek - 1), bias);
-    view.timeLeft = FormatHoursMinutesSeconds(ShownCountdown(end, localNow));
+    // Until the next week starts, the second after 23:59:59 of the weekday-7 day:
+    // the count reads 00:00:01 to the last and the race moves on as it would
+    // reach 0. Taken from the second count rather than the Weekday field, so a
+    // record built by hand cannot shift the week.
+    view.timeLeft = FormatHoursMinutesSeconds(ShownCountdownUntil((WeekCount(now) + 1) * kVanaWeek, localNow, bias));
     return view;
 }
 

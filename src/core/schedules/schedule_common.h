@@ -37,6 +37,13 @@ Colour CountdownColour(std::int64_t shownSeconds);
 // Never negative, even when the caller's game time and local time straddle a tick.
 std::int64_t ShownCountdown(const EarthTime& target, const EarthTime& localNow);
 
+// Whole seconds a page shows until the game clock reaches the game second
+// `vanaSeconds` (a week's or a day's first second, say): the time left until the
+// first Earth second whose game time is at or past it, rounded up. A display thus
+// reads 1 through its last second and moves on with the clock, never showing 0;
+// never negative.
+std::int64_t ShownCountdownUntil(std::int64_t vanaSeconds, const EarthTime& localNow, int bias);
+
 // "mm:ss" over total minutes and seconds; minutes grow past 59 instead of wrapping.
 std::string FormatMinutesSeconds(std::int64_t seconds);
 // "hh:mm:ss" over total hours, minutes and seconds.

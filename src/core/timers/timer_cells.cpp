@@ -1,6 +1,7 @@
 #include "core/timers/timer_cells.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 #include "platform/sound.h"
@@ -143,10 +144,14 @@ void TimerCells::Start(int cell, std::uint32_t tick, const EarthTime& localNow) 
     }
     v.listEnabled = false;
     it.Running = true;
-    // A countdown's first tick already reads one second below its length, so an alarm
-    // at the full length is never reached; a stopwatch's first reading is where it
-    // starts. An alarm at 0 still sounds on the finishing tick of an empty countdown.
-    c.alarmFrom = it.Kind == kKindStopwatch ? it.Current : std::max(it.Current - 1, 0);
+    // Every run's first reading is where it starts: a countdown or chain window shows
+    // its full length at once (a restart may come while "00:07" shows), and an alarm
+    // at that length sounds on the first tick.
+    c.alarmFrom = it.Current;
+    if (it.Kind != kKindStopwatch) {
+        v.display = FormatTimerReading(it.Current);
+        v.colour = it.Current > 0 ? ThresholdColour(it.Threshold, it.Current) : kTimerColourLast;
+    }
 }
 
 void TimerCells::Reset(int cell) {
@@ -185,10 +190,13 @@ TimerTickResult TimerCells::Tick(std::uint32_t tick) {
             reading = (std::int64_t{it.Current} * 1000 + elapsedMs) / 1000;
             it.Progress = static_cast<int>(std::min(reading, kIntMax));
             colour = kTimerColourNormal;
-            SoundAlarms(c, c.alarmFrom, reading, result.sounds);
+            SoundAlarms(c, c.alarmFrom, reading, reading, result.sounds);
             c.alarmFrom = std::max(c.alarmFrom, reading + 1);
         } else {
-            const std::int64_t remaining = (std::int64_t{it.Current} * 1000 - elapsedMs) / 1000;
+            // Rounded up: the full length until a whole second has passed, 00:00 only
+            // at the end itself, and each second's alarm exactly when that much is left.
+            const std::int64_t remainingMs = std::int64_t{it.Current} * 1000 - elapsedMs;
+            const std::int64_t remaining = remainingMs > 0 ? (remainingMs + 999) / 1000 : 0;
             colour = ThresholdColour(it.Threshold, remaining);
             if (remaining <= 0) {
                 it.Running = false;
@@ -200,8 +208,8 @@ TimerTickResult TimerCells::Tick(std::uint32_t tick) {
                 colour = kTimerColourLast;
             }
             // A run found finished late still ends on 00:00, and an alarm at 0 still sounds.
-            reading = std::max<std::int64_t>(remaining, 0);
-            SoundAlarms(c, reading, c.alarmFrom, result.sounds);
+            reading = remaining;
+            SoundAlarms(c, reading, c.alarmFrom, reading, result.sounds);
             c.alarmFrom = std::min(c.alarmFrom, reading - 1);
         }
         c.view.display = FormatTimerReading(reading);
@@ -228,15 +236,22 @@ void TimerCells::ArmAlarms(Cell& c) {
     for (auto& s : c.alarm.Section) s.Armed = true;
 }
 
-void TimerCells::SoundAlarms(Cell& c, std::int64_t low, std::int64_t high, QStringList& sounds) {
+void TimerCells::SoundAlarms(Cell& c, std::int64_t low, std::int64_t high, std::int64_t reading,
+                             QStringList& sounds) {
     if (!c.alarm.Used) return;
+    // A late tick may find several alarms due at once. Each sound cuts off the one
+    // before, so only the alarm nearest the reading (a countdown's end itself when it
+    // is due) is played; the others count as played.
+    TSectionSet* nearest = nullptr;
     for (auto& s : c.alarm.Section) {
         if (!s.Enabled || !s.Armed || s.Second < low || s.Second > high) continue;
-        // Cleared whether or not the file could be played: each alarm sounds once per start.
         s.Armed = false;
-        soundPlayer().play(s.Filename);
-        sounds.append(s.Filename);
+        // Among equals the later section wins, as it would have been heard last.
+        if (!nearest || std::abs(s.Second - reading) <= std::abs(nearest->Second - reading)) nearest = &s;
     }
+    if (!nearest) return;
+    soundPlayer().play(nearest->Filename);
+    sounds.append(nearest->Filename);
 }
 
 const TimerCellView& TimerCells::View(int cell) const {

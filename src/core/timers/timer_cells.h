@@ -103,8 +103,10 @@ public:
     void Start(int cell, std::uint32_t tick, const EarthTime& localNow);
     void Reset(int cell);
     // The 100 ms tick: updates every running cell and plays due alarms through
-    // soundPlayer(). Each armed alarm sounds once per start, at the tick whose
-    // reading reaches its second (late ticks do not skip it).
+    // soundPlayer(). A countdown reads its remaining time rounded up to the second
+    // and ends when all of it has passed. Each armed alarm sounds once per start, at
+    // the tick whose reading reaches its second; a late tick that passes several
+    // plays only the one nearest the reading.
     TimerTickResult Tick(std::uint32_t tick);
     bool AnyRunning() const;
 
@@ -129,7 +131,8 @@ private:
     static bool Valid(int cell) { return cell >= 0 && cell < kTimerCellCount; }
     Cell& At(int cell) { return cells_[static_cast<std::size_t>(cell)]; }
     void ArmAlarms(Cell& c);
-    void SoundAlarms(Cell& c, std::int64_t low, std::int64_t high, QStringList& sounds);
+    // Plays the one armed alarm of low..high nearest `reading` and disarms them all.
+    void SoundAlarms(Cell& c, std::int64_t low, std::int64_t high, std::int64_t reading, QStringList& sounds);
 
     std::array<Cell, kTimerCellCount> cells_;
     std::vector<TTimerSet> sets_;

@@ -125,8 +125,16 @@ TTimerSet TimerSetFromEditor(const QString& name, int kindPosition, int value, c
     return set;
 }
 
+QString WithAsciiDigits(const QString& text) {
+    QString out = text;
+    for (QChar& c : out)
+        if (c.isDigit() && c.unicode() > 0x7F) c = QLatin1Char(static_cast<char>('0' + c.digitValue()));
+    return out;
+}
+
 int NormalisedEditValue(const QString& text, int emptyValue, int max) {
-    const QString t = text.trimmed();
+    // Japanese input often gives full-width digits; they are the same number.
+    const QString t = WithAsciiDigits(text.trimmed());
     bool ok = false;
     const qlonglong v = t.toLongLong(&ok);
     if (ok) return static_cast<int>(std::clamp<qlonglong>(v, 0, max));

@@ -90,8 +90,11 @@ QString KindAtPosition(int position);
 // What OK of the set dialog stores: a stopwatch keeps no value and no divisions.
 TTimerSet TimerSetFromEditor(const QString& name, int kindPosition, int value, const std::array<int, 3>& divisions);
 
-// The number edits: the text's integer value, `emptyValue` for an empty or
-// non-numeric text, held to 0..max.
+// Decimal digits of any script (the full-width "２３" of Japanese input) as the
+// ASCII digits of the same value; every other character as it is.
+QString WithAsciiDigits(const QString& text);
+// The number edits: the text's integer value (digits of any script read as their
+// values), `emptyValue` for an empty or non-numeric text, held to 0..max.
 inline constexpr int kTimerValueMax = 32767;
 inline constexpr int kSecondsMax = 9999;
 inline constexpr int kAlarmSecondsWhenEmpty = 60;

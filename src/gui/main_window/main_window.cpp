@@ -27,6 +27,7 @@
 #include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
 #include "gui/timesync/sync_controller.h"
+#include "platform/os_clock.h"
 #include "platform/ui_font.h"
 
 namespace norvane {
@@ -35,6 +36,12 @@ namespace {
 
 const char* const kPageCaptions[kPageCount] = {"タイマー", "船・飛空挺", "ギルド", "種族装備",
                                                "チョコボ", "スキル",     "カレンダー"};
+
+// Aims the single-shot clock tick from the clock as it reads now, after the
+// tick's work: each tick lands just after a half-second of the process clock.
+void ArmClockTick(QTimer& tick, bool closing) {
+    if (!closing) tick.start(ClockTickDelay(osClock().utcNow()));
+}
 
 }  // namespace
 
@@ -65,11 +72,18 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
 
     const bool simpleArg = AsksForSimpleMode(args);
 
+    // Single-shot, armed again by every tick for just after the next half-second
+    // of the clock: a free-running 500 ms timer would turn the shown second up to
+    // half a second late, and stay out of step after a clock change.
     tmrClock = new QTimer(this);
     tmrClock->setObjectName("tmrClock");
     tmrClock->setTimerType(Qt::PreciseTimer);
-    tmrClock->setInterval(500);
-    connect(tmrClock, &QTimer::timeout, this, &TfrmMain::tmrClockTimer);
+    tmrClock->setSingleShot(true);
+    tmrClock->setInterval(kClockTickPeriodMs);
+    connect(tmrClock, &QTimer::timeout, this, [this] {
+        tmrClockTimer();
+        ArmClockTick(*tmrClock, closing_);
+    });
     // One tick first, so the clock labels have their texts and widths for the layout.
     tmrClockTimer();
 
@@ -115,7 +129,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     // so the pictures drawn ahead at start-up are surely done; or with the rest,
     // after the first paint.
     if (!restPending_) setWindowIcon(WindowIcon());
-    tmrClock->start();
+    ArmClockTick(*tmrClock, closing_);
 }
 
 TfrmMain::~TfrmMain() = default;

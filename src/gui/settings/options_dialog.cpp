@@ -17,6 +17,7 @@
 #include "core/settings/dialog_layout.h"
 #include "core/settings/general_options.h"
 #include "core/settings/settings_store.h"
+#include "core/timers/timer_set_editing.h"
 #include "core/timesync/time_server.h"
 #include "gui/art/option_pictures.h"
 #include "gui/art/pictures.h"
@@ -53,6 +54,18 @@ QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& text, i
     c->move(x, y);
     return c;
 }
+
+// Up to `digits` decimal digits; digits of other scripts become ASCII ones as
+// they are typed or pasted.
+class AsciiDigitsValidator final : public QRegularExpressionValidator {
+public:
+    AsciiDigitsValidator(int digits, QObject* parent)
+        : QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), parent) {}
+    State validate(QString& input, int& pos) const override {
+        input = WithAsciiDigits(input);
+        return QRegularExpressionValidator::validate(input, pos);
+    }
+};
 
 // A picture that only shows: clicks go to what lies beneath.
 QLabel* AddPicture(QWidget* parent, const QPixmap& pm, int x, int y) {
@@ -197,9 +210,9 @@ void TfrmOpt::CreateGeneralPage(QWidget* page) {
     edtMouseLine->setObjectName(QStringLiteral("edtMouseLine"));
     edtMouseLine->setMaxLength(2);
     edtMouseLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The spin control reads its position from the text: digits only.
-    edtMouseLine->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), edtMouseLine));
+    // The spin control reads its position from the text: digits only, full-width
+    // ones (pasted or from Japanese input) taken as the same digits.
+    edtMouseLine->setValidator(new AsciiDigitsValidator(2, edtMouseLine));
     const int digits = edtMouseLine->fontMetrics().horizontalAdvance(QStringLiteral("00"));
     edtMouseLine->setGeometry(lblMouseLine->x() + lblMouseLine->width() + 6, 18, digits + 14, 21);
     lblMouseLine->setBuddy(edtMouseLine);

@@ -1,4 +1,8 @@
 #include "core/schedules/schedule_common.h"
+
+#include "core/schedules/chocobo_schedule.h"
+#include "core/schedules/racial_schedule.h"
+#include "schedule_test_support.h"
 #include "support/fake_os_clock.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +43,31 @@ TEST(Countdown, AddsOneSecondAndDropsTheFraction) {
     EXPECT_EQ(ShownCountdown(target, target), 1);
     EXPECT_EQ(ShownCountdown(target, {2003, 12, 1, 9, 1, 0, 500}), 0);
     EXPECT_EQ(ShownCountdown(target, {2003, 12, 1, 9, 1, 3, 0}), 0);
+}
+
+// The racial and chocobo pages count to the turn of the week and the day, which
+// the clock shows at a whole Earth second: through the last second they read
+// 00:00:01, at any millisecond of a tick, and the next tick shows the new period.
+TEST(Countdown, DayAndWeekEndsReadOneSecondToTheLastAndNeverZero) {
+    const std::int64_t weekStart = testing::DayWithWeekday(8) * kVanaDay;
+    for (const int bias : testing::kBiases) {
+        const EarthTime turn = testing::TickAtGame(weekStart, bias).utc;
+        for (std::int64_t ms = -2500; ms < 1000; ms += 100) {
+            SCOPED_TRACE(::testing::Message() << "bias " << bias << " ms " << ms);
+            const ScheduleMoment m = ScheduleMomentAt(EarthTimeFromMilliseconds(EarthMilliseconds(turn) + ms), bias);
+            const std::int64_t left = ms < 0 ? (-ms + 999) / 1000 : 0;
+            const RacialNowView racial = ComputeRacialNow(m.game, m.local, m.bias);
+            const ChocoboNowView chocobo = ComputeChocoboNow(m.game, m.local, m.bias);
+            EXPECT_EQ(racial.timeLeft, ms < 0 ? FormatHoursMinutesSeconds(left) : "07:40:48");
+            EXPECT_EQ(chocobo.timeLeft, ms < 0 ? FormatHoursMinutesSeconds(left) : "00:57:36");
+            EXPECT_EQ(ShownCountdownUntil(weekStart, m.local, bias), left);
+        }
+    }
+    // A game second between two Earth seconds is reached at the later one.
+    const EarthTime local{2003, 12, 1, 18, 0, 1, 0};  // game 18:00:00 at the base, UTC+9
+    EXPECT_EQ(ShownCountdownUntil(VanaBaseSeconds() + 26, local, -540), 2);
+    EXPECT_EQ(ShownCountdownUntil(VanaBaseSeconds() + 25, local, -540), 1);
+    EXPECT_EQ(ShownCountdownUntil(VanaBaseSeconds(), local, -540), 0);
 }
 
 TEST(Countdown, CountsAcrossMidnightAndTheYear) {

@@ -63,12 +63,15 @@ TEST_F(TimerCellsTest, CountdownPassesItsThresholdsAndEndsRed) {
     EXPECT_FALSE(v.listEnabled);
     EXPECT_TRUE(cells_.AnyRunning());
 
+    // The remaining time rounded up: the full length for the whole first second,
+    // each threshold's colour exactly when that much is left.
     struct Step { std::uint32_t ms; const char* text; std::uint32_t colour; };
     const Step steps[] = {
-        {100, "01:59", kTimerColourNormal},    {59'000, "01:01", kTimerColourNormal},
-        {59'100, "01:00", kTimerColourFirst},  {89'000, "00:31", kTimerColourFirst},
-        {90'000, "00:30", kTimerColourSecond}, {104'999, "00:15", kTimerColourLast},
-        {118'999, "00:01", kTimerColourLast},
+        {100, "02:00", kTimerColourNormal},    {999, "02:00", kTimerColourNormal},
+        {1000, "01:59", kTimerColourNormal},   {59'999, "01:01", kTimerColourNormal},
+        {60'000, "01:00", kTimerColourFirst},  {89'999, "00:31", kTimerColourFirst},
+        {90'000, "00:30", kTimerColourSecond}, {104'999, "00:16", kTimerColourSecond},
+        {105'000, "00:15", kTimerColourLast},  {119'999, "00:01", kTimerColourLast},
     };
     for (const auto& s : steps) {
         auto r = cells_.Tick(t0 + s.ms);
@@ -77,20 +80,24 @@ TEST_F(TimerCellsTest, CountdownPassesItsThresholdsAndEndsRed) {
         EXPECT_EQ(v.display, s.text) << s.ms;
         EXPECT_EQ(v.colour, s.colour) << s.ms;
     }
-    auto r = cells_.Tick(t0 + 119'100);
+    auto r = cells_.Tick(t0 + 120'000);
     EXPECT_FALSE(r.running);
     EXPECT_FALSE(cells_.AnyRunning());
     EXPECT_EQ(v.display, "00:00");
     EXPECT_EQ(v.colour, kTimerColourLast);
     EXPECT_TRUE(v.listEnabled);
     EXPECT_EQ(v.startCaption, "リスタート [F1]");
-    EXPECT_EQ(cells_.Tick(t0 + 119'200).changed, 0u);
+    EXPECT_EQ(cells_.Tick(t0 + 120'100).changed, 0u);
 
-    // Start again from the full length; Reset keeps the length and goes back to idle.
+    // Start again: the full length in black at once, before any tick, and for the
+    // first second. Reset keeps the length and goes back to idle.
     cells_.Start(0, t0 + 200'000, kLocal);
-    cells_.Tick(t0 + 200'500);
-    EXPECT_EQ(v.display, "01:59");
+    EXPECT_EQ(v.display, "02:00");
     EXPECT_EQ(v.colour, kTimerColourNormal);
+    cells_.Tick(t0 + 200'500);
+    EXPECT_EQ(v.display, "02:00");
+    cells_.Start(0, t0 + 201'000, kLocal);  // restarted while running
+    EXPECT_EQ(v.display, "02:00");
     cells_.Reset(0);
     EXPECT_FALSE(cells_.AnyRunning());
     EXPECT_EQ(v.display, "02:00");
@@ -104,7 +111,7 @@ TEST_F(TimerCellsTest, CountdownEndingDuringALongTickDelayFinishesAtTheNextTick)
     cells_.Select(3, kTwoMinutes);
     cells_.Start(3, 1000, kLocal);
     cells_.Tick(1100);
-    EXPECT_EQ(cells_.View(3).display, "01:59");
+    EXPECT_EQ(cells_.View(3).display, "02:00");
     auto r = cells_.Tick(1000 + 127'000);
     EXPECT_EQ(r.changed, 1u << 3);
     EXPECT_FALSE(r.running);
@@ -222,13 +229,13 @@ protected:
 TEST_F(TimerAlarmsTest, EachAlarmSoundsOnceAtItsSecondAndAgainAfterTheNextStart) {
     cells_.Select(0, kTwoMinutes);
     cells_.Start(0, 0, kLocal);
-    TickThrough(0, 100, 59'000);  // reading 61
+    TickThrough(0, 100, 59'900);  // reading 61
     EXPECT_TRUE(sound_.played.isEmpty());
-    auto r = cells_.Tick(59'100);  // reading 60
+    auto r = cells_.Tick(60'000);  // reading 60: a minute left, to the millisecond
     EXPECT_EQ(r.sounds, QStringList{"/snd/a.wav"});
-    TickThrough(0, 59'200, 119'000);
+    TickThrough(0, 60'100, 119'900);
     EXPECT_EQ(sound_.played, QStringList{"/snd/a.wav"});
-    r = cells_.Tick(119'100);  // the finishing tick reads 0
+    r = cells_.Tick(120'000);  // the finishing tick reads 0, after exactly 120 s
     EXPECT_EQ(r.sounds, QStringList{"/snd/b.wav"});
     EXPECT_EQ(sound_.played, (QStringList{"/snd/a.wav", "/snd/b.wav"}));
 
@@ -261,9 +268,41 @@ TEST_F(TimerAlarmsTest, LateTicksStillSoundAlarmsTheySkippedOver) {
     EXPECT_EQ(sound_.played, (QStringList{"/snd/a.wav", "/snd/b.wav"}));
 }
 
-TEST_F(TimerAlarmsTest, AnAlarmAtTheFullLengthOfARunIsNeverReached) {
-    // Readings run from one second below the length, as with a tick every instant:
-    // an alarm at the length itself ("one minute left" on a minute) stays silent.
+// Several alarms passed by one late tick: only the one nearest the reading sounds
+// (the end itself when it is due), since each sound would cut off the one before.
+TEST_F(TimerAlarmsTest, ALateTickSoundsOnlyTheAlarmNearestTheReading) {
+    constexpr int kFifteen = 1;  // "15秒"
+    struct Case {
+        const char* what;
+        int set;
+        std::vector<std::uint32_t> ticks;  // ms after the start
+        QStringList played;
+    };
+    const Case cases[] = {
+        {"stall over 10, 3 and the end", kFifteen, {1000, 16'000}, {"/snd/end.wav"}},
+        {"stall over 10 and 3", kFifteen, {1000, 13'000, 15'000}, {"/snd/3.wav", "/snd/end.wav"}},
+        {"one at a time", kFifteen, {5000, 12'000, 15'000}, {"/snd/10.wav", "/snd/3.wav", "/snd/end.wav"}},
+        {"stopwatch at 0, then past 3 and 10", kStopwatch, {0, 11'000}, {"/snd/end.wav", "/snd/10.wav"}},
+    };
+    for (const Case& c : cases) {
+        sound_.played.clear();
+        alarms_[0] = MakeAlarm("three", "/snd/10.wav", 10, "/snd/3.wav", 3, "/snd/end.wav", 0);
+        Assign(0, 1);
+        cells_.Select(0, c.set);
+        cells_.Start(0, 0, kLocal);
+        for (std::uint32_t t : c.ticks) cells_.Tick(t);
+        EXPECT_EQ(sound_.played, c.played) << c.what;
+        // All that were passed count as played.
+        if (c.set == kFifteen) {
+            for (const auto& s : cells_.RowAlarm(0).Section) EXPECT_FALSE(s.Armed) << c.what;
+        }
+        cells_.Reset(0);
+    }
+}
+
+TEST_F(TimerAlarmsTest, AnAlarmAtTheFullLengthOfARunSoundsOnItsFirstTick) {
+    // Readings run from the length itself: an alarm there sounds as the run starts,
+    // one beyond it never.
     constexpr int kOneMinute = 4;  // "1分": 60 s
     struct Case {
         const char* what;
@@ -273,10 +312,11 @@ TEST_F(TimerAlarmsTest, AnAlarmAtTheFullLengthOfARunIsNeverReached) {
         bool sounds;
     };
     const Case cases[] = {
-        {"countdown at its length", kOneMinute, 1, 60, false},
+        {"countdown at its length", kOneMinute, 1, 60, true},
+        {"countdown one second beyond", kOneMinute, 1, 61, false},
         {"countdown one second below", kOneMinute, 1, 59, true},
-        {"restarted countdown at its length", kOneMinute, 2, 60, false},
-        {"chain window at its length", kChain10, 3, 60, false},
+        {"restarted countdown at its length", kOneMinute, 2, 60, true},
+        {"chain window at its length", kChain10, 3, 60, true},
         {"chain window one second below", kChain10, 3, 59, true},
         {"first chain window passing the second", kChain10, 1, 60, true},
     };
@@ -341,13 +381,13 @@ TEST_F(TimerAlarmsTest, APcClockJumpNeitherStopsNorRepeatsARunningTimer) {
             if (readings.isEmpty() || readings.last() != shown) readings << shown;
             // The stopwatch reads the whole seconds of tick time, whatever the wall clock says.
             EXPECT_EQ(cells_.Item(1).Progress, ms / 1000) << ms;
-            // It ends at the first tick whose reading truncates to zero.
-            EXPECT_EQ(cells_.Item(0).Running, ms <= 119'000) << ms;
+            // It ends when the whole two minutes of tick time have passed.
+            EXPECT_EQ(cells_.Item(0).Running, ms < 120'000) << ms;
         }
         // Every second from 02:00 down to 00:00 once, in order: nothing skipped,
         // repeated or below zero.
-        ASSERT_EQ(readings.size(), 120) << readings.join(' ').toStdString();
-        for (int i = 0; i < readings.size(); ++i) EXPECT_EQ(readings[i], FormatTimerReading(119 - i));
+        ASSERT_EQ(readings.size(), 121) << readings.join(' ').toStdString();
+        for (int i = 0; i < readings.size(); ++i) EXPECT_EQ(readings[i], FormatTimerReading(120 - i));
         EXPECT_EQ(sound_.played, (QStringList{"/snd/a.wav", "/snd/b.wav"}));  // each alarm once
         EXPECT_EQ(cells_.View(0).startTime, started);
         cells_.Reset(0);

@@ -80,6 +80,14 @@ TEST(TimerSetEditingTest, EditsNormaliseEmptyTextsAndHoldTheirRanges) {
         {"99999", 0, kTimerValueMax, 32767},
         {"99999999999999999999", 0, kTimerValueMax, 32767},  // too long for 64 bits
         {"32767", 0, kTimerValueMax, 32767},
+        // Digits as Japanese input gives them are read as their values, never as
+        // a number too large; other junk still counts as empty.
+        {"２３", 0, kTimerValueMax, 23},
+        {"１０", kAlarmSecondsWhenEmpty, kSecondsMax, 10},
+        {"\u3000１2\u3000", 0, kSecondsMax, 12},
+        {"٤٢", 0, kSecondsMax, 42},
+        {"９９９９９", 0, kSecondsMax, 9999},
+        {"1a", kAlarmSecondsWhenEmpty, kSecondsMax, 60},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NormalisedEditValue(c.text, c.empty, c.max), c.expected) << c.text.toStdString();
@@ -87,6 +95,7 @@ TEST(TimerSetEditingTest, EditsNormaliseEmptyTextsAndHoldTheirRanges) {
     EXPECT_TRUE(IsNumberEditKey(QChar(0x08)));
     EXPECT_FALSE(IsNumberEditKey(QChar('-')));
     EXPECT_FALSE(IsNumberEditKey(QChar(0xFF11)));  // a full-width digit
+    EXPECT_EQ(WithAsciiDigits("ｘ１２３-٩"), "ｘ123-9");
 }
 
 TEST(TimerSetEditingTest, AStopwatchStoresNothingButItsNameAndShowsDashes) {

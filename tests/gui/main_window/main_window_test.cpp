@@ -8,7 +8,9 @@
 #include <QMouseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <functional>
 #include <iterator>
@@ -128,6 +130,24 @@ TEST_F(MainWindowTest, APcClockJumpIsDrawnAtTheNextTick) {
         EXPECT_EQ(w->ClockPanel()->LastMoon(), now.Moon) << jumpMs;
         EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps + (now.Weekday != weekday) + (now.Moon != moon)) << jumpMs;
     }
+}
+
+// The clock tick is a single shot aimed from the process clock each time: just
+// past the next half-second, and after the clock is set, just past the new one's.
+TEST_F(MainWindowTest, TheClockTickIsAimedAtTheHalfSecondsOfTheClock) {
+    clock_.setUtc({2003, 12, 1, 9, 0, 1, 300});
+    auto w = Start();
+    auto* tick = Child<QTimer>(*w, "tmrClock");
+    EXPECT_TRUE(tick->isSingleShot());
+    EXPECT_TRUE(tick->isActive());
+    EXPECT_EQ(tick->interval(), 202);
+    clock_.setUtc({2003, 12, 1, 11, 30, 7, 880});  // set while the tick waits
+    QElapsedTimer waited;
+    waited.start();
+    while (tick->interval() == 202 && waited.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(tick->interval(), 122);
+    EXPECT_TRUE(tick->isActive());
+    EXPECT_EQ(Label(*w, "lblEarthTime")->text(), "2003/12/01 20:30:07");
 }
 
 TEST_F(MainWindowTest, StartUpReadsTheStoredWindow) {

@@ -201,6 +201,12 @@ TEST_F(OptionsDialogTest, OkStoresTheServerHistoryWheelAndQuestionsAsShown) {
         EXPECT_TRUE(apply->isEnabled()) << what;
     }
     EXPECT_EQ(Child<TUpDown>(&d, "updMouseLine")->Position(), 12);
+    // Full-width digits, pasted as Japanese input gives them, are the same number.
+    auto* lines = Child<QLineEdit>(&d, "edtMouseLine");
+    lines->selectAll();
+    lines->insert(QStringLiteral("１０"));
+    EXPECT_EQ(lines->text(), "10");
+    EXPECT_EQ(Child<TUpDown>(&d, "updMouseLine")->Position(), 10);
     Child<QPushButton>(&d, "btnOk")->click();
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_FALSE(d.isVisible());
@@ -210,7 +216,7 @@ TEST_F(OptionsDialogTest, OkStoresTheServerHistoryWheelAndQuestionsAsShown) {
     EXPECT_EQ(ReadServerHistory(s), QStringList({"b.example", "a.example"}));
     EXPECT_TRUE(s.ReadBool("Time", "ExecuteSync", false));
     EXPECT_TRUE(s.ReadBool("Option\\Scroll", "NewEnable", false));
-    EXPECT_EQ(s.ReadString("Option\\Scroll", "Count", ""), "12");
+    EXPECT_EQ(s.ReadString("Option\\Scroll", "Count", ""), "10");
     EXPECT_TRUE(s.ReadBool("Option", "TimeServerAccess", false));
     EXPECT_FALSE(s.ReadBool("Option", "WebAccess", true));
     EXPECT_TRUE(s.ReadBool("Option", "NewVersionAccess", false));

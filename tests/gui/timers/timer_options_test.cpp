@@ -334,6 +334,11 @@ TEST_F(TimerOptionsTest, SetDialogEditsNormaliseAndFollowTheKind) {
     value->clear();
     EXPECT_EQ(value->text(), "0");
     EXPECT_EQ(d.TimerSet().Value, 0);
+    // Full-width digits pasted in are the same number, written back as ASCII.
+    value->selectAll();
+    value->insert("２３");
+    EXPECT_EQ(value->text(), "23");
+    EXPECT_EQ(d.TimerSet().Value, 23);
 
     auto* kind = Find<QComboBox>(d, "cmbTimOption");
     kind->setCurrentIndex(2);
@@ -353,6 +358,8 @@ TEST_F(TimerOptionsTest, SetDialogEditsNormaliseAndFollowTheKind) {
     seconds->clear();
     EXPECT_EQ(seconds->text(), "60");
     EXPECT_EQ(a.AlarmSet().Section[2].Second, 60);
+    seconds->setText("１０");
+    EXPECT_EQ(seconds->text(), "10");
     seconds->setText("0042");
     EXPECT_EQ(seconds->text(), "42");
     EXPECT_EQ(a.AlarmSet().Section[2].Second, 42);

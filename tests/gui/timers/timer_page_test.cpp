@@ -475,9 +475,10 @@ TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
         std::uint32_t at;  // ms since the start
         const char* display;
         std::uint32_t colour;
-    } steps[] = {{100, "01:59", 0},           {59'000, "01:01", 0},
-                 {60'000, "01:00", 0x0080FF}, {89'950, "00:30", 0x0060FF},
-                 {105'000, "00:15", 0x0010FF}, {119'000, "00:01", 0x0010FF}};
+    } steps[] = {{100, "02:00", 0},           {1000, "01:59", 0},
+                 {59'000, "01:01", 0},        {60'000, "01:00", 0x0080FF},
+                 {90'000, "00:30", 0x0060FF}, {105'000, "00:15", 0x0010FF},
+                 {119'900, "00:01", 0x0010FF}};
     std::uint32_t now = 0;
     for (const auto& s : steps) {
         Tick(*w, s.at - now);
@@ -487,8 +488,8 @@ TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
     }
     EXPECT_EQ(sound_.played, QStringList{"/snd/minute.wav"});
     EXPECT_TRUE(TickTimer(*w)->isActive());
-    // The reading truncates: 100 ms before the end it already shows 00:00 and ends.
-    Tick(*w, 900);
+    // The end comes after exactly 120 s, with the end's alarm.
+    Tick(*w, 100);
     EXPECT_EQ(Display(*w, 1), "00:00");
     EXPECT_EQ(sound_.played, (QStringList{"/snd/minute.wav", "/snd/end.wav"}));
     EXPECT_FALSE(TickTimer(*w)->isActive());
@@ -522,7 +523,7 @@ TEST_F(TimerPageTest, APcClockJumpLeavesARunningCountdownAlone) {
         if (ms == 90'000) clock_.advanceMs(86'400'000);
         if (ms % 500 == 0) w->tmrClockTimer();
         Tick(*w, 100);
-        const int left = ms <= 119'000 ? 119 - static_cast<int>(ms - 100) / 1000 : 0;
+        const int left = static_cast<int>(120'000 - ms + 999) / 1000;
         ASSERT_EQ(Display(*w, 1), FormatTimerReading(left)) << ms;
     }
     EXPECT_EQ(sound_.played, (QStringList{"/snd/minute.wav", "/snd/end.wav"}));
