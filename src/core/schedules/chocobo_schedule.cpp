@@ -27,8 +27,9 @@ ChocoboNowView ComputeChocoboNow(const VanaDateTime& now, const EarthTime& local
     for (std::size_t t = 0; t < kChocoTownCount; ++t)
         view.towns[t] =
             ChocoDestinationText(kChocoDestinations[t][static_cast<std::size_t>(view.cycle)].shortName);
-    const EarthTime end = VanaToEarth(now.Year, now.Month, now.Day, 23, 59, 59, bias);
-    view.timeLeft = FormatHoursMinutesSeconds(ShownCountdown(end, localNow));
+    view.end = VanaToEarth(now.Year, now.Month, now.Day, 23, 59, 59, bias);
+    view.secondsLeft = ShownCountdown(view.end, localNow);
+    view.timeLeft = FormatHoursMinutesSeconds(view.secondsLeft);
     return view;
 }
 
@@ -53,9 +54,11 @@ std::vector<ChocoboRowView> ComputeChocoboSchedule(const VanaDateTime& now, int 
         row.destination = ChocoDestinationText(
             kChocoDestinations[static_cast<std::size_t>(town)][static_cast<std::size_t>(row.cycle)]
                 .longName);
-        row.period = FormatEarthTime(VanaToEarth(day, bias));
+        row.start = VanaToEarth(day, bias);
+        row.end = VanaToEarth(end, bias);
+        row.period = FormatEarthTime(row.start);
         row.period += " ~ ";
-        row.period += FormatEarthTime(VanaToEarth(end, bias));
+        row.period += FormatEarthTime(row.end);
         rows.push_back(std::move(row));
     }
     return rows;

@@ -30,8 +30,9 @@ RacialNowView ComputeRacialNow(const VanaDateTime& now, const EarthTime& localNo
     // The week ends at 23:59:59 of its weekday-7 day, one game second before
     // the next week starts. Taken from the second count rather than the
     // Weekday field, so a record built by hand cannot shift the week.
-    const EarthTime end = VanaToEarth(SecondsToVana((WeekCount(now) + 1) * kVanaWeek - 1), bias);
-    view.timeLeft = FormatHoursMinutesSeconds(ShownCountdown(end, localNow));
+    view.end = VanaToEarth(SecondsToVana((WeekCount(now) + 1) * kVanaWeek - 1), bias);
+    view.secondsLeft = ShownCountdown(view.end, localNow);
+    view.timeLeft = FormatHoursMinutesSeconds(view.secondsLeft);
     return view;
 }
 
@@ -60,9 +61,11 @@ std::vector<RacialRowView> ComputeRacialSchedule(const VanaDateTime& now, int ra
         RacialRowView row;
         row.dungeon = Mod(WeekCount(start) + 2, 3);
         row.dungeonText = kDungeonNames[static_cast<std::size_t>(row.dungeon)];
-        row.period = FormatEarthTime(VanaToEarth(start, bias));
+        row.start = VanaToEarth(start, bias);
+        row.end = VanaToEarth(end, bias);
+        row.period = FormatEarthTime(row.start);
         row.period += " ~ ";
-        row.period += FormatEarthTime(VanaToEarth(end, bias));
+        row.period += FormatEarthTime(row.end);
         rows.push_back(std::move(row));
     }
     return rows;
