@@ -17,13 +17,15 @@ namespace {
 // one does not wake the loop just before it and make it wake twice.
 constexpr std::int64_t kPastTheTurnMs = 2;
 
-QJsonValue Name(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+QJsonValue Name(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 }  // namespace
 
 FaceRow ClockRow(const EarthTime& utc, int bias) {
     const VanaDateTime d = VanaTimeAt(utc);
-    EarthTime local = EarthTimeFromSeconds(EarthSeconds(utc) - std::int64_t{bias} * 60);
+    const EarthTime local = EarthTimeFromSeconds(EarthSeconds(utc) - std::int64_t{bias} * 60);
     FaceRow row;
     row.Text("text", VanaTimeText(d))
         .Field("earth", QString::fromStdString(FormatIsoLocal(local, bias)))
@@ -34,10 +36,9 @@ FaceRow ClockRow(const EarthTime& utc, int bias) {
         .Field("minute", d.Minute)
         .Field("second", d.Second)
         .Field("weekday", d.Weekday)
-        .Field("moon", d.Moon);
-    // Indices of a record before game second 0 would be out of range: names only for real ones.
-    if (d.Weekday >= 0 && d.Weekday < 8) row.Field("weekdayName", Name(VanaWeekdayNames[static_cast<std::size_t>(d.Weekday)]));
-    if (d.Moon >= 0 && d.Moon < 12) row.Field("moonName", Name(MoonPhaseNames[static_cast<std::size_t>(d.Moon)]));
+        .Field("weekdayName", Name(VanaWeekdayNames[static_cast<std::size_t>(d.Weekday)]))
+        .Field("moon", d.Moon)
+        .Field("moonName", Name(MoonPhaseNames[static_cast<std::size_t>(d.Moon)]));
     return row;
 }
 
