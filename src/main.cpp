@@ -1,14 +1,19 @@
 // Process entry: the command-line faces, or the one running copy of the window.
 #include <QApplication>
 
+#include <pthread.h>
+
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/cli/cli.h"
+#include "core/cli/clock_face.h"
 #include "core/time/earth_time.h"
 #include "core/time/vanatime.h"
 #include "gui/art/pictures.h"
@@ -69,6 +74,24 @@ int main(int argc, char* argv[]) {
         fixedClockInUse.emplace(*fixedClock);
     }
 
+    if (norvane::IsFollowRequest(args)) {
+        // A closed output shows as a failed write, which ends the face quietly.
+        // SIGINT and SIGTERM are taken by a thread that wakes the sleeper, so the
+        // face ends between two lines.
+        std::signal(SIGPIPE, SIG_IGN);
+        static norvane::WakeableSleeper sleeper;
+        static sigset_t stop;
+        sigemptyset(&stop);
+        sigaddset(&stop, SIGINT);
+        sigaddset(&stop, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &stop, nullptr);
+        std::thread([] {
+            int signal = 0;
+            sigwait(&stop, &signal);
+            sleeper.Stop();
+        }).detach();
+        return norvane::RunCommandLine(args, std::cout, std::cerr, sleeper);
+    }
     if (norvane::IsCommandLineRequest(args)) return norvane::RunCommandLine(args, std::cout, std::cerr);
 
     if (!HasDisplay()) {

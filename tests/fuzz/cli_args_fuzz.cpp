@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include "core/cli/cli.h"
+#include "core/cli/clock_face.h"
 #include "core/time/earth_time.h"
 #include "fuzz_check.h"
 #include "platform/os_clock.h"
@@ -38,10 +39,17 @@ struct Answer {
     bool operator==(const Answer&) const = default;
 };
 
+// Following the clock ends after its first line instead of running on.
+class StopAtOnce final : public norvane::FollowSleeper {
+public:
+    bool Sleep(std::int64_t) override { return false; }
+};
+
 Answer Run(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     Answer a;
-    a.status = norvane::RunCommandLine(args, out, err);
+    StopAtOnce sleeper;
+    a.status = norvane::RunCommandLine(args, out, err, sleeper);
     a.out = out.str();
     a.err = err.str();
     return a;
@@ -110,7 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (first.status != 0) return 0;
     std::vector<std::string> plain = args;
     for (std::size_t i = 2; i < plain.size(); ++i) {
-        const bool instant = (i == 2 && plain[1] == "--print-time") || (plain[1] == "--print" && plain[i - 1] == "--at");
+        const bool instant = (plain[1] == "--print-time" && plain[i].rfind("--", 0) != 0 && plain[i - 1] != "--format") ||
+                             (plain[1] == "--print" && plain[i - 1] == "--at");
         if (!instant) continue;
         const auto t = norvane::ParseIsoUtc(plain[i]);
         FUZZ_CHECK(t.has_value(), "an accepted instant does not parse");

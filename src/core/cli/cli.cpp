@@ -2,9 +2,12 @@
 
 #include <cctype>
 #include <cstdio>
+#include <optional>
 #include <ostream>
 
 #include "buildinfo.h"
+#include "core/cli/clock_face.h"
+#include "core/cli/face_rows.h"
 #include "core/cli/print_pages.h"
 #include "core/cli/time_commands.h"
 #include "core/time/earth_time.h"
@@ -16,9 +19,11 @@ namespace {
 
 const char* const kUsage =
     "Usage: norvane [/s]                 start the clock window (/s: simple mode)\n"
-    "       norvane --print-time [INSTANT]\n"
+    "       norvane --print-time [INSTANT | --follow] [--format text|json]\n"
     "                                    print the Vana'diel time now or at INSTANT\n"
-    "                                    (ISO 8601 UTC, e.g. 2003-12-01T09:00:01Z)\n"
+    "                                    (ISO 8601 UTC, e.g. 2003-12-01T09:00:01Z);\n"
+    "                                    --follow: one line each time it changes, until\n"
+    "                                    interrupted or the output closes\n"
     "       norvane --to-earth \"YYYY/MM/DD hh:mm:ss\"\n"
     "                                    print the local Earth time of a Vana'diel moment\n"
     "       norvane --print ships|guilds|racial|chocobo [--at INSTANT] [--race N] [--town N]\n"
@@ -28,6 +33,11 @@ const char* const kUsage =
     "       norvane --print calendar [--at INSTANT] [--entries LIST]\n"
     "                                    print the 84-day calendar; LIST: comma-separated\n"
     "                                    ballista,racial,tavern (default all, empty none)\n"
+    "       norvane --print moon [--at INSTANT]\n"
+    "                                    print when each of the next 12 moon phases begins\n"
+    "       --format json                (with --print or --print-time) one JSON array of\n"
+    "                                    rows: the same texts, ISO 8601 instants, seconds\n"
+    "                                    left and #RRGGBB colours\n"
     "       norvane --check-time [SERVER]\n"
     "                                    ask the time server once and print its offset;\n"
     "                                    never sets the clock (SERVER: HOST, HOST:PORT or\n"
@@ -92,17 +102,33 @@ int BadArgument(std::ostream& err, const std::string& what) {
     return 2;
 }
 
-int PrintTime(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() > 3) return BadArgument(err, "unexpected argument: " + ShownArgument(args[3]));
-    VanaDateTime d;
-    if (args.size() == 3) {
-        auto instant = ParseIsoUtc(args[2]);
-        if (!instant) return BadArgument(err, "not an ISO 8601 UTC instant: " + ShownArgument(args[2]));
-        d = VanaTimeAt(*instant);
-    } else {
-        d = GetVanaTime();
+// --print-time [INSTANT] [--follow] [--format text|json], in any order.
+int PrintTime(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, FollowSleeper& sleeper) {
+    std::optional<EarthTime> instant;
+    std::optional<FaceFormat> format;
+    bool follow = false;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--follow") {
+            if (follow) return BadArgument(err, "--follow given twice");
+            follow = true;
+        } else if (arg == "--format") {
+            if (format) return BadArgument(err, "--format given twice");
+            if (i + 1 >= args.size()) return BadArgument(err, "--format needs text or json");
+            format = ParseFaceFormat(args[++i]);
+            if (!format) return BadArgument(err, "format must be text or json: " + ShownArgument(args[i]));
+        } else if (!instant && arg.rfind("--", 0) != 0) {
+            instant = ParseIsoUtc(arg);
+            if (!instant) return BadArgument(err, "not an ISO 8601 UTC instant: " + ShownArgument(arg));
+        } else {
+            return BadArgument(err, "unexpected argument: " + ShownArgument(arg));
+        }
     }
-    out << VanaTimeText(d) << '\n';
+    if (follow && instant) return BadArgument(err, "--follow follows the clock and takes no instant");
+    if (follow) return FollowClock(osClock(), sleeper, format.value_or(FaceFormat::Text), out);
+    const EarthTime utc = instant ? *instant : osClock().utcNow();
+    const int bias = instant ? SystemBiasAt(*instant) : osClock().localBias();
+    WriteFace({ClockRow(utc, bias)}, format.value_or(FaceFormat::Text), out);
     return 0;
 }
 
@@ -120,7 +146,20 @@ bool IsCommandLineRequest(const std::vector<std::string>& args) {
     return args.size() > 1 && args[1].rfind("--", 0) == 0;
 }
 
+bool IsFollowRequest(const std::vector<std::string>& args) {
+    if (args.size() < 3 || args[1] != "--print-time") return false;
+    for (std::size_t i = 2; i < args.size(); ++i)
+        if (args[i] == "--follow") return true;
+    return false;
+}
+
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    WakeableSleeper sleeper;
+    return RunCommandLine(args, out, err, sleeper);
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   FollowSleeper& sleeper) {
     if (args.size() < 2) return BadArgument(err, "no command given");
     const std::string& cmd = args[1];
     if (cmd == "--help" || cmd == "-h") {
@@ -131,7 +170,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << "Norvane " << buildinfo::kProductVersion << '\n';
         return 0;
     }
-    if (cmd == "--print-time") return PrintTime(args, out, err);
+    if (cmd == "--print-time") return PrintTime(args, out, err, sleeper);
     if (cmd == "--to-earth") return ToEarth(args, out, err);
     if (cmd == "--print") return RunPrintCommand(args, out, err);
     if (cmd == "--check-time") return RunCheckTimeCommand(args, out, err);

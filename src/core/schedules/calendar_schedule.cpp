@@ -103,6 +103,8 @@ CalendarView ComputeCalendar(const VanaDateTime& now, int bias, const IniFile& b
 
     for (CalendarRow& row : rows) {
         const EarthTime x = VanaToEarth(d.Year, d.Month, d.Day, 0, 0, 0, bias);
+        row.start = x;
+        row.day = d;
         const bool newDate = !previousDate || previousDate->year != x.year ||
                              previousDate->month != x.month || previousDate->day != x.day;
         // The date is shown again in the 12 o'clock hour, to keep it in sight on long lists.

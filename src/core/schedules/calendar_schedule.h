@@ -63,6 +63,8 @@ struct CalendarEntries {
 
 // One row; the page copies it into lblCalenLineA ... D of the same number.
 struct CalendarRow {
+    EarthTime start;             // the day's first second in local time
+    VanaDateTime day;            // the game day, 00:00:00
     std::string earth;           // A: "mm/dd(曜) hh:nn" when the date is new or in the 12 o'clock hour, else "hh:nn"
     std::string game;            // B: "yyyy/mm/dd" when the month is new, else "mm/dd"
     int weekday = 0;             // B picture: imgWeekS index

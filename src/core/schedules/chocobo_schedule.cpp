@@ -35,7 +35,9 @@ ChocoboNowView ComputeChocoboNow(const VanaDateTime& now, const EarthTime& local
     end.Hour = 23;
     end.Minute = 59;
     end.Second = 59;
-    view.timeLeft = FormatHoursMinutesSeconds(ShownCountdownUntil(VanaToSeconds(end) + 1, localNow, bias));
+    view.end = VanaToEarth(end, bias);
+    view.secondsLeft = ShownCountdownUntil(VanaToSeconds(end) + 1, localNow, bias);
+    view.timeLeft = FormatHoursMinutesSeconds(view.secondsLeft);
     return view;
 }
 
@@ -60,9 +62,11 @@ std::vector<ChocoboRowView> ComputeChocoboSchedule(const VanaDateTime& now, int 
         row.destination = ChocoDestinationText(
             kChocoDestinations[static_cast<std::size_t>(town)][static_cast<std::size_t>(row.cycle)]
                 .longName);
-        row.period = FormatEarthTime(VanaToEarth(day, bias));
+        row.start = VanaToEarth(day, bias);
+        row.end = VanaToEarth(end, bias);
+        row.period = FormatEarthTime(row.start);
         row.period += " ~ ";
-        row.period += FormatEarthTime(VanaToEarth(end, bias));
+        row.period += FormatEarthTime(row.end);
         rows.push_back(std::move(row));
     }
     return rows;

@@ -43,6 +43,8 @@ struct ChocoboNowView {
     int cycle = 0;
     std::array<std::string, kChocoTownCount> towns;
     std::string timeLeft;  // "hh:mm:ss" until the game day ends
+    std::int64_t secondsLeft = 0;  // the seconds timeLeft shows
+    EarthTime end;                 // the day's last second in local time
 };
 
 ChocoboNowView ComputeChocoboNow(const VanaDateTime& now, const EarthTime& localNow, int bias);
@@ -51,6 +53,8 @@ struct ChocoboRowView {
     int cycle = 0;
     std::string destination;  // lblChocoLineA
     std::string period;       // lblChocoLineB, "start ~ end" in local Earth time
+    EarthTime start;
+    EarthTime end;
 };
 
 // ShowChocoboSchedule: the next ten game days from town `town` (0-3), tomorrow

@@ -79,8 +79,9 @@ GuildPageView ComputeGuildPage(const VanaDateTime& now, const EarthTime& localNo
                         : row.state == GuildState::Holiday    ? kGuildHolidayText
                                                               : kGuildClosedText;
         row.stateColour = open ? kGuildOpenColour : kGuildClosedColour;
-        const std::int64_t left =
-            ShownCountdown(VanaToEarth(GuildTarget(shop, row.state, now), bias), localNow);
+        row.target = VanaToEarth(GuildTarget(shop, row.state, now), bias);
+        const std::int64_t left = ShownCountdown(row.target, localNow);
+        row.secondsLeft = left;
         row.timeLeft = FormatMinutesSeconds(left);
         // Only the closing countdown warns; an opening is never urgent.
         row.timeLeftColour = open ? CountdownColour(left) : kColourBlack;

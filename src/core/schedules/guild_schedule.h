@@ -63,6 +63,8 @@ struct GuildRowView {
     int holidayPicture = 0;       // D: index into the weekday pictures
     std::string hours;            // F
     std::string timeLeft;         // G, total minutes and seconds
+    std::int64_t secondsLeft = 0;  // the seconds G shows
+    EarthTime target;             // the closing or opening in local time
     Colour timeLeftColour = kColourBlack;
     std::string_view timeLeftHint;
     std::string_view location;    // H

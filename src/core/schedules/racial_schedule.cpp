@@ -31,7 +31,9 @@ RacialNowView ComputeRacialNow(const VanaDateTime& now, const EarthTime& localNo
     // the count reads 00:00:01 to the last and the race moves on as it would
     // reach 0. Taken from the second count rather than the Weekday field, so a
     // record built by hand cannot shift the week.
-    view.timeLeft = FormatHoursMinutesSeconds(ShownCountdownUntil((WeekCount(now) + 1) * kVanaWeek, localNow, bias));
+    view.end = VanaToEarth(SecondsToVana((WeekCount(now) + 1) * kVanaWeek - 1), bias);
+    view.secondsLeft = ShownCountdownUntil((WeekCount(now) + 1) * kVanaWeek, localNow, bias);
+    view.timeLeft = FormatHoursMinutesSeconds(view.secondsLeft);
     return view;
 }
 
@@ -60,9 +62,11 @@ std::vector<RacialRowView> ComputeRacialSchedule(const VanaDateTime& now, int ra
         RacialRowView row;
         row.dungeon = Mod(WeekCount(start) + 2, 3);
         row.dungeonText = kDungeonNames[static_cast<std::size_t>(row.dungeon)];
-        row.period = FormatEarthTime(VanaToEarth(start, bias));
+        row.start = VanaToEarth(start, bias);
+        row.end = VanaToEarth(end, bias);
+        row.period = FormatEarthTime(row.start);
         row.period += " ~ ";
-        row.period += FormatEarthTime(VanaToEarth(end, bias));
+        row.period += FormatEarthTime(row.end);
         rows.push_back(std::move(row));
     }
     return rows;

@@ -36,6 +36,8 @@ struct RacialNowView {
     std::string_view raceText;     // A0
     std::string_view dungeonText;  // B0
     std::string timeLeft;          // C0, "hh:mm:ss" until the week ends
+    std::int64_t secondsLeft = 0;  // the seconds C0 shows
+    EarthTime end;                 // the week's last second in local time
 };
 
 // UpdateRacialNow: `now` is the game time, `localNow` the local clock.
@@ -45,6 +47,8 @@ struct RacialRowView {
     int dungeon = 0;
     std::string_view dungeonText;  // lblRacialLineA
     std::string period;            // lblRacialLineB, "start ~ end" in local Earth time
+    EarthTime start;
+    EarthTime end;
 };
 
 // ShowRacialSchedule: the next ten weeks of race `race` (0-7), the current week

@@ -88,7 +88,9 @@ ShipPageView ComputeShipPage(const VanaDateTime& now, const EarthTime& localNow,
             view.time.push_back(':');
             AppendTwoDigits(view.time, target.Minute);
             view.time.append(departs ? "発" : "着");
-            const std::int64_t left = ShownCountdown(VanaToEarth(target, bias), localNow);
+            view.target = VanaToEarth(target, bias);
+            const std::int64_t left = ShownCountdown(view.target, localNow);
+            view.secondsLeft = left;
             view.countdown = FormatMinutesSeconds(left);
             view.countdownColour = CountdownColour(left);
             view.timeHint = departs ? kShipDepartHint : kShipArriveHint;

@@ -50,6 +50,8 @@ inline constexpr std::string_view kShipDepartCountdownHint = "出発まで地球
 struct ShipColumnView {
     std::string time;       // " 18:12着" / " 19:13発"
     std::string countdown;  // "mm:ss"
+    std::int64_t secondsLeft = 0;  // the seconds the countdown shows
+    EarthTime target;              // the event in local time
     Colour countdownColour = kColourBlack;
     std::string_view timeHint;
     std::string_view countdownHint;

@@ -114,7 +114,9 @@ SkillPageView ComputeSkillPage(const std::vector<std::string>& codes, int level)
             row.value = kSkillNoneText;
             continue;
         }
-        row.value = SkillGradeText(codes[slot]) + "   " + std::to_string(cap);
+        row.cap = cap;
+        row.grade = SkillGradeText(codes[slot]);
+        row.value = row.grade + "   " + std::to_string(cap);
         row.none = false;
         row.colour = kColourBlack;
     }

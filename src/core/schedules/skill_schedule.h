@@ -70,6 +70,8 @@ struct SkillRow {
     std::string_view name;
     std::string value;        // "A-   269", or "-" when the job has no cap
     bool none = true;         // the "-" case
+    int cap = kNoSkillCap;
+    std::string grade;        // "A-", "B " ...; empty for none
     Colour colour = kSkillNoneColour;  // black, or grey for "-"
 };
 

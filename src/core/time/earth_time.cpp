@@ -105,6 +105,14 @@ std::string FormatEarthTime(const EarthTime& t) {
     return buf;
 }
 
+std::string FormatIsoLocal(const EarthTime& t, int bias) {
+    const int offset = bias < 0 ? -bias : bias;
+    char buf[80];
+    std::snprintf(buf, sizeof buf, "%.4d-%.2d-%.2dT%.2d:%.2d:%.2d%c%.2d:%.2d", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second, bias > 0 ? '-' : '+', offset / 60, offset % 60);
+    return buf;
+}
+
 std::int64_t CountdownSeconds(const EarthTime& target, const EarthTime& now) {
     return (EarthMilliseconds(target) - EarthMilliseconds(now) + 1000) / 1000;
 }

@@ -26,6 +26,11 @@ int IsoWeekday(const EarthTime& t);
 // "yyyy/mm/dd hh:nn:ss"
 std::string FormatEarthTime(const EarthTime& t);
 
+// ISO 8601 with the zone offset, "yyyy-mm-ddThh:nn:ss+hh:mm", of a local time
+// and the bias it was taken with (minutes, UTC = local + bias): the same digits
+// as the local text, and an exact instant.
+std::string FormatIsoLocal(const EarthTime& local, int bias);
+
 // Whole seconds left until `target` as the schedule pages show them: the
 // interval plus one second, truncated, so a display counts down to 1, not 0.
 std::int64_t CountdownSeconds(const EarthTime& target, const EarthTime& now);

@@ -66,6 +66,12 @@ TEST(CommandLine, BadArgumentsGiveStatusTwo) {
              {"--print-time", "2003-12-01T09:00:01+09:00"},
              {"--print-time", "2003-12-01T24:00:00Z"},
              {"--print-time", "2003-12-01T09:00:01Z", "extra"},
+             {"--print-time", "--follow", "2003-12-01T09:00:01Z"},
+             {"--print-time", "--follow", "--follow"},
+             {"--print-time", "--format", "yaml"},
+             {"--print-time", "--format"},
+             {"--print-time", "--format", "json", "--format", "json"},
+             {"--print-time", "--at", "2003-12-01T09:00:01Z"},
              {"--to-earth"},
              {"--to-earth", "0934-08-04 23:59:59"},
              {"--to-earth", "yesterday"},
@@ -99,6 +105,8 @@ TEST(CommandLine, HelpAndVersion) {
     EXPECT_NE(Cli({"--help"}).out.find("--print-time"), std::string::npos);
     EXPECT_NE(Cli({"--help"}).out.find("--check-time [SERVER]"), std::string::npos);
     EXPECT_NE(Cli({"--help"}).out.find("--sync [SERVER]"), std::string::npos);
+    for (const char* option : {"--follow", "--format json", "--print moon"})
+        EXPECT_NE(Cli({"--help"}).out.find(option), std::string::npos) << option;
     EXPECT_EQ(Cli({"--version"}).out.rfind("Norvane ", 0), 0u);
 }
 

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <functional>
 #include <ctime>
 #include <optional>
 #include <sstream>
@@ -16,6 +20,7 @@
 #include "core/time/support.h"
 #include "core/time/vanatime.h"
 #include "platform/os_clock.h"
+#include "core/schedules/schedule_test_support.h"
 #include "support/fake_os_clock.h"
 
 namespace norvane {
@@ -67,6 +72,226 @@ private:
 };
 
 constexpr const char* kBase = "2003-12-01T09:00:01Z";  // game 0934/08/04 18:00:00, a 雷 day
+
+// The index of a full phase name, or -1.
+int PhaseIndex(const std::string& name) {
+    for (std::size_t i = 0; i < MoonPhaseNames.size(); ++i)
+        if (MoonPhaseNames[i] == name) return static_cast<int>(i);
+    return -1;
+}
+
+TEST_F(PrintPages, MoonPhaseStartsAreWhereTheClockTurnsItsPhase) {
+    // The zone with daylight saving starts its summer during the listed days:
+    // like every page, all rows keep the offset in force at the instant.
+    const struct {
+        const char* zone;
+        const char* at;
+        int bias;
+    } cases[] = {
+        {"JST-9", kBase, -540},
+        {"JST-9", "2003-12-01T15:00:01Z", -540},  // exactly a phase start: it has begun
+        {"JST-9", "2003-12-01T15:00:00Z", -540},  // one second before it
+        {"EST5EDT,M3.2.0,M11.1.0", "2004-03-13T12:34:56Z", 300},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.zone) + " " + c.at);
+        Zone(c.zone);
+        const auto r = Print({"moon", "--at", c.at});
+        ASSERT_EQ(r.status, 0) << r.err;
+        ASSERT_EQ(r.lines.size(), 12u);
+        const EarthTime at = *ParseIsoUtc(c.at);
+        FakeOsClock clock;
+        ScopedOsClock scoped(clock);
+        clock.setUtc(at);
+        int phase = GetVanaTime().Moon;
+        std::int64_t previous = EarthSeconds(at);
+        for (const std::string& line : r.lines) {
+            const auto f = Fields(line);
+            ASSERT_EQ(f.size(), 3u) << line;
+            const std::int64_t start = EarthSeconds(testing::ParseShown(f[0])) + std::int64_t{c.bias} * 60;
+            EXPECT_GT(start, previous) << line;
+            previous = start;
+            // One second before, the clock still shows the phase before; at the
+            // printed second, this phase on its first day at 00:00:00.
+            clock.setUtc(EarthTimeFromSeconds(start - 1));
+            EXPECT_EQ(GetVanaTime().Moon, phase) << line;
+            clock.setUtc(EarthTimeFromSeconds(start));
+            const VanaDateTime d = GetVanaTime();
+            phase = (phase + 1) % 12;
+            EXPECT_EQ(d.Moon, phase) << line;
+            EXPECT_EQ(PhaseIndex(f[1]), phase) << line;
+            EXPECT_EQ(VanaTimeText(d).substr(0, 10), f[2]) << line;
+            EXPECT_EQ(d.Hour * 3600 + d.Minute * 60 + d.Second, 0) << line;
+        }
+    }
+    Zone("JST-9");
+    EXPECT_EQ(Print({"moon", "--at", "2003-12-01T15:00:00Z"}).lines[0], "2003/12/02 00:00:01\t十日月\t0934/08/11");
+}
+
+// An ISO 8601 instant with its zone offset as UTC seconds; the local digits into `local`.
+std::int64_t IsoUtcSeconds(const QJsonValue& value, EarthTime* local = nullptr) {
+    const std::string s = value.toString().toStdString();
+    EXPECT_EQ(s.size(), 25u) << s;
+    if (s.size() != 25) return 0;
+    EarthTime t = testing::ParseShown(s.substr(0, 4) + '/' + s.substr(5, 2) + '/' + s.substr(8, 2) + ' ' +
+                                      s.substr(11, 8));
+    if (local) *local = t;
+    const int offset = (std::stoi(s.substr(20, 2)) * 60 + std::stoi(s.substr(23, 2))) * 60;
+    return EarthSeconds(t) - (s[19] == '-' ? -offset : offset);
+}
+
+// "mm:ss" or "hh:mm:ss" as whole seconds.
+std::int64_t ShownSeconds(const std::string& text) {
+    std::int64_t total = 0;
+    std::size_t start = 0;
+    for (std::size_t colon; (colon = text.find(':', start)) != std::string::npos; start = colon + 1)
+        total = (total + std::stoll(text.substr(start, colon - start))) * 60;
+    return total + std::stoll(text.substr(start));
+}
+
+TEST_F(PrintPages, JsonFacesHoldTheTextFacesRowsWithInstantsSecondsAndColours) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    testing_files::WriteBytes(dir.path() + "/ballista.ini", "[Card]\r\n04=1,99\r\n[Area1]\r\n08=2\r\n");
+    const PrintDataFiles files{NORVANE_DATA_DIR "/skill.ini", (dir.path() + "/ballista.ini").toStdString()};
+    using Check = std::function<void(const QJsonObject&, std::int64_t at)>;
+    // The countdown of an object runs to its "until", shown one second longer;
+    // its text shows secondsLeft.
+    auto countdown = [](const char* text) {
+        return [text](const QJsonObject& o, std::int64_t at) {
+            EXPECT_EQ(ShownSeconds(o[text].toString().toStdString()), o["secondsLeft"].toInteger());
+            EXPECT_EQ(IsoUtcSeconds(o["until"]) - at + 1, o["secondsLeft"].toInteger());
+        };
+    };
+    auto period = [](const QJsonObject& o, std::int64_t) {
+        EarthTime start, end;
+        IsoUtcSeconds(o["start"], &start);
+        IsoUtcSeconds(o["end"], &end);
+        EXPECT_EQ(o["period"].toString().toStdString(), FormatEarthTime(start) + " ~ " + FormatEarthTime(end));
+    };
+    const struct Face {
+        std::vector<std::string> args;
+        std::vector<std::string> texts;      // the tab-separated fields' names, in order
+        Check check;                         // on each of those rows
+        std::vector<std::string> listTexts;  // the rows after an upper one, if any
+        Check listCheck;
+    } faces[] = {
+        {{"--print-time", kBase},
+         {"text"},
+         [](const QJsonObject& o, std::int64_t at) {
+             EXPECT_EQ(IsoUtcSeconds(o["earth"]), at);
+             EXPECT_EQ(o["weekday"].toInt(), 5);
+             EXPECT_EQ(o["moonName"].toString(), "上弦の月");
+         }},
+        {{"--print", "ships", "--at", kBase},
+         {"origin", "destination", "arriveOrigin.time", "arriveOrigin.countdown", "depart.time", "depart.countdown",
+          "arriveDestination.time", "arriveDestination.countdown"},
+         [countdown](const QJsonObject& o, std::int64_t at) {
+             for (const char* column : {"arriveOrigin", "depart", "arriveDestination"}) {
+                 const QJsonObject c = o[column].toObject();
+                 countdown("countdown")(c, at);
+                 const auto left = c["secondsLeft"].toInteger();
+                 EXPECT_EQ(c["colour"].toString(),
+                           left < 60 ? "#FF1000" : left < 180 ? "#FF6000" : left < 300 ? "#FF8000" : "#000000");
+             }
+         }},
+        {{"--print", "guilds", "--at", kBase},
+         {"name", "state", "hours", "timeLeft", "location"},
+         [countdown](const QJsonObject& o, std::int64_t at) {
+             countdown("timeLeft")(o, at);
+             const bool open = o["status"].toString() == "open";
+             EXPECT_EQ(o["stateColour"].toString(), open ? "#0000C0" : "#FF4000");
+         }},
+        {{"--print", "racial", "--race", "2", "--at", kBase},
+         {"race", "dungeon", "timeLeft"},
+         countdown("timeLeft"),
+         {"dungeon", "period"},
+         period},
+        {{"--print", "chocobo", "--town", "3", "--at", kBase},
+         {"from.sandoria", "from.bastok", "from.windurst", "from.kazham", "timeLeft"},
+         countdown("timeLeft"),
+         {"destination", "period"},
+         period},
+        {{"--print", "skill", "--job", "war", "--level", "75"},
+         {"skill", "value"},
+         [](const QJsonObject& o, std::int64_t) {
+             const std::string value = o["value"].toString().toStdString();
+             if (value == "-") {
+                 EXPECT_TRUE(o["cap"].isNull() && o["grade"].isNull());
+                 EXPECT_EQ(o["colour"].toString(), "#808080");
+             } else {
+                 EXPECT_EQ(value.substr(value.rfind(' ') + 1), std::to_string(o["cap"].toInt()));
+                 EXPECT_EQ(value.rfind(o["grade"].toString().toStdString(), 0), 0u) << value;
+             }
+         }},
+        {{"--print", "calendar", "--at", kBase},
+         {"earth", "game", "moon", "schedule"},
+         [](const QJsonObject& o, std::int64_t) {
+             EarthTime start;
+             IsoUtcSeconds(o["start"], &start);
+             const std::string earth = o["earth"].toString().toStdString();
+             EXPECT_EQ(earth.substr(earth.size() - 5), FormatEarthTime(start).substr(11, 5));
+             const std::string game = o["game"].toString().toStdString();
+             EXPECT_EQ(o["date"].toString().toStdString().substr(10 - game.size()), game);
+             EXPECT_EQ(o["ballista"].isNull(), !o["schedule"].toString().contains(QString::fromUtf8("無制限")));
+         }},
+        {{"--print", "moon", "--at", kBase},
+         {"earth", "phase", "game"},
+         [](const QJsonObject& o, std::int64_t at) {
+             EarthTime start;
+             EXPECT_EQ(IsoUtcSeconds(o["start"], &start) - at, o["secondsLeft"].toInteger());
+             EXPECT_EQ(FormatEarthTime(start), o["earth"].toString().toStdString());
+             EXPECT_EQ(PhaseIndex(o["phase"].toString().toStdString()), o["phaseIndex"].toInt());
+         }},
+    };
+    for (const char* zone : {"JST-9", "EST5"}) {
+        Zone(zone);
+        for (const Face& face : faces) {
+            SCOPED_TRACE(std::string(zone) + " " + face.args[1]);
+            std::vector<std::string> args{"norvane"};
+            args.insert(args.end(), face.args.begin(), face.args.end());
+            std::ostringstream text, json, err;
+            auto run = [&](std::ostream& out) {
+                return args[1] == "--print" ? RunPrintCommand(args, out, err, files) : RunCommandLine(args, out, err);
+            };
+            ASSERT_EQ(run(text), 0) << err.str();
+            args.insert(args.end(), {"--format", "json"});
+            ASSERT_EQ(run(json), 0) << err.str();
+            // One line of JSON: an array of one object per line of text.
+            ASSERT_EQ(json.str().find('\n'), json.str().size() - 1);
+            QJsonParseError error;
+            const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json.str()), &error);
+            ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+            const QJsonArray rows = doc.array();
+            std::istringstream lines(text.str());
+            std::size_t n = 0;
+            for (std::string line; std::getline(lines, line); ++n) {
+                ASSERT_LT(n, static_cast<std::size_t>(rows.size()));
+                const QJsonObject o = rows[static_cast<qsizetype>(n)].toObject();
+                const bool list = n > 0 && !face.listTexts.empty();
+                const auto& names = list ? face.listTexts : face.texts;
+                const auto fields = Fields(line);
+                ASSERT_EQ(fields.size(), names.size()) << line;
+                for (std::size_t i = 0; i < fields.size(); ++i) {
+                    const std::string& name = names[i];
+                    const std::size_t dot = name.find('.');
+                    const QJsonValue v = dot == std::string::npos
+                                             ? o[QString::fromStdString(name)]
+                                             : o[QString::fromStdString(name.substr(0, dot))]
+                                                   .toObject()[QString::fromStdString(name.substr(dot + 1))];
+                    EXPECT_EQ(v.toString().toStdString(), fields[i]) << name;
+                }
+                if (!face.listTexts.empty()) {
+                    EXPECT_EQ(o["part"].toString(), list ? "schedule" : "now");
+                }
+                const Check& check = list ? face.listCheck : face.check;
+                if (check) check(o, EarthSeconds(*ParseIsoUtc(kBase)));
+            }
+            EXPECT_EQ(n, static_cast<std::size_t>(rows.size()));
+            EXPECT_GT(n, 0u);
+        }
+    }
+}
 
 TEST_F(PrintPages, ShipsAtAKnownInstant) {
     Zone("JST-9");
@@ -229,6 +454,12 @@ TEST_F(PrintPages, BadArgumentsFailWithStatusTwo) {
         {"calendar", "--entries", "tavern", "--entries", "racial"},
         {"calendar", "--at", "tomorrow"},
         {"ships", "--entries", "tavern"},
+        {"ships", "--format", "xml"},
+        {"ships", "--format", "JSON"},
+        {"moon", "--format"},
+        {"moon", "--format", "json", "--format", "text"},
+        {"moon", "--town", "1"},
+        {"moons"},
     };
     for (const auto& args : bad) {
         auto r = Print(args);

@@ -1,0 +1,74 @@
+#pragma once
+// The next events of the schedule pages, in one sorted list with their Earth
+// instants: sailings, guild openings and closings, the turn to a chosen
+// weekday element or moon phase, the racial-equipment turn and the chocobo
+// day. Computed from the same functions the pages use, once a game minute.
+#include <bitset>
+#include <cstdint>
+#include <vector>
+
+#include "core/schedules/guild_schedule.h"
+#include "core/schedules/schedule_common.h"
+#include "core/schedules/ship_schedule.h"
+#include "core/time/vanatime.h"
+
+namespace norvane {
+
+enum class EventKind : int {
+    ShipArrivesAtOrigin,  // subject: the route
+    ShipDeparts,
+    ShipArrivesAtDestination,
+    GuildOpens,           // subject: the shop
+    GuildCloses,
+    WeekdayBegins,        // subject: the weekday element
+    MoonPhaseBegins,      // subject: the phase
+    RacialTurnBegins,     // subject: the race whose week begins
+    ChocoboDayBegins,     // subject: the day cycle, 0-2, that picks the destinations
+};
+
+// Which events the list holds; everything by default.
+struct EventChoices {
+    std::bitset<kShipRouteCount> routes = std::bitset<kShipRouteCount>().set();
+    std::bitset<kGuildShopCount> guilds = std::bitset<kGuildShopCount>().set();
+    std::bitset<8> weekdays = std::bitset<8>().set();
+    std::bitset<12> moonPhases = std::bitset<12>().set();
+    bool racial = true;
+    bool chocobo = true;
+
+    friend bool operator==(const EventChoices&, const EventChoices&) = default;
+};
+
+struct UpcomingEvent {
+    EventKind kind = EventKind::ShipDeparts;
+    int subject = 0;
+    std::int64_t vanaSeconds = 0;  // the game moment
+    EarthTime local;               // its local Earth time, as the pages' countdowns run to it
+
+    friend bool operator==(const UpcomingEvent&, const UpcomingEvent&) = default;
+};
+
+// The next event of every chosen kind and subject after game time `now`, the
+// earliest first (ties in kind and subject order). An event in the current game
+// minute has passed, as on the pages. A guild's next opening skips its holiday,
+// on which it does not open.
+std::vector<UpcomingEvent> ComputeUpcomingEvents(const VanaDateTime& now, int bias, const EventChoices& choices);
+
+// The list for the moment of each clock tick, recomputed only when the game
+// minute, the time-zone bias or the choices change.
+class UpcomingEvents {
+public:
+    const std::vector<UpcomingEvent>& At(const ScheduleMoment& m);
+    void SetChoices(const EventChoices& choices);
+    const EventChoices& choices() const { return choices_; }
+    int computations() const { return computations_; }
+
+private:
+    EventChoices choices_;
+    std::vector<UpcomingEvent> events_;
+    bool valid_ = false;
+    std::int64_t minute_ = 0;
+    int bias_ = 0;
+    int computations_ = 0;
+};
+
+}  // namespace norvane
