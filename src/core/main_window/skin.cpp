@@ -108,12 +108,24 @@ std::vector<std::string> BuildSkinList(const std::string& folder) {
 }
 
 int ChosenSkinIndex(const std::vector<std::string>& list, const std::string& chosen) {
+    auto lower = [](std::string s) {
+        for (char& c : s)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return s;
+    };
+    const std::string folded = lower(chosen);
+    int sameLetters = -1, sameLetterCount = 0;
     for (int i = 0; i < static_cast<int>(list.size()); ++i) {
         std::string file, name;
         SplitPair(list, i, file, name);
         if (file == chosen) return i;
+        if (lower(file) == folded) {
+            sameLetters = i;
+            ++sameLetterCount;
+        }
     }
-    return -1;
+    // Two files that differ only in case: neither is the one meant.
+    return sameLetterCount == 1 ? sameLetters : -1;
 }
 
 }  // namespace norvane

@@ -51,8 +51,9 @@ std::vector<std::string> BuildSkinList(const std::string& folder);
 // The entry text for one file and its display name.
 std::string SkinListEntry(const std::string& file, const std::string& name);
 
-// The index of the entry whose file name equals `chosen` exactly (case
-// matters), or -1.
+// The index of the entry whose file name equals `chosen`, or -1. An exact
+// match wins; else the one entry that differs only in letter case, since the
+// setting may come from a desktop whose file names ignore case.
 int ChosenSkinIndex(const std::vector<std::string>& list, const std::string& chosen);
 
 }  // namespace norvane

@@ -1,5 +1,10 @@
 #include "gui/controls/image_label.h"
 
+#include <QHelpEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QToolTip>
+
 #include <QEvent>
 
 namespace norvane {
@@ -58,7 +63,45 @@ void TImageLabel::AdoptParent() {
     image_->setVisible(!isHidden());
 }
 
+void TImageLabel::SetElideRight(bool value) {
+    if (elideRight_ == value) return;
+    elideRight_ = value;
+    update();
+}
+
+QString TImageLabel::ShownText() const {
+    if (!elideRight_) return text();
+    return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+}
+
+QString TImageLabel::ToolTipText() const {
+    if (!toolTip().isEmpty() || !elideRight_ || ShownText() == text()) return toolTip();
+    return text();
+}
+
+void TImageLabel::paintEvent(QPaintEvent* event) {
+    const QString shown = ShownText();
+    if (shown == text()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    style()->drawItemText(&painter, contentsRect(), static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment())),
+                          palette(), isEnabled(), shown, foregroundRole());
+}
+
 bool TImageLabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        const QString tip = ToolTipText();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+        }
+        return true;
+    }
     const bool result = QLabel::event(event);
     if (event->type() == QEvent::ParentChange) AdoptParent();
     return result;

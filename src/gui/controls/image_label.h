@@ -32,8 +32,17 @@ public:
     // Showing or hiding the label does the same to its picture.
     void setVisible(bool visible) override;
 
+    // A text too long for the label ends in "…" where it is cut, and its tool
+    // tip shows it whole (when the label has no tip of its own). Off by default.
+    void SetElideRight(bool value);
+    // What the label draws of its text.
+    QString ShownText() const;
+    // What its tool tip shows.
+    QString ToolTipText() const;
+
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -44,6 +53,7 @@ private:
     QPointer<TImageEx> image_;
     TImagePosition imagePosition_ = ipLeft;
     int imageSpacing_ = 2;
+    bool elideRight_ = false;
 };
 
 }  // namespace norvane

@@ -224,4 +224,17 @@ void TTitleButton::leaveEvent(QEvent* event) {
     update();
 }
 
+void TTitleButton::DropHot() {
+    if (!hot_) return;
+    hot_ = false;
+    emit mouseLeft();
+    emit hintChanged(QString());
+    update();
+}
+
+void TTitleButton::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    DropHot();
+}
+
 }  // namespace norvane

@@ -34,6 +34,9 @@ public:
     Colour LineColor() const;
 
     bool Hot() const { return hot_; }
+    // The mouse is taken to have left: the window went to the taskbar or out of
+    // sight, where no leave event comes. Nothing when the button is not hot.
+    void DropHot();
     bool Pressed() const { return pressed_; }
     // The window is maximized: the maximize button offers to restore it.
     bool ShowsRestore() const;
@@ -57,6 +60,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void RefreshHint();

@@ -108,6 +108,10 @@ bool TTitleButtons::eventFilter(QObject* watched, QEvent* event) {
     // window's own resize handling alone.
     if (watched == form_ && (event->type() == QEvent::Resize || event->type() == QEvent::WindowStateChange))
         Repaint();
+    // A click on the minimize button takes the window away under the mouse; no
+    // leave event follows, and its hint would outlast the restore.
+    if (watched == form_ && form_->isMinimized() && event->type() == QEvent::WindowStateChange)
+        for (TTitleButton* b : {btnMini_, btnMaxi_, btnClose_}) b->DropHot();
     return QWidget::eventFilter(watched, event);
 }
 

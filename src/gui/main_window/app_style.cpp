@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QIcon>
 #include <QIconEngine>
+#include <QItemDelegate>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
@@ -64,6 +66,22 @@ protected:
     }
 };
 
+// The rows of a choice box's list: as tall as the text's glyphs need, with a
+// pixel or two to spare. The default takes the height of the face's first font,
+// which may be less than that of the Japanese glyphs drawn from another font,
+// and the top row then loses the top of its text to the list's frame.
+class TChoiceItemDelegate : public QItemDelegate {
+public:
+    using QItemDelegate::QItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QItemDelegate::sizeHint(option, index);
+        const int ink = QFontMetrics(option.font).boundingRect(index.data(Qt::DisplayRole).toString()).height();
+        size.setHeight(std::max(size.height(), ink + kChoiceRowLeading));
+        return size;
+    }
+};
+
 }  // namespace
 
 TAppStyle::TAppStyle() = default;
@@ -79,6 +97,12 @@ QIcon TAppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* o
         }
         default: return QProxyStyle::standardIcon(standardIcon, option, widget);
     }
+}
+
+void TAppStyle::polish(QWidget* widget) {
+    QProxyStyle::polish(widget);
+    if (auto* box = qobject_cast<QComboBox*>(widget); box && !dynamic_cast<TChoiceItemDelegate*>(box->itemDelegate()))
+        box->setItemDelegate(new TChoiceItemDelegate(box));
 }
 
 int TAppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,

@@ -12,6 +12,8 @@ class QDialog;
 
 namespace norvane {
 
+inline constexpr int kChoiceRowLeading = 4;
+
 class TAppStyle : public QProxyStyle {
     Q_OBJECT
 
@@ -19,6 +21,10 @@ public:
     TAppStyle();
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    // Every choice box's list gets rows as tall as their glyphs need and
+    // kChoiceRowLeading pixels more.
+    using QProxyStyle::polish;
+    void polish(QWidget* widget) override;
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                   QStyleHintReturn* returnData = nullptr) const override;
 };

@@ -297,12 +297,15 @@ TfrmMoon* TClockPanel::MoonWindow() {
 
 void TClockPanel::imgVanaWeekMouseDown() {
     WeekWindow()->SetWeekday(lastWeekday_);
-    OpenForecast(frmWeek, imgVanaWeek, weekPopupShown_);
+    // One forecast at a time: a press on this picture puts the other away for good.
+    if (frmMoon) Dismiss(frmMoon, moonPopupShown_);
+    OpenForecast(frmWeek, imgVanaWeek, weekPopupShown_, weekJustOpened_);
 }
 
 void TClockPanel::imgVanaMoonMouseDown() {
     MoonWindow()->SetMoonPhaseSource([this] { return lastMoon_; });
-    OpenForecast(frmMoon, imgVanaMoon, moonPopupShown_);
+    if (frmWeek) Dismiss(frmWeek, weekPopupShown_);
+    OpenForecast(frmMoon, imgVanaMoon, moonPopupShown_, moonJustOpened_);
 }
 
 void TClockPanel::CloseForecasts() {
@@ -310,13 +313,27 @@ void TClockPanel::CloseForecasts() {
     if (moonPopupShown_) frmMoon->close();
 }
 
-void TClockPanel::OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag) {
+void TClockPanel::MainWindowActivated() {
+    if (weekPopupShown_ && !weekJustOpened_) frmWeek->close();
+    if (moonPopupShown_ && !moonJustOpened_) frmMoon->close();
+}
+
+void TClockPanel::MainWindowDeactivated() { weekJustOpened_ = moonJustOpened_ = false; }
+
+void TClockPanel::Dismiss(QWidget* popup, bool& shownFlag) {
+    shownFlag = false;
+    if (popup->isVisible()) popup->close();
+}
+
+void TClockPanel::OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag, bool& justOpened) {
     if (shownFlag) {
-        // The window's activation by this press has already closed the forecast.
-        shownFlag = false;
+        // A press on the picture of an open forecast closes it: the main
+        // window's activation by this press may have done so already.
+        Dismiss(popup, shownFlag);
         return;
     }
     shownFlag = true;
+    justOpened = true;
     const QPoint tl = picture->mapToGlobal(QPoint(0, 0));
     const WinRect pic{tl.x(), tl.y(), tl.x() + picture->width(), tl.y() + picture->height()};
     WinPoint p = ForecastPosition(pic, popup->width(), popup->height(), DesktopWorkArea(window_));

@@ -51,6 +51,11 @@ public:
     // their marks, so that the press that activated it can tell a closing
     // click from an opening one.
     void CloseForecasts();
+    // The same when the main window is activated, except for a window that a
+    // press opened since the main window last lost the activation: the window
+    // system may tell of the activation by that very press after the press.
+    void MainWindowActivated();
+    void MainWindowDeactivated();
 
     // Presses on the weekday and moon pictures (or their captions).
     void imgVanaWeekMouseDown();
@@ -80,7 +85,9 @@ private:
     void CreateButtons();
     TfrmWeek* WeekWindow();
     TfrmMoon* MoonWindow();
-    void OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag);
+    void OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag, bool& justOpened);
+    // Closes a forecast window and forgets its mark.
+    void Dismiss(QWidget* popup, bool& shownFlag);
     void SetCaptionHover(QLabel* a, QLabel* b, bool hot);
 
     QWidget* window_;
@@ -109,6 +116,9 @@ private:
     int lastMoon_ = 999;
     bool weekPopupShown_ = false;
     bool moonPopupShown_ = false;
+    // Opened by a press since the main window last lost the activation.
+    bool weekJustOpened_ = false;
+    bool moonJustOpened_ = false;
     int pictureSwaps_ = 0;
     bool allways_ = false;
     Colour frameColour_ = 0;

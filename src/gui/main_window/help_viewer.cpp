@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPointer>
 #include <QScrollBar>
 #include <QStringDecoder>
@@ -12,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/time/support.h"
+#include "gui/main_window/user_messages.h"
 
 namespace norvane {
 
@@ -60,13 +60,32 @@ bool THelpViewer::LoadFile(const QString& path, QString* error) {
     return true;
 }
 
-void THelpViewer::ShowContext(int context) {
+namespace {
+
+QString& HelpDocumentOverride() {
+    static QString path;
+    return path;
+}
+
+QString ContextAnchor(int context) {
+    return context == 0 ? QString() : QStringLiteral("context-%1").arg(context);
+}
+
+}  // namespace
+
+void THelpViewer::ShowContext(int context) { ShowTopic(ContextAnchor(context)); }
+
+void THelpViewer::ShowTopic(const QString& anchor) {
     txtHelp->verticalScrollBar()->setValue(0);
     txtHelp->horizontalScrollBar()->setValue(0);
-    if (context != 0) txtHelp->scrollToAnchor(QStringLiteral("context-%1").arg(context));
+    if (!anchor.isEmpty()) txtHelp->scrollToAnchor(anchor);
 }
 
 THelpViewer* OpenHelpFile(QWidget* parent, const QString& path, int context, QString* error) {
+    return OpenHelpFile(parent, path, ContextAnchor(context), error);
+}
+
+THelpViewer* OpenHelpFile(QWidget* parent, const QString& path, const QString& anchor, QString* error) {
     // One viewer at a time; a second request reloads and raises it.
     static QPointer<THelpViewer> viewer;
     const bool fresh = viewer.isNull();
@@ -76,17 +95,28 @@ THelpViewer* OpenHelpFile(QWidget* parent, const QString& path, int context, QSt
         return nullptr;
     }
     viewer->show();
-    viewer->ShowContext(context);
+    viewer->ShowTopic(anchor);
     viewer->raise();
     viewer->activateWindow();
     return viewer.data();
 }
 
-void ShowHelp(QWidget* parent, int context) {
+void ShowHelp(QWidget* parent, int context) { ShowHelpTopic(parent, ContextAnchor(context)); }
+
+void ShowHelpTopic(QWidget* parent, const QString& anchor) {
     QString error;
-    if (OpenHelpFile(parent, QString::fromStdString(HelpFilePath(ProgramPath())), context, &error)) return;
-    QApplication::beep();
-    QMessageBox::warning(parent, QStringLiteral("Norvane"), error);
+    if (!OpenHelpFile(parent, HelpDocumentPath(), anchor, &error)) WarnUser(parent, error);
 }
+
+QString HelpDocumentPath() {
+    const QString& other = HelpDocumentOverride();
+    return other.isEmpty() ? QString::fromStdString(HelpFilePath(ProgramPath())) : other;
+}
+
+ScopedHelpDocument::ScopedHelpDocument(const QString& path) : previous_(HelpDocumentOverride()) {
+    HelpDocumentOverride() = path;
+}
+
+ScopedHelpDocument::~ScopedHelpDocument() { HelpDocumentOverride() = previous_; }
 
 }  // namespace norvane

@@ -20,6 +20,9 @@ public:
     // Context 0 is the start of the document; context N an anchor "context-N"
     // when the document has one, else the start too.
     void ShowContext(int context);
+    // A named place of the document ("options-timer"); empty for its start. A
+    // name the document lacks shows the start too.
+    void ShowTopic(const QString& anchor);
 
     QTextBrowser* txtHelp;
 
@@ -29,9 +32,27 @@ public:
 // Loads `path` into the viewer, reusing the one already open, and shows it.
 // nullptr, with the message in `error`, when the file cannot be shown.
 THelpViewer* OpenHelpFile(QWidget* parent, const QString& path, int context, QString* error);
+THelpViewer* OpenHelpFile(QWidget* parent, const QString& path, const QString& anchor, QString* error);
 
 // Shows the program's help file at `context`; a file that cannot be shown
 // gives a message box.
 void ShowHelp(QWidget* parent, int context);
+// The same at a named place of the help file.
+void ShowHelpTopic(QWidget* parent, const QString& anchor);
+
+// The program's help file: "norvane.hlp" beside the program.
+QString HelpDocumentPath();
+
+// Points HelpDocumentPath elsewhere while alive (tests).
+class ScopedHelpDocument {
+public:
+    explicit ScopedHelpDocument(const QString& path);
+    ~ScopedHelpDocument();
+    ScopedHelpDocument(const ScopedHelpDocument&) = delete;
+    ScopedHelpDocument& operator=(const ScopedHelpDocument&) = delete;
+
+private:
+    QString previous_;
+};
 
 }  // namespace norvane

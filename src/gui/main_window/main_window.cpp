@@ -114,6 +114,8 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     wheelOwn_ = st.wheelOwn;
     wheelLines_ = st.wheelLines;
     schedules_->ApplyChoices(st);
+    // The design's colours first: they stay when no skin file is applied.
+    ApplySkinColours();
     BuildSkinMenu();
     if (st.simpleMode || simpleArg) actSimpleExecute();
     if (st.executeSync) sync_->SyncWhenShown();

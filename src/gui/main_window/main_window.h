@@ -4,7 +4,9 @@
 // routes events to them: the clock panel (TClockPanel), the timer page
 // (TTimerController) and the live schedule pages (TSchedulePages). Its
 // controls are found by their object names ("pclMain", "actPage3", ...).
+#include <QElapsedTimer>
 #include <QHash>
+#include <QPoint>
 #include <QWidget>
 
 #include <array>
@@ -114,6 +116,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -169,6 +172,10 @@ private:
     // The mode's controls, size limits, bounds and layout.
     void SwitchMode(bool simple, const QRect& bounds);
     void LayoutNormal();
+    // The hint line and the synchronisation state beside it.
+    void LayoutHintLine();
+    // Shows `hint` in the hint line (empty: none).
+    void ShowHint(const QString& hint);
     void LayoutSimple();
     void ApplyAllways();
     void ForecastClosed();
@@ -178,6 +185,8 @@ private:
     void UpdateWindowRegion();
     void PaintFrame(Gdi& gdi);
     void ShowSystemMenu(QPoint globalPos);
+    // A press on the caption icon: true when it is the second of a double click.
+    bool IconDoubleClicked();
     // Presses and moves on the clock panel's labels may drag the window in simple mode.
     void WatchClockPanel();
     bool DragPress(QObject* watched, QMouseEvent* e);
@@ -245,6 +254,10 @@ private:
     // Set by a press that may drag the window; a press elsewhere (the image
     // buttons, the pictures) clears it, so that its moves drag nothing.
     bool dragArmed_ = false;
+    // A press on the caption moves the window once the mouse goes.
+    bool captionArmed_ = false;
+    QPoint captionPress_;
+    QElapsedTimer iconClick_;  // since the last press on the caption icon
 };
 
 // The window font: "MS UI Gothic" at 12 pixels where installed, else the

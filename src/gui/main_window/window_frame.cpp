@@ -2,6 +2,7 @@
 // the hint line, and dragging in simple mode.
 #include <algorithm>
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -69,7 +70,7 @@ void TfrmMain::CreateFrame() {
     lblTimeHelp->setObjectName("lblTimeHelp");
     lblTimeHelp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // The hint line shows the hint of whatever the mouse is over.
-    connect(tbsMain, &TTitleButtons::hintChanged, lblHelp, &QLabel::setText);
+    connect(tbsMain, &TTitleButtons::hintChanged, this, &TfrmMain::ShowHint);
 
     pnlMenu->installEventFilter(this);
 }
@@ -79,8 +80,11 @@ void TfrmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         UpdateWindowRegion();
         tbsMain->update();
-    } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        clockPanel_->CloseForecasts();
+    } else if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow())
+            clockPanel_->MainWindowActivated();
+        else
+            clockPanel_->MainWindowDeactivated();
     }
 }
 
@@ -170,12 +174,20 @@ void TfrmMain::mousePressEvent(QMouseEvent* e) {
             w->startSystemResize(EdgesOf(hit));
             return;
         }
-        if (w && hit == HitArea::Caption) {
-            w->startSystemMove();
+        if (InIconArea(pos.x(), pos.y())) {
+            // The second press of a double click on the icon closes the window;
+            // the first opens the system menu.
+            if (IconDoubleClicked()) {
+                close();
+                return;
+            }
+            ShowSystemMenu(mapToGlobal(QPoint(0, kCaptionHeight)));
             return;
         }
-        if (InIconArea(pos.x(), pos.y())) {
-            ShowSystemMenu(mapToGlobal(QPoint(0, kCaptionHeight)));
+        if (w && hit == HitArea::Caption) {
+            // The move starts once the mouse goes, so that a double click reaches the window.
+            captionPress_ = e->globalPosition().toPoint();
+            captionArmed_ = true;
             return;
         }
     } else if (e->button() == Qt::RightButton && InCaptionStrip(pos.x(), pos.y(), width())) {
@@ -191,19 +203,52 @@ void TfrmMain::mouseMoveEvent(QMouseEvent* e) {
         DragMove(this, e);
         return;
     }
+    if (captionArmed_ && (e->buttons() & Qt::LeftButton) &&
+        (e->globalPosition().toPoint() - captionPress_).manhattanLength() >= QApplication::startDragDistance()) {
+        captionArmed_ = false;
+        if (QWindow* w = windowHandle()) w->startSystemMove();
+        return;
+    }
     if (e->buttons() == Qt::NoButton && !isMaximized())
         setCursor(CursorOf(FrameHitTest(pos.x(), pos.y(), width(), height(), false)));
     QWidget::mouseMoveEvent(e);
 }
 
 void TfrmMain::mouseReleaseEvent(QMouseEvent* e) {
+    captionArmed_ = false;
+    QWidget::mouseReleaseEvent(e);
+}
+
+void TfrmMain::mouseDoubleClickEvent(QMouseEvent* e) {
     const QPoint pos = e->position().toPoint();
-    if (IsNormalMode() && e->button() == Qt::LeftButton && InIconArea(pos.x(), pos.y()) &&
-        !(mnuSystem_ && mnuSystem_->isVisible())) {
+    captionArmed_ = false;
+    if (!IsNormalMode() || e->button() != Qt::LeftButton) {
+        QWidget::mouseDoubleClickEvent(e);
+        return;
+    }
+    if (InIconArea(pos.x(), pos.y())) {
+        if (mnuSystem_) mnuSystem_->hide();
         close();
         return;
     }
-    QWidget::mouseReleaseEvent(e);
+    // The caption strip, away from the buttons: maximize, or back to the normal size.
+    if (FrameHitTest(pos.x(), pos.y(), width(), height(), true) == HitArea::Caption) {
+        if (isMaximized())
+            showNormal();
+        else
+            showMaximized();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(e);
+}
+
+bool TfrmMain::IconDoubleClicked() {
+    const bool second = iconClick_.isValid() && iconClick_.elapsed() <= QApplication::doubleClickInterval();
+    if (second)
+        iconClick_.invalidate();
+    else
+        iconClick_.start();
+    return second;
 }
 
 void TfrmMain::WatchClockPanel() {
@@ -214,6 +259,19 @@ void TfrmMain::WatchClockPanel() {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mnuSystem_) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            const auto* m = static_cast<QMouseEvent*>(event);
+            const QPoint at = mapFromGlobal(m->globalPosition().toPoint());
+            if (m->button() == Qt::LeftButton && InIconArea(at.x(), at.y()) && IconDoubleClicked()) {
+                mnuSystem_->hide();
+                // Not within the menu's own handling of the press.
+                QTimer::singleShot(0, this, &QWidget::close);
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     switch (event->type()) {
         case QEvent::MouseButtonPress:
             // A press elsewhere than on the panel's pictures and buttons may start a drag.
@@ -230,10 +288,16 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 
 bool TfrmMain::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
-        lblHelp->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QWidget::event(event);
+}
+
+void TfrmMain::ShowHint(const QString& hint) {
+    if (lblHelp->text() == hint) return;
+    lblHelp->setText(hint);
+    LayoutHintLine();
 }
 
 bool TfrmMain::DragPress(QObject* watched, QMouseEvent* e) {
@@ -260,6 +324,8 @@ void TfrmMain::ShowSystemMenu(QPoint globalPos) {
     if (!mnuSystem_) {
         mnuSystem_ = new QMenu(this);
         mnuSystem_->setObjectName("mnuSystem");
+        // The open menu takes the second press of a double click on the icon.
+        mnuSystem_->installEventFilter(this);
     }
     mnuSystem_->clear();
     QWindow* w = windowHandle();

@@ -123,8 +123,8 @@ void TfrmMain::WatchMenuHints(QMenu* menu) {
     // A pop-up menu is a window of its own: its items' hints do not travel up to
     // this window by themselves. The line empties when the menu closes, as when
     // the mouse leaves a control.
-    connect(menu, &QMenu::hovered, lblHelp, [this](QAction* a) { lblHelp->setText(a->statusTip()); });
-    connect(menu, &QMenu::aboutToHide, lblHelp, &QLabel::clear);
+    connect(menu, &QMenu::hovered, this, [this](QAction* a) { ShowHint(a->statusTip()); });
+    connect(menu, &QMenu::aboutToHide, this, [this] { ShowHint(QString()); });
 }
 
 void TfrmMain::StyleMenus() {

@@ -99,13 +99,24 @@ void TfrmMain::LayoutNormal() {
     const int pageTop = pnlTime->y() + pnlTime->height() + 8;
     pclMain->setGeometry(10, pageTop, pnlMenu->width() - 20,
                          pnlMenu->height() - (pnlTime->y() + pnlTime->height() + 16));
+    LayoutHintLine();
+    clockPanel_->PlaceLogo();
+}
+
+void TfrmMain::LayoutHintLine() {
+    const int cw = width();
     const int helpTop = pnlMenu->y() + pnlMenu->height() + 7;
     // The hint line takes what the synchronisation state leaves of the width; the
     // state ends short of the size grip (whose dots start 16 pixels from the right).
+    // A hint too long to stand beside the state covers it while it shows, so that
+    // the hint is read whole.
     const int stateWidth = lblTimeHelp->text().isEmpty() ? 0 : lblTimeHelp->sizeHint().width();
+    const int beside = std::max(0, cw - 36 - stateWidth);
+    const int margins = lblHelp->contentsMargins().left() + lblHelp->contentsMargins().right();
+    const bool covers = lblHelp->fontMetrics().horizontalAdvance(lblHelp->text()) + margins > beside;
     lblTimeHelp->setGeometry(cw - 18 - stateWidth, helpTop, stateWidth, 14);
-    lblHelp->setGeometry(10, helpTop, std::max(0, cw - 36 - stateWidth), 14);
-    clockPanel_->PlaceLogo();
+    if (IsNormalMode()) lblTimeHelp->setVisible(!covers);
+    lblHelp->setGeometry(10, helpTop, covers ? std::max(0, cw - 28) : beside, 14);
 }
 
 void TfrmMain::LayoutSimple() {

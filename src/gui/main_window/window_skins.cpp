@@ -105,6 +105,7 @@ void TfrmMain::BuildSkinMenu() {
         SettingsStore store;
         chosen = store.ReadString("Option", "Skin", QString::fromUtf8(kDefaultSkinFile)).toStdString();
     }
+    const int chosenIndex = ChosenSkinIndex(skinList_, chosen);
     for (int i = 0; i < static_cast<int>(skinList_.size()); ++i) {
         std::string file, name;
         SplitPair(skinList_, i, file, name);
@@ -116,7 +117,7 @@ void TfrmMain::BuildSkinMenu() {
         a->setActionGroup(grpSkin_);
         a->setData(i);
         connect(a, &QAction::triggered, this, [this, a] { SkinActionExecute(a); });
-        if (file == chosen) {
+        if (i == chosenIndex) {
             a->setChecked(true);
             ApplySkin(i);
         }

@@ -136,6 +136,8 @@ void TCalendarPage::BuildRows(int y) {
         lblCalenLineC[r] = c;
         TImageLabel* d = imageLabel("lblCalenLineD", cLeft, 10, ipLeft);
         d->LabelImage()->resize(kBallistaSize);
+        // The entries of a day may be longer than the column: cut at the end, whole in the tip.
+        d->SetElideRight(true);
         // Shown on purpose, so that showing the page does not show the label
         // again, which would bring its picture along; the picture shows only for
         // a day with a ballista match.

@@ -6,6 +6,7 @@
 
 #include "core/schedules/column_layout.h"
 #include "gui/art/town_pictures.h"
+#include "gui/controls/labels.h"
 #include "gui/controls/image_label.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/shape.h"
@@ -53,8 +54,8 @@ int TGuildPage::BuildBand(int band, int y, int firstRow, int rows) {
     for (int row = firstRow; row < firstRow + rows; ++row) {
         // Two lines of text beside the picture, more where a long location wraps.
         const QString location = FromView(kGuildShops[static_cast<std::size_t>(row)].location);
-        const int wrapped =
-            metrics.boundingRect(QRect(0, 0, kNarrowestLocation, 1000), Qt::TextWordWrap, location).height();
+        const int wrapped = static_cast<int>(WrapAtPhrases(location, metrics, kNarrowestLocation).count('\n') + 1) *
+                            metrics.lineSpacing();
         const int pitch = std::max(rowPitch, wrapped + 4);
         if (row % 2 == 1) {
             const auto k = static_cast<std::size_t>(row / 2);
@@ -114,7 +115,8 @@ void TGuildPage::MakeRow(int row, int y, int pitch) {
     lblGuildLineG[r] = g;
 
     QLabel* h = MakeLabel(RowName("lblGuildLineH", row), shop.location, 0, y + 1);
-    h->setWordWrap(true);
+    // Wrapped by the page, between places and never inside a name.
+    h->setTextFormat(Qt::PlainText);
     h->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     h->resize(h->width(), pitch - 2);
     h->setToolTip(h->text());
@@ -185,7 +187,10 @@ void TGuildPage::Layout() {
         place(lblGuildLineE[r], x.eLeft);
         place(lblGuildLineF[r], x.fLeft);
         place(lblGuildLineG[r], x.gLeft);
-        lblGuildLineH[r]->setGeometry(x.hLeft, lblGuildLineH[r]->y(), x.hWidth, lblGuildLineH[r]->height());
+        QLabel* h = lblGuildLineH[r];
+        h->setGeometry(x.hLeft, h->y(), x.hWidth, h->height());
+        const QString wrapped = WrapAtPhrases(FromView(kGuildShops[r].location), h->fontMetrics(), x.hWidth);
+        if (h->text() != wrapped) h->setText(wrapped);
     }
 }
 

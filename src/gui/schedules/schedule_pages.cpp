@@ -134,9 +134,10 @@ void TSchedulePages::BuildPage(Page page) {
             }
             calendarPage->ApplyColours(item_, bace_);
             calendarPage->SetEntries({startup_.calenBallista, startup_.calenRacial, startup_.calenJeuno});
-            // Only the user's clicks rebuild: setting the stored states above does not.
+            // Every change of a box rebuilds, by the mouse, Space or Enter alike;
+            // setting the stored states above comes before, and does not.
             for (QCheckBox* c : {calendarPage->chkCalenBallista, calendarPage->chkCalenRacial, calendarPage->chkCalenJeuno})
-                connect(c, &QCheckBox::clicked, this, &TSchedulePages::btnCalenRefClick);
+                connect(c, &QCheckBox::toggled, this, &TSchedulePages::btnCalenRefClick);
             connect(calendarPage->btnCalenRef, &QPushButton::clicked, this, &TSchedulePages::btnCalenRefClick);
             break;
         }

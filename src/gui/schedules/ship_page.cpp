@@ -12,6 +12,8 @@
 namespace norvane {
 
 namespace {
+// The gap between a caption and its crest as designed.
+constexpr int kDesignSpacing = 2;
 // A column's time and countdown are centred as a pair 109 pixels wide; kept
 // a little narrower, the pair still fits the column of the narrowest window.
 constexpr int kTimePairWidth = 105;
@@ -134,6 +136,7 @@ void TShipPage::Layout() {
         s->setGeometry(k % 2 == 0 ? cols.lefts[1] : cols.oddFrameLeft, s->y(), cols.width, s->height());
     }
     for (std::size_t r = 0; r < kRows; ++r) {
+        lblShipLineA[r]->SetImageSpacing(kDesignSpacing);
         ShipRowWidths w;
         w.iconWidth = lblShipLineA[r]->LabelImage()->width();
         w.imageSpacing = lblShipLineA[r]->ImageSpacing();
@@ -146,6 +149,21 @@ void TShipPage::Layout() {
         auto place = [](QWidget* l, int left) { l->move(left, l->y()); };
         place(lblShipLineA[r], x.a);
         place(lblShipLineB[r], x.b);
+        // The captions and their crests stay clear of the first column's line,
+        // whatever the face's widths: the destination's crest stands right of
+        // its caption.
+        const int line = cols.lefts[1];
+        TImageLabel* a = lblShipLineA[r];
+        if (const int right = line - 1; a->x() + a->width() > right) {
+            // Left as far as the crest may go, the gap to the crest narrowed if need be.
+            const int bandLeft = shpShipHead[0]->x(), crest = a->LabelImage()->width();
+            const int gap = std::clamp(right - bandLeft - crest - a->width(), 0, kDesignSpacing);
+            a->SetImageSpacing(gap);
+            place(a, std::max(bandLeft + crest + gap, right - a->width()));
+        }
+        TImageLabel* b = lblShipLineB[r];
+        if (const int over = b->x() + b->width() + b->ImageSpacing() + b->LabelImage()->width() - (line - 1); over > 0)
+            place(b, b->x() - over);
         place(lblShipLineC[r], x.c);
         place(lblShipLineD[r], x.d);
         place(lblShipLineE[r], x.e);

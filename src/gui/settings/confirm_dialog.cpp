@@ -1,17 +1,25 @@
 #include "gui/settings/confirm_dialog.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
 #include "core/settings/settings_store.h"
+#include "gui/controls/labels.h"
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/user_messages.h"
 #include "platform/ui_font.h"
 
 namespace norvane {
+
+namespace {
+// The design's message area: three lines of the 12-pixel face.
+constexpr int kMessageHeight = 36;
+}  // namespace
 
 TfrmDlg::TfrmDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -30,8 +38,9 @@ TfrmDlg::TfrmDlg(QWidget* parent)
 
     lblMsg = new QLabel(this);
     lblMsg->setObjectName("lblMsg");
-    lblMsg->setGeometry(64, 16, 314, 36);
-    lblMsg->setWordWrap(true);
+    lblMsg->setGeometry(64, 16, 314, kMessageHeight);
+    // Wrapped by SetMessage, between phrases only.
+    lblMsg->setTextFormat(Qt::PlainText);
     lblMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     chkInfo = new QCheckBox(QString::fromUtf8(kDontAskAgainCaption), this);
@@ -59,7 +68,18 @@ TfrmDlg::TfrmDlg(QWidget* parent)
 
 void TfrmDlg::SetMessage(const QString& caption, const QString& message) {
     setWindowTitle(caption);
-    lblMsg->setText(message);
+    message_ = message;
+    const QFontMetrics metrics = lblMsg->fontMetrics();
+    const QString wrapped = WrapAtPhrases(message, metrics, lblMsg->width());
+    lblMsg->setText(wrapped);
+    // A face with taller lines than the design's gets the room it needs: the
+    // box and the buttons move down, and the dialog grows with them.
+    const int needed = static_cast<int>(wrapped.count(QLatin1Char('\n')) + 1) * metrics.lineSpacing();
+    const int extra = std::max(kMessageHeight, needed) - lblMsg->height();
+    if (extra == 0) return;
+    lblMsg->resize(lblMsg->width(), lblMsg->height() + extra);
+    for (QWidget* w : std::initializer_list<QWidget*>{chkInfo, btnYes, btnNo, btnOk}) w->move(w->x(), w->y() + extra);
+    FixedDialogFrame(this, width(), height() + extra);
 }
 
 bool TfrmDlg::DontAskAgain() const { return chkInfo->isChecked(); }

@@ -19,6 +19,8 @@ public:
     explicit TfrmDlg(QWidget* parent = nullptr);
 
     void SetMessage(const QString& caption, const QString& message);
+    // The message as given; lblMsg shows it wrapped.
+    const QString& Message() const { return message_; }
     bool DontAskAgain() const;
 
     void reject() override;
@@ -33,6 +35,7 @@ private:
     QPushButton* btnYes;
     QPushButton* btnNo;
     QPushButton* btnOk;  // never shown
+    QString message_;
 };
 
 // Asks before one kind of internet access unless (section, value) says not to

@@ -23,6 +23,7 @@
 #include "gui/art/pictures.h"
 #include "gui/controls/up_down.h"
 #include "gui/main_window/app_style.h"
+#include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
 #include "gui/main_window/work_area.h"
 #include "gui/settings/proxy_dialog.h"
@@ -133,6 +134,7 @@ TfrmOpt::TfrmOpt(TfrmMain* owner)
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &TfrmOpt::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmOpt::btnCancelClick);
+    connect(btnHelp, &QPushButton::clicked, this, &TfrmOpt::btnHelpClick);
 
     actBtnApp = new QAction(this);
     actBtnApp->setObjectName(QStringLiteral("actBtnApp"));
@@ -313,6 +315,13 @@ void TfrmOpt::ShowServerList(const QStringList& list, const QString& text) {
 }
 
 void TfrmOpt::ShowPage(OptionsPage page) { pclOpt->setCurrentIndex(static_cast<int>(page)); }
+
+void TfrmOpt::btnHelpClick() {
+    // The help file's place for each page, in the pages' order.
+    static const char* const topics[] = {"options-general", "options-timer", "options-alarm", "options-advanced"};
+    const int page = pclOpt->currentIndex();
+    ShowHelpTopic(this, page >= 0 && page < 4 ? QLatin1String(topics[page]) : QLatin1String("options"));
+}
 
 void TfrmOpt::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

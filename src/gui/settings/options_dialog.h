@@ -35,6 +35,8 @@ public:
     ~TfrmOpt() override;
 
     void ShowPage(OptionsPage page);
+    // Opens the help at the topic of the page that shows.
+    void btnHelpClick();
 
     // Handlers.
     void btnOkClick();

@@ -14,6 +14,7 @@
 #include "core/settings/dialog_layout.h"
 #include "core/settings/proxy_settings.h"
 #include "core/settings/settings_store.h"
+#include "gui/controls/labels.h"
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/work_area.h"
 #include "platform/ui_font.h"
@@ -67,8 +68,11 @@ TfrmProxy::TfrmProxy(QWidget* parent)
     lblProxyPort->move(edtProxyServer->geometry().right() + 9, 50);
     edtProxyPort = new QLineEdit(gbxProxy);
     edtProxyPort->setObjectName("edtProxyPort");
-    edtProxyPort->setGeometry(std::max(244, lblProxyPort->x() + lblProxyPort->width() + 4), 46, 40, 21);
     edtProxyPort->setMaxLength(kProxyPortMaxLength);
+    // The design's 40 pixels, or what the face needs to show the longest port whole.
+    edtProxyPort->setGeometry(std::max(244, lblProxyPort->x() + lblProxyPort->width() + 4), 46,
+                              std::max(40, LineEditWidthFor(edtProxyPort, QString(kProxyPortMaxLength, QLatin1Char('9')))),
+                              21);
     // Typed text is filtered key by key; an input method would go around that.
     edtProxyPort->setAttribute(Qt::WA_InputMethodEnabled, false);
     edtProxyPort->installEventFilter(this);

@@ -107,9 +107,13 @@ TEST(SkinListTest, ListsSkinFilesInFolderOrderWithTheirNames) {
 
     const int blue = list[0].find("blue.skn") != std::string::npos ? 0 : 1;
     EXPECT_EQ(ChosenSkinIndex(list, "blue.skn"), blue);
-    // The chosen name matches exactly: case matters.
-    EXPECT_EQ(ChosenSkinIndex(list, "Blue.skn"), -1);
-    EXPECT_EQ(ChosenSkinIndex(list, "red.skn"), -1);
+    // A name that differs only in case finds its file, unless two files share it;
+    // an exact match wins over one that differs in case.
+    EXPECT_EQ(ChosenSkinIndex(list, "Blue.skn"), blue);
+    EXPECT_EQ(ChosenSkinIndex(list, "red.skn"), 1 - blue);
+    EXPECT_EQ(ChosenSkinIndex(list, "green.skn"), -1);
+    EXPECT_EQ(ChosenSkinIndex({"\"a.skn\",\"1\"", "\"A.skn\",\"2\""}, "a.SKN"), -1);
+    EXPECT_EQ(ChosenSkinIndex({"\"a.skn\",\"1\"", "\"A.skn\",\"2\""}, "A.skn"), 1);
     EXPECT_EQ(ChosenSkinIndex({}, "blue.skn"), -1);
     EXPECT_TRUE(BuildSkinList(folder.Path() + "missing/").empty());
 }

@@ -99,5 +99,29 @@ TEST_F(ClockPanelTest, PicturesAndCaptionsLightUpTogetherAndOpenTheirForecast) {
     EXPECT_FALSE(panel_->OwnsPress(Child("pnlTime")));
 }
 
+// With one forecast open, one press on the other picture opens the other,
+// whether the window system tells of the main window's activation by that
+// press before the press or after it; a second press closes it again.
+TEST_F(ClockPanelTest, OnePressMovesFromOneForecastToTheOther) {
+    for (const bool activationFirst : {true, false}) {
+        SCOPED_TRACE(activationFirst);
+        Send(Child("imgVanaWeek"), QEvent::MouseButtonPress);
+        auto* week = Child<TForecastWindow>("frmWeek");
+        ASSERT_TRUE(week->isVisible());
+        panel_->MainWindowDeactivated();  // the forecast window took the activation
+        if (activationFirst) panel_->MainWindowActivated();
+        Send(Child("imgVanaMoon"), QEvent::MouseButtonPress);
+        if (!activationFirst) panel_->MainWindowActivated();
+        auto* moon = Child<TForecastWindow>("frmMoon");
+        EXPECT_TRUE(moon->isVisible());
+        EXPECT_FALSE(week->isVisible());
+        panel_->MainWindowDeactivated();
+        Send(Child("imgVanaMoon"), QEvent::MouseButtonPress);
+        EXPECT_FALSE(moon->isVisible());
+        EXPECT_FALSE(panel_->MoonPopupShown());
+        EXPECT_FALSE(panel_->WeekPopupShown());
+    }
+}
+
 }  // namespace
 }  // namespace norvane

@@ -16,6 +16,7 @@
 #include <iterator>
 
 #include "core/main_window/window_state.h"
+#include "core/settings/dialog_layout.h"
 #include "core/settings/settings_store.h"
 #include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
@@ -172,6 +173,65 @@ TEST_F(MainWindowTest, BadStoredValuesNeverBreakTheStart) {
     EXPECT_LE(w->y() + w->height(), wa.bottom);
     EXPECT_EQ(w->CurrentPage(), Page::Timer);
     EXPECT_EQ(PageControl(*w)->ActivePage(), 0);
+}
+
+// A sub-dialog opens with its frame centred on its owner's frame, whether or not
+// the window manager has framed it yet, and inside the work area.
+TEST(SubDialogPlacement, TheFrameIsCentredOnTheOwnersFrame) {
+    const WinRect wa{0, 0, 1024, 740};
+    const QRect owner(200, 100, 420 + 2, 460 + 24);  // 420 x 460 with a 1-pixel border and a 23-pixel title
+    const struct {
+        QSize size, frame;
+    } dialogs[] = {
+        {{304, 134}, {304, 134}},  // not shown yet: no frame of its own
+        {{304, 134}, {306, 158}},  // framed already
+        {{420, 460}, {420, 460}},
+    };
+    for (const auto& d : dialogs) {
+        const QSize outer = OuterSize(d.size, d.frame, {420, 460}, owner.size());
+        EXPECT_EQ(outer - d.size, d.frame != d.size ? d.frame - d.size : QSize(2, 24));
+        const WinPoint p = SubDialogPosition({owner.left(), owner.top(), owner.left() + owner.width(),
+                                              owner.top() + owner.height()},
+                                             outer.width(), outer.height(), wa);
+        const QRect placed(QPoint(p.x, p.y), outer);
+        EXPECT_LE(std::abs(placed.center().x() - owner.center().x()), 1) << d.size.width();
+        EXPECT_LE(std::abs(placed.center().y() - owner.center().y()), 1) << d.size.height();
+    }
+}
+
+void Mouse(QWidget& w, QEvent::Type type, QPoint at) {
+    QMouseEvent e(type, at, w.mapToGlobal(at), Qt::LeftButton,
+                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+}
+void DoubleClick(QWidget& w, QPoint at) {
+    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                           QEvent::MouseButtonRelease})
+        Mouse(w, t, at);
+    QApplication::processEvents();
+}
+
+// A double click on the caption strip maximizes the window and another restores
+// it; on the caption's icon the first click opens the system menu and the
+// second closes the window.
+TEST_F(MainWindowTest, DoubleClicksOnTheCaptionMaximizeOrClose) {
+    auto w = Start();
+    w->show();
+    QApplication::processEvents();
+    DoubleClick(*w, {200, 12});
+    EXPECT_TRUE(w->isMaximized());
+    DoubleClick(*w, {200, 12});
+    EXPECT_FALSE(w->isMaximized());
+
+    Mouse(*w, QEvent::MouseButtonPress, {12, 12});
+    Mouse(*w, QEvent::MouseButtonRelease, {12, 12});
+    auto* menu = w->findChild<QMenu*>("mnuSystem");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(w->isVisible());
+    DoubleClick(*w, {12, 12});
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(menu->isVisible());
 }
 
 TEST_F(MainWindowTest, PagesThroughActionsAndThePageControl) {

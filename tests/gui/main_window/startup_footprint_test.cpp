@@ -2,16 +2,21 @@
 // would only cost memory and start time are not loaded.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTemporaryDir>
 #include <QToolBar>
 
 #include "gui/art/pictures.h"
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/main_window.h"
+#include "platform/ui_font.h"
 
 namespace norvane {
 namespace {
@@ -87,6 +92,27 @@ TEST(AppStyle, ExtensionArrowsAreDrawnAndOtherIconsComeFromTheStyle) {
     const QImage right = style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16, 16).toImage();
     const QImage down = style->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton).pixmap(16, 16).toImage();
     EXPECT_NE(right, down);
+}
+
+// The rows of a choice box's list hold their glyphs, the top row's too: the
+// Japanese glyphs may come from a taller font than the face's first.
+TEST(AppStyle, ChoiceListRowsHoldTheirText) {
+    InstallAppStyle();
+    QComboBox box;
+    box.setFont(UiFont(12));
+    box.addItems({QStringLiteral("ヒューム♂"), QStringLiteral("エルヴァーン♀"), QStringLiteral("ガルカ"),
+                  QStringLiteral("jp.pool.ntp.org")});
+    box.ensurePolished();
+    QAbstractItemView* list = box.view();
+    for (int i = 0; i < box.count(); ++i) {
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        option.font = list->font();
+        const QModelIndex index = box.model()->index(i, 0);
+        const int row = box.itemDelegate()->sizeHint(option, index).height();
+        const int ink = QFontMetrics(list->font()).boundingRect(box.itemText(i)).height();
+        EXPECT_GE(row, ink + kChoiceRowLeading) << box.itemText(i).toStdString();
+    }
 }
 
 }  // namespace

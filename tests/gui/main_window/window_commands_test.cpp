@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
@@ -23,8 +24,10 @@
 #include "core/settings/settings_store.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/scroll_box_ex.h"
+#include "gui/controls/title_button.h"
 #include "gui/main_window/main_window.h"
 #include "gui/main_window/menu_paths.h"
+#include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
 #include "gui/timers/timer_page.h"
 #include "support/fake_os_clock.h"
@@ -168,6 +171,54 @@ TEST_F(WindowCommandsTest, TheHintLineShowsWhatIsPointedAtAndEmptiesAfter) {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(button, &leave);
     EXPECT_EQ(help->text(), "");
+
+    // The minimize button takes the window away under the mouse, and no leave
+    // follows: the window comes back with an empty line.
+    TTitleButton* mini = nullptr;
+    for (auto* b : w->findChildren<TTitleButton*>())
+        if (b->ButtonType() == wbtMini) mini = b;
+    ASSERT_NE(mini, nullptr);
+    QApplication::sendEvent(mini, &enter);
+    EXPECT_EQ(help->text(), "最小化");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), mini->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(mini, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), mini->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(mini, &release);
+    QApplication::processEvents();
+    EXPECT_TRUE(w->isMinimized());
+    w->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(help->text(), "");
+    EXPECT_FALSE(mini->Hot());
+}
+
+// At the window's default size every hint of the program fits the hint line whole.
+TEST_F(WindowCommandsTest, EveryHintFitsTheHintLineAtTheDefaultSize) {
+    auto w = Start();
+    w->SchedulePages()->BuildPages();
+    auto* help = w->findChild<QLabel*>("lblHelp");
+    ASSERT_EQ(w->width(), 514);
+    QStringList hints;
+    for (const QWidget* c : w->findChildren<QWidget*>()) hints << c->statusTip();
+    for (const QAction* a : w->findChildren<QAction*>()) hints << a->statusTip();
+    hints.removeDuplicates();
+    auto* state = w->findChild<QLabel*>("lblTimeHelp");
+    ASSERT_FALSE(state->text().isEmpty());
+    w->show();
+    for (const QString& hint : hints) {
+        QStatusTipEvent tip(hint);
+        QApplication::sendEvent(w.get(), &tip);
+        ASSERT_EQ(help->text(), hint);
+        EXPECT_LE(help->fontMetrics().horizontalAdvance(hint), help->contentsRect().width()) << hint.toStdString();
+        // Beside the synchronisation state, or over it while it steps aside.
+        if (state->isVisible()) { EXPECT_LT(help->geometry().right(), state->x()) << hint.toStdString(); }
+        EXPECT_LT(help->geometry().right(), w->width() - 16) << hint.toStdString();  // clear of the size grip
+    }
+    QStatusTipEvent none{QString()};
+    QApplication::sendEvent(w.get(), &none);
+    EXPECT_TRUE(state->isVisible());
 }
 
 TEST_F(WindowCommandsTest, DigitsOnTheTimerPageStartAndResetTimers) {

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QApplication>
 
 #include <cerrno>
 #include <functional>
@@ -116,13 +118,56 @@ TEST_F(WindowSkinsTest, BothMenusListTheSkinsAndTheChosenOneIsCheckedAndApplied)
     EXPECT_EQ(BackgroundPixel(*w), QColor(255, 0, 0));
 }
 
-TEST_F(WindowSkinsTest, TheChosenNameMatchesExactlyOrNothingIsApplied) {
-    Skin("blue.skn", "[Color]\r\nBack=255\r\n");
+TEST_F(WindowSkinsTest, AChosenNameThatDiffersOnlyInCaseFindsItsFile) {
+    Skin("blue.skn", "[Skin]\r\nName=Blue\r\n[Color]\r\nBack=255\r\n");
     Choose("Blue.skn");
     auto w = Start();
-    EXPECT_TRUE(Checked(w->findChild<QMenu*>("mnuColor")).isEmpty());
-    EXPECT_EQ(w->Skin(), SkinColours());
-    EXPECT_EQ(BackgroundPixel(*w), QColor(1, 72, 178));
+    EXPECT_EQ(Checked(w->findChild<QMenu*>("mnuColor")), QStringList{"Blue"});
+    EXPECT_EQ(BackgroundPixel(*w), QColor(255, 0, 0));
+    EXPECT_EQ(Chosen(), "blue.skn");
+}
+
+// What the window and its forecast window show, drawn offscreen.
+struct Looks {
+    QImage window, forecast;
+};
+Looks LooksOf(TfrmMain& w) {
+    w.show();
+    QCoreApplication::processEvents();
+    QWidget* picture = w.findChild<QWidget*>("imgVanaWeek");
+    QTest::mousePress(picture, Qt::LeftButton);
+    QWidget* forecast = nullptr;
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (t->isVisible() && t != &w && t->inherits("norvane::TfrmWeek")) forecast = t;
+    EXPECT_NE(forecast, nullptr);
+    Looks l{w.grab().toImage(), forecast ? forecast->grab().toImage() : QImage()};
+    if (forecast) forecast->close();
+    return l;
+}
+
+// With no skin applied, for whatever reason, every part keeps the colours the
+// window is designed with: it looks exactly as with a skin of the defaults.
+TEST_F(WindowSkinsTest, WithoutASkinTheWindowLooksAsDesigned) {
+    Skin("blue.skn",
+         "[Color]\r\nVana=10502144\r\nEart=6316128\r\nBack=11683841\r\nEdge=11103050\r\n"
+         "Bace=16244438\r\nItem=16774378\r\n");
+    Looks designed;
+    {
+        auto w = Start();
+        designed = LooksOf(*w);
+    }
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"no skin file", [&] { QFile::remove(skins_ + "blue.skn"); }},
+        {"the chosen file is gone", [&] { Skin("red.skn", "[Color]\r\nBack=255\r\n"), Choose("gone.skn"); }},
+    };
+    for (const auto& [why, arrange] : cases) {
+        SCOPED_TRACE(why);
+        arrange();
+        auto w = Start();
+        const Looks l = LooksOf(*w);
+        EXPECT_TRUE(l.window == designed.window);
+        EXPECT_TRUE(l.forecast == designed.forecast);
+    }
 }
 
 TEST_F(WindowSkinsTest, OnlyBackGivenTurnsBackgroundAndFrameRedAndLeavesTheRest) {

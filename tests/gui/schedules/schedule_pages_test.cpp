@@ -13,9 +13,12 @@
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 
+#include "core/schedules/calendar_schedule.h"
+#include "core/schedules/guild_schedule.h"
 #include "core/settings/settings_store.h"
 #include "gui/art/pictures.h"
 #include "gui/controls/image_label.h"
+#include "gui/controls/labels.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/line_tab_panel.h"
 #include "gui/controls/scroll_box_ex.h"
@@ -490,6 +493,61 @@ TEST_P(PagesTest, LayoutsFollowTheWidthOfTheHeaderBands) {
         const QRect d7 = Box(*w, "lblCalenLineD7");
         EXPECT_EQ(d7, QRect(panel.x() + h3.x() + 7, d7.y(), h3.width() - 9, d7.height()));
     }
+}
+
+// At the window's default size nothing on the pages is cut or crowded: the
+// ship page's crests stay inside their column, off its line; a guild's
+// locations break only between places and fit their cell; a calendar schedule
+// too long for its column ends in "…" and shows whole as its tool tip.
+TEST_P(PagesTest, AtTheDefaultSizeNothingIsCutOrCrowded) {
+    auto w = Start();
+    ShowAt(*w, Page::Ship, QSize(514, 324));
+    const int line = Box(*w, "shpShipTate0").x();
+    for (int r = 0; r < 9; ++r) {
+        SCOPED_TRACE(r);
+        for (const char* prefix : {"lblShipLineA", "lblShipLineB"}) {
+            auto* caption = Child<TImageLabel>(*w, RowName(prefix, r).toUtf8().constData());
+            const QRect crest = caption->LabelImage()->geometry();
+            EXPECT_LT(crest.right(), line) << prefix;
+            EXPECT_LT(caption->geometry().right(), line) << prefix;
+            EXPECT_FALSE(crest.intersects(caption->geometry())) << prefix;
+            EXPECT_GE(crest.left(), Box(*w, "shpShipHead0").left()) << prefix;
+        }
+    }
+
+    ShowAt(*w, Page::Guild, QSize(514, 324));
+    for (std::size_t r = 0; r < kGuildShopCount; ++r) {
+        SCOPED_TRACE(r);
+        auto* h = Label(*w, RowName("lblGuildLineH", static_cast<int>(r)).toUtf8().constData());
+        const QString whole = QString::fromUtf8(kGuildShops[r].location.data(),
+                                                static_cast<int>(kGuildShops[r].location.size()));
+        const QStringList lines = h->text().split('\n');
+        EXPECT_EQ(lines.join(' ').remove(' '), QString(whole).remove(' '));
+        int at = 0;
+        for (const QString& l : lines) {
+            EXPECT_LE(h->fontMetrics().horizontalAdvance(l), h->width()) << l.toStdString();
+            at = static_cast<int>(whole.indexOf(l, at));
+            ASSERT_GE(at, 0);
+            if (at > 0) { EXPECT_TRUE(PhraseBreakAllowed(whole, at)) << l.toStdString(); }
+            at += static_cast<int>(l.size());
+        }
+        EXPECT_LE(static_cast<int>(lines.size()) * h->fontMetrics().lineSpacing(), h->height());
+    }
+
+    ShowAt(*w, Page::Calendar, QSize(514, 324));
+    int shortened = 0;
+    for (int r = 0; r < static_cast<int>(kCalendarRowCount); ++r) {
+        SCOPED_TRACE(r);
+        auto* d = Child<TImageLabel>(*w, RowName("lblCalenLineD", r).toUtf8().constData());
+        const QString shown = d->ShownText();
+        EXPECT_LE(d->fontMetrics().horizontalAdvance(shown), d->contentsRect().width());
+        if (shown == d->text()) continue;
+        ++shortened;
+        EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+        EXPECT_TRUE(d->text().startsWith(shown.chopped(1)));
+        EXPECT_EQ(d->ToolTipText(), d->text());
+    }
+    EXPECT_GT(shortened, 0);  // the tavern and racial entries together are too long for the column
 }
 
 // A left click in the middle of the tab of `page` of the shown window.

@@ -257,6 +257,14 @@ TEST_P(SkillCalendarTest, TheCalendarFollowsItsCheckBoxesAndNotTheClock) {
     for (std::size_t r = 0; r < kCalendarRowCount; ++r) EXPECT_EQ(Text(*w, Row("lblCalenLineD", r)), "") << r;
     ballista->click();
     ExpectCalendar(*w, {true, false, false});
+    // Enter on a box ticks it and rebuilds as a click does.
+    racial->setFocus();
+    QTest::keyClick(racial, Qt::Key_Return);
+    EXPECT_TRUE(racial->isChecked());
+    ExpectCalendar(*w, {true, true, false});
+    QTest::keyClick(racial, Qt::Key_Enter);
+    EXPECT_FALSE(racial->isChecked());
+    ExpectCalendar(*w, {true, false, false});
 
     // Three game days on, the tick leaves every row alone.
     const std::string firstDay = Text(*w, "lblCalenLineB0");

@@ -15,11 +15,14 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_sets.h"
 #include "core/timesync/time_server.h"
 #include "gui/controls/up_down.h"
+#include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
 #include "modal_answer.h"
 #include "platform/ui_font.h"
@@ -113,6 +116,31 @@ TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreOffersTheDefaultsAndNothin
     EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), check->width());
     EXPECT_LT(check->y(), box->y());
     EXPECT_GT(check->geometry().bottom(), box->y());
+}
+
+// The help button opens the program's help at the part that tells of the page
+// that shows.
+TEST_F(OptionsDialogTest, HelpOpensAtTheTopicOfThePageShown) {
+    ScopedHelpDocument help(QStringLiteral(NORVANE_HELP_DOCUMENT));
+    TfrmOpt d(nullptr);
+    d.show();
+    auto* pcl = Child<QTabWidget>(&d, "pclOpt");
+    for (int page = pcl->count() - 1; page >= 0; --page) {
+        SCOPED_TRACE(page);
+        pcl->setCurrentIndex(page);
+        Child<QPushButton>(&d, "btnHelp")->click();
+        QApplication::processEvents();
+        THelpViewer* viewer = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* v = qobject_cast<THelpViewer*>(w); v && v->isVisible()) viewer = v;
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_TRUE(messages_.shown.empty());
+        // The first line in view is the page's heading.
+        const QTextBlock top = viewer->txtHelp->cursorForPosition(QPoint(4, 4)).block();
+        EXPECT_EQ(top.text(), pcl->tabText(page));
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<THelpViewer*>(w)) delete w;
 }
 
 TEST_F(OptionsDialogTest, UncheckingTheWheelGreysItsControlsAndApplyTellsTheWindowAtOnceAndCancelKeepsIt) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/settings/internet_access.h"
 #include "core/settings/settings_store.h"
+#include "gui/controls/labels.h"
 #include "gui/settings/confirm_dialog.h"
 #include "gui/settings/proxy_dialog.h"
 #include "modal_answer.h"
@@ -59,11 +62,12 @@ TEST_F(SettingsDialogsTest, OnlyYesWithTheBoxCheckedSilencesTheQuestionForThatKi
     for (const Case& c : cases) {
         QFile::remove(path_);
         messages_.beeps.clear();
-        QString caption, message, yes, no;
+        QString caption, message, shown, yes, no;
         bool onTop = false, okHidden = false, hasIcon = false, unchecked = false;
         WhenModalShows<TfrmDlg>([&](TfrmDlg* d) {
             caption = d->windowTitle();
-            message = Child<QLabel>(d, "lblMsg")->text();
+            message = d->Message();
+            shown = Child<QLabel>(d, "lblMsg")->text();
             yes = Child<QPushButton>(d, "btnYes")->text();
             no = Child<QPushButton>(d, "btnNo")->text();
             onTop = d->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
@@ -84,6 +88,7 @@ TEST_F(SettingsDialogsTest, OnlyYesWithTheBoxCheckedSilencesTheQuestionForThatKi
         EXPECT_EQ(r, c.result) << static_cast<int>(c.close);
         EXPECT_EQ(caption, "ウェブサイト表示の確認 - Norvane");
         EXPECT_EQ(message, QString::fromUtf8(kWebAccess.message));
+        EXPECT_EQ(shown.remove('\n'), QString::fromUtf8(kWebAccess.message).remove('\n'));  // wrapped to fit
         EXPECT_EQ(yes, "はい(&Y)");
         EXPECT_EQ(no, "いいえ(&N)");
         EXPECT_TRUE(onTop && okHidden && hasIcon && unchecked);
@@ -141,6 +146,49 @@ struct ProxyControls {
     QLabel* portLabel;
     QLineEdit* port;
 };
+
+// Each question wraps between phrases only, and the dialog gives the lines room.
+TEST_F(SettingsDialogsTest, TheQuestionBreaksOnlyBetweenPhrasesAndFitsItsDialog) {
+    for (const InternetAccess* access : {&kTimeServerAccess, &kWebAccess, &kNewVersionAccess}) {
+        SCOPED_TRACE(access->value);
+        TfrmDlg d;
+        const QString message = QString::fromUtf8(access->message);
+        d.SetMessage(QString::fromUtf8(access->caption), message);
+        auto* msg = Child<QLabel>(&d, "lblMsg");
+        const QStringList lines = msg->text().split('\n');
+        int at = 0;
+        for (const QString& line : lines) {
+            EXPECT_LE(msg->fontMetrics().horizontalAdvance(line), msg->width()) << line.toStdString();
+            at = static_cast<int>(message.indexOf(line, at));
+            ASSERT_GE(at, 0) << line.toStdString();
+            if (at > 0 && message[at - 1] != '\n') { EXPECT_TRUE(PhraseBreakAllowed(message, at)) << line.toStdString(); }
+            at += static_cast<int>(line.size());
+        }
+        EXPECT_LE(static_cast<int>(lines.size()) * msg->fontMetrics().lineSpacing(), msg->height());
+        EXPECT_GE(Child<QWidget>(&d, "chkInfo")->y(), msg->geometry().bottom());
+        EXPECT_LE(Child<QWidget>(&d, "btnNo")->geometry().bottom(), d.height());
+    }
+    // The phrases of the time server's question, at a width that cuts "必要です。".
+    const QString q = QString::fromUtf8(kTimeServerAccess.message).section('\n', 0, 0);
+    const QFontMetrics fm(QApplication::font());
+    const QString wrapped = WrapAtPhrases(q, fm, fm.horizontalAdvance(q) - 2);
+    EXPECT_EQ(wrapped.section('\n', 1), QStringLiteral("必要です。"));
+}
+
+// The port field shows the longest port it takes whole, its first digit included.
+TEST_F(SettingsDialogsTest, TheLongestPortShowsWhole) {
+    TfrmProxy d;
+    d.show();
+    auto* port = Child<QLineEdit>(&d, "edtProxyPort");
+    port->setEnabled(true);
+    port->setText(QString(port->maxLength(), '9'));
+    port->end(false);
+    QApplication::processEvents();
+    const int first = port->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() -
+                      port->fontMetrics().horizontalAdvance(port->text());
+    EXPECT_GE(first, port->contentsRect().left());
+    EXPECT_LE(port->geometry().right(), Child<QWidget>(&d, "gbxProxy")->width());
+}
 
 TEST_F(SettingsDialogsTest, ProxyFieldsOpenOnlyForAProxyOfOurOwn) {
     TfrmProxy d;
