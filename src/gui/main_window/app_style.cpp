@@ -6,9 +6,13 @@
 #include <QEvent>
 #include <QIcon>
 #include <QIconEngine>
+#include <QLibraryInfo>
 #include <QPainter>
+#include <QTranslator>
 #include <QWidget>
 #include <algorithm>
+
+#include "platform/ui_font.h"
 
 namespace norvane {
 
@@ -95,6 +99,18 @@ void InstallAppStyle() {
     if (installed) return;
     installed = true;
     QApplication::setStyle(new TAppStyle);
+}
+
+void InstallJapaneseUi() {
+    static bool installed = false;
+    if (installed || !QCoreApplication::instance()) return;
+    installed = true;
+    auto* qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;  // Qt's texts stay English; everything of the program's own is Japanese still
+    QApplication::setFont(UiFont(12));
 }
 
 void WheelOnlyWhenFocused(QComboBox* box) {

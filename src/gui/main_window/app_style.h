@@ -26,6 +26,13 @@ public:
 // Installs TAppStyle as the application's style (once).
 void InstallAppStyle();
 
+// The program speaks Japanese whatever the user's locale: Qt's own texts (the
+// buttons of message boxes, the file dialog) come from Qt's Japanese
+// translations, and the windows that set no face of their own (message boxes,
+// the file dialog, menus, tool tips) draw in the window's face, whose Latin
+// letters are proportional. Once, before the first window.
+void InstallJapaneseUi();
+
 // Every choice box of the program goes through this where it is built: the
 // mouse wheel changes its choice only while it has the focus, and gives it no
 // focus; over a box without the focus the wheel goes on to the page beneath,
