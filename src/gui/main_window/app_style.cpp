@@ -90,6 +90,8 @@ int TAppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidg
     // A list below the box, not a menu over it: the menu form shows every entry
     // (thirty timer sets) and ignores the box's maximum of visible lines.
     if (hint == SH_ComboBox_Popup) return 0;
+    // Without it a menu of a thousand skins would break into screen-high columns.
+    if (hint == SH_Menu_Scrollable) return 1;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 

@@ -2,7 +2,7 @@
 // every window needs at start-up drawn here. Taking them from the style's image
 // files would make Qt probe every image-format plugin on the first load (about
 // 1.5 MB of libraries for two small arrows). Choice boxes drop down a list of at
-// most their visible lines.
+// most their visible lines; a menu taller than the screen scrolls.
 #pragma once
 
 #include <QProxyStyle>

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -18,6 +19,7 @@
 #include "core/settings/settings_store.h"
 #include "gui/controls/gdi.h"
 #include "gui/controls/shape.h"
+#include "gui/main_window/app_style.h"
 #include "gui/main_window/main_window.h"
 #include "gui/schedules/schedule_page.h"
 #include "platform/sleep_clock.h"
@@ -195,6 +197,39 @@ TEST_F(WindowSkinsTest, RebuildingTheMenusNeverDuplicatesEntries) {
     EXPECT_EQ(w->findChild<QMenu*>("mnuColor")->actions().size(), 2);
     EXPECT_EQ(BarColourMenu(*w)->actions().size(), 2);
     EXPECT_EQ(Checked(BarColourMenu(*w)), QStringList{"Blue"});
+}
+
+// Shipped and added skins alike are listed by name, a thousand of them in a
+// menu that scrolls within the screen, and a name of any length in a caption
+// that ends in "…" with the whole name as its tool tip.
+TEST_F(WindowSkinsTest, TheMenusListSkinsByNameScrollAndCutLongNames) {
+    InstallAppStyle();
+    const QString longName(100'000, QChar('A'));
+    for (int i = 1000; i >= 1; --i)
+        Skin(QString("s%1.skn").arg(i * 7919 % 1000 + 1).toLatin1().constData(),
+             QString("[Skin]\r\nName=Skin %1\r\n").arg(i * 7919 % 1000 + 1).toLatin1());
+    Skin("long.skn", "[Skin]\r\nName=" + longName.toLatin1() + "\r\n");
+    Skin("blue.skn", "[Skin]\r\nName=Blue\r\n");
+    auto w = Start();
+
+    QMenu* pop = w->findChild<QMenu*>("mnuColor");
+    ASSERT_NE(pop, nullptr);
+    const QStringList captions = Captions(pop);
+    ASSERT_EQ(captions.size(), 1002);
+    EXPECT_TRUE(captions[0].startsWith("AAA") && captions[0].endsWith(QChar(0x2026))) << captions[0].left(9).toStdString();
+    EXPECT_EQ(captions.mid(1, 4), (QStringList{"Blue", "Skin 1", "Skin 2", "Skin 3"}));
+    EXPECT_EQ(captions.last(), "Skin 1000");
+    EXPECT_EQ(Captions(BarColourMenu(*w)), captions);
+    EXPECT_EQ(pop->actions()[0]->toolTip(), longName);
+    EXPECT_TRUE(pop->toolTipsVisible());
+    EXPECT_TRUE(BarColourMenu(*w)->toolTipsVisible());
+    EXPECT_EQ(Checked(pop), QStringList{"Blue"});
+
+    const QRect screen = pop->screen()->availableGeometry();
+    pop->popup(screen.topLeft());
+    EXPECT_LE(pop->height(), screen.height());
+    EXPECT_LE(pop->width(), screen.width() / 2);
+    pop->hide();
 }
 
 QByteArray FileBytes(const QString& path) {
