@@ -30,13 +30,16 @@ const QString kSkinHint = QStringLiteral("ウィンドウカラーを変更し�
 // The widest a skin's caption is drawn; a longer name ends in "…" and shows
 // whole as the item's tool tip, so that no name makes the menu screen-wide.
 constexpr int kSkinCaptionWidth = 300;
+// A tool tip holds a few lines of a name at most, not a screenful.
+constexpr qsizetype kSkinTipLength = 200;
 
 // Sets the caption of a skin's item for the menus' font.
 void SetSkinCaption(QAction* action, const QString& name, const QFont& font) {
     const QString caption =
         QFontMetrics(font).elidedText(name, Qt::ElideRight, kSkinCaptionWidth, Qt::TextShowMnemonic);
     action->setText(caption);
-    if (caption != name) action->setToolTip(name);
+    if (caption == name) return;
+    action->setToolTip(name.size() <= kSkinTipLength ? name : name.left(kSkinTipLength) + QChar(0x2026));
 }
 
 // Every menu-bar submenu captioned `caption`, at any depth.

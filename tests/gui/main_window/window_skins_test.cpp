@@ -210,17 +210,24 @@ TEST_F(WindowSkinsTest, TheMenusListSkinsByNameScrollAndCutLongNames) {
              QString("[Skin]\r\nName=Skin %1\r\n").arg(i * 7919 % 1000 + 1).toLatin1());
     Skin("long.skn", "[Skin]\r\nName=" + longName.toLatin1() + "\r\n");
     Skin("blue.skn", "[Skin]\r\nName=Blue\r\n");
+    const QString winter = "Winter evening over the harbour of the old town, long and quiet";
+    Skin("winter.skn", "[Skin]\r\nName=" + winter.toLatin1() + "\r\n");
     auto w = Start();
 
     QMenu* pop = w->findChild<QMenu*>("mnuColor");
     ASSERT_NE(pop, nullptr);
     const QStringList captions = Captions(pop);
-    ASSERT_EQ(captions.size(), 1002);
+    ASSERT_EQ(captions.size(), 1003);
     EXPECT_TRUE(captions[0].startsWith("AAA") && captions[0].endsWith(QChar(0x2026))) << captions[0].left(9).toStdString();
     EXPECT_EQ(captions.mid(1, 4), (QStringList{"Blue", "Skin 1", "Skin 2", "Skin 3"}));
-    EXPECT_EQ(captions.last(), "Skin 1000");
+    EXPECT_EQ(captions[1001], "Skin 1000");
+    const QAction* last = pop->actions().last();
+    EXPECT_TRUE(winter.startsWith(last->text().chopped(1)) && last->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(last->toolTip(), winter);
     EXPECT_EQ(Captions(BarColourMenu(*w)), captions);
-    EXPECT_EQ(pop->actions()[0]->toolTip(), longName);
+    // A name beyond a few lines is cut in the tool tip too.
+    const QString tip = pop->actions()[0]->toolTip();
+    EXPECT_TRUE(tip.size() < 1000 && tip.startsWith(longName.left(100))) << tip.size();
     EXPECT_TRUE(pop->toolTipsVisible());
     EXPECT_TRUE(BarColourMenu(*w)->toolTipsVisible());
     EXPECT_EQ(Checked(pop), QStringList{"Blue"});
