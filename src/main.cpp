@@ -126,6 +126,7 @@ int main(int argc, char* argv[]) {
     // Only the copy that shows a window needs the list of installed faces; the
     // window waits for it, so it is done long before the application object goes.
     norvane::PrepareFontList();
+    norvane::InstallJapaneseUi();
 
     // What the window does not show when it opens is built just after.
     norvane::TfrmMain frmMain(args, nullptr, norvane::TfrmMain::BuildOrder::ShownFirst);

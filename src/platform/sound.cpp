@@ -10,16 +10,23 @@ namespace {
 QtSoundPlayer g_qtPlayer;
 SoundPlayer* g_current = &g_qtPlayer;
 
-using PlayFn = void (*)(const QString&);
+struct AudioModule {
+    void (*play)(const QString&) = nullptr;
+    bool (*hasOutput)() = nullptr;
+};
 
-// The audio module beside the program, loaded once; null when it cannot be had.
-PlayFn AudioModule() {
-    static PlayFn play = [] {
+// The audio module beside the program, loaded once; its functions are null when
+// it cannot be had.
+const AudioModule& Audio() {
+    static const AudioModule audio = [] {
         QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/libnorvane_sound.so"));
         module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        return reinterpret_cast<PlayFn>(module.resolve("norvane_play_sound"));
+        AudioModule a;
+        a.play = reinterpret_cast<void (*)(const QString&)>(module.resolve("norvane_play_sound"));
+        a.hasOutput = reinterpret_cast<bool (*)()>(module.resolve("norvane_sound_output_exists"));
+        return a;
     }();
-    return play;
+    return audio;
 }
 
 }  // namespace
@@ -28,7 +35,13 @@ void QtSoundPlayer::play(const QString& path) {
     if (QCoreApplication::instance() == nullptr) return;
     QFileInfo file(path);
     if (path.isEmpty() || !file.isFile() || !file.isReadable()) return;
-    if (PlayFn fn = AudioModule()) fn(file.absoluteFilePath());
+    if (auto fn = Audio().play) fn(file.absoluteFilePath());
+}
+
+bool QtSoundPlayer::hasOutput() {
+    if (QCoreApplication::instance() == nullptr) return false;
+    auto fn = Audio().hasOutput;
+    return fn != nullptr && fn();
 }
 
 SoundPlayer& soundPlayer() { return *g_current; }

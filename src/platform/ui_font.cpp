@@ -31,16 +31,21 @@ QString ChooseUiFamily(const QStringList& installed, const QString& systemJapane
     const QString classic = QString::fromLatin1(kClassicUiFamily);
     if (installed.contains(classic)) return classic;
     // Japanese gothic faces that come in a fixed-width and a proportional cut,
-    // installed together by their packages.
+    // installed together by their packages. Under a Japanese locale the font
+    // configuration and the toolkit name them in Japanese.
     static const std::pair<const char*, const char*> kProportionalTwins[] = {
         {"VL Gothic", "VL PGothic"},
         {"IPAGothic", "IPAPGothic"},
         {"TakaoGothic", "TakaoPGothic"},
         {"MS Gothic", "MS PGothic"},
+        {"VL ゴシック", "VL Pゴシック"},
+        {"IPAゴシック", "IPA Pゴシック"},
+        {"Takaoゴシック", "TakaoPゴシック"},
+        {"ＭＳ ゴシック", "ＭＳ Ｐゴシック"},
     };
     for (const auto& [fixed, proportional] : kProportionalTwins) {
-        if (systemJapanese == QLatin1String(fixed) && installed.contains(QLatin1String(proportional)))
-            return QString::fromLatin1(proportional);
+        const QString twin = QString::fromUtf8(proportional);
+        if (systemJapanese == QString::fromUtf8(fixed) && installed.contains(twin)) return twin;
     }
     // Naming the Japanese face outright matters: left to per-script fallback,
     // kanji would be drawn from whichever face the configuration prefers for

@@ -64,6 +64,9 @@ TEST(UiFont, AFixedWidthSystemFaceGivesWayToItsProportionalTwin) {
         {{"VL Gothic"}, "VL Gothic", "VL Gothic"},                         // no twin installed
         {{"Noto Sans CJK JP", "VL PGothic"}, "Noto Sans CJK JP", "Noto Sans CJK JP"},  // already proportional
         {{"MS UI Gothic", "VL PGothic"}, "VL Gothic", "MS UI Gothic"},
+        // Named in Japanese, as under a Japanese locale.
+        {{"VL ゴシック", "VL Pゴシック"}, "VL ゴシック", "VL Pゴシック"},
+        {{"IPAゴシック", "IPA Pゴシック"}, "IPAゴシック", "IPA Pゴシック"},
     };
     for (const Case& c : cases) EXPECT_EQ(ChooseUiFamily(c.installed, c.system), c.chosen) << c.system;
 }

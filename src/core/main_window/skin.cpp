@@ -1,7 +1,13 @@
 #include "core/main_window/skin.h"
 
+#include <QCollator>
+#include <QLocale>
+#include <QString>
+
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "core/settings/ini_file.h"
 #include "core/time/support.h"
@@ -101,9 +107,29 @@ std::string SkinListEntry(const std::string& file, const std::string& name) {
 }
 
 std::vector<std::string> BuildSkinList(const std::string& folder) {
+    struct Skin {
+        std::string file, name;
+        QString key;
+    };
+    std::vector<Skin> skins;
+    for (std::string& file : ListSkinFiles(folder)) {
+        std::string name = ReadSkinName(IniFile::Load(folder + file));
+        QString key = QString::fromStdString(name);
+        skins.push_back({std::move(file), std::move(name), std::move(key)});
+    }
+    // By name as a Japanese reader orders them, whatever the user's locale:
+    // kana in their order, Latin letters without regard to case, numbers by
+    // value ("2" before "10"). Equal names keep one order: by file name.
+    QCollator collator{QLocale(QLocale::Japanese, QLocale::Japan)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::sort(skins.begin(), skins.end(), [&collator](const Skin& a, const Skin& b) {
+        const int byName = collator.compare(a.key, b.key);
+        return byName != 0 ? byName < 0 : a.file < b.file;
+    });
     std::vector<std::string> list;
-    for (const std::string& file : ListSkinFiles(folder))
-        list.push_back(SkinListEntry(file, ReadSkinName(IniFile::Load(folder + file))));
+    list.reserve(skins.size());
+    for (const Skin& s : skins) list.push_back(SkinListEntry(s.file, s.name));
     return list;
 }
 

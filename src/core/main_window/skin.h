@@ -46,7 +46,8 @@ std::string ReadSkinName(const IniFile& ini);
 std::vector<std::string> ListSkinFiles(const std::string& folder);
 
 // The skin list of the window: per file the text "\"file\",\"name\"", read from
-// `folder` (ending in '/'), in listing order.
+// `folder` (ending in '/'), sorted by name (then by file name), not in the
+// folder listing's order, so the menu reads the same on every system.
 std::vector<std::string> BuildSkinList(const std::string& folder);
 // The entry text for one file and its display name.
 std::string SkinListEntry(const std::string& file, const std::string& name);

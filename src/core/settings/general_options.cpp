@@ -1,13 +1,11 @@
 #include "core/settings/general_options.h"
 
-#include <QDate>
-#include <QRegularExpression>
-#include <QTime>
 #include <algorithm>
 #include <cstdint>
 
 #include "core/settings/internet_access.h"
 #include "core/settings/settings_store.h"
+#include "core/time/earth_time.h"
 
 namespace norvane {
 
@@ -33,15 +31,8 @@ void StoreAccessOptions(SettingsStore& store, bool timeServer, bool web, bool ne
     store.WriteBool(kAccessSection, kNewVersionAccess.value, newVersion);
 }
 
-QString TimeNowText(const EarthTime& local, const QLocale& locale) {
-    const QDate date(local.year, local.month, local.day);
-    const QTime time(local.hour, local.minute, local.second);
-    // The long time format may end in a zone name ("t", "tttt"); the clock shows none.
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    static const QRegularExpression zone(QStringLiteral("\\s*t+\\s*"));
-    timeFormat.replace(zone, QStringLiteral(" "));
-    return QStringLiteral("現在の時刻 : ") + locale.toString(date, QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(time, timeFormat.trimmed());
+QString TimeNowText(const EarthTime& local) {
+    return QStringLiteral("現在の時刻 : ") + QString::fromStdString(FormatEarthTime(local));
 }
 
 }  // namespace norvane

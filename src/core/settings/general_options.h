@@ -2,7 +2,6 @@
 // The options dialog's own values beside the time server: the main window's
 // mouse-wheel scrolling and the three internet-access questions, with the
 // defaults the dialog shows when nothing is stored.
-#include <QLocale>
 #include <QString>
 
 #include "platform/os_clock.h"
@@ -37,8 +36,8 @@ void StoreWheelOptions(SettingsStore& store, bool own, int lines);
 // "Option" "TimeServerAccess", "WebAccess" and "NewVersionAccess".
 void StoreAccessOptions(SettingsStore& store, bool timeServer, bool web, bool newVersion);
 
-// "現在の時刻 : " and the local date and time in the locale's short date and
-// long time formats (without a time-zone name, which the clock never shows).
-QString TimeNowText(const EarthTime& local, const QLocale& locale = QLocale::system());
+// "現在の時刻 : " and the local date and time as "yyyy/mm/dd hh:nn:ss", the way
+// every other time of the program is written, whatever the user's locale.
+QString TimeNowText(const EarthTime& local);
 
 }  // namespace norvane

@@ -4,13 +4,17 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QIconEngine>
 #include <QItemDelegate>
-#include <QFontMetrics>
+#include <QLibraryInfo>
 #include <QPainter>
+#include <QTranslator>
 #include <QWidget>
 #include <algorithm>
+
+#include "platform/ui_font.h"
 
 namespace norvane {
 
@@ -110,6 +114,8 @@ int TAppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidg
     // A list below the box, not a menu over it: the menu form shows every entry
     // (thirty timer sets) and ignores the box's maximum of visible lines.
     if (hint == SH_ComboBox_Popup) return 0;
+    // Without it a menu of a thousand skins would break into screen-high columns.
+    if (hint == SH_Menu_Scrollable) return 1;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
@@ -119,6 +125,18 @@ void InstallAppStyle() {
     if (installed) return;
     installed = true;
     QApplication::setStyle(new TAppStyle);
+}
+
+void InstallJapaneseUi() {
+    static bool installed = false;
+    if (installed || !QCoreApplication::instance()) return;
+    installed = true;
+    auto* qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;  // Qt's texts stay English; everything of the program's own is Japanese still
+    QApplication::setFont(UiFont(12));
 }
 
 void WheelOnlyWhenFocused(QComboBox* box) {

@@ -2,7 +2,7 @@
 // every window needs at start-up drawn here. Taking them from the style's image
 // files would make Qt probe every image-format plugin on the first load (about
 // 1.5 MB of libraries for two small arrows). Choice boxes drop down a list of at
-// most their visible lines.
+// most their visible lines; a menu taller than the screen scrolls.
 #pragma once
 
 #include <QProxyStyle>
@@ -31,6 +31,13 @@ public:
 
 // Installs TAppStyle as the application's style (once).
 void InstallAppStyle();
+
+// The program speaks Japanese whatever the user's locale: Qt's own texts (the
+// buttons of message boxes, the file dialog) come from Qt's Japanese
+// translations, and the windows that set no face of their own (message boxes,
+// the file dialog, menus, tool tips) draw in the window's face, whose Latin
+// letters are proportional. Once, before the first window.
+void InstallJapaneseUi();
 
 // Every choice box of the program goes through this where it is built: the
 // mouse wheel changes its choice only while it has the focus, and gives it no

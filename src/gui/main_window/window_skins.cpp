@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +26,21 @@ namespace norvane {
 namespace {
 
 const QString kSkinHint = QStringLiteral("ウィンドウカラーを変更します。");
+
+// The widest a skin's caption is drawn; a longer name ends in "…" and shows
+// whole as the item's tool tip, so that no name makes the menu screen-wide.
+constexpr int kSkinCaptionWidth = 300;
+// A tool tip holds a few lines of a name at most, not a screenful.
+constexpr qsizetype kSkinTipLength = 200;
+
+// Sets the caption of a skin's item for the menus' font.
+void SetSkinCaption(QAction* action, const QString& name, const QFont& font) {
+    const QString caption =
+        QFontMetrics(font).elidedText(name, Qt::ElideRight, kSkinCaptionWidth, Qt::TextShowMnemonic);
+    action->setText(caption);
+    if (caption == name) return;
+    action->setToolTip(name.size() <= kSkinTipLength ? name : name.left(kSkinTipLength) + QChar(0x2026));
+}
 
 // Every menu-bar submenu captioned `caption`, at any depth.
 void RemoveBarMenus(QMenu* menu, const QString& caption) {
@@ -109,7 +125,8 @@ void TfrmMain::BuildSkinMenu() {
     for (int i = 0; i < static_cast<int>(skinList_.size()); ++i) {
         std::string file, name;
         SplitPair(skinList_, i, file, name);
-        auto* a = new QAction(QString::fromStdString(name), this);
+        auto* a = new QAction(this);
+        SetSkinCaption(a, QString::fromStdString(name), mnuColor->font());
         a->setObjectName(QStringLiteral("actSkin%1").arg(i));
         SetCategory(a, category);
         a->setStatusTip(kSkinHint);
@@ -124,8 +141,10 @@ void TfrmMain::BuildSkinMenu() {
         mnuColor->addAction(a);
     }
     const MenuItemRef anchor = FindMenuItem(mbrMenu, {QStringLiteral("メニュー"), QStringLiteral("常に手前に表示")});
+    mnuColor->setToolTipsVisible(true);
     if (QMenu* bar = BuildCategoryMenu(this, category, anchor, 1)) {
         bar->setObjectName("mbrColor");
+        bar->setToolTipsVisible(true);
         WatchMenuHints(bar);
     }
     StyleMenus();

@@ -16,6 +16,7 @@
 #include "gui/art/dialog_pictures.h"
 #include "gui/controls/up_down.h"
 #include "gui/main_window/app_style.h"
+#include "gui/timers/sound_notice.h"
 #include "platform/sound.h"
 #include "platform/ui_font.h"
 
@@ -343,7 +344,9 @@ void TfrmOptSet::cmbSecFileChange() {
 
 void TfrmOptSet::btnSecPlayClick() {
     const QString path = soundFolder_ + cmbSecFile->currentText();
-    if (QFileInfo(path).isFile()) soundPlayer().play(path);
+    if (!QFileInfo(path).isFile()) return;
+    soundPlayer().play(path);
+    TellIfSoundsUnheard(this, {path});
 }
 
 void TfrmOptSet::btnSecBrowClick() {

@@ -12,6 +12,7 @@
 #include "core/timers/timer_seed.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/scroll_box_ex.h"
+#include "gui/timers/sound_notice.h"
 #include "platform/os_clock.h"
 
 namespace norvane {
@@ -175,6 +176,7 @@ void TTimerController::tmrTimerTimer() {
     const TimerTickResult r = pagTimer->Cells.Tick(osClock().tickCount());
     pagTimer->ShowCells(r.changed);
     if (!r.running) tmrTimer->stop();
+    if (!r.sounds.isEmpty()) TellIfSoundsUnheard(scrTimer->window(), r.sounds);
 }
 
 void TTimerController::UpdateTimerTick() {

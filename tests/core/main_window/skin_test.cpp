@@ -85,32 +85,33 @@ TEST(SkinNameTest, MissingOrEmptyNameIsNameless) {
     EXPECT_EQ(ReadSkinName(IniFile::FromBytes("[Skin]\r\nName=\x90\xC2\r\n")), HasShiftJisDecoder() ? "青" : "");
 }
 
-TEST(SkinListTest, ListsSkinFilesInFolderOrderWithTheirNames) {
+TEST(SkinListTest, ListsSkinFilesSortedByNameWithTheirNames) {
     SkinFolder folder;
-    folder.Write("blue.skn", "[Skin]\r\nName=Blue\r\n");
+    // Written in an order that is neither the sorted one nor its reverse.
     folder.Write("red.SKN", "[Color]\r\nBack=255\r\n");
+    folder.Write("z10.skn", "[Skin]\r\nName=Skin 10\r\n");
+    folder.Write("blue.skn", "[Skin]\r\nName=blue\r\n");
     folder.Write("notes.txt", "[Skin]\r\nName=No\r\n");
+    folder.Write("kana.skn", "[Skin]\r\nName=\x82\xA0\x82\xA8\r\n");  // "あお" in Shift-JIS
+    folder.Write("z2.skn", "[Skin]\r\nName=skin 2\r\n");
+    folder.Write("Blue2.skn", "[Skin]\r\nName=Blue\r\n");
     folder.Write("blue.skn.bak", "");
     fs::create_directories(folder.Path() + "dir.skn");
     // A FIFO would hold the reader in open() for good.
     ASSERT_EQ(::mkfifo((folder.Path() + "pipe.skn").c_str(), 0600), 0);
 
-    // The order is the folder listing's own.
-    std::vector<std::string> expected;
-    for (const auto& e : fs::directory_iterator(folder.Path())) {
-        const std::string n = e.path().filename().string();
-        if (n == "blue.skn") expected.push_back("\"blue.skn\",\"Blue\"");
-        if (n == "red.SKN") expected.push_back("\"red.SKN\",\"名無し\"");
-    }
+    // Latin letters without regard to case (equal names by file name), numbers
+    // by value, kana after Latin.
     const std::vector<std::string> list = BuildSkinList(folder.Path());
-    EXPECT_EQ(list, expected);
+    EXPECT_EQ(list, (std::vector<std::string>{"\"Blue2.skn\",\"Blue\"", "\"blue.skn\",\"blue\"",
+                                              "\"z2.skn\",\"skin 2\"", "\"z10.skn\",\"Skin 10\"",
+                                              "\"kana.skn\",\"あお\"", "\"red.SKN\",\"名無し\""}));
 
-    const int blue = list[0].find("blue.skn") != std::string::npos ? 0 : 1;
-    EXPECT_EQ(ChosenSkinIndex(list, "blue.skn"), blue);
+    EXPECT_EQ(ChosenSkinIndex(list, "blue.skn"), 1);
     // A name that differs only in case finds its file, unless two files share it;
     // an exact match wins over one that differs in case.
-    EXPECT_EQ(ChosenSkinIndex(list, "Blue.skn"), blue);
-    EXPECT_EQ(ChosenSkinIndex(list, "red.skn"), 1 - blue);
+    EXPECT_EQ(ChosenSkinIndex(list, "Blue.skn"), 1);
+    EXPECT_EQ(ChosenSkinIndex(list, "red.skn"), 5);
     EXPECT_EQ(ChosenSkinIndex(list, "green.skn"), -1);
     EXPECT_EQ(ChosenSkinIndex({"\"a.skn\",\"1\"", "\"A.skn\",\"2\""}, "a.SKN"), -1);
     EXPECT_EQ(ChosenSkinIndex({"\"a.skn\",\"1\"", "\"A.skn\",\"2\""}, "A.skn"), 1);

@@ -464,11 +464,17 @@ TEST(SoundPlayerTest, ScopedReplacementAndSilentSkipping) {
         ScopedSoundPlayer scoped(fake);
         soundPlayer().play("/x.wav");
         EXPECT_EQ(fake.played, QStringList{"/x.wav"});
+        // No device is told once only.
+        fake.output = false;
+        EXPECT_TRUE(soundPlayer().NoOutputToTell());
+        EXPECT_FALSE(soundPlayer().NoOutputToTell());
     }
     EXPECT_EQ(&soundPlayer(), real);
     // Without an application object and for a missing file nothing happens.
     QtSoundPlayer().play(QStringLiteral("/no/such/file.wav"));
     QtSoundPlayer().play(QString());
+    // Nothing can be heard then, whatever the system has.
+    EXPECT_FALSE(QtSoundPlayer().hasOutput());
 }
 
 }  // namespace

@@ -2,16 +2,26 @@
 // would only cost memory and start time are not loaded.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTemporaryDir>
 #include <QToolBar>
+
+#include <algorithm>
 
 #include "gui/art/pictures.h"
 #include "gui/main_window/app_style.h"
@@ -113,6 +123,42 @@ TEST(AppStyle, ChoiceListRowsHoldTheirText) {
         const int ink = QFontMetrics(list->font()).boundingRect(box.itemText(i)).height();
         EXPECT_GE(row, ink + kChoiceRowLeading) << box.itemText(i).toStdString();
     }
+}
+
+// Under the C locale, as a desktop without Japanese settings starts the program.
+TEST(AppStyle, QtsOwnDialogsSpeakJapaneseAndDrawInTheWindowsProportionalFace) {
+    QLocale::setDefault(QLocale::c());
+    InstallAppStyle();
+    InstallJapaneseUi();
+    InstallJapaneseUi();  // once is enough
+
+    auto japanese = [](const QString& text) {
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+    };
+    auto proportional = [](const QFont& font) {
+        const QFontMetrics fm(font);
+        return fm.horizontalAdvance(QStringLiteral("iiii")) < fm.horizontalAdvance(QStringLiteral("WWWW"));
+    };
+
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Norvane"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    for (auto b : {QMessageBox::Yes, QMessageBox::No})
+        EXPECT_TRUE(japanese(box.button(b)->text())) << box.button(b)->text().toStdString();
+    EXPECT_EQ(QFontInfo(box.font()).family(), UiFamily());
+    EXPECT_TRUE(proportional(box.button(QMessageBox::Yes)->font()));
+
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"}) {
+        auto* label = files.findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_TRUE(japanese(label->text())) << name << ": " << label->text().toStdString();
+        EXPECT_EQ(QFontInfo(label->font()).family(), UiFamily()) << name;
+    }
+    auto* buttons = files.findChild<QDialogButtonBox*>("buttonBox");
+    ASSERT_NE(buttons, nullptr);
+    for (QAbstractButton* b : buttons->buttons()) EXPECT_TRUE(japanese(b->text())) << b->text().toStdString();
+    EXPECT_TRUE(proportional(files.font()));
 }
 
 }  // namespace

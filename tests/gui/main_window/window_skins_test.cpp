@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include "core/settings/settings_store.h"
 #include "gui/controls/gdi.h"
 #include "gui/controls/shape.h"
+#include "gui/main_window/app_style.h"
 #include "gui/main_window/main_window.h"
 #include "gui/schedules/schedule_page.h"
 #include "platform/sleep_clock.h"
@@ -240,6 +242,46 @@ TEST_F(WindowSkinsTest, RebuildingTheMenusNeverDuplicatesEntries) {
     EXPECT_EQ(w->findChild<QMenu*>("mnuColor")->actions().size(), 2);
     EXPECT_EQ(BarColourMenu(*w)->actions().size(), 2);
     EXPECT_EQ(Checked(BarColourMenu(*w)), QStringList{"Blue"});
+}
+
+// Shipped and added skins alike are listed by name, a thousand of them in a
+// menu that scrolls within the screen, and a name of any length in a caption
+// that ends in "…" with the whole name as its tool tip.
+TEST_F(WindowSkinsTest, TheMenusListSkinsByNameScrollAndCutLongNames) {
+    InstallAppStyle();
+    const QString longName(100'000, QChar('A'));
+    for (int i = 1000; i >= 1; --i)
+        Skin(QString("s%1.skn").arg(i * 7919 % 1000 + 1).toLatin1().constData(),
+             QString("[Skin]\r\nName=Skin %1\r\n").arg(i * 7919 % 1000 + 1).toLatin1());
+    Skin("long.skn", "[Skin]\r\nName=" + longName.toLatin1() + "\r\n");
+    Skin("blue.skn", "[Skin]\r\nName=Blue\r\n");
+    const QString winter = "Winter evening over the harbour of the old town, long and quiet";
+    Skin("winter.skn", "[Skin]\r\nName=" + winter.toLatin1() + "\r\n");
+    auto w = Start();
+
+    QMenu* pop = w->findChild<QMenu*>("mnuColor");
+    ASSERT_NE(pop, nullptr);
+    const QStringList captions = Captions(pop);
+    ASSERT_EQ(captions.size(), 1003);
+    EXPECT_TRUE(captions[0].startsWith("AAA") && captions[0].endsWith(QChar(0x2026))) << captions[0].left(9).toStdString();
+    EXPECT_EQ(captions.mid(1, 4), (QStringList{"Blue", "Skin 1", "Skin 2", "Skin 3"}));
+    EXPECT_EQ(captions[1001], "Skin 1000");
+    const QAction* last = pop->actions().last();
+    EXPECT_TRUE(winter.startsWith(last->text().chopped(1)) && last->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(last->toolTip(), winter);
+    EXPECT_EQ(Captions(BarColourMenu(*w)), captions);
+    // A name beyond a few lines is cut in the tool tip too.
+    const QString tip = pop->actions()[0]->toolTip();
+    EXPECT_TRUE(tip.size() < 1000 && tip.startsWith(longName.left(100))) << tip.size();
+    EXPECT_TRUE(pop->toolTipsVisible());
+    EXPECT_TRUE(BarColourMenu(*w)->toolTipsVisible());
+    EXPECT_EQ(Checked(pop), QStringList{"Blue"});
+
+    const QRect screen = pop->screen()->availableGeometry();
+    pop->popup(screen.topLeft());
+    EXPECT_LE(pop->height(), screen.height());
+    EXPECT_LE(pop->width(), screen.width() / 2);
+    pop->hide();
 }
 
 QByteArray FileBytes(const QString& path) {

@@ -27,6 +27,7 @@
 #include "gui/art/dialog_pictures.h"
 #include "gui/main_window/main_window.h"
 #include "gui/timers/set_dialog.h"
+#include "gui/timers/sound_notice.h"
 #include "gui/timers/timer_controller.h"
 #include "gui/timers/timer_page.h"
 #include "modal_answer.h"
@@ -393,6 +394,16 @@ TEST_F(TimerOptionsTest, SoundListOffersTheFoldersWaveFilesPlaysAndBrowses) {
     EXPECT_TRUE(d.AlarmSet().Section[0].Enabled);
     Find<QPushButton>(d, "btnSecPlay")->click();
     EXPECT_EQ(sound_.played, QStringList{sounds + "gong.wav"});
+    // Without a sound device "♪" still plays (silently) and says so, once.
+    sound_.output = false;
+    for (int i = 0; i < 2; ++i) {
+        Find<QPushButton>(d, "btnSecPlay")->click();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(sound_.played.size(), 3);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].text, kNoSoundOutputMessage);
+    EXPECT_EQ(messages_.beeps, std::vector<BeepKind>{BeepKind::Exclamation});
 
     // The full path is typed into the name box, as a user may: choosing the file
     // through the dialog is ignored once that box has the focus. OK is pressed until

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -36,10 +37,12 @@
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
 #include "gui/timers/timer_controller.h"
+#include "gui/timers/sound_notice.h"
 #include "gui/timers/timer_page.h"
 #include "platform/sound.h"
 #include "support/fake_os_clock.h"
 #include "support/fake_sound_player.h"
+#include "support/fake_user_messages.h"
 
 // Readable failure messages for texts and text lists.
 QT_BEGIN_NAMESPACE
@@ -530,6 +533,44 @@ TEST_F(TimerPageTest, APcClockJumpLeavesARunningCountdownAlone) {
     EXPECT_EQ(w->Timers()->Page()->lblTimerC[0]->text(), started);
     EXPECT_FALSE(TickTimer(*w)->isActive());
     EXPECT_TRUE(w->Timers()->Page()->cmbTimer[0]->isEnabled());
+}
+
+// No sound device: a missing file is silent anyway and tells nothing; the first
+// alarm whose file exists says once that alarms go unheard, and the countdown
+// runs to its end with every alarm played as before.
+TEST_F(TimerPageTest, WithoutASoundDeviceTheFirstAudibleAlarmIsToldOnceAndTheTimerRunsOn) {
+    const QString minute = dir_.filePath("minute.wav"), end = dir_.filePath("end.wav");
+    for (const QString& f : {minute, end}) {
+        QFile file(f);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    WriteAlarmSet(0, "鐘", {{dir_.filePath("gone.wav"), 90}, {minute, 60}, {end, 0}});
+    {
+        SettingsStore s(path_);
+        s.WriteInteger("Timer\\Alarm", "Item0", 1);
+    }
+    FakeUserMessages messages;
+    ScopedUserMessages messagesScope(messages);
+    sound_.output = false;
+    auto w = Start();
+    Select(*w, 1, kTwoMinutes);
+    ActivateWindow(*w);
+    Type(*w, Qt::Key_F1);
+    std::size_t toldAt90 = 99, toldAt60 = 99;
+    for (int s = 1; s <= 121 && TickTimer(*w)->isActive(); ++s) {
+        Tick(*w, 1000);
+        QApplication::processEvents();
+        if (s == 35) toldAt90 = messages.shown.size();
+        if (s == 65) toldAt60 = messages.shown.size();
+    }
+    EXPECT_EQ(toldAt90, 0u);
+    EXPECT_EQ(toldAt60, 1u);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages.shown[0].text, kNoSoundOutputMessage);
+    EXPECT_EQ(sound_.played, (QStringList{dir_.filePath("gone.wav"), minute, end}));
+    EXPECT_EQ(Display(*w, 1), "00:00");
+    EXPECT_FALSE(TickTimer(*w)->isActive());
 }
 
 TEST_F(TimerPageTest, AlarmMenuOpensBelowTheIconAndChoosesTheCellsSet) {
