@@ -4,22 +4,22 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QTimer>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 
-#include <cerrno>
 #include <functional>
 #include <iterator>
+#include <cerrno>
 
 #include "core/main_window/window_state.h"
+#include "core/settings/settings_store.h"
 #include "core/settings/settings_file.h"
 #include "core/settings/settings_notice.h"
-#include "core/settings/settings_store.h"
 #include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_page_control.h"
@@ -192,6 +192,62 @@ TEST_F(MainWindowTest, CloseInNormalModeWritesTheWindow) {
     // Choices of other pages go back unchanged.
     EXPECT_EQ(s.ReadInteger("Option", "Racial", 99), -1);
     EXPECT_TRUE(s.ReadBool("Option\\Calendar", "Jeuno", false));
+}
+
+// Real modal boxes, each answered OK a moment after it shows, as a player would.
+class AnsweredBoxes final : public UserMessages {
+public:
+    void Beep(BeepKind) override {}
+    void Show(QWidget* parent, MessageIcon, const QString& text) override {
+        shown.push_back(text);
+        overVisibleWindow.push_back(parent && parent->isVisible());
+        QMessageBox box(QMessageBox::Warning, "Norvane", text, QMessageBox::Ok, parent);
+        QTimer::singleShot(50, &box, &QDialog::accept);
+        box.exec();
+    }
+    std::vector<QString> shown;
+    std::vector<bool> overVisibleWindow;
+};
+
+int FailEverySave(SaveStep) { return EROFS; }
+
+TEST_F(MainWindowTest, ASaveThatFailsAtCloseIsToldAndStillEndsTheProgram) {
+    ResetSettingsNotices();
+    AnsweredBoxes boxes;
+    ScopedUserMessages useBoxes(boxes);
+    auto w = Start();
+    w->SetEndsProgramOnClose(true);
+    w->show();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(boxes.shown.empty());
+    SetSaveFaultHook(FailEverySave);
+    struct Unhook {
+        ~Unhook() { SetSaveFaultHook(nullptr); }
+    } unhook;
+
+    // Closed by the exit message or the x alike: the loop must end by itself.
+    QTimer::singleShot(0, w.get(), &QWidget::close);
+    bool hung = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        hung = true;
+        for (QWidget* top : QApplication::topLevelWidgets()) top->hide();
+        QCoreApplication::exit(1);
+    });
+    watchdog.start(5000);
+    const int rc = QApplication::exec();
+    watchdog.stop();
+    EXPECT_FALSE(hung) << "the program went on running without a window";
+    EXPECT_EQ(rc, 0);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].contains(QString::fromUtf8("書き込めません")));
+    EXPECT_TRUE(boxes.overVisibleWindow[0]) << "the warning came after the window had gone";
+
+    // A window brought back after its close runs its clock again.
+    w->ActivateFromMessage();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(Child<QTimer>(*w, "tmrClock")->isActive());
 }
 
 TEST_F(MainWindowTest, SimpleModeFromTheCommandLineAndItsClose) {
@@ -494,62 +550,6 @@ TEST_F(MainWindowTest, StoredChoicesGoBackAsTheirBoxesShowThemSeenOrNot) {
             EXPECT_EQ(s.ReadInteger("Option", "Chocobo", 99), c.wantChocobo) << c.chocobo << (seen ? " seen" : "");
         }
     }
-}
-
-// Real modal boxes, each answered OK a moment after it shows, as a player would.
-class AnsweredBoxes final : public UserMessages {
-public:
-    void Beep(BeepKind) override {}
-    void Show(QWidget* parent, MessageIcon, const QString& text) override {
-        shown.push_back(text);
-        overVisibleWindow.push_back(parent && parent->isVisible());
-        QMessageBox box(QMessageBox::Warning, "Norvane", text, QMessageBox::Ok, parent);
-        QTimer::singleShot(50, &box, &QDialog::accept);
-        box.exec();
-    }
-    std::vector<QString> shown;
-    std::vector<bool> overVisibleWindow;
-};
-
-int FailEverySave(SaveStep) { return EROFS; }
-
-TEST_F(MainWindowTest, ASaveThatFailsAtCloseIsToldAndStillEndsTheProgram) {
-    ResetSettingsNotices();
-    AnsweredBoxes boxes;
-    ScopedUserMessages useBoxes(boxes);
-    auto w = Start();
-    w->SetEndsProgramOnClose(true);
-    w->show();
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(boxes.shown.empty());
-    SetSaveFaultHook(FailEverySave);
-    struct Unhook {
-        ~Unhook() { SetSaveFaultHook(nullptr); }
-    } unhook;
-
-    // Closed by the exit message or the x alike: the loop must end by itself.
-    QTimer::singleShot(0, w.get(), &QWidget::close);
-    bool hung = false;
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        hung = true;
-        for (QWidget* top : QApplication::topLevelWidgets()) top->hide();
-        QCoreApplication::exit(1);
-    });
-    watchdog.start(5000);
-    const int rc = QApplication::exec();
-    watchdog.stop();
-    EXPECT_FALSE(hung) << "the program went on running without a window";
-    EXPECT_EQ(rc, 0);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(boxes.shown[0].contains(QString::fromUtf8("書き込めません")));
-    EXPECT_TRUE(boxes.overVisibleWindow[0]) << "the warning came after the window had gone";
-
-    // A window brought back after its close runs its clock again.
-    w->ActivateFromMessage();
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_TRUE(Child<QTimer>(*w, "tmrClock")->isActive());
 }
 
 }  // namespace
