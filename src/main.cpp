@@ -130,6 +130,7 @@ int main(int argc, char* argv[]) {
 
     // What the window does not show when it opens is built just after.
     norvane::TfrmMain frmMain(args, nullptr, norvane::TfrmMain::BuildOrder::ShownFirst);
+    frmMain.SetEndsProgramOnClose(true);
     QObject::connect(&instance, &norvane::SingleInstance::activateRequested, &frmMain,
                      &norvane::TfrmMain::ActivateFromMessage);
     QObject::connect(&instance, &norvane::SingleInstance::exitRequested, &frmMain, &QWidget::close);

@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QSysInfo>
 #include <QThread>
 
 #include <algorithm>
@@ -13,6 +16,8 @@
 #include <fcntl.h>
 #include <ostream>
 #include <poll.h>
+#include <pwd.h>
+#include <cstdlib>
 #include <string>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -93,21 +98,114 @@ const char* AppMessageName(AppMessage message) {
     return "";
 }
 
-QString InstanceRuntimeFolder(QString* error) {
-    const QString own = qEnvironmentVariable("NORVANE_RUNTIME_DIR");
-    if (!own.isEmpty()) {
-        if (!QDir().mkpath(own)) {
-            Fail(error, QStringLiteral("cannot create %1").arg(own));
+namespace {
+
+// Where the fallback folder's name is kept: the user's cache folder, which no
+// one else may write.
+QString RecordFolder(QString* error) {
+    QString base = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (!QDir::isAbsolutePath(base)) {
+        QString home = qEnvironmentVariable("HOME");
+        if (home.isEmpty())
+            if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) home = QFile::decodeName(pw->pw_dir);
+        if (!QDir::isAbsolutePath(home)) {
+            Fail(error, QStringLiteral("no home folder to keep the instance folder's name in"));
             return {};
         }
-        return QDir::cleanPath(own);
+        base = home + QStringLiteral("/.cache");
     }
-    // The session's runtime folder, unless it is one that others may enter.
+    QDir().mkpath(base);
+    const QString folder = QDir::cleanPath(base) + QStringLiteral("/norvane");
+    return EnsurePrivateFolder(folder, error) ? folder : QString();
+}
+
+// The host's name as a file name: a home shared by several machines keeps one
+// record for each, as each has its own temporary folder.
+QString HostFileName() {
+    QString host = QSysInfo::machineHostName().left(64);
+    for (QChar& c : host)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('-') && c != QLatin1Char('.')) c = QLatin1Char('_');
+    return host.isEmpty() ? QStringLiteral("localhost") : host;
+}
+
+// The folder a record names, when the record is a file of ours; empty otherwise.
+QString ReadRecord(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return {};
+    struct stat st {};
+    char text[4096];
+    ssize_t n = -1;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid()) n = ::read(fd, text, sizeof text);
+    ::close(fd);
+    if (n <= 0 || n == static_cast<ssize_t>(sizeof text)) return {};
+    const QString folder = QFile::decodeName(QByteArray(text, static_cast<qsizetype>(n)).trimmed());
+    return QDir::isAbsolutePath(folder) ? folder : QString();
+}
+
+bool WriteRecord(const QString& path, const QString& folder) {
+    const QByteArray fresh = QFile::encodeName(path + QStringLiteral(".new"));
+    const QByteArray text = QFile::encodeName(folder) + '\n';
+    ::unlink(fresh.constData());
+    const int fd = ::open(fresh.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    const bool written = ::write(fd, text.constData(), static_cast<std::size_t>(text.size())) == text.size();
+    const bool closed = ::close(fd) == 0;
+    if (written && closed && ::rename(fresh.constData(), QFile::encodeName(path).constData()) == 0) return true;
+    ::unlink(fresh.constData());
+    return false;
+}
+
+// The recorded folder when it is still a private folder of ours; else (with
+// `create`) a fresh one, recorded. Starts that meet here take turns on a lock
+// beside the record, so that they all come away with the same folder.
+QString RecordedFolder(QString* error, bool create) {
+    const QString records = RecordFolder(error);
+    if (records.isEmpty()) return {};
+    const QString record = records + QStringLiteral("/runtime-") + HostFileName();
+    InstanceLock turn;
+    QDeadlineTimer wait(3000);
+    for (;;) {
+        const InstanceLock::Result r = turn.tryAcquire(record + QStringLiteral(".lock"));
+        if (r == InstanceLock::Result::Acquired) break;
+        if (r == InstanceLock::Result::Failed || wait.hasExpired()) {
+            Fail(error, QStringLiteral("cannot lock %1.lock").arg(record));
+            return {};
+        }
+        QThread::msleep(5);
+    }
+    const QString recorded = ReadRecord(record);
+    if (!recorded.isEmpty() && IsPrivateFolder(QFile::encodeName(recorded), recorded, nullptr)) return recorded;
+    if (!create) return {};
+    // A random name no one else can have made first; mkdtemp makes it 0700.
+    QByteArray pattern = QFile::encodeName(QDir::tempPath() + QStringLiteral("/norvane-%1-XXXXXX").arg(::getuid()));
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        Fail(error, QStringLiteral("cannot create a folder in %1").arg(QDir::tempPath()));
+        return {};
+    }
+    const QString fresh = QFile::decodeName(pattern);
+    if (!IsPrivateFolder(pattern, fresh, error)) return {};
+    if (!WriteRecord(record, fresh)) {
+        ::rmdir(pattern.constData());
+        Fail(error, QStringLiteral("cannot write %1").arg(record));
+        return {};
+    }
+    return fresh;
+}
+
+}  // namespace
+
+QString InstanceRuntimeFolder(QString* error, bool create) {
+    const QString own = QDir::cleanPath(qEnvironmentVariable("NORVANE_RUNTIME_DIR"));
+    // The folder asked for, and then the session's runtime folder, unless it is
+    // one that others may enter.
+    if (!own.isEmpty() && own != QLatin1String(".")) {
+        QDir().mkpath(QFileInfo(own).path());
+        if (EnsurePrivateFolder(own, nullptr)) return own;
+    }
     const QString xdg = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
     if (!xdg.isEmpty() && xdg != QLatin1String(".") && IsPrivateFolder(QFile::encodeName(xdg), xdg, nullptr))
         return xdg;
-    const QString fallback = QStringLiteral("/tmp/norvane-%1").arg(::getuid());
-    return EnsurePrivateFolder(fallback, error) ? fallback : QString();
+    return RecordedFolder(error, create);
 }
 
 // ---- PeerLines ----
@@ -422,7 +520,8 @@ Exchange SendOnce(int fd, AppMessage message, const QDeadlineTimer& deadline) {
 }  // namespace
 
 PostResult PostAppMessage(AppMessage message, int waitMs, const QString& folder) {
-    const QString dir = folder.isEmpty() ? InstanceRuntimeFolder() : folder;
+    // Only a folder some start has made can hold a running copy.
+    const QString dir = folder.isEmpty() ? InstanceRuntimeFolder(nullptr, false) : folder;
     if (dir.isEmpty()) return PostResult::NotRunning;
     QDeadlineTimer deadline(waitMs);
     const QByteArray path = QFile::encodeName(SocketPathIn(dir));

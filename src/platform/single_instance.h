@@ -60,11 +60,16 @@ private:
     bool ended_ = false;
 };
 
-// Folder holding the socket and its lock: $NORVANE_RUNTIME_DIR, else
-// $XDG_RUNTIME_DIR when it is a private folder of this user, else
-// /tmp/norvane-<uid> (created 0700 and checked to be ours). Empty, with `error`
-// set, when no safe folder can be had.
-QString InstanceRuntimeFolder(QString* error = nullptr);
+// Folder holding the socket and its lock: $NORVANE_RUNTIME_DIR (created 0700),
+// else $XDG_RUNTIME_DIR, else a folder of a random name in the temporary folder,
+// made 0700 by the first start and recorded in this user's cache folder for
+// every later one (one record per machine). Each must be a real directory of
+// this user closed to everyone else: one that is not is passed over, and a
+// recorded one that is not (or is gone) is replaced by a fresh one, so no other
+// user can take the place or switch the guard off. With `create` false nothing is made:
+// empty when no folder is recorded yet. Empty, with `error` set, when no safe
+// folder can be had.
+QString InstanceRuntimeFolder(QString* error = nullptr, bool create = true);
 // Creates `path` 0700 if missing; true only when it is then a real directory
 // owned by this user and closed to everyone else.
 bool EnsurePrivateFolder(const QString& path, QString* error = nullptr);

@@ -102,6 +102,34 @@ done
 [ "$(value Width)" = "dword:00000202" ] || fail "stored width $(value Width), expected 514"
 "$prog" --post "NORVANE Main Exit Message"; [ $? -eq 1 ] || fail "--post with no running copy must end with 1"
 
+# A save that fails at close (the settings folder turned read-only while the
+# program runs): the warning shows over the window, and after its OK the
+# program ends rather than running on without a window. Root writes anywhere,
+# so as root the program runs without that power.
+ro=$work/readonly
+mkdir -p "$ro"
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Option]\r\n"Skin"="blue.skn"\r\n' > "$ro/Norvane.reg"
+unprivileged=()
+if [ "$(id -u)" = 0 ]; then
+  command -v setpriv >/dev/null || fail "setpriv is needed to run the program as root without its power to write anywhere"
+  unprivileged=(setpriv --bounding-set=-dac_override,-dac_read_search,-fowner)
+fi
+NORVANE_SETTINGS=$ro/Norvane.reg "${unprivileged[@]}" "$prog" & main=$!; pids+=($main)
+win=$(wait_window) || fail "no window for the read-only close"
+sleep 0.5
+chmod 555 "$ro"
+before=$(cat "$ro/Norvane.reg")
+"$prog" --post "NORVANE Main Exit Message" || fail "--post with a read-only settings folder"
+for _ in $(seq 50); do [ "$(xdotool search --onlyvisible --name '^Norvane$' | wc -l)" -ge 2 ] && break; sleep 0.1; done
+[ "$(xdotool search --onlyvisible --name '^Norvane$' | wc -l)" -ge 2 ] || fail "no warning over the window when the close could not save"
+"$shot" "$out/close_readonly.png" || fail "screenshot of the close warning"
+box=$(xdotool search --onlyvisible --name '^Norvane$' | grep -vx "$win" | head -n 1)
+xdotool windowactivate --sync "$box" 2>/dev/null
+xdotool key Return
+wait_exit "$main" 50 || fail "the program ran on after the close warning"
+chmod 755 "$ro"
+[ "$(cat "$ro/Norvane.reg")" = "$before" ] || fail "the read-only settings file changed"
+
 # NORVANE_FAKE_TIME stops the wall clock for one run (the README's pictures use it).
 moment=$(NORVANE_FAKE_TIME=2003-12-01T09:00:01Z "$prog" --print-time)
 [ "$moment" = "0934/08/04(雷) 18:00:00 <上弦の月>" ] || fail "NORVANE_FAKE_TIME gave '$moment'"

@@ -1,7 +1,8 @@
 // A reply of a time server: any datagram that reaches the socket. Only a
-// 48-byte server reply that echoes our request and has a synchronised clock is
-// used; its timestamps convert back and forth losslessly, and the offset and
-// delay it gives agree with them.
+// 48-byte server reply that echoes our request, has a synchronised clock and
+// both server timestamps is used, and only when the delay it gives could have
+// happened within the wait; its timestamps convert back and forth losslessly,
+// and the offset and delay it gives agree with them.
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -56,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(reply.mode == 4 && reply.originate == kSent, "a datagram that does not answer us was used");
     FUZZ_CHECK(reply.leap != 3 && reply.stratum >= 1 && reply.stratum <= 15 && !reply.transmit.IsZero(),
                "a reply of an unsynchronised server was used");
+    FUZZ_CHECK(!reply.receive.IsZero(), "a reply without a receive timestamp was used");
 
     const Instant t1 = FromNtpTimestamp(reply.originate);
     const Instant t2 = FromNtpTimestamp(reply.receive);
@@ -69,5 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // time the exchange spent on the way.
     const Wide wire = (Ns(t4) - Ns(t1)) - (Ns(t3) - Ns(t2));
     FUZZ_CHECK(Near(Ns(t4) + c.offset.count(), Ns(t3) + wire / 2), "the corrected clock is not the server's");
+
+    // The exchange's delay decides the rest: within a tick below zero up to the
+    // wait (here up to 2.55 s, from the reply's poll field) it is used, else not.
+    const auto wait = std::chrono::milliseconds(10 * data[2]);
+    const bool used = JudgeRoundTrip(c, wait) == ReplyVerdict::Valid;
+    const Wide delay = c.delay.count();
+    FUZZ_CHECK(used == (delay >= -Wide{nanoseconds(kDelayGranularity).count()} && delay <= Wide{nanoseconds(wait).count()}),
+               "a delay that cannot have happened was used, or a possible one refused");
     return 0;
 }

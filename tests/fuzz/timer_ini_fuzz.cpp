@@ -50,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!set) continue;
         FUZZ_CHECK(set->Kind == norvane::kKindCountdown || set->Kind == norvane::kKindStopwatch,
                    "a line of another kind was accepted");
+        FUZZ_CHECK(set->Value >= 0 && set->Value <= 32767, "a length beyond what the editors allow was accepted");
         const auto again = norvane::ParseTimerLine(LineOf(*set));
         FUZZ_CHECK(again && *again == *set, "an accepted line reads differently when written out again");
         accepted.push_back(*set);

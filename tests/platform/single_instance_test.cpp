@@ -1,6 +1,7 @@
 #include "platform/single_instance.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -16,6 +17,8 @@
 #include <csignal>
 #include <functional>
 #include <future>
+#include <memory>
+#include <utility>
 #include <poll.h>
 #include <sstream>
 #include <string>
@@ -273,29 +276,39 @@ TEST_F(SingleInstanceTest, KilledCopyDoesNotBlockTheNextStart) {
     EXPECT_EQ(Post(AppMessage::MainActive), PostResult::Delivered);
 }
 
-TEST_F(SingleInstanceTest, SimultaneousStartsLeaveExactlyOneRunning) {
-    std::vector<std::unique_ptr<QProcess>> probes;
-    for (int i = 0; i < 4; ++i) probes.emplace_back(StartProbe(folder(), 3000, 3));
+// Starts `count` copies at once in `folder` (empty: each finds its own way);
+// how many became the running copy and how many delivered their activation.
+struct Starts {
     int primaries = 0, delivered = 0;
     QByteArray primaryOutput;
+};
+Starts StartAtOnce(const QString& folder, int count) {
+    std::vector<std::unique_ptr<QProcess>> probes;
+    for (int i = 0; i < count; ++i) probes.emplace_back(StartProbe(folder, 3000, count - 1));
+    Starts r;
     for (auto& p : probes) {
-        ASSERT_TRUE(p->waitForFinished(15000));
+        EXPECT_TRUE(p->waitForFinished(15000));
         const QByteArray out = p->readAllStandardOutput();
         if (p->exitCode() == 0) {
-            ++primaries;
-            primaryOutput = out;
+            ++r.primaries;
+            r.primaryOutput = out;
         } else if (p->exitCode() == 3) {
-            ++delivered;
+            ++r.delivered;
         } else {
-            ADD_FAILURE() << "probe exit " << p->exitCode();
+            ADD_FAILURE() << "probe exit " << p->exitCode() << " " << p->readAllStandardError().toStdString();
         }
     }
-    EXPECT_EQ(primaries, 1);
-    EXPECT_EQ(delivered, 3);
+    return r;
+}
+
+TEST_F(SingleInstanceTest, SimultaneousStartsLeaveExactlyOneRunning) {
+    const Starts r = StartAtOnce(folder(), 4);
+    EXPECT_EQ(r.primaries, 1);
+    EXPECT_EQ(r.delivered, 3);
     // Activations that arrive while one waits are carried out once.
-    EXPECT_TRUE(primaryOutput.contains("received 1") || primaryOutput.contains("received 2") ||
-                primaryOutput.contains("received 3"))
-        << primaryOutput.toStdString();
+    EXPECT_TRUE(r.primaryOutput.contains("received 1") || r.primaryOutput.contains("received 2") ||
+                r.primaryOutput.contains("received 3"))
+        << r.primaryOutput.toStdString();
 }
 
 TEST_F(SingleInstanceTest, MessagesArrivingWhileOneIsCarriedOutAreNotStackedOnIt) {
@@ -446,22 +459,146 @@ TEST_F(SingleInstanceTest, AnotherUserCanNeitherDriveTheWindowNorPoseAsTheRunnin
     EXPECT_EQ(posted.get(), PostResult::NotRunning);
 }
 
-TEST(RuntimeFolder, TheSessionFolderIsUsedOnlyWhenItIsPrivate) {
+// Environment variables changed for one test and put back after it.
+class ScopedEnv {
+public:
+    ScopedEnv() = default;
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ~ScopedEnv() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->second.isNull())
+                qunsetenv(it->first.constData());
+            else
+                qputenv(it->first.constData(), it->second);
+        }
+    }
+    void Set(const char* name, const QByteArray& value) {
+        saved_.emplace_back(name, qgetenv(name));
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+
+private:
+    std::vector<std::pair<QByteArray, QByteArray>> saved_;
+};
+
+// No folder asked for and no session folder: the fallback, with this test's
+// own home (where the fallback is recorded) and temporary folder.
+class FallbackFolderTest : public ::testing::Test {
+protected:
+    FallbackFolderTest() {
+        env_.Set("NORVANE_RUNTIME_DIR", {});
+        env_.Set("XDG_RUNTIME_DIR", {});
+        env_.Set("XDG_CACHE_HOME", {});
+        env_.Set("HOME", QFile::encodeName(home_.path()));
+        env_.Set("TMPDIR", QFile::encodeName(tmp_.path()));
+    }
+    static bool Private(const QString& path) { return !path.isEmpty() && EnsurePrivateFolder(path); }
+    // One copy runs in `folder` and a second start there finds it.
+    static void ExactlyOneRuns() {
+        SingleInstance first;
+        ASSERT_EQ(first.start(), SingleInstance::Role::Primary) << first.errorString().toStdString();
+        SingleInstance second;
+        EXPECT_EQ(second.start(), SingleInstance::Role::Secondary);
+        EXPECT_EQ(second.socketPath(), first.socketPath());
+        EXPECT_EQ(OffThread([] { return PostAppMessage(AppMessage::MainActive, 1000); }), PostResult::Delivered);
+    }
+
+    QTemporaryDir home_, tmp_;
+    ScopedEnv env_;
+};
+
+TEST_F(FallbackFolderTest, TheSessionFolderIsUsedOnlyWhenItIsPrivate) {
     QTemporaryDir session;
     const QByteArray native = QFile::encodeName(session.path());
-    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
-    qunsetenv("NORVANE_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", native);
+    env_.Set("XDG_RUNTIME_DIR", native);
     ::chmod(native.constData(), 0700);
     EXPECT_EQ(InstanceRuntimeFolder(), session.path());
     ::chmod(native.constData(), 0755);
     const QString fallback = InstanceRuntimeFolder();
     EXPECT_NE(fallback, session.path());
-    EXPECT_TRUE(fallback.isEmpty() || EnsurePrivateFolder(fallback)) << fallback.toStdString();
-    if (before.isNull())
-        qunsetenv("XDG_RUNTIME_DIR");
-    else
-        qputenv("XDG_RUNTIME_DIR", before);
+    EXPECT_TRUE(Private(fallback)) << fallback.toStdString();
+
+    // A folder asked for is held to the same rule.
+    const QString asked = tmp_.path() + "/asked";
+    env_.Set("NORVANE_RUNTIME_DIR", QFile::encodeName(asked));
+    EXPECT_EQ(InstanceRuntimeFolder(), asked);
+    ::chmod(QFile::encodeName(asked).constData(), 0777);
+    EXPECT_EQ(InstanceRuntimeFolder(), fallback);
+}
+
+// Another local user may make any folder of a name known beforehand, or one
+// like ours where ours was (after the temporary folder was cleared). None of
+// them is ever used, the guard is never switched off, and two copies never run.
+TEST_F(FallbackFolderTest, NoOtherUserCanTakeThePlaceOrSwitchTheGuardOff) {
+    const bool root = ::geteuid() == 0;
+    // The name an earlier fallback used, made first by someone else.
+    const QByteArray known = QFile::encodeName(tmp_.path() + QStringLiteral("/norvane-%1").arg(::getuid()));
+    ASSERT_EQ(::mkdir(known.constData(), 0777), 0);
+    ::chmod(known.constData(), 0777);
+    if (root) {
+        ASSERT_EQ(::chown(known.constData(), 65534, 65534), 0);
+    }
+
+    QString error;
+    const QString folder = InstanceRuntimeFolder(&error);
+    ASSERT_TRUE(Private(folder)) << folder.toStdString() << " " << error.toStdString();
+    EXPECT_NE(QFile::encodeName(folder), known);
+    EXPECT_TRUE(folder.startsWith(tmp_.path() + "/norvane-")) << folder.toStdString();
+    EXPECT_EQ(InstanceRuntimeFolder(), folder);  // recorded: every start finds the same
+    EXPECT_EQ(InstanceRuntimeFolder(nullptr, false), folder);
+    ExactlyOneRuns();
+
+    // Where the recorded folder was, someone else's folder, a mode 777 one, a link.
+    QTemporaryDir elsewhere;
+    ::chmod(QFile::encodeName(elsewhere.path()).constData(), 0700);
+    const struct {
+        const char* what;
+        bool needsRoot;
+        std::function<void(const QByteArray&)> plant;
+    } cases[] = {
+        {"another user's folder", true,
+         [](const QByteArray& at) {
+             ASSERT_EQ(::mkdir(at.constData(), 0700), 0);
+             ASSERT_EQ(::chown(at.constData(), 65534, 65534), 0);
+         }},
+        {"a folder open to all", false,
+         [](const QByteArray& at) {
+             ASSERT_EQ(::mkdir(at.constData(), 0700), 0);
+             ::chmod(at.constData(), 0777);
+         }},
+        {"a link to a private folder", false,
+         [&](const QByteArray& at) {
+             ASSERT_EQ(::symlink(QFile::encodeName(elsewhere.path()).constData(), at.constData()), 0);
+         }},
+    };
+    QString recorded = folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.needsRoot && !root) continue;
+        QDir(recorded).removeRecursively();
+        const QByteArray at = QFile::encodeName(recorded);
+        c.plant(at);
+        const QString fresh = InstanceRuntimeFolder();
+        EXPECT_TRUE(Private(fresh)) << fresh.toStdString();
+        EXPECT_NE(fresh, recorded);
+        EXPECT_EQ(InstanceRuntimeFolder(nullptr, false), fresh);
+        ExactlyOneRuns();
+        ::unlink(at.constData());
+        ::rmdir(at.constData());
+        recorded = fresh;
+    }
+}
+
+TEST_F(FallbackFolderTest, SimultaneousFirstStartsAgreeOnOneFolder) {
+    EXPECT_TRUE(InstanceRuntimeFolder(nullptr, false).isEmpty());  // nothing recorded yet
+    const Starts r = StartAtOnce(QString(), 4);
+    EXPECT_EQ(r.primaries, 1);
+    EXPECT_EQ(r.delivered, 3);
+    EXPECT_EQ(QDir(tmp_.path()).entryList({"norvane-*"}, QDir::Dirs).size(), 1);
 }
 
 TEST(InstanceLock, OnlyOneHolderAtATimeEvenWithinOneProcess) {

@@ -98,8 +98,9 @@ std::vector<std::uint8_t> MakeReply(const std::array<std::uint8_t, 48>& request,
     const auto offset = std::chrono::duration_cast<Instant::duration>(spec.offset);
     const auto hold = std::chrono::duration_cast<Instant::duration>(spec.hold);
     PutTimestamp(p, 16, ToNtpTimestamp(arrived + offset - std::chrono::seconds(16)));
-    PutTimestamp(p, 32, ToNtpTimestamp(arrived + offset));
-    if (!spec.zeroTransmit) PutTimestamp(p, 40, ToNtpTimestamp(arrived + offset + hold));
+    const auto claimed = std::chrono::duration_cast<Instant::duration>(spec.claimedHold);
+    if (!spec.zeroReceive) PutTimestamp(p, 32, ToNtpTimestamp(arrived + offset));
+    if (!spec.zeroTransmit) PutTimestamp(p, 40, ToNtpTimestamp(arrived + offset + hold + claimed));
     p.resize(spec.length, 0);
     return p;
 }

@@ -58,6 +58,10 @@ struct ReplySpec {
     int stratum = 2;
     std::chrono::nanoseconds offset{0};  // the server's clock minus the real clock
     std::chrono::nanoseconds hold{0};    // between receiving the request and replying
+    // Added to the transmit timestamp only: a hold the server claims but never took
+    // (negative: it claims to have answered before the request came).
+    std::chrono::nanoseconds claimedHold{0};
+    bool zeroReceive = false;
     bool zeroTransmit = false;
     bool wrongOriginate = false;
     std::size_t length = 48;  // cut short, or padded with zero bytes

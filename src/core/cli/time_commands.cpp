@@ -41,6 +41,20 @@ std::optional<std::string> ServerArgument(const std::vector<std::string>& args, 
     return server;
 }
 
+// The outcome's words with the server's name cut as every echoed argument is:
+// a failed look-up names the host, which may be any length.
+std::string ShownDetail(const SyncOutcome& r, const std::string& server) {
+    std::string detail = r.detail;
+    const auto parsed = ParseTimeServer(server);
+    for (const std::string& name : {server, parsed ? parsed->host : std::string()}) {
+        const std::string shown = ShownArgument(name);
+        if (name.empty() || shown == name) continue;
+        for (std::size_t at = detail.find(name); at != std::string::npos; at = detail.find(name, at + shown.size()))
+            detail.replace(at, name.size(), shown);
+    }
+    return detail;
+}
+
 const char* MessagePrefix(SyncMessage message) {
     return message == SyncMessage::NoConnection ? "cannot reach the time server" : "no usable reply";
 }
@@ -60,7 +74,7 @@ int RunCheckTimeCommand(const std::vector<std::string>& args, std::ostream& out,
         out << ExchangeLine(*r.exchange) << '\n';
         return 0;
     }
-    err << "norvane: " << MessagePrefix(r.message) << ": " << r.detail << '\n';
+    err << "norvane: " << MessagePrefix(r.message) << ": " << ShownDetail(r, *server) << '\n';
     return r.message == SyncMessage::NoConnection ? 2 : 1;
 }
 
@@ -81,7 +95,7 @@ int RunSyncCommand(const std::vector<std::string>& args, std::ostream& out, std:
         out << ExchangeLine(*r.exchange) << '\n';
         return 0;
     }
-    err << "norvane: the PC clock was not set: " << r.detail << '\n';
+    err << "norvane: the PC clock was not set: " << ShownDetail(r, *server) << '\n';
     return 1;
 }
 

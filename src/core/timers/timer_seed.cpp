@@ -8,6 +8,7 @@
 
 #include "core/settings/data_file.h"
 #include "core/settings/settings_store.h"
+#include "core/timers/timer_set_editing.h"
 #include "core/time/support.h"
 
 namespace norvane {
@@ -40,6 +41,18 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
+// The highest index of a stored "Timer-SetNN" key, or -1 when there is none.
+int HighestStoredSetIndex(const SettingsStore& store) {
+    int highest = -1;
+    for (const QString& name : store.SubSections(kTimer)) {
+        if (name.size() != 11 || !name.startsWith(QStringLiteral("Timer-Set"), Qt::CaseInsensitive)) continue;
+        bool ok = false;
+        const int index = name.mid(9).toInt(&ok, 10);
+        if (ok && name.at(9).isDigit() && name.at(10).isDigit()) highest = std::max(highest, index);
+    }
+    return highest;
+}
+
 TTimerSet ChainSet(int j) {
     TTimerSet set;
     set.Used = true;
@@ -60,7 +73,7 @@ std::optional<TTimerSet> ParseTimerLine(const QString& line) {
     set.Name = QString::fromStdString(fields[0]);
     set.Kind = QString::fromStdString(fields[1]);
     if (set.Kind != kKindCountdown && set.Kind != kKindStopwatch) return std::nullopt;
-    set.Value = FieldInteger(fields[2]);
+    set.Value = std::clamp(FieldInteger(fields[2]), 0, kTimerValueMax);
     set.Section[2] = FieldInteger(fields[3]);
     set.Section[1] = FieldInteger(fields[4]);
     set.Section[0] = FieldInteger(fields[5]);
@@ -132,6 +145,15 @@ int AppendChainSets(SettingsStore& store) {
 
 bool SeedTimerSetsOnFirstStart(SettingsStore& store, const QString& timerIniPath) {
     if (store.ReadBool(kTimer, QStringLiteral("Flag"), false)) return false;
+    // Set keys without their flags mean a "Timer" key lost to damage, not a first
+    // start: the player's sets stay as they are and only what was lost is made
+    // again. A gap stays an empty slot so that no set is hidden beyond Count.
+    if (const int highest = HighestStoredSetIndex(store); highest >= 0) {
+        if (!store.ValueExists(kTimer, QStringLiteral("Count"))) store.WriteInteger(kTimer, QStringLiteral("Count"), highest + 1);
+        store.WriteBool(kTimer, QStringLiteral("Flag"), true);
+        if (!store.ValueExists(kTimer, QStringLiteral("Flag2"))) store.WriteBool(kTimer, QStringLiteral("Flag2"), true);
+        return false;
+    }
     SeedTimerSets(store, QFileInfo(timerIniPath).isFile(), timerIniPath);
     store.WriteBool(kTimer, QStringLiteral("Flag"), true);
     return true;

@@ -50,6 +50,8 @@ int AppendChainSets(SettingsStore& store);
 
 // When "Timer" "Flag" is false: seeds (from the file when it exists) and sets Flag.
 // Returns whether it seeded. Once Flag is set the file is never read again.
+// Stored set keys are never seeded over: with them, a missing Count becomes the
+// highest set index + 1 and the missing flags are set, so the list stays as it was.
 bool SeedTimerSetsOnFirstStart(SettingsStore& store, const QString& timerIniPath);
 // When "Timer" "Flag2" is false: appends the chain sets and sets Flag2. Returns
 // whether it appended. Brings older lists up to date exactly once.

@@ -112,7 +112,7 @@ SyncOutcome QueryServerTime(const std::string& text, const SntpOptions& options)
             ReadSntpReply(std::span<const std::uint8_t>(buffer.data(), std::min(length, buffer.size())), length,
                           sent, reply);
         // A stray or forged datagram ends nothing: the real reply may still come.
-        if (verdict == ReplyVerdict::NotOurs) continue;
+        if (verdict == ReplyVerdict::NotOurs || verdict == ReplyVerdict::NoReceiveTime) continue;
 
         const std::string why = std::string(ReplyVerdictText(verdict)) + " (" + socket.PeerText() + ")";
         if (verdict == ReplyVerdict::Short) return Failure(SyncMessage::ClockNotSet, why);
@@ -127,6 +127,9 @@ SyncOutcome QueryServerTime(const std::string& text, const SntpOptions& options)
         ex.t4 = t4;
         ex.clock = ComputeClockOffset(ex.t1, ex.t2, ex.t3, ex.t4);
         ex.receivedAt = receivedAt;
+        // Timestamps that no real exchange gives (a delay of minus years) would
+        // set the clock years off: such a reply is ignored like a forged one.
+        if (verdict == ReplyVerdict::Valid && JudgeRoundTrip(ex.clock, options.timeout) != ReplyVerdict::Valid) continue;
         SyncOutcome r;
         r.exchange = ex;
         if (verdict != ReplyVerdict::Valid) {

@@ -82,6 +82,7 @@ ReplyVerdict ReadSntpReply(std::span<const std::uint8_t> bytes, std::size_t leng
     if (reply.leap == 3) return ReplyVerdict::Unsynchronised;
     if (reply.transmit.IsZero()) return ReplyVerdict::NoTransmitTime;
     if (reply.stratum == 0 || reply.stratum > 15) return ReplyVerdict::BadStratum;
+    if (reply.receive.IsZero()) return ReplyVerdict::NoReceiveTime;
     return ReplyVerdict::Valid;
 }
 
@@ -94,6 +95,8 @@ const char* ReplyVerdictText(ReplyVerdict verdict) {
         case ReplyVerdict::Unsynchronised: return "the server's clock is not synchronised (leap indicator 3)";
         case ReplyVerdict::NoTransmitTime: return "the reply has no transmit timestamp";
         case ReplyVerdict::BadStratum: return "the server's stratum is not between 1 and 15";
+        case ReplyVerdict::NoReceiveTime: return "the reply has no receive timestamp";
+        case ReplyVerdict::ImpossibleDelay: return "the reply's timestamps give an impossible round-trip delay";
     }
     return "";
 }
@@ -103,6 +106,12 @@ ClockOffset ComputeClockOffset(Instant t1, Instant t2, Instant t3, Instant t4) {
     r.delay = (t4 - t1) - (t2 - t3);
     r.offset = ((t2 - t1) + (t3 - t4)) / 2;
     return r;
+}
+
+ReplyVerdict JudgeRoundTrip(const ClockOffset& clock, std::chrono::nanoseconds wait) {
+    if (clock.delay < -std::chrono::nanoseconds(kDelayGranularity) || clock.delay > wait)
+        return ReplyVerdict::ImpossibleDelay;
+    return ReplyVerdict::Valid;
 }
 
 }  // namespace norvane

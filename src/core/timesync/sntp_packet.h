@@ -49,6 +49,9 @@ enum class ReplyVerdict {
     Unsynchronised,  // leap indicator 3
     NoTransmitTime,  // zero transmit timestamp
     BadStratum,      // stratum 0 or above 15
+    // Forged or broken, ignored as NotOurs is: the wait goes on.
+    NoReceiveTime,   // zero receive timestamp
+    ImpossibleDelay,  // a round-trip delay below zero or above the wait (JudgeRoundTrip)
 };
 
 // Judges one datagram of `length` bytes (of which `bytes` holds the first ones)
@@ -67,5 +70,13 @@ struct ClockOffset {
 
 // T1 request sent, T2 request received, T3 reply sent, T4 reply received.
 ClockOffset ComputeClockOffset(Instant t1, Instant t2, Instant t3, Instant t4);
+
+// How far below zero a real delay may come out: a server's clock that ticks
+// coarsely (about 15.6 ms on some systems) may stamp T2 and T3 a tick apart.
+inline constexpr std::chrono::milliseconds kDelayGranularity{16};
+
+// Valid when the exchange's delay could have happened within a wait of `wait`
+// for the reply; ImpossibleDelay otherwise (timestamps forged or garbled).
+ReplyVerdict JudgeRoundTrip(const ClockOffset& clock, std::chrono::nanoseconds wait);
 
 }  // namespace norvane

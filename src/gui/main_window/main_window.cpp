@@ -57,7 +57,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     // over by a desktop's global menu (and asking the desktop costs start-up time).
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     setObjectName("frmMain");
-    new TSettingsNotices(this);
+    notices_ = new TSettingsNotices(this);
     setWindowTitle("Norvane");
     setFont(MainWindowFont());
     setMouseTracking(true);
@@ -255,6 +255,13 @@ void TfrmMain::ApplySkinColours() {
 // --- Messages and closing -----------------------------------------------------
 
 void TfrmMain::ActivateFromMessage() {
+    // A window brought back after its close goes on as before: its clock runs,
+    // and its next close stores it again.
+    if (closing_) {
+        closing_ = false;
+        tmrClockTimer();
+        tmrClock->start();
+    }
     update();
     if (isMinimized()) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     if (!isVisible()) show();
@@ -285,8 +292,15 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         timers_->SaveTimerRowSelections();
         clockPanel_->CloseForecasts();
         tmrClock->stop();
+        // A save that failed is told now, over the window. A box left to the
+        // event loop would open after the window went and swallow the
+        // application's quit, leaving a copy running with no window.
+        notices_->ShowPending();
     }
     event->accept();
+    // The close is always granted and ends the program whatever the save did,
+    // also with another of its windows (the help) still open.
+    if (endsProgram_) QCoreApplication::exit(0);
 }
 
 }  // namespace norvane

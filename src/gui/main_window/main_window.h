@@ -40,6 +40,7 @@ class TLinePage;
 class TLinePageControl;
 class TLinePanel;
 class TSchedulePages;
+class TSettingsNotices;
 class TSkinSave;
 class TScrollBoxEx;
 class TSyncController;
@@ -107,6 +108,8 @@ public:
     void tmrClockTimer();
     // "NORVANE Main Active Message": bring this window forward.
     void ActivateFromMessage();
+    // The program's own window: its close ends the program's event loop.
+    void SetEndsProgramOnClose(bool ends) { endsProgram_ = ends; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -231,6 +234,7 @@ private:
     TTimerController* timers_ = nullptr;
     TSchedulePages* schedules_ = nullptr;
     TSyncController* sync_ = nullptr;
+    TSettingsNotices* notices_ = nullptr;
 
     // --- State.
     Page currentPage_ = Page::Timer;
@@ -248,6 +252,7 @@ private:
     QActionGroup* grpSkin_ = nullptr;
     TSkinSave* skinSave_ = nullptr;  // the chosen skin's name on its way to the disk
     bool closing_ = false;
+    bool endsProgram_ = false;
     bool restPending_ = false;  // BuildRest runs after the first paint
     WinPoint dragOrigin_;       // in the window's coordinates
     WinRect dragWorkArea_;

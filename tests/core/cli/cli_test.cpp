@@ -144,6 +144,7 @@ TEST(CommandLine, CheckTimeAndSyncExitStatus) {
     FakeSntpServer kissOfDeath(Answer({.stratum = 0}));
     FakeSntpServer tooLong(Answer({.length = 49}));
     const std::string unresolvable = std::string(64, 'x') + ".invalid";
+    const std::string huge = std::string(131'072, 'x') + ".invalid";
     struct Case {
         std::vector<std::string> args;
         SetResult setter;
@@ -158,6 +159,7 @@ TEST(CommandLine, CheckTimeAndSyncExitStatus) {
         {{"--check-time", kissOfDeath.server()}, set, 1, 0, "stratum"},
         {{"--check-time", tooLong.server()}, set, 2, 0, "longer than 48"},
         {{"--check-time", unresolvable}, set, 2, 0, "cannot resolve"},
+        {{"--check-time", huge}, set, 2, 0, "cannot resolve xxxx"},
         {{"--check-time", "[::1"}, set, 2, 0, "not a time server"},
         {{"--check-time", "127.0.0.1:0"}, set, 2, 0, "not a time server"},
         {{"--check-time", good.server(), "extra"}, set, 2, 0, "unexpected argument"},
@@ -165,10 +167,11 @@ TEST(CommandLine, CheckTimeAndSyncExitStatus) {
         {{"--sync", good.server()}, refused, 1, 1, "consent was not given"},
         {{"--sync", kissOfDeath.server()}, set, 1, 0, "stratum"},
         {{"--sync", unresolvable}, set, 1, 0, "cannot resolve"},
+        {{"--sync", huge}, set, 1, 0, "cannot resolve xxxx"},
         {{"--sync", "host:port"}, set, 2, 0, "not a time server"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        SCOPED_TRACE(c.args[0] + " " + c.args[1].substr(0, 80));
         FakePcClock clock(c.setter);
         ScopedPcClock scoped(clock);
         const auto r = Cli(c.args);
@@ -185,6 +188,8 @@ TEST(CommandLine, CheckTimeAndSyncExitStatus) {
             EXPECT_EQ(r.err.rfind("norvane: ", 0), 0u) << r.err;
             EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
             EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+            // A long name is cut in the line, as every argument echoed is.
+            EXPECT_LT(r.err.size(), 300u) << r.err.substr(0, 300);
         }
     }
 }

@@ -47,6 +47,10 @@ TEST(ParseTimerLineTest, KindsAndNumbers) {
     EXPECT_EQ(set->Section[2], 0);
     EXPECT_EQ(set->Section[1], -5);
     EXPECT_EQ(set->Section[0], 0);  // not a 32-bit integer
+    // A length is held to what the editors allow.
+    EXPECT_EQ(ParseTimerLine(QStringLiteral("x,countdown,2147483647,0,0,0"))->Value, 32767);
+    EXPECT_EQ(ParseTimerLine(QStringLiteral("x,countdown,32767,0,0,0"))->Value, 32767);
+    EXPECT_EQ(ParseTimerLine(QStringLiteral("x,countdown,-1,0,0,0"))->Value, 0);
 }
 
 class SeedingTest : public ::testing::Test {
@@ -153,6 +157,55 @@ TEST_F(SeedingTest, UnreadableTimerIniFallsBackToTheBuiltInList) {
     SettingsStore store(folder_.settings());
     EXPECT_EQ(SeedTimerSets(store, true, folder_.file("missing.ini")), 22);
     EXPECT_FALSE(ReadTimerIni(folder_.file("missing.ini")));
+}
+
+// The "Timer" key itself was lost (its header line damaged: Count, Flag, Flag2
+// and the row selections with it) while the player's set keys are intact. The
+// list is rebuilt from those keys, never seeded over them.
+TEST_F(SeedingTest, SetKeysWithoutTheirTimerKeyAreKeptAndCounted) {
+    const struct {
+        const char* what;
+        std::vector<int> indices;  // set keys present
+        int count;                 // what Count must become
+    } cases[] = {
+        {"a dense list", {0, 1, 2, 3, 4}, 5},
+        {"a gap is kept as an empty slot, nothing beyond it is hidden", {0, 1, 3}, 4},
+        {"only a later key", {7}, 8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        {
+            SettingsStore store(folder.settings());
+            for (int i : c.indices)
+                WriteTimerSet(store, i, MakeSet(QStringLiteral("自分の%1").arg(i), i == 4 ? kKindChaintime : kKindCountdown,
+                                                100 + i, 30, 20, 10));
+            ASSERT_FALSE(store.ValueExists("Timer", "Count"));
+        }
+        {
+            SettingsStore store(folder.settings());
+            PrepareTimerSets(store, ini());
+        }
+        SettingsStore store(folder.settings());
+        EXPECT_EQ(store.ReadInteger("Timer", "Count", -1), c.count);
+        EXPECT_TRUE(store.ReadBool("Timer", "Flag", false));
+        EXPECT_TRUE(store.ReadBool("Timer", "Flag2", false));
+        const auto sets = ReadTimerSets(store);
+        ASSERT_EQ(sets.size(), static_cast<std::size_t>(c.count));
+        for (int i : c.indices)
+            EXPECT_EQ(sets[static_cast<std::size_t>(i)],
+                      MakeSet(QStringLiteral("自分の%1").arg(i), i == 4 ? kKindChaintime : kKindCountdown, 100 + i, 30,
+                              20, 10));
+    }
+
+    // A Count that survived is left as it is.
+    SettingsStore store(folder_.settings());
+    WriteTimerSet(store, 0, MakeSet("a", kKindCountdown, 10));
+    WriteTimerSet(store, 1, MakeSet("b", kKindCountdown, 20));
+    store.WriteInteger("Timer", "Count", 1);
+    PrepareTimerSets(store, ini());
+    EXPECT_EQ(ReadTimerSetCount(store), 1);
+    EXPECT_EQ(ReadTimerSet(store, 1).Name, "b");
 }
 
 }  // namespace

@@ -88,6 +88,11 @@ TEST(SntpClient, UnusableRepliesNeverSetTheClockAndNameTheirMessage) {
         {"a wrong originate timestamp", Answer({.wrongOriginate = true}), SyncMessage::ClockNotSet, "no reply", true},
         {"our own request echoed", echo, SyncMessage::ClockNotSet, "no reply", true},
         {"a client-mode reply", Answer({.mode = 3}), SyncMessage::ClockNotSet, "no reply", true},
+        // Timestamps no real exchange gives are ignored like a forged reply.
+        {"a zero receive timestamp", Answer({.zeroReceive = true}), SyncMessage::ClockNotSet, "no reply", true},
+        {"answered before the request came (negative delay)", Answer({.claimedHold = -50ms}),
+         SyncMessage::ClockNotSet, "no reply", true},
+        {"a delay above the wait", Answer({.claimedHold = 400ms}), SyncMessage::ClockNotSet, "no reply", true},
         {"no reply at all", [](const auto&, Instant) { return Datagrams{}; }, SyncMessage::ClockNotSet, "no reply",
          true},
     };
@@ -118,6 +123,8 @@ TEST(SntpClient, TheGenuineReplyIsTakenAfterStrayAndForgedDatagrams) {
         return Datagrams{
             {MakeReply(request, arrived, {.offset = 1h}), true, 10ms},           // forged sender port
             {MakeReply(request, arrived, {.offset = 2h, .wrongOriginate = true})},  // not an answer to us
+            {MakeReply(request, arrived, {.offset = 3h, .zeroReceive = true})},
+            {MakeReply(request, arrived, {.offset = 4h, .claimedHold = -1s})},    // a delay of minus a second
             {std::vector<std::uint8_t>(request.begin(), request.end())},         // our own request
             {MakeReply(request, arrived, {.offset = 90s}), false, 10ms},
         };

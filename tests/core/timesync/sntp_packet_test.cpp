@@ -96,6 +96,8 @@ TEST(SntpReply, IsJudgedByLengthSenderModeAndTheDisregardRules) {
         {"zero transmit timestamp", [](auto& p) { std::fill(p.begin() + 40, p.end(), 0); }, ReplyVerdict::NoTransmitTime},
         {"transmit seconds zero, fraction not", [](auto& p) { std::fill(p.begin() + 40, p.begin() + 44, 0); },
          ReplyVerdict::Valid},
+        {"zero receive timestamp", [](auto& p) { std::fill(p.begin() + 32, p.begin() + 40, 0); },
+         ReplyVerdict::NoReceiveTime},
         {"47 bytes", [](auto& p) { p.resize(47); }, ReplyVerdict::Short},
         {"empty", [](auto& p) { p.clear(); }, ReplyVerdict::Short},
         {"49 bytes", [](auto& p) { p.resize(49); }, ReplyVerdict::TooLong},
@@ -153,6 +155,20 @@ TEST(ClockOffset, OffsetIsTheServerAheadAndDelayCountsTheServersHoldTwice) {
                                           base + milliseconds(c.t3), base + milliseconds(c.t4));
         EXPECT_EQ(Ms(r.offset), c.offset) << c.what;
         EXPECT_EQ(Ms(r.delay), c.delay) << c.what;
+    }
+}
+
+TEST(ClockOffset, ADelayIsPossibleFromAClockTickBelowZeroUpToTheWait) {
+    const struct {
+        nanoseconds delay;
+        bool possible;
+    } cases[] = {
+        {-16ms, true}, {-16ms - 1ns, false}, {0ns, true}, {5s, true}, {5s + 1ns, false}, {-hours(24 * 365 * 9), false},
+    };
+    for (const auto& c : cases) {
+        ClockOffset clock;
+        clock.delay = c.delay;
+        EXPECT_EQ(JudgeRoundTrip(clock, 5s) == ReplyVerdict::Valid, c.possible) << c.delay.count();
     }
 }
 

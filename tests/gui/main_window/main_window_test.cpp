@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QTimer>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QLabel>
@@ -14,16 +16,20 @@
 
 #include <functional>
 #include <iterator>
+#include <cerrno>
 
 #include "core/main_window/window_state.h"
 #include "core/settings/dialog_layout.h"
 #include "core/settings/settings_store.h"
+#include "core/settings/settings_file.h"
+#include "core/settings/settings_notice.h"
 #include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/line_panel.h"
 #include "gui/forecast/moon_window.h"
 #include "gui/main_window/clock_panel.h"
+#include "gui/main_window/user_messages.h"
 #include "gui/main_window/work_area.h"
 #include "gui/schedules/schedule_pages.h"
 #include "support/fake_os_clock.h"
@@ -266,6 +272,62 @@ TEST_F(MainWindowTest, CloseInNormalModeWritesTheWindow) {
     // Choices of other pages go back unchanged.
     EXPECT_EQ(s.ReadInteger("Option", "Racial", 99), -1);
     EXPECT_TRUE(s.ReadBool("Option\\Calendar", "Jeuno", false));
+}
+
+// Real modal boxes, each answered OK a moment after it shows, as a player would.
+class AnsweredBoxes final : public UserMessages {
+public:
+    void Beep(BeepKind) override {}
+    void Show(QWidget* parent, MessageIcon, const QString& text) override {
+        shown.push_back(text);
+        overVisibleWindow.push_back(parent && parent->isVisible());
+        QMessageBox box(QMessageBox::Warning, "Norvane", text, QMessageBox::Ok, parent);
+        QTimer::singleShot(50, &box, &QDialog::accept);
+        box.exec();
+    }
+    std::vector<QString> shown;
+    std::vector<bool> overVisibleWindow;
+};
+
+int FailEverySave(SaveStep) { return EROFS; }
+
+TEST_F(MainWindowTest, ASaveThatFailsAtCloseIsToldAndStillEndsTheProgram) {
+    ResetSettingsNotices();
+    AnsweredBoxes boxes;
+    ScopedUserMessages useBoxes(boxes);
+    auto w = Start();
+    w->SetEndsProgramOnClose(true);
+    w->show();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(boxes.shown.empty());
+    SetSaveFaultHook(FailEverySave);
+    struct Unhook {
+        ~Unhook() { SetSaveFaultHook(nullptr); }
+    } unhook;
+
+    // Closed by the exit message or the x alike: the loop must end by itself.
+    QTimer::singleShot(0, w.get(), &QWidget::close);
+    bool hung = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        hung = true;
+        for (QWidget* top : QApplication::topLevelWidgets()) top->hide();
+        QCoreApplication::exit(1);
+    });
+    watchdog.start(5000);
+    const int rc = QApplication::exec();
+    watchdog.stop();
+    EXPECT_FALSE(hung) << "the program went on running without a window";
+    EXPECT_EQ(rc, 0);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].contains(QString::fromUtf8("書き込めません")));
+    EXPECT_TRUE(boxes.overVisibleWindow[0]) << "the warning came after the window had gone";
+
+    // A window brought back after its close runs its clock again.
+    w->ActivateFromMessage();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(Child<QTimer>(*w, "tmrClock")->isActive());
 }
 
 TEST_F(MainWindowTest, SimpleModeFromTheCommandLineAndItsClose) {
