@@ -260,7 +260,7 @@ void TfrmMain::ActivateFromMessage() {
     if (closing_) {
         closing_ = false;
         tmrClockTimer();
-        tmrClock->start();
+        ArmClockTick(*tmrClock, closing_);
     }
     update();
     if (isMinimized()) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <functional>
 #include <iterator>
