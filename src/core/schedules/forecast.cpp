@@ -29,7 +29,12 @@ std::array<WeekdayCell, 8> WeekdayCells(int today) {
 }
 
 std::int64_t WeekCountdownSeconds(const VanaDateTime& now, const EarthTime& localNow, int bias) {
-    return ShownCountdown(VanaToEarth(now.Year, now.Month, now.Day, 23, 59, 59, bias), localNow);
+    // To the first second of the next day (the last one plus one): the count
+    // reads 00:01 through the day's last Earth second and never 00:00.
+    VanaDateTime next = now;
+    next.Day += 1;
+    next.Hour = next.Minute = next.Second = 0;
+    return ShownCountdownUntil(VanaToSeconds(next), localNow, bias);
 }
 
 std::string WeekCountdownText(std::int64_t seconds) {
@@ -57,7 +62,7 @@ VanaDateTime MoonPhaseEnd(const VanaDateTime& now, int moon) {
 }
 
 std::int64_t MoonCountdownSeconds(const VanaDateTime& now, int moon, const EarthTime& localNow, int bias) {
-    return ShownCountdown(VanaToEarth(MoonPhaseEnd(now, moon), bias), localNow);
+    return ShownCountdownUntil(VanaToSeconds(MoonPhaseEnd(now, moon)) + 1, localNow, bias);
 }
 
 std::string MoonCountdownText(std::int64_t seconds) {

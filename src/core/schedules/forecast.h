@@ -25,8 +25,8 @@ struct WeekdayCell {
 // weekday can coincide (today 光): the weakened mark, applied later, wins.
 std::array<WeekdayCell, 8> WeekdayCells(int today);
 
-// Seconds of Earth time left in the game day of `now`: the last game second of
-// the day as local time, minus `localNow`, plus one second; never negative.
+// Seconds of Earth time left in the game day of `now`: until the clock shows
+// the next day, rounded up, so the last second reads 1; never negative.
 std::int64_t WeekCountdownSeconds(const VanaDateTime& now, const EarthTime& localNow, int bias);
 // "%.2d:%.2d" over whole minutes and seconds (a game day starts near 57:36).
 std::string WeekCountdownText(std::int64_t seconds);
@@ -35,6 +35,7 @@ std::string WeekCountdownText(std::int64_t seconds);
 // of today until the phase differs from `moon` (at most 7 steps), and take the
 // last second before that day.
 VanaDateTime MoonPhaseEnd(const VanaDateTime& now, int moon);
+// Until the clock shows the second after MoonPhaseEnd, rounded up.
 std::int64_t MoonCountdownSeconds(const VanaDateTime& now, int moon, const EarthTime& localNow, int bias);
 // "%.2d:%.2d:%.2d" over hours, minutes and seconds (a phase is 6:43:12).
 std::string MoonCountdownText(std::int64_t seconds);

@@ -30,14 +30,24 @@ std::int64_t ShownCountdown(const EarthTime& target, const EarthTime& localNow) 
     return std::max<std::int64_t>(0, CountdownSeconds(target, localNow));
 }
 
-std::int64_t ShownCountdownUntil(std::int64_t vanaSeconds, const EarthTime& localNow, int bias) {
-    // The game clock steps 25 game seconds with each whole Earth second, so it
-    // reaches the target at the Earth second the division rounds up to.
+namespace {
+
+std::int64_t LocalSecondsReaching(std::int64_t vanaSeconds, int bias) {
+    // The clock reaches the target at the Earth second the division rounds up to.
     const std::int64_t fromBase = vanaSeconds - VanaBaseSeconds();
     std::int64_t steps = fromBase / kTimeFactor;
     if (steps * kTimeFactor < fromBase) ++steps;
-    const std::int64_t localMs = (EarthBaseSeconds() + steps - std::int64_t{bias} * 60) * 1000;
-    const std::int64_t leftMs = localMs - EarthMilliseconds(localNow);
+    return EarthBaseSeconds() + steps - std::int64_t{bias} * 60;
+}
+
+}  // namespace
+
+EarthTime LocalTimeReaching(std::int64_t vanaSeconds, int bias) {
+    return EarthTimeFromSeconds(LocalSecondsReaching(vanaSeconds, bias));
+}
+
+std::int64_t ShownCountdownUntil(std::int64_t vanaSeconds, const EarthTime& localNow, int bias) {
+    const std::int64_t leftMs = LocalSecondsReaching(vanaSeconds, bias) * 1000 - EarthMilliseconds(localNow);
     return leftMs > 0 ? (leftMs + 999) / 1000 : 0;
 }
 

@@ -37,6 +37,10 @@ Colour CountdownColour(std::int64_t shownSeconds);
 // Never negative, even when the caller's game time and local time straddle a tick.
 std::int64_t ShownCountdown(const EarthTime& target, const EarthTime& localNow);
 
+// The local Earth second at which the game clock, stepping 25 game seconds with
+// each whole Earth second, first shows the game second `vanaSeconds` or later.
+EarthTime LocalTimeReaching(std::int64_t vanaSeconds, int bias);
+
 // Whole seconds a page shows until the game clock reaches the game second
 // `vanaSeconds` (a week's or a day's first second, say): the time left until the
 // first Earth second whose game time is at or past it, rounded up. A display thus

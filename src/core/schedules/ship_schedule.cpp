@@ -88,8 +88,12 @@ ShipPageView ComputeShipPage(const VanaDateTime& now, const EarthTime& localNow,
             view.time.push_back(':');
             AppendTwoDigits(view.time, target.Minute);
             view.time.append(departs ? "発" : "着");
-            view.target = VanaToEarth(target, bias);
-            const std::int64_t left = ShownCountdown(view.target, localNow);
+            // Counted to the second the clock shows the event: a game minute
+            // mostly falls between two Earth seconds, and a count to the
+            // second before it would read 00:00 while the event is still ahead.
+            const std::int64_t event = VanaToSeconds(target);
+            view.target = LocalTimeReaching(event, bias);
+            const std::int64_t left = ShownCountdownUntil(event, localNow, bias);
             view.secondsLeft = left;
             view.countdown = FormatMinutesSeconds(left);
             view.countdownColour = CountdownColour(left);

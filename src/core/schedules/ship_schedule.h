@@ -51,7 +51,7 @@ struct ShipColumnView {
     std::string time;       // " 18:12着" / " 19:13発"
     std::string countdown;  // "mm:ss"
     std::int64_t secondsLeft = 0;  // the seconds the countdown shows
-    EarthTime target;              // the event in local time
+    EarthTime target;              // local time of the Earth second the clock shows the event
     Colour countdownColour = kColourBlack;
     std::string_view timeHint;
     std::string_view countdownHint;

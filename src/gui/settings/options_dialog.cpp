@@ -21,6 +21,7 @@
 #include "core/timesync/time_server.h"
 #include "gui/art/option_pictures.h"
 #include "gui/art/pictures.h"
+#include "gui/controls/labels.h"
 #include "gui/controls/up_down.h"
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/help_viewer.h"
@@ -259,11 +260,17 @@ void TfrmOpt::CreateAdvancedPage(QWidget* page) {
     btnProxy->setGeometry(kIndent, top + 28, 190, 24);
     connect(btnProxy, &QPushButton::clicked, this, &TfrmOpt::btnProxyClick);
     AddPicture(page, WarningSmallPicture(), kIndent, top + 62);
-    auto* note = new QLabel(QStringLiteral("Norvaneのアップデート機能はHTTPで通信を行います。"
-                                           "ネットワーク内にプロキシ サーバーがある場合は設定をしてください。"),
-                            page);
-    note->setWordWrap(true);
-    note->setGeometry(kIndent + 20, top + 62, kRuleRight - kIndent - 20, 2 * note->fontMetrics().height() + 4);
+    // Wrapped between phrases: Qt's own wrap breaks anywhere in Japanese ("ネットワーク/内に").
+    const QString text = QStringLiteral("Norvaneのアップデート機能はHTTPで通信を行います。"
+                                        "ネットワーク内にプロキシ サーバーがある場合は設定をしてください。");
+    auto* note = new QLabel(page);
+    note->setObjectName(QStringLiteral("lblProxyNote"));
+    note->setTextFormat(Qt::PlainText);
+    const int width = kRuleRight - kIndent - 20;
+    const QString wrapped = WrapAtPhrases(text, note->fontMetrics(), width);
+    note->setText(wrapped);
+    note->setGeometry(kIndent + 20, top + 62, width,
+                      static_cast<int>(wrapped.count(QLatin1Char('\n')) + 1) * note->fontMetrics().lineSpacing() + 4);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 

@@ -32,6 +32,9 @@ constexpr QPoint kListAt{8, 38};
 constexpr QPoint kStartAt{8, 62};
 constexpr QPoint kResetAt{100, 62};
 
+// Pixels kept clear between the reading's last digit and the start time.
+constexpr int kReadingGap = 4;
+
 constexpr QSize kIconSize{15, 15};
 constexpr QSize kListSize{144, 21};
 constexpr QSize kStartSize{88, 22};
@@ -64,6 +67,21 @@ QFont StartButtonFont(const QFont& base) {
         f.setPixelSize(px);
         if (px == 9 || widest(f) <= room) break;
     }
+    return f;
+}
+
+// The largest size, from the base's down to 9 pixels, in which every reading of
+// `length` characters ends short of the start time. Digits share one advance
+// in the faces used, so nines stand for every reading of that length.
+QFont FitReading(const QFont& base, int length) {
+    const QString widest = QString(std::max(length - 3, 1), QLatin1Char('9')) + QStringLiteral(":59");
+    const int room = kStartTimeAt.x() - kDisplayAt.x() - kReadingGap;
+    QFont f = base;
+    for (int px = base.pixelSize(); px > 9; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(widest) <= room) return f;
+    }
+    f.setPixelSize(9);
     return f;
 }
 
@@ -101,7 +119,9 @@ int TimerCellsInView(QSize client) {
 
 TTimerPage::TTimerPage(QWidget* contents, QObject* parent, int cells)
     : QObject(parent), contents_(contents), setNames_(new QStringListModel(this)),
-      buttons_(StartButtonFont(contents->font())), clientWidth_(contents->width()) {
+      buttons_(StartButtonFont(contents->font())), reading_(contents->font()), clientWidth_(contents->width()) {
+    reading_.setBold(true);
+    reading_.setPixelSize(21);
     setObjectName(QStringLiteral("pagTimer"));
     shownColour_.fill(kTimerColourNormal);
     const int now = std::clamp(cells, 0, kTimerCellCount);
@@ -161,12 +181,11 @@ void TTimerPage::CreateCell(int cell) {
                                QSize(kDisplayAt.x() - kNumberAt.x(), small.height()));
     lblTimerN[i] = number;
 
-    QFont big = contents_->font();
-    big.setBold(true);
-    big.setPixelSize(21);
-    QLabel* display = MakeLabel(contents_, CellName("lblTimer", cell), FormatTimerReading(0), QPoint(),
+    const QString zero = FormatTimerReading(0);
+    QLabel* display = MakeLabel(contents_, CellName("lblTimer", cell), zero, QPoint(),
                                 QSize(kStartTimeAt.x() - kDisplayAt.x(), kListAt.y() - kDisplayAt.y()));
-    display->setFont(big);
+    readingLength_[i] = static_cast<int>(zero.size());
+    display->setFont(ReadingFont(readingLength_[i]));
     SetTextColour(display, kTimerColourNormal);
     SetBackground(display, item_);
     lblTimer[i] = display;
@@ -287,6 +306,10 @@ void TTimerPage::ShowCell(int cell) {
     const TimerCellView& v = Cells.View(cell);
     // The actions exist for every cell; the controls may come later.
     if (cell < built_) {
+        if (v.display.size() != readingLength_[i]) {
+            readingLength_[i] = static_cast<int>(v.display.size());
+            lblTimer[i]->setFont(ReadingFont(readingLength_[i]));
+        }
         lblTimer[i]->setText(v.display);
         if (v.colour != shownColour_[i]) {
             SetTextColour(lblTimer[i], v.colour);
@@ -327,6 +350,13 @@ void TTimerPage::PressAlarmIcon(int cell, bool down) {
     if (pressed_[i] == down) return;
     pressed_[i] = down;
     imgTimer[i]->move(imgTimer[i]->pos() + (down ? QPoint(1, 1) : QPoint(-1, -1)));
+}
+
+const QFont& TTimerPage::ReadingFont(int length) {
+    for (const auto& [n, font] : readingFonts_)
+        if (n == length) return font;
+    readingFonts_.emplace_back(length, FitReading(reading_, length));
+    return readingFonts_.back().second;
 }
 
 void TTimerPage::SetTextColour(QLabel* label, std::uint32_t colour) {

@@ -12,6 +12,8 @@
 #include <QPoint>
 #include <QSize>
 #include <array>
+#include <utility>
+#include <vector>
 #include <cstdint>
 
 #include "core/timers/timer_cells.h"
@@ -109,12 +111,19 @@ private:
     void PlaceCell(int cell, QPoint origin);
     void PlaceExtentMark();
     void SetTextColour(QLabel* label, std::uint32_t colour);
+    // The font of a reading `length` characters long ("02:00" 5, "120:00" 6).
+    const QFont& ReadingFont(int length);
 
     QWidget* contents_;
     // The set names, one list for all twelve drop-downs.
     QStringListModel* setNames_ = nullptr;
     // Measured once: every cell's buttons share the fitted font.
     QFont buttons_;
+    // The design's bold 21 pixels, made smaller for a reading that would reach
+    // the start time; one font per reading length, measured when first needed.
+    QFont reading_;
+    std::vector<std::pair<int, QFont>> readingFonts_;
+    std::array<int, kTimerCellCount> readingLength_{};
     int built_ = 0;
     int clientWidth_ = 0;
     // Holds the scrolled area out to the last cell while some are not built.

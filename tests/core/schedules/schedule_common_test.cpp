@@ -1,11 +1,18 @@
 #include "core/schedules/schedule_common.h"
 
 #include "core/schedules/chocobo_schedule.h"
+#include "core/schedules/forecast.h"
+#include "core/schedules/guild_schedule.h"
 #include "core/schedules/racial_schedule.h"
+#include "core/schedules/ship_schedule.h"
 #include "schedule_test_support.h"
 #include "support/fake_os_clock.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace norvane {
 namespace {
@@ -68,6 +75,89 @@ TEST(Countdown, DayAndWeekEndsReadOneSecondToTheLastAndNeverZero) {
     EXPECT_EQ(ShownCountdownUntil(VanaBaseSeconds() + 26, local, -540), 2);
     EXPECT_EQ(ShownCountdownUntil(VanaBaseSeconds() + 25, local, -540), 1);
     EXPECT_EQ(ShownCountdownUntil(VanaBaseSeconds(), local, -540), 0);
+}
+
+// One countdown as a page shows it: the event it runs to, its value and its text.
+struct ShownCount {
+    std::int64_t event;
+    std::int64_t seconds;
+    std::string text;
+};
+
+// Every countdown of the pages and forecast windows, at 100 ms steps over two game
+// days around a moon phase's turn: none reads zero while its event is ahead, none
+// rises while it runs to one event, and (except a guild's, which the holiday's
+// start moves on early) each reads 1 on the last step before it moves on.
+TEST(Countdown, NoPageReadsZeroBeforeItsEvent) {
+    auto add = [](std::vector<ShownCount>& out, std::int64_t event, std::int64_t seconds, std::string text) {
+        out.push_back({event, seconds, std::move(text)});
+    };
+    const struct Face {
+        const char* name;
+        bool movesOnlyAtItsEvent;
+        std::function<void(const ScheduleMoment&, std::vector<ShownCount>&)> counts;
+    } faces[] = {
+        {"ships", true,
+         [&](const ScheduleMoment& m, std::vector<ShownCount>& out) {
+             for (const ShipRowView& row : ComputeShipPage(m.game, m.local, m.bias))
+                 for (const ShipColumnView& c : row.columns)
+                     add(out, EarthMilliseconds(c.target), c.secondsLeft, c.countdown);
+         }},
+        {"guilds", false,
+         [&](const ScheduleMoment& m, std::vector<ShownCount>& out) {
+             for (const GuildRowView& row : ComputeGuildPage(m.game, m.local, m.bias))
+                 add(out, EarthMilliseconds(row.target), row.secondsLeft, row.timeLeft);
+         }},
+        {"week", true,
+         [&](const ScheduleMoment& m, std::vector<ShownCount>& out) {
+             const std::int64_t left = WeekCountdownSeconds(m.game, m.local, m.bias);
+             add(out, VanaToSeconds(m.game) / kVanaDay, left, WeekCountdownText(left));
+         }},
+        {"moon", true,
+         [&](const ScheduleMoment& m, std::vector<ShownCount>& out) {
+             const std::int64_t left = MoonCountdownSeconds(m.game, m.game.Moon, m.local, m.bias);
+             add(out, VanaToSeconds(MoonPhaseEnd(m.game, m.game.Moon)), left, MoonCountdownText(left));
+         }},
+        {"racial and chocobo", true,
+         [&](const ScheduleMoment& m, std::vector<ShownCount>& out) {
+             const RacialNowView racial = ComputeRacialNow(m.game, m.local, m.bias);
+             add(out, EarthMilliseconds(racial.end), racial.secondsLeft, racial.timeLeft);
+             const ChocoboNowView chocobo = ComputeChocoboNow(m.game, m.local, m.bias);
+             add(out, EarthMilliseconds(chocobo.end), chocobo.secondsLeft, chocobo.timeLeft);
+         }},
+    };
+    std::int64_t turn = testing::kDay1000 + 1;
+    while (SecondsToVana(turn * kVanaDay).Moon == SecondsToVana((turn - 1) * kVanaDay).Moon) ++turn;
+    for (const int bias : {-540, 300}) {
+        const std::int64_t from = EarthMilliseconds(testing::TickAtGame((turn - 1) * kVanaDay, bias).utc);
+        for (const Face& face : faces) {
+            SCOPED_TRACE(::testing::Message() << face.name << ", bias " << bias);
+            std::vector<ShownCount> before, now;
+            int faults = 0;
+            std::string first;
+            auto fault = [&](std::int64_t ms, const ShownCount& c, const char* what) {
+                if (faults++ == 0)
+                    first = std::string(what) + " " + c.text + " at " + FormatEarthTime(EarthTimeFromMilliseconds(ms)) +
+                            "." + std::to_string(ms % 1000);
+            };
+            for (std::int64_t ms = from; ms < from + 2 * kVanaDay / kTimeFactor * 1000; ms += 100) {
+                const ScheduleMoment m = ScheduleMomentAt(EarthTimeFromMilliseconds(ms), bias);
+                now.clear();
+                face.counts(m, now);
+                for (std::size_t i = 0; i < now.size(); ++i) {
+                    const ShownCount& c = now[i];
+                    if (c.seconds < 1 || c.text.find_first_not_of("0:") == std::string::npos) fault(ms, c, "zero");
+                    if (before.empty()) continue;
+                    const ShownCount& was = before[i];
+                    if (c.event == was.event && c.seconds > was.seconds) fault(ms, c, "rose to");
+                    if (c.event != was.event && face.movesOnlyAtItsEvent && was.seconds != 1)
+                        fault(ms, was, "moved on from");
+                }
+                std::swap(before, now);
+            }
+            EXPECT_EQ(faults, 0) << "first: " << first;
+        }
+    }
 }
 
 TEST(Countdown, CountsAcrossMidnightAndTheYear) {

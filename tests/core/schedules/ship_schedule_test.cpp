@@ -96,28 +96,36 @@ TEST_P(ShipPage, OrdersAColumnThatIsNotStoredChronologically) {
     EXPECT_EQ(Page(t)[1].columns[2].countdown, "00:17");
     EXPECT_EQ(VanaToSeconds(NextShipEvent(kShipRoutes[1], kShipArriveDest, t.game)),
               GameSeconds(1000, 3, 5, 0, 12, 0));
-    // The ship's midnight departure after its 16:00 one.
+    // The ship's midnight departure after its 16:00 one, 576 Earth seconds away.
     auto ship = Page(At(GameSeconds(1000, 3, 4, 20, 0, 0)))[8].columns[1];
     EXPECT_EQ(ship.time, " 00:00発");
-    EXPECT_EQ(ship.countdown, "09:37");
+    EXPECT_EQ(ship.countdown, "09:36");
 }
 
-TEST_P(ShipPage, OneSecondOffsetAndTruncation) {
+TEST_P(ShipPage, RoundsTheTimeLeftUpToTheWholeSecond) {
     // 40 game minutes are exactly 96 Earth seconds.
     const auto game = GameSeconds(1000, 3, 4, 6, 0, 0);
-    EXPECT_EQ(Page(At(game, 0))[8].columns[0].countdown, "01:37");
+    EXPECT_EQ(Page(At(game, 0))[8].columns[0].countdown, "01:36");
     EXPECT_EQ(Page(At(game, 1))[8].columns[0].countdown, "01:36");
     EXPECT_EQ(Page(At(game, 999))[8].columns[0].countdown, "01:36");
+    EXPECT_EQ(Page(At(game + 25, 0))[8].columns[0].countdown, "01:35");
+    // 01:13 is 1.2 Earth seconds after 01:12:30; the clock shows it 2 seconds on,
+    // which is the moment the column moves on and `target` names.
+    const auto half = At(GameSeconds(1000, 3, 4, 1, 12, 30), 900);
+    const auto column = Page(half)[0].columns[1];
+    EXPECT_EQ(column.countdown, "00:02");
+    EXPECT_EQ(EarthMilliseconds(column.target) - EarthMilliseconds(half.local), 1100);
 }
 
 TEST_P(ShipPage, ColourFollowsTheShownValueAtEachThreshold) {
-    // Row 8's 06:40 arrival at the origin; game time Δ before it shows Δ/25 + 1.
+    // Row 8's 06:40 arrival at the origin, on a whole Earth second: game time Δ
+    // before it shows Δ/25.
     const auto target = GameSeconds(1000, 3, 4, 6, 40, 0);
     struct Case { std::int64_t shown; const char* text; Colour colour; };
     for (auto c : {Case{59, "00:59", 0x0010FF}, Case{60, "01:00", 0x0060FF},
                    Case{179, "02:59", 0x0060FF}, Case{180, "03:00", 0x0080FF},
                    Case{299, "04:59", 0x0080FF}, Case{300, "05:00", 0}}) {
-        auto column = Page(At(target - (c.shown - 1) * 25))[8].columns[0];
+        auto column = Page(At(target - c.shown * 25))[8].columns[0];
         EXPECT_EQ(column.time, " 06:40着");
         EXPECT_EQ(column.countdown, c.text);
         EXPECT_EQ(column.countdownColour, c.colour) << c.text;

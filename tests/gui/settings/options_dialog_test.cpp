@@ -21,6 +21,7 @@
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_sets.h"
 #include "core/timesync/time_server.h"
+#include "gui/controls/labels.h"
 #include "gui/controls/up_down.h"
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
@@ -121,6 +122,32 @@ TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreOffersTheDefaultsAndNothin
 
 // The help button opens the program's help at the part that tells of the page
 // that shows.
+// The Advanced page's note breaks only between phrases, in the dialog's own face
+// and in the window's, each line within the label and every line inside it.
+TEST_F(OptionsDialogTest, TheProxyNoteBreaksOnlyBetweenPhrases) {
+    const QString note = QStringLiteral("Norvaneのアップデート機能はHTTPで通信を行います。"
+                                        "ネットワーク内にプロキシ サーバーがある場合は設定をしてください。");
+    auto main = StartMain();
+    for (TfrmMain* owner : {static_cast<TfrmMain*>(nullptr), main.get()}) {
+        SCOPED_TRACE(owner ? "window face" : "dialog face");
+        TfrmOpt d(owner);
+        auto* label = Child<QLabel>(&d, "lblProxyNote");
+        ASSERT_NE(label, nullptr);
+        const QStringList lines = label->text().split('\n');
+        EXPECT_GE(lines.size(), 2);
+        EXPECT_EQ(lines.join(QString()).remove(' '), QString(note).remove(' '));
+        int at = 0;
+        for (const QString& line : lines) {
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->width()) << line.toStdString();
+            at = static_cast<int>(note.indexOf(line, at));
+            ASSERT_GE(at, 0) << line.toStdString();
+            if (at > 0) { EXPECT_TRUE(PhraseBreakAllowed(note, at)) << line.toStdString(); }
+            at += static_cast<int>(line.size());
+        }
+        EXPECT_LE(static_cast<int>(lines.size()) * label->fontMetrics().lineSpacing(), label->height());
+    }
+}
+
 TEST_F(OptionsDialogTest, HelpOpensAtTheTopicOfThePageShown) {
     ScopedHelpDocument help(QStringLiteral(NORVANE_HELP_DOCUMENT));
     TfrmOpt d(nullptr);

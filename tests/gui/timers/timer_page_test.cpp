@@ -700,6 +700,36 @@ TEST_F(TimerPageTest, TheStartTimeFitsInsideItsCellInTheWindowFace) {
     }
 }
 
+// A stopwatch read in three digits of minutes, up to the widest "999:59", ends
+// four pixels or more short of the start time beside it, which ends inside the
+// cell; the usual readings keep a size at least as large.
+TEST_F(TimerPageTest, ALongReadingKeepsClearOfTheStartTime) {
+    auto w = Start();
+    TTimerPage* page = w->Timers()->Page();
+    Select(*w, 1, kStopwatch);
+    w->Timers()->StartAction(0)->trigger();
+    QLabel* display = page->lblTimer[0];
+    QLabel* started = page->lblTimerC[0];
+    const int shortSize = display->font().pixelSize();
+    const struct { std::uint32_t ms; const char* reading; } steps[] = {
+        {2'000, "00:02"}, {7'198'000, "120:00"}, {52'799'000, "999:59"}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.reading);
+        Tick(*w, step.ms);
+        ASSERT_EQ(Display(*w, 1), step.reading);
+        const int readingEnd = display->x() + display->fontMetrics().horizontalAdvance(display->text());
+        EXPECT_LE(readingEnd - display->x(), display->width());
+        EXPECT_LE(readingEnd + 4, started->x());
+        EXPECT_LE(display->font().pixelSize(), shortSize);
+        const QRect inside = page->shpTimer[0]->geometry().adjusted(1, 1, -1, -1);
+        for (const QString& time : {started->text(), QStringLiteral("00:00:00")})
+            EXPECT_LE(started->x() + started->fontMetrics().horizontalAdvance(time), inside.right() + 1);
+    }
+    w->Timers()->ResetAction(0)->trigger();
+    EXPECT_EQ(Display(*w, 1), "00:00");
+    EXPECT_EQ(display->font().pixelSize(), shortSize);
+}
+
 TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
     auto w = Start();
     for (int n = 1; n <= 2; ++n) Select(*w, n, kStopwatch);
