@@ -74,10 +74,14 @@ void TfrmMain::SwitchMode(bool simple, const QRect& bounds) {
     // the new layout instead, so nothing half-built shows.
     setUpdatesEnabled(false);
     ApplyMode(simple);
-    if (simple)
-        setMinimumSize(kSimpleWidth, kSimpleHeight);
-    else
+    // The simple window has one size; a Wayland compositor would otherwise hand
+    // it back the normal window's size it last knew.
+    if (simple) {
+        setFixedSize(kSimpleWidth, kSimpleHeight);
+    } else {
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setMinimumSize(kNormalMinWidth, kNormalMinHeight);
+    }
     setGeometry(bounds);
     if (simple)
         LayoutSimple();
