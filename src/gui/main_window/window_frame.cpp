@@ -53,11 +53,9 @@ Qt::CursorShape CursorOf(HitArea a) {
     }
 }
 
-// Under Wayland a window's position is the compositor's alone: setting it does
-// nothing, and the window learns nothing of where it is.
-bool CompositorPlacesWindows() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
-
 }  // namespace
+
+bool CompositorPlacesWindows() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 void TfrmMain::CreateFrame() {
     tbsMain = new TTitleButtons(this);

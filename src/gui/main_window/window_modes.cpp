@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QResizeEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QWindow>
 
@@ -40,6 +42,25 @@ void TfrmMain::actSimpleExecute() {
     // geometry read back is still the maximized one.
     const QRect normal = wasMaximized_ && normalGeometry().isValid() ? normalGeometry() : geometry();
     if (wasMaximized_) showNormal();
+    if (wasMaximized_ && CompositorPlacesWindows()) {
+        // A Wayland window may take another size only once the compositor has
+        // restored it; before, the compositor ends the connection. The restored
+        // size it sends goes on (resizeEvent); one that never comes is not waited for.
+        simplePending_ = true;
+        simpleNormal_ = normal;
+        QTimer::singleShot(1000, this, &TfrmMain::EnterPendingSimpleMode);
+        return;
+    }
+    EnterSimpleMode(normal);
+}
+
+void TfrmMain::EnterPendingSimpleMode() {
+    if (!simplePending_) return;
+    simplePending_ = false;
+    EnterSimpleMode(simpleNormal_);
+}
+
+void TfrmMain::EnterSimpleMode(const QRect& normal) {
     const WinRect wa = WorkArea();
     WinPoint p;
     {
@@ -131,6 +152,8 @@ void TfrmMain::LayoutSimple() {
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // The compositor has given the window back its normal size: it may shrink now.
+    if (simplePending_ && event->spontaneous()) QTimer::singleShot(0, this, &TfrmMain::EnterPendingSimpleMode);
     if (IsNormalMode())
         LayoutNormal();
     else
