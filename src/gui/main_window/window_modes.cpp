@@ -35,7 +35,7 @@ void TfrmMain::ApplyMode(bool simple) {
 }
 
 void TfrmMain::actSimpleExecute() {
-    if (!IsNormalMode()) return;
+    if (!IsNormalMode() || simplePending_) return;
     wasMaximized_ = isMaximized();
     // The bounds kept are those of the normal-size window. Read before restoring:
     // the window manager shrinks the window some time later, and until then the
