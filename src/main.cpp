@@ -20,6 +20,7 @@
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
+#include "platform/display_platform.h"
 #include "platform/os_clock.h"
 #include "platform/single_instance.h"
 #include "platform/ui_font.h"
@@ -103,6 +104,7 @@ int main(int argc, char* argv[]) {
     // Font configuration and the first pictures are prepared on other threads
     // while the display connection and the window are set up.
     norvane::PrepareUiFamily();
+    norvane::PreferXDisplay();
     QApplication app(argc, argv);
     {
         const norvane::VanaDateTime now = norvane::GetVanaTime();

@@ -11,6 +11,10 @@
 //       pixel rows holding a pixel unlike the region's most common colour, that
 //       colour, and a hash of all pixels (to tell whether the region changed).
 //       Regions of one grab show the same instant.
+//   e2e_probe ink-file PICTURE.png RRGGBB
+//       For a picture of a whole screen whose background is the one colour
+//       RRGGBB: "box=X,Y,W,H" of what is not background, then that box's ink
+//       as above; "box=none" when nothing is there.
 #include <QAction>
 #include <QApplication>
 #include <QHash>
@@ -140,6 +144,26 @@ int main(int argc, char* argv[]) {
                 return failed;
         return 0;
     }
-    std::fprintf(stderr, "usage: e2e_probe layout WIDTH HEIGHT | e2e_probe ink WINDOW-ID X Y W H [X Y W H ...]\n");
+    if (what == "ink-file" && argc == 4) {
+        const QImage whole(QString::fromLocal8Bit(argv[2]));
+        if (whole.isNull()) {
+            std::fprintf(stderr, "e2e_probe: cannot read %s\n", argv[2]);
+            return 1;
+        }
+        const QRgb background = 0xFF000000u | static_cast<QRgb>(std::strtoul(argv[3], nullptr, 16));
+        QRect box;
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                if ((whole.pixel(x, y) | 0xFF000000u) != background) box |= QRect(x, y, 1, 1);
+        if (box.isEmpty()) {
+            std::printf("box=none\n");
+            return 0;
+        }
+        std::printf("box=%d,%d,%d,%d ", box.x(), box.y(), box.width(), box.height());
+        return Ink(whole, box);
+    }
+    std::fprintf(stderr,
+                 "usage: e2e_probe layout WIDTH HEIGHT | e2e_probe ink WINDOW-ID X Y W H [X Y W H ...] |"
+                 " e2e_probe ink-file PICTURE.png RRGGBB\n");
     return 2;
 }

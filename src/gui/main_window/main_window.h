@@ -48,6 +48,10 @@ class TTimerController;
 class TTitleButtons;
 class TKeyPreview;
 
+// Under Wayland a window's position is the compositor's alone: setting it does
+// nothing, and the window learns nothing of where it is.
+bool CompositorPlacesWindows();
+
 class TfrmMain : public QWidget {
     Q_OBJECT
 public:
@@ -174,6 +178,8 @@ private:
     void ApplyMode(bool simple);
     // The mode's controls, size limits, bounds and layout.
     void SwitchMode(bool simple, const QRect& bounds);
+    void EnterSimpleMode(const QRect& normal);
+    void EnterPendingSimpleMode();
     void LayoutNormal();
     // The hint line and the synchronisation state beside it.
     void LayoutHintLine();
@@ -239,6 +245,8 @@ private:
     // --- State.
     Page currentPage_ = Page::Timer;
     bool wasMaximized_ = false;
+    bool simplePending_ = false;  // waits for the compositor to restore the window
+    QRect simpleNormal_;          // the normal bounds kept meanwhile
     bool allways_ = false;
     // Read at the start for the mouse wheel.
     bool wheelOwn_ = false;

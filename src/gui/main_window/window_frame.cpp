@@ -55,6 +55,8 @@ Qt::CursorShape CursorOf(HitArea a) {
 
 }  // namespace
 
+bool CompositorPlacesWindows() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 void TfrmMain::CreateFrame() {
     tbsMain = new TTitleButtons(this);
     tbsMain->setObjectName("tbsMain");
@@ -314,6 +316,15 @@ bool TfrmMain::DragPress(QObject* watched, QMouseEvent* e) {
 bool TfrmMain::DragMove(QObject*, QMouseEvent* e) {
     if (IsNormalMode() || !dragArmed_ || !(e->buttons() & Qt::LeftButton)) return false;
     const QPoint m = e->globalPosition().toPoint() - pos();
+    if (CompositorPlacesWindows()) {
+        // The window cannot place itself here: once the mouse goes, the
+        // compositor moves it, and keeps it where it likes.
+        if ((m - QPoint(dragOrigin_.x, dragOrigin_.y)).manhattanLength() < QApplication::startDragDistance())
+            return true;
+        dragArmed_ = false;
+        if (QWindow* w = windowHandle()) w->startSystemMove();
+        return true;
+    }
     WinPoint p = SimpleDragPosition({x(), y()}, width(), height(), {m.x(), m.y()}, dragOrigin_,
                                     dragWorkArea_);
     if (p != WinPoint{x(), y()}) move(p.x, p.y);

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QResizeEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QWindow>
 
@@ -33,13 +35,32 @@ void TfrmMain::ApplyMode(bool simple) {
 }
 
 void TfrmMain::actSimpleExecute() {
-    if (!IsNormalMode()) return;
+    if (!IsNormalMode() || simplePending_) return;
     wasMaximized_ = isMaximized();
     // The bounds kept are those of the normal-size window. Read before restoring:
     // the window manager shrinks the window some time later, and until then the
     // geometry read back is still the maximized one.
     const QRect normal = wasMaximized_ && normalGeometry().isValid() ? normalGeometry() : geometry();
     if (wasMaximized_) showNormal();
+    if (wasMaximized_ && CompositorPlacesWindows()) {
+        // A Wayland window may take another size only once the compositor has
+        // restored it; before, the compositor ends the connection. The restored
+        // size it sends goes on (resizeEvent); one that never comes is not waited for.
+        simplePending_ = true;
+        simpleNormal_ = normal;
+        QTimer::singleShot(1000, this, &TfrmMain::EnterPendingSimpleMode);
+        return;
+    }
+    EnterSimpleMode(normal);
+}
+
+void TfrmMain::EnterPendingSimpleMode() {
+    if (!simplePending_) return;
+    simplePending_ = false;
+    EnterSimpleMode(simpleNormal_);
+}
+
+void TfrmMain::EnterSimpleMode(const QRect& normal) {
     const WinRect wa = WorkArea();
     WinPoint p;
     {
@@ -74,10 +95,14 @@ void TfrmMain::SwitchMode(bool simple, const QRect& bounds) {
     // the new layout instead, so nothing half-built shows.
     setUpdatesEnabled(false);
     ApplyMode(simple);
-    if (simple)
-        setMinimumSize(kSimpleWidth, kSimpleHeight);
-    else
+    // The simple window has one size; a Wayland compositor would otherwise hand
+    // it back the normal window's size it last knew.
+    if (simple) {
+        setFixedSize(kSimpleWidth, kSimpleHeight);
+    } else {
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setMinimumSize(kNormalMinWidth, kNormalMinHeight);
+    }
     setGeometry(bounds);
     if (simple)
         LayoutSimple();
@@ -127,6 +152,8 @@ void TfrmMain::LayoutSimple() {
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // The compositor has given the window back its normal size: it may shrink now.
+    if (simplePending_ && event->spontaneous()) QTimer::singleShot(0, this, &TfrmMain::EnterPendingSimpleMode);
     if (IsNormalMode())
         LayoutNormal();
     else

@@ -370,11 +370,16 @@ TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     EXPECT_EQ(w->size(), QSize(426, 56));
     EXPECT_TRUE(w->IsAllways());
     EXPECT_FALSE(PageControl(*w)->isVisibleTo(w.get()));
+    // A compositor may later ask for the size it last knew, the normal one.
+    w->resize(520, 330);
+    EXPECT_EQ(w->size(), QSize(426, 56));
     w->move(200, 210);
     w->actNormalExecute();
     EXPECT_TRUE(w->IsNormalMode());
     EXPECT_EQ(w->geometry(), QRect(60, 70, 520, 330));
     EXPECT_TRUE(w->IsAllways());
+    w->resize(800, 600);
+    EXPECT_EQ(w->size(), QSize(800, 600));
     SettingsStore s(path_);
     EXPECT_EQ(ReadSimplePosition(s), (WinPoint{200, 210}));
 }
