@@ -45,6 +45,7 @@ class TScrollBoxEx;
 class TSyncController;
 class TTimerController;
 class TTitleButtons;
+class TTrayIcon;
 class TKeyPreview;
 
 class TfrmMain : public QWidget {
@@ -107,6 +108,11 @@ public:
     void tmrClockTimer();
     // "NORVANE Main Active Message": bring this window forward.
     void ActivateFromMessage();
+    // The tray clock as "Tray" "Enabled" and "CloseToTray" say now: built when
+    // first switched on (and the desktop has a tray), removed when switched off.
+    void ApplyTraySettings();
+    // A click on the tray icon: hides the window in the tray, or shows it again.
+    void ToggleFromTray();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -166,6 +172,11 @@ private:
 
     // What the close request writes, taken from the window as it is.
     CloseState CurrentCloseState() const;
+    // The settings the close request writes, and the timer rows' selections.
+    void SaveCloseState();
+    void HideToTray();
+    // "終了": ends the program also when closing would only hide it in the tray.
+    void actExitExecute();
 
     // Modes and layout (window_modes.cpp).
     void ApplyMode(bool simple);
@@ -231,6 +242,7 @@ private:
     TTimerController* timers_ = nullptr;
     TSchedulePages* schedules_ = nullptr;
     TSyncController* sync_ = nullptr;
+    TTrayIcon* tray_ = nullptr;  // only while "Tray" "Enabled" is set
 
     // --- State.
     Page currentPage_ = Page::Timer;
@@ -248,6 +260,8 @@ private:
     QActionGroup* grpSkin_ = nullptr;
     TSkinSave* skinSave_ = nullptr;  // the chosen skin's name on its way to the disk
     bool closing_ = false;
+    bool closeToTray_ = false;  // "Tray" "CloseToTray"
+    bool quitting_ = false;     // "終了" was chosen: the close ends the program
     bool restPending_ = false;  // BuildRest runs after the first paint
     WinPoint dragOrigin_;       // in the window's coordinates
     WinRect dragWorkArea_;
