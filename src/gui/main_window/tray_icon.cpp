@@ -51,7 +51,7 @@ TTrayIcon::TTrayIcon(QWidget* window, const std::function<QAction*(const QString
 
 TTrayIcon::~TTrayIcon() {
     tray_->hide();
-    delete menu_;
+    delete menu_.data();  // the window may have taken it down first
 }
 
 void TTrayIcon::Tick(const EarthTime& utc, int bias) {
@@ -64,6 +64,7 @@ void TTrayIcon::Tick(const EarthTime& utc, int bias) {
     drawn_ = true;
 }
 
-bool TTrayIcon::IsShown() const { return tray_->isVisible(); }
+// The tray may have gone (its panel ended) since the icon was put there.
+bool TTrayIcon::IsShown() const { return tray_->isVisible() && Available(); }
 
 }  // namespace norvane

@@ -4,6 +4,8 @@
 // or hides the window. Built only when the player has switched it on and the
 // desktop has a tray, so that a start without it costs nothing.
 #include <QObject>
+#include <QMenu>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -11,7 +13,6 @@
 #include "core/main_window/tray_text.h"
 
 class QAction;
-class QMenu;
 class QSystemTrayIcon;
 class QWidget;
 
@@ -38,7 +39,7 @@ signals:
 
 private:
     QSystemTrayIcon* tray_;
-    QMenu* menu_;
+    QPointer<QMenu> menu_;
     TrayTexts shown_;
     bool drawn_ = false;
 };
