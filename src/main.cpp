@@ -135,7 +135,7 @@ int main(int argc, char* argv[]) {
     frmMain.SetEndsProgramOnClose(true);
     QObject::connect(&instance, &norvane::SingleInstance::activateRequested, &frmMain,
                      &norvane::TfrmMain::ActivateFromMessage);
-    QObject::connect(&instance, &norvane::SingleInstance::exitRequested, &frmMain, &QWidget::close);
+    QObject::connect(&instance, &norvane::SingleInstance::exitRequested, &frmMain, &norvane::TfrmMain::ExitFromMessage);
     QObject::connect(&instance, &norvane::SingleInstance::helpRequested, &frmMain,
                      [&frmMain](int context) { norvane::ShowHelp(&frmMain, context); });
     frmMain.show();

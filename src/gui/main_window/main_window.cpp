@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 #include "gui/main_window/clock_panel.h"
 #include "gui/main_window/menu_paths.h"
 #include "gui/main_window/settings_notices.h"
+#include "gui/main_window/tray_icon.h"
 #include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
 #include "gui/timesync/sync_controller.h"
@@ -127,6 +129,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     WatchSystemSettings();
     // An index outside the pages leaves the first page showing.
     pclMain->SetActivePage(st.page);
+    ApplyTraySettings();
     // The icon the desktop shows for the window (the frame draws its own). Last,
     // so the pictures drawn ahead at start-up are surely done; or with the rest,
     // after the first paint.
@@ -169,7 +172,7 @@ int TfrmMain::TimerCellsAtStart(const StartupSettings& st) const {
 void TfrmMain::CreateClockPanel() {
     clockPanel_ = new TClockPanel(this, pnlMenu);
     pnlTime = clockPanel_->Panel();
-    connect(clockPanel_, &TClockPanel::exitClicked, this, &QWidget::close);
+    connect(clockPanel_, &TClockPanel::exitClicked, this, &TfrmMain::actExitExecute);
     connect(clockPanel_, &TClockPanel::returnClicked, actNormal, &QAction::trigger);
     connect(clockPanel_, &TClockPanel::menuClicked, mnuMain, [this](QPoint below) { mnuMain->popup(below); });
     connect(clockPanel_, &TClockPanel::forecastClosed, this, &TfrmMain::ForecastClosed);
@@ -213,6 +216,7 @@ void TfrmMain::tmrClockTimer() {
     CheckResume();
     const VanaDateTime d = GetVanaTime();
     clockPanel_->Tick(d);
+    if (tray_) tray_->Tick(GetUtcNow(), GetLocalBias());
     if (!IsNormalMode()) return;
     schedules_->Refresh(currentPage_, d);
 }
@@ -282,25 +286,86 @@ CloseState TfrmMain::CurrentCloseState() const {
     return c;
 }
 
+void TfrmMain::SaveCloseState() {
+    {
+        SettingsStore store;
+        WriteCloseState(store, CurrentCloseState());
+    }
+    timers_->SaveTimerRowSelections();
+}
+
+void TfrmMain::actExitExecute() {
+    quitting_ = true;
+    close();
+    quitting_ = false;
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event) {
+    // A logout asks every window to close: hiding then would stop the session's end.
+    if (!quitting_ && !closing_ && closeToTray_ && tray_ && tray_->IsShown() && !qGuiApp->isSavingSession()) {
+        HideToTray();
+        event->ignore();
+        return;
+    }
     if (!closing_) {
         closing_ = true;
-        {
-            SettingsStore store;
-            WriteCloseState(store, CurrentCloseState());
-        }
-        timers_->SaveTimerRowSelections();
+        SaveCloseState();
         clockPanel_->CloseForecasts();
         tmrClock->stop();
         // A save that failed is told now, over the window. A box left to the
         // event loop would open after the window went and swallow the
         // application's quit, leaving a copy running with no window.
         notices_->ShowPending();
+        // Closed from the tray's menu while hidden: no window closing ends the program by itself.
+        if (!QGuiApplication::quitOnLastWindowClosed()) {
+            QGuiApplication::setQuitOnLastWindowClosed(true);
+            QCoreApplication::quit();
+        }
     }
     event->accept();
     // The close is always granted and ends the program whatever the save did,
     // also with another of its windows (the help) still open.
     if (endsProgram_) QCoreApplication::exit(0);
+}
+
+// --- The tray clock -----------------------------------------------------------
+
+void TfrmMain::ApplyTraySettings() {
+    TraySettings t;
+    {
+        SettingsStore store;
+        t = ReadTraySettings(store);
+    }
+    closeToTray_ = t.closeToTray;
+    if (t.enabled && !tray_ && TTrayIcon::Available()) {
+        tray_ = new TTrayIcon(this, [this](const QString& name) { return Command(name); });
+        connect(tray_, &TTrayIcon::toggleRequested, this, &TfrmMain::ToggleFromTray);
+        StyleMenus();
+        tray_->Tick(GetUtcNow(), GetLocalBias());
+    } else if (!t.enabled && tray_) {
+        delete tray_;
+        tray_ = nullptr;
+        // Without its icon a hidden window could not be reached again.
+        if (isHidden()) ToggleFromTray();
+    }
+}
+
+void TfrmMain::HideToTray() {
+    // What closing would write, in case the session ends while the window is hidden.
+    SaveCloseState();
+    clockPanel_->CloseForecasts();
+    // A dialog opened from the tray's menu may be the last window to close.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    hide();
+}
+
+void TfrmMain::ToggleFromTray() {
+    if (isVisible() && !isMinimized()) {
+        HideToTray();
+        return;
+    }
+    QGuiApplication::setQuitOnLastWindowClosed(true);
+    ActivateFromMessage();
 }
 
 }  // namespace norvane

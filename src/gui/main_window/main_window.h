@@ -46,6 +46,7 @@ class TScrollBoxEx;
 class TSyncController;
 class TTimerController;
 class TTitleButtons;
+class TTrayIcon;
 class TKeyPreview;
 
 // Under Wayland a window's position is the compositor's alone: setting it does
@@ -112,8 +113,16 @@ public:
     void tmrClockTimer();
     // "NORVANE Main Active Message": bring this window forward.
     void ActivateFromMessage();
+    // "NORVANE Main Exit Message": closes and ends the program, also when closing
+    // would only hide the window in the tray.
+    void ExitFromMessage() { actExitExecute(); }
     // The program's own window: its close ends the program's event loop.
     void SetEndsProgramOnClose(bool ends) { endsProgram_ = ends; }
+    // The tray clock as "Tray" "Enabled" and "CloseToTray" say now: built when
+    // first switched on (and the desktop has a tray), removed when switched off.
+    void ApplyTraySettings();
+    // A click on the tray icon: hides the window in the tray, or shows it again.
+    void ToggleFromTray();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -173,6 +182,11 @@ private:
 
     // What the close request writes, taken from the window as it is.
     CloseState CurrentCloseState() const;
+    // The settings the close request writes, and the timer rows' selections.
+    void SaveCloseState();
+    void HideToTray();
+    // "終了": ends the program also when closing would only hide it in the tray.
+    void actExitExecute();
 
     // Modes and layout (window_modes.cpp).
     void ApplyMode(bool simple);
@@ -241,6 +255,7 @@ private:
     TSchedulePages* schedules_ = nullptr;
     TSyncController* sync_ = nullptr;
     TSettingsNotices* notices_ = nullptr;
+    TTrayIcon* tray_ = nullptr;  // only while "Tray" "Enabled" is set
 
     // --- State.
     Page currentPage_ = Page::Timer;
@@ -261,6 +276,8 @@ private:
     TSkinSave* skinSave_ = nullptr;  // the chosen skin's name on its way to the disk
     bool closing_ = false;
     bool endsProgram_ = false;
+    bool closeToTray_ = false;  // "Tray" "CloseToTray"
+    bool quitting_ = false;     // "終了" was chosen: the close ends the program
     bool restPending_ = false;  // BuildRest runs after the first paint
     WinPoint dragOrigin_;       // in the window's coordinates
     WinRect dragWorkArea_;

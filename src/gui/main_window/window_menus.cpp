@@ -58,7 +58,7 @@ void TfrmMain::CreateActions() {
     actAllways->setCheckable(true);
     connect(actAllways, &QAction::triggered, this, &TfrmMain::actAllwaysExecute);
     actExit = Command("actExit");
-    connect(actExit, &QAction::triggered, this, &QWidget::close);
+    connect(actExit, &QAction::triggered, this, &TfrmMain::actExitExecute);
     connect(Command("actHelp"), &QAction::triggered, this, [this] { ShowHelp(this, 0); });
     ConnectWebCommands(this, Command("actWeb"), Command("actUpdate"), Command("actVersion"));
     // actSync and actOption are connected by the features that carry them out.

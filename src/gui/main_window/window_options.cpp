@@ -10,7 +10,11 @@ namespace norvane {
 
 void TfrmMain::CreateOptionsRoute() {
     connect(Command(QStringLiteral("actOption")), &QAction::triggered, this,
-            [this] { ShowOptionsDialog(this, OptionsPage::General); });
+            [this] {
+                ShowOptionsDialog(this, OptionsPage::General);
+                // The tray keys take effect when the dialog closes.
+                ApplyTraySettings();
+            });
     connect(timers_, &TTimerController::alarmOptionsRequested, this,
             [this] { ShowOptionsDialog(this, OptionsPage::Alarm); });
 }
