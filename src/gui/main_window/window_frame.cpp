@@ -88,12 +88,11 @@ void TfrmMain::changeEvent(QEvent* event) {
     }
 }
 
-WinRect TfrmMain::WorkArea() const { return DesktopWorkArea(this); }
+QRect TfrmMain::WorkArea() const { return DesktopWorkArea(this); }
 
 void TfrmMain::UpdateWindowRegion() {
     QRegion region;
-    for (const WinRect& r : WindowShape(width(), height(), isMaximized()))
-        region += QRect(r.left, r.top, r.width(), r.height());
+    for (const QRect& r : WindowShape(width(), height(), isMaximized())) region += r;
     // The offscreen platform used by tests keeps no shapes and says so each time.
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
         update();
@@ -305,7 +304,7 @@ bool TfrmMain::DragPress(QObject* watched, QMouseEvent* e) {
     // In the window's coordinates, whichever control was pressed: a press on a
     // label also reaches its panel and the window, each in its own coordinates.
     const QPoint at = e->globalPosition().toPoint() - pos();
-    dragOrigin_ = {at.x(), at.y()};
+    dragOrigin_ = at;
     dragWorkArea_ = WorkArea();
     dragArmed_ = true;
     return false;
@@ -314,9 +313,8 @@ bool TfrmMain::DragPress(QObject* watched, QMouseEvent* e) {
 bool TfrmMain::DragMove(QObject*, QMouseEvent* e) {
     if (IsNormalMode() || !dragArmed_ || !(e->buttons() & Qt::LeftButton)) return false;
     const QPoint m = e->globalPosition().toPoint() - pos();
-    WinPoint p = SimpleDragPosition({x(), y()}, width(), height(), {m.x(), m.y()}, dragOrigin_,
-                                    dragWorkArea_);
-    if (p != WinPoint{x(), y()}) move(p.x, p.y);
+    QPoint p = SimpleDragPosition(pos(), width(), height(), m, dragOrigin_, dragWorkArea_);
+    if (p != pos()) move(p);
     return true;
 }
 
