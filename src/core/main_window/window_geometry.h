@@ -9,10 +9,11 @@
 
 namespace norvane {
 
-// Frame metrics of this platform.
-inline constexpr int kFrameX = 4;      // SM_CXFRAME
-inline constexpr int kFrameY = 4;      // SM_CYFRAME
-inline constexpr int kSmallIcon = 16;  // SM_CXSMICON
+// The self-drawn frame's metrics, fixed by its design: the border's width and
+// height, the icon's size and the caption's height.
+inline constexpr int kFrameX = 4;
+inline constexpr int kFrameY = 4;
+inline constexpr int kSmallIcon = 16;
 inline constexpr int kCaptionHeight = 27;
 
 // A position fitted to the work area: not above or left of it by more than 3
