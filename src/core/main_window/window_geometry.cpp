@@ -2,11 +2,12 @@
 
 namespace norvane {
 
-WinPoint FitToWorkArea(const WinRect& wa, WinPoint p, int w, int h) {
-    if (p.y <= wa.top - 3) p.y = wa.top - 3;
-    if (p.y + h >= wa.bottom) p.y = wa.bottom - h;
-    if (p.x <= wa.left - 3) p.x = wa.left - 3;
-    if (p.x + w >= wa.right) p.x = wa.right - w;
+QPoint FitToWorkArea(const QRect& wa, QPoint p, int w, int h) {
+    const int right = wa.x() + wa.width(), bottom = wa.y() + wa.height();
+    if (p.y() <= wa.y() - 3) p.setY(wa.y() - 3);
+    if (p.y() + h >= bottom) p.setY(bottom - h);
+    if (p.x() <= wa.x() - 3) p.setX(wa.x() - 3);
+    if (p.x() + w >= right) p.setX(right - w);
     return p;
 }
 
@@ -24,17 +25,17 @@ HitArea FrameHitTest(int x, int y, int cw, int ch, bool leftButtonDown) {
     return HitArea::Default;
 }
 
-std::vector<WinRect> WindowShape(int cw, int ch, bool maximized) {
+std::vector<QRect> WindowShape(int cw, int ch, bool maximized) {
     if (cw <= 0 || ch <= 0) return {};
-    if (maximized || cw < 10 || ch < 10) return {WinRect{0, 0, cw, ch}};
+    if (maximized || cw < 10 || ch < 10) return {QRect(0, 0, cw, ch)};
     // Inset of each of the four outermost rows, top and bottom alike.
     static const int kInset[] = {4, 2, 1, 1};
-    std::vector<WinRect> rows;
-    for (int y = 0; y < 4; ++y) rows.push_back({kInset[y], y, cw - kInset[y], y + 1});
-    rows.push_back({0, 4, cw, ch - 4});
+    std::vector<QRect> rows;
+    for (int y = 0; y < 4; ++y) rows.push_back(QRect(kInset[y], y, cw - 2 * kInset[y], 1));
+    rows.push_back(QRect(0, 4, cw, ch - 8));
     for (int y = ch - 4; y < ch; ++y) {
         int inset = kInset[ch - 1 - y];
-        rows.push_back({inset, y, cw - inset, y + 1});
+        rows.push_back(QRect(inset, y, cw - 2 * inset, 1));
     }
     return rows;
 }
@@ -47,22 +48,24 @@ bool InCaptionStrip(int x, int y, int cw) {
     return x >= kFrameX && y >= kFrameY && x < cw - kFrameY - 1 && y < kFrameY + kCaptionHeight;
 }
 
-WinPoint ForecastPosition(const WinRect& pic, int w, int h, const WinRect& wa) {
-    WinPoint p{pic.left, pic.bottom};
-    if (p.x < wa.left) p.x = wa.left;
-    if (wa.right < p.x + w) p.x = wa.right - w;
-    if (p.y < wa.top) p.y = wa.top;
-    if (wa.bottom < p.y + h) p.y = wa.bottom - h;
+QPoint ForecastPosition(const QRect& pic, int w, int h, const QRect& wa) {
+    const int right = wa.x() + wa.width(), bottom = wa.y() + wa.height();
+    QPoint p(pic.x(), pic.y() + pic.height());
+    if (p.x() < wa.x()) p.setX(wa.x());
+    if (right < p.x() + w) p.setX(right - w);
+    if (p.y() < wa.y()) p.setY(wa.y());
+    if (bottom < p.y() + h) p.setY(bottom - h);
     return p;
 }
 
-WinPoint SimpleDragPosition(WinPoint pos, int w, int h, WinPoint mouse, WinPoint origin,
-                            const WinRect& wa) {
-    WinPoint p{pos.x + mouse.x - origin.x, pos.y + mouse.y - origin.y};
-    if (p.x <= wa.left) p.x = wa.left;
-    if (p.x + w >= wa.right) p.x = wa.right - w;
-    if (p.y <= wa.top) p.y = wa.top;
-    if (p.y + h >= wa.bottom) p.y = wa.bottom - h;
+QPoint SimpleDragPosition(QPoint pos, int w, int h, QPoint mouse, QPoint origin,
+                          const QRect& wa) {
+    const int right = wa.x() + wa.width(), bottom = wa.y() + wa.height();
+    QPoint p = pos + mouse - origin;
+    if (p.x() <= wa.x()) p.setX(wa.x());
+    if (p.x() + w >= right) p.setX(right - w);
+    if (p.y() <= wa.y()) p.setY(wa.y());
+    if (p.y() + h >= bottom) p.setY(bottom - h);
     return p;
 }
 

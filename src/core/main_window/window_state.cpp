@@ -24,13 +24,13 @@ void WriteNormalBounds(SettingsStore& s, const NormalBounds& b) {
     s.WriteInteger("Window", "Width", b.width);
 }
 
-WinPoint ReadSimplePosition(const SettingsStore& s) {
+QPoint ReadSimplePosition(const SettingsStore& s) {
     return {s.ReadInteger("Window\\Simple", "Left", 10), s.ReadInteger("Window\\Simple", "Top", 10)};
 }
 
-void WriteSimplePosition(SettingsStore& s, WinPoint p) {
-    s.WriteInteger("Window\\Simple", "Top", p.y);
-    s.WriteInteger("Window\\Simple", "Left", p.x);
+void WriteSimplePosition(SettingsStore& s, QPoint p) {
+    s.WriteInteger("Window\\Simple", "Top", p.y());
+    s.WriteInteger("Window\\Simple", "Left", p.x());
 }
 
 StartupSettings ReadStartupSettings(const SettingsStore& s) {
@@ -76,7 +76,7 @@ void WriteCloseState(SettingsStore& s, const CloseState& c) {
     s.WriteBool("Option", "SimpleMode", c.simpleMode);
 }
 
-NormalBounds SaneBounds(NormalBounds b, const WinRect& wa) {
+NormalBounds SaneBounds(NormalBounds b, const QRect& wa) {
     // A hand-edited file may hold negative or huge sizes: keep them between the
     // minimum size and the work area (or the minimum, for a tiny work area).
     b.width = std::clamp(b.width, kNormalMinWidth, std::max(kNormalMinWidth, wa.width()));

@@ -43,7 +43,7 @@ struct CloseState {
     bool simpleMode = false;
     bool maximized = false;
     NormalBounds bounds;     // normal mode, not maximized
-    WinPoint simplePos;      // simple mode
+    QPoint simplePos;      // simple mode
     bool allways = false;    // normal mode only
     int racial = -1;
     int chocobo = -1;
@@ -64,12 +64,12 @@ StartupSettings ReadStartupSettings(const SettingsStore& store);
 // The normal-mode bounds; the switch back from simple mode names 490 as width default.
 NormalBounds ReadNormalBounds(const SettingsStore& store, int defaultWidth);
 void WriteNormalBounds(SettingsStore& store, const NormalBounds& b);
-WinPoint ReadSimplePosition(const SettingsStore& store);
-void WriteSimplePosition(SettingsStore& store, WinPoint p);
+QPoint ReadSimplePosition(const SettingsStore& store);
+void WriteSimplePosition(SettingsStore& store, QPoint p);
 void WriteCloseState(SettingsStore& store, const CloseState& s);
 
 // Sizes read from a hand-edited file are held to sane limits before use.
-NormalBounds SaneBounds(NormalBounds b, const WinRect& workArea);
+NormalBounds SaneBounds(NormalBounds b, const QRect& workArea);
 
 // Only the first two characters of the first argument count: "/s", "/simple".
 bool AsksForSimpleMode(const std::vector<std::string>& args);

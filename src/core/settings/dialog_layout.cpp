@@ -2,12 +2,13 @@
 
 namespace norvane {
 
-WinPoint SubDialogPosition(const WinRect& owner, int w, int h, const WinRect& workArea) {
-    WinPoint p{owner.left + owner.width() / 2 - w / 2, owner.top + owner.height() / 2 - h / 2};
-    if (p.x < workArea.left) p.x = workArea.left;
-    if (p.y < workArea.top) p.y = workArea.top;
-    if (p.x + w > workArea.right) p.x = workArea.right - w;
-    if (p.y + h > workArea.bottom) p.y = workArea.bottom - h;
+QPoint SubDialogPosition(const QRect& owner, int w, int h, const QRect& workArea) {
+    const int right = workArea.x() + workArea.width(), bottom = workArea.y() + workArea.height();
+    QPoint p(owner.x() + owner.width() / 2 - w / 2, owner.y() + owner.height() / 2 - h / 2);
+    if (p.x() < workArea.x()) p.setX(workArea.x());
+    if (p.y() < workArea.y()) p.setY(workArea.y());
+    if (p.x() + w > right) p.setX(right - w);
+    if (p.y() + h > bottom) p.setY(bottom - h);
     return p;
 }
 

@@ -7,7 +7,7 @@ namespace norvane {
 // Where a sub-dialog of size w x h opens over its owner: centred on it, then
 // held inside the work area, the right and bottom edges winning for a dialog
 // larger than the work area.
-WinPoint SubDialogPosition(const WinRect& owner, int w, int h, const WinRect& workArea);
+QPoint SubDialogPosition(const QRect& owner, int w, int h, const QRect& workArea);
 
 // How many spaces a group box's caption holds so that a check box of
 // `checkWidth` laid over its top edge covers it: n - 1 for the smallest n >= 1

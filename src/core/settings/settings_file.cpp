@@ -8,10 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <set>
@@ -54,11 +54,9 @@ std::mutex g_reportMutex;
 std::set<QString> g_reported;
 std::atomic<SaveFaultHook> g_hook{nullptr};
 
-void Report(const QString& message) {
-    QByteArray text = QStringLiteral("Norvane: %1\n").arg(message).toUtf8();
-    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stderr);
-    std::fflush(stderr);
-}
+Q_LOGGING_CATEGORY(lcSettings, "norvane.settings")
+
+void Report(const QString& message) { qCWarning(lcSettings).noquote() << message; }
 
 // A problem that would repeat with every accessor is told once per process.
 void ReportOnce(const QString& kind, const QString& path, const QString& message) {

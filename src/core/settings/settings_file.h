@@ -32,7 +32,8 @@ private:
     std::shared_ptr<SharedSettings> shared_;
 };
 
-// One line on standard error, the first time `key` comes up in this process.
+// One warning of the category "norvane.settings", the first time `key` comes up
+// in this process.
 void ReportSettingsProblemOnce(const QString& key, const QString& message);
 
 // The steps of a save: a temporary file beside the settings file is created,

@@ -60,8 +60,8 @@ protected:
     void RunAutoSize();
 
 private:
-    Colour color_ = clWindow;
-    Colour edgeColor_ = clBtnFace;
+    Colour color_ = PaletteColour(QPalette::Base);
+    Colour edgeColor_ = PaletteColour(QPalette::Button);
     RoundKinds edgeRound_;
     int edgeSpacing_ = 0;
     TAlignment alignment_ = taCenter;

@@ -8,22 +8,21 @@
 
 namespace norvane {
 
+std::optional<QPalette::ColorRole> PaletteRole(Colour c) {
+    if (!IsPaletteColour(c)) return std::nullopt;
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Dark})
+        if ((c & 0xFF) == (PaletteColour(role) & 0xFF)) return role;
+    return std::nullopt;
+}
+
 Colour ColorToRgb(Colour c, const QPalette& palette) {
-    if (!IsSystemColor(c)) return c & 0x00FFFFFFu;
-    switch (c & 0xFF) {
-    case COLOR_WINDOW:
-        return FromQColor(palette.color(QPalette::Base));
-    case COLOR_BTNFACE:
-        return FromQColor(palette.color(QPalette::Button));
-    case COLOR_BACKGROUND:
-        return FromQColor(palette.color(QPalette::Dark));
-    default:
-        return Rgb(0, 0, 0);
-    }
+    if (!IsPaletteColour(c)) return c & 0x00FFFFFFu;
+    const std::optional<QPalette::ColorRole> role = PaletteRole(c);
+    return role ? FromQColor(palette.color(*role)) : Rgb(0, 0, 0);
 }
 
 Colour ColorToRgb(Colour c) {
-    if (!IsSystemColor(c)) return c & 0x00FFFFFFu;
+    if (!IsPaletteColour(c)) return c & 0x00FFFFFFu;
     return ColorToRgb(c, QGuiApplication::palette());
 }
 

@@ -8,7 +8,7 @@
 // QPainter, using only integer rectangle fills, so the result does not depend on
 // QPainter's pen geometry.
 //
-// Colours are `Colour`s: 0x00BBGGRR, or a system colour resolved when drawn.
+// Colours are `Colour`s: 0x00BBGGRR, or a palette role resolved when drawn.
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -17,6 +17,7 @@
 #include <QString>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -26,22 +27,31 @@ class QPainter;
 
 namespace norvane {
 
-// System colours: the flag 0x80000000 with the colour's index in the low byte.
-enum SystemColorIndex { COLOR_BACKGROUND = 1, COLOR_WINDOW = 5, COLOR_BTNFACE = 15 };
-constexpr Colour kSystemColorFlag = 0x80000000u;
-constexpr Colour SystemColor(SystemColorIndex index) { return kSystemColorFlag | static_cast<Colour>(index); }
-constexpr bool IsSystemColor(Colour c) { return (c & kSystemColorFlag) != 0; }
+// A colour that follows the palette: the flag 0x80000000 with a number in the
+// low byte. Skin files may hold these numbers, so they stay as stored:
+//   5  -> QPalette::Base    (background of text and list areas)
+//   15 -> QPalette::Button  (face of buttons and dialogs)
+//   1  -> QPalette::Dark    (the tone that serves outlines)
+constexpr Colour kPaletteFlag = 0x80000000u;
+constexpr bool IsPaletteColour(Colour c) { return (c & kPaletteFlag) != 0; }
+// The roles above only; any other role has no stored number.
+constexpr Colour PaletteColour(QPalette::ColorRole role) {
+    switch (role) {
+    case QPalette::Base:
+        return kPaletteFlag | 5u;
+    case QPalette::Button:
+        return kPaletteFlag | 15u;
+    case QPalette::Dark:
+        return kPaletteFlag | 1u;
+    default:
+        return kPaletteFlag;
+    }
+}
+// The role a palette colour names, none for a plain colour or an unknown number.
+std::optional<QPalette::ColorRole> PaletteRole(Colour c);
 
-constexpr Colour clWindow = SystemColor(COLOR_WINDOW);
-constexpr Colour clBtnFace = SystemColor(COLOR_BTNFACE);
-constexpr Colour clBackground = SystemColor(COLOR_BACKGROUND);
-
-// The one mapping of system colours onto the palette:
-//   COLOR_WINDOW     -> QPalette::Base    (background of text and list areas)
-//   COLOR_BTNFACE    -> QPalette::Button  (face of buttons and dialogs)
-//   COLOR_BACKGROUND -> QPalette::Dark    (the desktop colour has no palette
-//                                          role; the dark tone serves outlines)
-// Any other system colour resolves to black. Plain colours pass through.
+// A palette colour resolved against the palette; an unknown number resolves
+// to black. Plain colours pass through.
 Colour ColorToRgb(Colour c, const QPalette& palette);
 // The same against the application palette.
 Colour ColorToRgb(Colour c);

@@ -86,7 +86,7 @@ bool TLinePage::event(QEvent* event) {
 void TLinePage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     Gdi gdi(painter);
-    gdi.FillRect(rect(), control_ ? control_->Color() : clWindow);
+    gdi.FillRect(rect(), control_ ? control_->Color() : PaletteColour(QPalette::Base));
 }
 
 // A page stays where its control puts it, anchored to all four sides.

@@ -108,10 +108,10 @@ private:
     bool loading_ = false;
     int loadedIndex_ = -1;
 
-    Colour color_ = clWindow;
-    Colour edgeColor_ = clBtnFace;
+    Colour color_ = PaletteColour(QPalette::Base);
+    Colour edgeColor_ = PaletteColour(QPalette::Button);
     RoundKinds edgeRound_;
-    Colour lineColor_ = clBackground;
+    Colour lineColor_ = PaletteColour(QPalette::Dark);
     int pageBorder_ = 5;
     bool panelStyle_ = false;
     int tabLength_ = 19;

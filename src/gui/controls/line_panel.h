@@ -17,7 +17,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Colour lineColor_ = clBackground;
+    Colour lineColor_ = PaletteColour(QPalette::Dark);
 };
 
 }  // namespace norvane

@@ -40,7 +40,7 @@ signals:
 
 private:
     Colour activeFontColor_ = Rgb(255, 0, 0);
-    Colour activeTabColor_ = clWindow;
+    Colour activeTabColor_ = PaletteColour(QPalette::Base);
     Colour passiveFontColor_ = Rgb(0, 0, 255);
     Colour passiveTabColor_ = Rgb(255, 251, 240);
     FontStyles tabFontStyle_ = fsBold;

@@ -67,7 +67,7 @@ private:
 
     TWindowButtonType buttonType_ = wbtClose;
     QPointer<QWidget> form_;
-    Colour color_ = clBtnFace;
+    Colour color_ = PaletteColour(QPalette::Button);
     bool parentColor_ = true;
     bool hot_ = false;
     bool pressed_ = false;

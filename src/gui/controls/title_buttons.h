@@ -64,7 +64,7 @@ private:
     void PlaceButtons();
 
     QPointer<QWidget> form_;
-    Colour color_ = clBtnFace;
+    Colour color_ = PaletteColour(QPalette::Button);
     Colour lineColor_ = Rgb(255, 255, 255);
     TAlignment alignment_ = taLeftJustify;
     TButtonLayout layout_ = blsCenter;

@@ -335,15 +335,15 @@ void TClockPanel::OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag
     shownFlag = true;
     justOpened = true;
     const QPoint tl = picture->mapToGlobal(QPoint(0, 0));
-    const WinRect pic{tl.x(), tl.y(), tl.x() + picture->width(), tl.y() + picture->height()};
-    WinPoint p = ForecastPosition(pic, popup->width(), popup->height(), DesktopWorkArea(window_));
+    const QRect pic(tl, picture->size());
+    const QPoint p = ForecastPosition(pic, popup->width(), popup->height(), DesktopWorkArea(window_));
     if (allways_) {
         // Let the forecast window come in front; it hands the state back on closing.
         if (QWindow* w = window_->windowHandle()) w->setFlag(Qt::WindowStaysOnTopHint, false);
     }
     auto* f = static_cast<TForecastWindow*>(popup);
     f->SetFrameColor(frameColour_);
-    f->move(p.x, p.y);
+    f->move(p);
     f->show();
     f->raise();
     f->activateWindow();

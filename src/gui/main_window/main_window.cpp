@@ -103,11 +103,11 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
         SettingsStore store;
         st = ReadStartupSettings(store);
     }
-    const WinRect wa = WorkArea();
+    const QRect wa = WorkArea();
     NormalBounds b = SaneBounds(st.bounds, wa);
-    WinPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
+    QPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
     setMinimumSize(kNormalMinWidth, kNormalMinHeight);
-    setGeometry(p.x, p.y, b.width, b.height);
+    setGeometry(QRect(p, QSize(b.width, b.height)));
     UpdateWindowRegion();
     LayoutNormal();
     if (st.maximized) setWindowState(windowState() | Qt::WindowMaximized);

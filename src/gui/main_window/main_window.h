@@ -204,7 +204,7 @@ private:
     void ForecastClosed();
 
     // The frame and the mouse on it (window_frame.cpp).
-    WinRect WorkArea() const;
+    QRect WorkArea() const;
     void UpdateWindowRegion();
     void PaintFrame(Gdi& gdi);
     void ShowSystemMenu(QPoint globalPos);
@@ -279,8 +279,8 @@ private:
     bool closeToTray_ = false;  // "Tray" "CloseToTray"
     bool quitting_ = false;     // "終了" was chosen: the close ends the program
     bool restPending_ = false;  // BuildRest runs after the first paint
-    WinPoint dragOrigin_;       // in the window's coordinates
-    WinRect dragWorkArea_;
+    QPoint dragOrigin_;         // in the window's coordinates
+    QRect dragWorkArea_;
     // Set by a press that may drag the window; a press elsewhere (the image
     // buttons, the pictures) clears it, so that its moves drag nothing.
     bool dragArmed_ = false;

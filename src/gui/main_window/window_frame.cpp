@@ -90,12 +90,11 @@ void TfrmMain::changeEvent(QEvent* event) {
     }
 }
 
-WinRect TfrmMain::WorkArea() const { return DesktopWorkArea(this); }
+QRect TfrmMain::WorkArea() const { return DesktopWorkArea(this); }
 
 void TfrmMain::UpdateWindowRegion() {
     QRegion region;
-    for (const WinRect& r : WindowShape(width(), height(), isMaximized()))
-        region += QRect(r.left, r.top, r.width(), r.height());
+    for (const QRect& r : WindowShape(width(), height(), isMaximized())) region += r;
     // The offscreen platform used by tests keeps no shapes and says so each time.
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
         update();
@@ -307,7 +306,7 @@ bool TfrmMain::DragPress(QObject* watched, QMouseEvent* e) {
     // In the window's coordinates, whichever control was pressed: a press on a
     // label also reaches its panel and the window, each in its own coordinates.
     const QPoint at = e->globalPosition().toPoint() - pos();
-    dragOrigin_ = {at.x(), at.y()};
+    dragOrigin_ = at;
     dragWorkArea_ = WorkArea();
     dragArmed_ = true;
     return false;
@@ -319,15 +318,13 @@ bool TfrmMain::DragMove(QObject*, QMouseEvent* e) {
     if (CompositorPlacesWindows()) {
         // The window cannot place itself here: once the mouse goes, the
         // compositor moves it, and keeps it where it likes.
-        if ((m - QPoint(dragOrigin_.x, dragOrigin_.y)).manhattanLength() < QApplication::startDragDistance())
-            return true;
+        if ((m - dragOrigin_).manhattanLength() < QApplication::startDragDistance()) return true;
         dragArmed_ = false;
         if (QWindow* w = windowHandle()) w->startSystemMove();
         return true;
     }
-    WinPoint p = SimpleDragPosition({x(), y()}, width(), height(), {m.x(), m.y()}, dragOrigin_,
-                                    dragWorkArea_);
-    if (p != WinPoint{x(), y()}) move(p.x, p.y);
+    QPoint p = SimpleDragPosition(pos(), width(), height(), m, dragOrigin_, dragWorkArea_);
+    if (p != pos()) move(p);
     return true;
 }
 

@@ -61,28 +61,28 @@ void TfrmMain::EnterPendingSimpleMode() {
 }
 
 void TfrmMain::EnterSimpleMode(const QRect& normal) {
-    const WinRect wa = WorkArea();
-    WinPoint p;
+    const QRect wa = WorkArea();
+    QPoint p;
     {
         SettingsStore store;
         WriteNormalBounds(store, {normal.x(), normal.y(), normal.width(), normal.height()});
         p = FitToWorkArea(wa, ReadSimplePosition(store), kSimpleWidth, kSimpleHeight);
     }
-    SwitchMode(true, QRect(p.x, p.y, kSimpleWidth, kSimpleHeight));
+    SwitchMode(true, QRect(p, QSize(kSimpleWidth, kSimpleHeight)));
     ApplyAllways();
 }
 
 void TfrmMain::actNormalExecute() {
     if (IsNormalMode()) return;
-    const WinRect wa = WorkArea();
+    const QRect wa = WorkArea();
     NormalBounds b;
     {
         SettingsStore store;
         WriteSimplePosition(store, {x(), y()});
         b = SaneBounds(ReadNormalBounds(store, 490), wa);
     }
-    WinPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
-    SwitchMode(false, QRect(p.x, p.y, b.width, b.height));
+    QPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
+    SwitchMode(false, QRect(p, QSize(b.width, b.height)));
     if (wasMaximized_) showMaximized();
     ApplyAllways();
 }

@@ -9,11 +9,10 @@
 
 namespace norvane {
 
-WinRect DesktopWorkArea(const QWidget* widget) {
+QRect DesktopWorkArea(const QWidget* widget) {
     QScreen* s = widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
-    if (!s) return {0, 0, 1024, 768};
-    const QRect r = s->availableGeometry();
-    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    if (!s) return QRect(0, 0, 1024, 768);
+    return s->availableGeometry();
 }
 
 void PlaceOverOwner(QWidget* dialog, const QWidget* owner) {
@@ -23,9 +22,7 @@ void PlaceOverOwner(QWidget* dialog, const QWidget* owner) {
     // the dialog's title bar counts as the owner's does.
     const QSize outer =
         OuterSize(dialog->size(), dialog->frameGeometry().size(), owner->size(), owner->frameGeometry().size());
-    const WinPoint p = SubDialogPosition({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
-                                         outer.width(), outer.height(), DesktopWorkArea(owner));
-    dialog->move(p.x, p.y);
+    dialog->move(SubDialogPosition(g, outer.width(), outer.height(), DesktopWorkArea(owner)));
 }
 
 QSize OuterSize(QSize size, QSize frame, QSize modelSize, QSize modelFrame) {

@@ -8,7 +8,7 @@ class QWidget;
 namespace norvane {
 
 // The work area of the screen holding `widget`'s window, else of the primary screen.
-WinRect DesktopWorkArea(const QWidget* widget);
+QRect DesktopWorkArea(const QWidget* widget);
 
 // Moves a sub-dialog to where it opens over `owner`: its frame centred on the
 // owner's frame and held inside the work area. Nothing without an owner.

@@ -91,11 +91,11 @@ TfrmOpt::TfrmOpt(TfrmMain* owner)
     setFont(face);
     FixedDialogFrame(this, kClientWidth, kClientHeight);
     // Centred on the screen, inside its work area.
-    const WinRect wa = DesktopWorkArea(owner);
-    const WinPoint at = FitToWorkArea(
-        wa, {wa.left + wa.width() / 2 - kClientWidth / 2, wa.top + wa.height() / 2 - kClientHeight / 2}, kClientWidth,
+    const QRect wa = DesktopWorkArea(owner);
+    const QPoint at = FitToWorkArea(
+        wa, {wa.x() + wa.width() / 2 - kClientWidth / 2, wa.y() + wa.height() / 2 - kClientHeight / 2}, kClientWidth,
         kClientHeight);
-    move(at.x, at.y);
+    move(at);
 
     pclOpt = new QTabWidget(this);
     pclOpt->setObjectName(QStringLiteral("pclOpt"));

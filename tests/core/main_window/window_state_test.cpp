@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/geometry_print.h"
+
 #include <QTemporaryDir>
 
 #include "core/settings/settings_store.h"
@@ -30,7 +32,7 @@ TEST_F(WindowStateTest, EmptySettingsGiveTheDefaults) {
     EXPECT_TRUE(r.calenBallista && r.calenRacial && r.calenJeuno);
     // The switch back from simple mode names its own width default.
     EXPECT_EQ(ReadNormalBounds(s, 490).width, 490);
-    EXPECT_EQ(ReadSimplePosition(s), (WinPoint{10, 10}));
+    EXPECT_EQ(ReadSimplePosition(s), QPoint(10, 10));
 }
 
 TEST_F(WindowStateTest, CloseInNormalModeWritesBoundsAndOnTop) {
@@ -83,15 +85,15 @@ TEST_F(WindowStateTest, CloseInSimpleModeWritesOnlyItsPosition) {
     EXPECT_FALSE(s.ValueExists("Window", "Maximized"));
     EXPECT_FALSE(s.ValueExists("Window", "Allways"));
     EXPECT_FALSE(s.ValueExists("Window", "Width"));
-    EXPECT_EQ(ReadSimplePosition(s), (WinPoint{77, 88}));
+    EXPECT_EQ(ReadSimplePosition(s), QPoint(77, 88));
     EXPECT_TRUE(ReadStartupSettings(s).simpleMode);
 }
 
 TEST(WindowState, SaneBoundsAndSimpleArgument) {
-    const WinRect wa{0, 0, 1024, 738};
+    const QRect wa = Edges(0, 0, 1024, 738);
     EXPECT_EQ(SaneBounds({10, 10, -5, 99999}, wa), (NormalBounds{10, 10, 490, 738}));
     EXPECT_EQ(SaneBounds({10, 10, 600, 400}, wa), (NormalBounds{10, 10, 600, 400}));
-    EXPECT_EQ(SaneBounds({10, 10, 600, 400}, WinRect{0, 0, 300, 100}), (NormalBounds{10, 10, 490, 178}));
+    EXPECT_EQ(SaneBounds({10, 10, 600, 400}, Edges(0, 0, 300, 100)), (NormalBounds{10, 10, 490, 178}));
 
     EXPECT_TRUE(AsksForSimpleMode({"norvane", "/s"}));
     EXPECT_TRUE(AsksForSimpleMode({"norvane", "/simple"}));

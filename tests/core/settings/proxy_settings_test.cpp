@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/geometry_print.h"
+
 #include <QTemporaryDir>
 
 #include "core/settings/dialog_layout.h"
@@ -56,17 +58,17 @@ TEST(ProxySettings, ThePortFieldTakesDigitsAndBackspaceOnly) {
 }
 
 TEST(DialogLayout, ASubDialogIsCentredOnItsOwnerThenHeldInTheWorkArea) {
-    const WinRect wa{0, 0, 1024, 740};
+    const QRect wa = Edges(0, 0, 1024, 740);
     struct Case {
-        WinRect owner;
+        QRect owner;
         int w, h;
-        WinPoint expected;
+        QPoint expected;
     };
     const Case cases[] = {
-        {{100, 100, 570, 512}, 304, 134, {183, 239}},   // 100 + 235 - 152, 100 + 206 - 67
-        {{-300, -200, 170, 212}, 304, 134, {0, 0}},     // off the top left
-        {{900, 700, 1370, 1112}, 304, 134, {720, 606}},  // off the bottom right
-        {{0, 0, 470, 412}, 1200, 900, {-176, -160}},    // larger than the work area: far edges win
+        {Edges(100, 100, 570, 512), 304, 134, {183, 239}},   // 100 + 235 - 152, 100 + 206 - 67
+        {Edges(-300, -200, 170, 212), 304, 134, {0, 0}},     // off the top left
+        {Edges(900, 700, 1370, 1112), 304, 134, {720, 606}},  // off the bottom right
+        {Edges(0, 0, 470, 412), 1200, 900, {-176, -160}},    // larger than the work area: far edges win
     };
     for (const Case& c : cases) EXPECT_EQ(SubDialogPosition(c.owner, c.w, c.h, wa), c.expected);
 }

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -594,6 +596,22 @@ TEST_F(SettingsFileTest, ALinkIsSavedThroughToASettingsFileButNeverReplacesAnyth
         const QString text = SettingsNoticeText(told[0]);
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.says)) && text.contains(target)) << text.toStdString();
     }
+}
+
+// Settings problems are told through their logging category, each key once.
+TEST(SettingsReport, EachProblemIsOneWarningOfItsCategoryOnce) {
+    static std::vector<std::pair<std::string, QString>> seen;
+    seen.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& c, const QString& m) {
+        if (type == QtWarningMsg) seen.emplace_back(c.category ? c.category : "", m);
+    });
+    ReportSettingsProblemOnce(QStringLiteral("report-test-a"), QStringLiteral("first"));
+    ReportSettingsProblemOnce(QStringLiteral("report-test-a"), QStringLiteral("again"));
+    ReportSettingsProblemOnce(QStringLiteral("report-test-b"), QStringLiteral("second"));
+    qInstallMessageHandler(previous);
+    const std::vector<std::pair<std::string, QString>> expected{{"norvane.settings", QStringLiteral("first")},
+                                                                {"norvane.settings", QStringLiteral("second")}};
+    EXPECT_EQ(seen, expected);
 }
 
 }  // namespace

@@ -24,10 +24,14 @@ TEST(GdiColor, SystemColoursResolveThroughThePalette) {
     pal.setColor(QPalette::Base, QColor(10, 20, 30));
     pal.setColor(QPalette::Button, QColor(40, 50, 60));
     pal.setColor(QPalette::Dark, QColor(70, 80, 90));
-    EXPECT_EQ(ColorToRgb(clWindow, pal), Rgb(10, 20, 30));
-    EXPECT_EQ(ColorToRgb(clBtnFace, pal), Rgb(40, 50, 60));
-    EXPECT_EQ(ColorToRgb(clBackground, pal), Rgb(70, 80, 90));
+    EXPECT_EQ(ColorToRgb(PaletteColour(QPalette::Base), pal), Rgb(10, 20, 30));
+    EXPECT_EQ(ColorToRgb(PaletteColour(QPalette::Button), pal), Rgb(40, 50, 60));
+    EXPECT_EQ(ColorToRgb(PaletteColour(QPalette::Dark), pal), Rgb(70, 80, 90));
     EXPECT_EQ(ColorToRgb(Rgb(1, 2, 3), pal), Rgb(1, 2, 3));
+    // The numbers a skin file may hold keep their meaning; others are black.
+    EXPECT_EQ(ColorToRgb(0x8000000Fu, pal), Rgb(40, 50, 60));
+    EXPECT_EQ(ColorToRgb(0x80000005u, pal), Rgb(10, 20, 30));
+    EXPECT_EQ(ColorToRgb(0x80000007u, pal), Rgb(0, 0, 0));
 }
 
 TEST(GdiColor, ShadesTruncateTowardZeroInBothDirections) {

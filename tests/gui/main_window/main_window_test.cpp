@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/geometry_print.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QMessageBox>
@@ -173,9 +175,9 @@ TEST_F(MainWindowTest, BadStoredValuesNeverBreakTheStart) {
     auto w = Start();
     EXPECT_GE(w->width(), kNormalMinWidth);
     EXPECT_LE(w->height(), 2000);
-    const WinRect wa = DesktopWorkArea(w.get());
-    EXPECT_GE(w->x(), wa.left - 3);
-    EXPECT_LE(w->y() + w->height(), wa.bottom);
+    const QRect wa = DesktopWorkArea(w.get());
+    EXPECT_GE(w->x(), wa.x() - 3);
+    EXPECT_LE(w->y() + w->height(), wa.y() + wa.height());
     EXPECT_EQ(w->CurrentPage(), Page::Timer);
     EXPECT_EQ(PageControl(*w)->ActivePage(), 0);
 }
@@ -183,7 +185,7 @@ TEST_F(MainWindowTest, BadStoredValuesNeverBreakTheStart) {
 // A sub-dialog opens with its frame centred on its owner's frame, whether or not
 // the window manager has framed it yet, and inside the work area.
 TEST(SubDialogPlacement, TheFrameIsCentredOnTheOwnersFrame) {
-    const WinRect wa{0, 0, 1024, 740};
+    const QRect wa = Edges(0, 0, 1024, 740);
     const QRect owner(200, 100, 420 + 2, 460 + 24);  // 420 x 460 with a 1-pixel border and a 23-pixel title
     const struct {
         QSize size, frame;
@@ -195,10 +197,8 @@ TEST(SubDialogPlacement, TheFrameIsCentredOnTheOwnersFrame) {
     for (const auto& d : dialogs) {
         const QSize outer = OuterSize(d.size, d.frame, {420, 460}, owner.size());
         EXPECT_EQ(outer - d.size, d.frame != d.size ? d.frame - d.size : QSize(2, 24));
-        const WinPoint p = SubDialogPosition({owner.left(), owner.top(), owner.left() + owner.width(),
-                                              owner.top() + owner.height()},
-                                             outer.width(), outer.height(), wa);
-        const QRect placed(QPoint(p.x, p.y), outer);
+        const QPoint p = SubDialogPosition(owner, outer.width(), outer.height(), wa);
+        const QRect placed(p, outer);
         EXPECT_LE(std::abs(placed.center().x() - owner.center().x()), 1) << d.size.width();
         EXPECT_LE(std::abs(placed.center().y() - owner.center().y()), 1) << d.size.height();
     }
@@ -381,7 +381,7 @@ TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     w->resize(800, 600);
     EXPECT_EQ(w->size(), QSize(800, 600));
     SettingsStore s(path_);
-    EXPECT_EQ(ReadSimplePosition(s), (WinPoint{200, 210}));
+    EXPECT_EQ(ReadSimplePosition(s), QPoint(200, 210));
 }
 
 TEST_F(MainWindowTest, MaximizedSurvivesSimpleModeAndCloseKeepsTheNormalBounds) {
