@@ -12,18 +12,10 @@ build=${1:-$here/../build}
 docs=${2:-$here/../docs}
 prog=$build/src/norvane shot=$build/tests/e2e/x_screenshot probe=$build/tests/e2e/e2e_probe
 for f in "$prog" "$shot" "$probe"; do [ -x "$f" ] || { echo "readme_pictures: build $f first" >&2; exit 1; }; done
-work=$(mktemp -d)
-export NORVANE_SETTINGS=$work/Norvane.reg NORVANE_RUNTIME_DIR=$work/run
+source "$here/../tests/e2e/scratch_session.sh"
 # A first of December evening in Tokyo: a first-quarter moon, Lightning day.
 export NORVANE_FAKE_TIME=2003-12-01T09:00:01Z TZ=Asia/Tokyo
 unset QT_QPA_PLATFORM
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() { echo "readme_pictures: $*" >&2; exit 1; }
 
 # The settings a player might have: a few timers chosen, a race, a town and a

@@ -15,18 +15,8 @@ set -u
 prog=$1 shot=$2 out=$3 probe=$4
 mkdir -p "$out"
 rm -f "$out/failure.png"
-work=$(mktemp -d)
-export NORVANE_SETTINGS=$work/Norvane.reg
-export NORVANE_RUNTIME_DIR=$work/run
+source "$(dirname "$0")/scratch_session.sh"
 unset QT_QPA_PLATFORM
-pids=()
-cleanup() {
-  # The program first, the X server last.
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() {
   echo "e2e: FAIL: $*" >&2
   [ -n "${DISPLAY:-}" ] && "$shot" "$out/failure.png" >/dev/null 2>&1 && echo "e2e: the screen is in $out/failure.png" >&2

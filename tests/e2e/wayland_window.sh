@@ -12,23 +12,13 @@ for tool in weston weston-screenshooter; do
 done
 mkdir -p "$out"
 rm -f "$out"/wayland-*.png
-work=$(mktemp -d)
+source "$(dirname "$0")/scratch_session.sh"
 mkdir -m 700 "$work/xdg"
 export XDG_RUNTIME_DIR=$work/xdg
 export WAYLAND_DISPLAY=norvane-e2e-$$
-export NORVANE_SETTINGS=$work/Norvane.reg
-export NORVANE_RUNTIME_DIR=$work/run
 export QT_QPA_PLATFORM=wayland
 unset DISPLAY
 background=204060
-pids=()
-cleanup() {
-  # The program first, the compositor last.
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() {
   echo "wayland: FAIL: $*" >&2
   [ -f "$work/weston.log" ] && tail -n 5 "$work/weston.log" >&2

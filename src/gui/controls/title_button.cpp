@@ -218,10 +218,7 @@ void TTitleButton::enterEvent(QEnterEvent* event) {
 
 void TTitleButton::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    hot_ = false;
-    emit mouseLeft();
-    emit hintChanged(QString());
-    update();
+    DropHot();
 }
 
 void TTitleButton::DropHot() {
