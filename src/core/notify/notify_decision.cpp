@@ -17,11 +17,7 @@ std::string Strip(std::string_view s, std::string_view prefix, std::string_view 
 // "ジュノ発サンドリア行きの飛空艇"; the ferry by its route's name.
 std::string RouteName(int route) {
     const ShipRoute& r = kShipRoutes[static_cast<std::size_t>(route)];
-    if (!r.originCaption.ends_with("から")) {
-        std::string name = std::string(r.originCaption) + std::string(r.destCaption);
-        std::erase(name, ' ');
-        return name + "の船";
-    }
+    if (!r.originCaption.ends_with("から")) return RouteCaption(route) + "の船";
     return Strip(r.originCaption, "", "から") + "発" + Strip(r.destCaption, "→ ", "へ") + "行きの飛空艇";
 }
 
@@ -37,6 +33,8 @@ std::string CountdownText(std::int64_t ms) {
 }
 
 }  // namespace
+
+std::string RouteCaption(int route);
 
 bool Chosen(const NotifyChoices& c, EventKind kind, int subject) {
     const auto at = [](const auto& bits, int i) { return i >= 0 && static_cast<std::size_t>(i) < bits.size() && bits[static_cast<std::size_t>(i)]; };
@@ -72,6 +70,16 @@ NotifyDecision DecideNotifications(const std::vector<UpcomingEvent>& events, std
         d.keysChanged = true;
     }
     return d;
+}
+
+std::string RouteCaption(int route) {
+    const ShipRoute& r = kShipRoutes[static_cast<std::size_t>(std::clamp<int>(route, 0, kShipRouteCount - 1))];
+    if (!r.originCaption.ends_with("から")) {
+        std::string name = std::string(r.originCaption) + std::string(r.destCaption);
+        std::erase(name, ' ');
+        return name;
+    }
+    return Strip(r.originCaption, "", "から") + " → " + Strip(r.destCaption, "→ ", "へ");
 }
 
 NotificationText NotificationTextFor(const UpcomingEvent& e, std::int64_t nowUtcMs) {

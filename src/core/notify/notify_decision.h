@@ -44,4 +44,7 @@ struct NotificationText {
 
 NotificationText NotificationTextFor(const UpcomingEvent& e, std::int64_t nowUtcMs);
 
+// A route as the "通知" page lists it: "ジュノ → サンドリア", "セルビナ─マウラ航路".
+std::string RouteCaption(int route);
+
 }  // namespace norvane

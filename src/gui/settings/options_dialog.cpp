@@ -27,6 +27,7 @@
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
 #include "gui/main_window/work_area.h"
+#include "gui/settings/notify_page.h"
 #include "gui/settings/proxy_dialog.h"
 #include "gui/timers/timer_controller.h"
 #include "gui/timers/timer_options.h"
@@ -115,6 +116,9 @@ TfrmOpt::TfrmOpt(TfrmMain* owner)
         (*p.page)->setObjectName(QLatin1String(p.name));
         pclOpt->addTab(*p.page, p.caption);
     }
+    notifyPage_ = new TNotifyPage;
+    pclOpt->addTab(notifyPage_, QStringLiteral("通知"));
+    connect(notifyPage_, &TNotifyPage::changed, this, &TfrmOpt::Changed);
 
     // OK, Cancel, Apply, Help from left to right, flush with the right edge.
     const int bw = 75, bh = 23, gap = 6, by = kClientHeight - 8 - bh;
@@ -300,6 +304,8 @@ void TfrmOpt::FormCreate() {
     timerPages_ = new TOptTimerPages(this, tstTimer, tstAlarm);
     timerPages_->Load(store);
     connect(timerPages_, &TOptTimerPages::changed, this, &TfrmOpt::Changed);
+    // 6. Notifications and the tray.
+    notifyPage_->Load(store);
 
     // 6.
     pclOpt->setCurrentWidget(tstBase);
@@ -325,9 +331,10 @@ void TfrmOpt::ShowPage(OptionsPage page) { pclOpt->setCurrentIndex(static_cast<i
 
 void TfrmOpt::btnHelpClick() {
     // The help file's place for each page, in the pages' order.
-    static const char* const topics[] = {"options-general", "options-timer", "options-alarm", "options-advanced"};
+    static const char* const topics[] = {"options-general", "options-timer", "options-alarm", "options-advanced",
+                                         "options-notify"};
     const int page = pclOpt->currentIndex();
-    ShowHelpTopic(this, page >= 0 && page < 4 ? QLatin1String(topics[page]) : QLatin1String("options"));
+    ShowHelpTopic(this, page >= 0 && page < 5 ? QLatin1String(topics[page]) : QLatin1String("options"));
 }
 
 void TfrmOpt::showEvent(QShowEvent* event) {
@@ -370,6 +377,8 @@ void TfrmOpt::actBtnAppExecute() {
         // 5.
         StoreAccessOptions(store, chkTimeServerAccess->isChecked(), chkWebAccess->isChecked(),
                            chkNewVersionAccess->isChecked());
+        // 6. Notifications and the tray.
+        notifyPage_->Store(store);
     }
     // 6. The main window reads the sets it shows after they are stored.
     if (timerPages_->TimerListChanged()) {
