@@ -26,10 +26,11 @@ std::string Two(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 std::string CountdownText(std::int64_t ms) {
     const std::int64_t s = (ms + 999) / 1000;
     if (s <= 0) return "まもなくです。";
-    std::string t = "あと ";
-    if (s >= 3600) t += std::to_string(s / 3600) + " 時間 ";
-    if (s >= 60) t += std::to_string(s / 60 % 60) + " 分 ";
-    return t + std::to_string(s % 60) + " 秒です。";
+    std::string t = "あと";
+    if (s >= 3600) t += " " + std::to_string(s / 3600) + " 時間";
+    if (s >= 60 && s / 60 % 60 != 0) t += " " + std::to_string(s / 60 % 60) + " 分";
+    if (s % 60 != 0) t += " " + std::to_string(s % 60) + " 秒";
+    return t + "です。";
 }
 
 }  // namespace
