@@ -26,7 +26,10 @@ QHBoxLayout* Heading(QWidget* page, const QString& caption, const QPixmap& icon)
     auto* row = new QHBoxLayout;
     auto* picture = new QLabel(page);
     picture->setPixmap(icon);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setFixedWidth(32);
     row->addWidget(picture);
+    row->addSpacing(2);
     row->addWidget(new QLabel(caption, page));
     auto* rule = new QFrame(page);
     rule->setFrameShape(QFrame::HLine);
@@ -86,26 +89,29 @@ TNotifyPage::TNotifyPage(QWidget* parent) : QWidget(parent) {
     body->addWidget(lblGuilds, 0, 1);
     body->addWidget(lstRoutes_, 1, 0);
     body->addWidget(lstGuilds_, 1, 1);
-    for (QListWidget* l : {lstRoutes_, lstGuilds_}) l->setFixedHeight(l->sizeHintForRow(0) * 5 + 4);
+    for (QListWidget* l : {lstRoutes_, lstGuilds_}) l->setFixedHeight(l->sizeHintForRow(0) * 4 + 2 * l->frameWidth());
     page->addLayout(body);
 
-    const auto boxes = [this](QGridLayout* grid, int row, const QString& caption, auto names, int perRow,
-                              const char* prefix, std::vector<QCheckBox*>& into) {
-        grid->addWidget(new QLabel(caption, this), row, 0, Qt::AlignTop);
+    // Each row of boxes in its own grid, so that the weekdays' short names and
+    // the moon phases' long ones get columns of their own widths.
+    const auto boxes = [this, page](const QString& caption, auto names, int perRow, const char* prefix,
+                                    std::vector<QCheckBox*>& into) {
+        auto* grid = new QGridLayout;
+        grid->setContentsMargins(20, 0, 0, 0);
+        grid->setHorizontalSpacing(6);
+        grid->setVerticalSpacing(0);
+        grid->addWidget(new QLabel(caption, this), 0, 0, Qt::AlignTop);
         for (int i = 0; i < static_cast<int>(names.size()); ++i) {
             auto* c = new QCheckBox(Text(names[static_cast<std::size_t>(i)]), this);
             c->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i));
-            grid->addWidget(c, row + i / perRow, 1 + i % perRow);
+            grid->addWidget(c, i / perRow, 1 + i % perRow);
             into.push_back(c);
         }
+        grid->setColumnStretch(perRow + 1, 1);
+        page->addLayout(grid);
     };
-    auto* days = new QGridLayout;
-    days->setContentsMargins(20, 2, 0, 0);
-    days->setHorizontalSpacing(6);
-    days->setVerticalSpacing(0);
-    boxes(days, 0, QStringLiteral("曜日になるとき :"), VanaWeekdayNames, 8, "chkNotifyWeekday", weekdays_);
-    boxes(days, 1, QStringLiteral("月齢になるとき :"), MoonPhaseNames, 4, "chkNotifyMoon", moons_);
-    page->addLayout(days);
+    boxes(QStringLiteral("曜日 :"), VanaWeekdayNames, 8, "chkNotifyWeekday", weekdays_);
+    boxes(QStringLiteral("月齢 :"), MoonPhaseNames, 4, "chkNotifyMoon", moons_);
 
     auto* more = new QGridLayout;
     more->setContentsMargins(20, 2, 0, 0);
