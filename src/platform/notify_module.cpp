@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/notify_listener.h"
+
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
@@ -21,27 +23,12 @@ const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 // A notification service answers at once; a hung one must not hold the window long.
 constexpr int kCallTimeoutMs = 3'000;
 
-using EventFn = void (*)(void* context, std::uint32_t id, int kind);
+using norvane::notify_module::EventFn;
+using norvane::notify_module::Listener;
 
 void Report(const QString& text, char* error, std::size_t size) {
     if (size > 0) std::snprintf(error, size, "%s", text.toUtf8().constData());
 }
-
-class Listener : public QObject {
-    Q_OBJECT
-public:
-    Listener(EventFn onEvent, void* context) : event_(onEvent), context_(context) {}
-
-public slots:
-    void ActionInvoked(uint id, const QString& action) {
-        if (action == QLatin1String("default")) event_(context_, id, 0);
-    }
-    void NotificationClosed(uint id, uint) { event_(context_, id, 1); }
-
-private:
-    EventFn event_;
-    void* context_;
-};
 
 }  // namespace
 
@@ -95,5 +82,3 @@ extern "C" __attribute__((visibility("default"))) void norvane_notify_close(void
     // At the end of the process the application (and the bus) may be gone first.
     if (QCoreApplication::instance() != nullptr) delete static_cast<Listener*>(handle);
 }
-
-#include "notify_module.moc"
