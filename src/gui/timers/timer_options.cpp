@@ -5,6 +5,7 @@
 #include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
@@ -13,11 +14,13 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "core/settings/settings_store.h"
 #include "gui/art/dialog_pictures.h"
 #include "gui/main_window/user_messages.h"
 #include "gui/main_window/work_area.h"
+#include "gui/settings/dialog_metrics.h"
 #include "gui/timers/set_dialog.h"
 
 namespace norvane {
@@ -30,19 +33,44 @@ const QString kTimerRowMime = QStringLiteral("application/x-norvane-timer-set-ro
 constexpr int kTopScrollBand = 3;
 constexpr int kBottomScrollBand = 4;
 
-QPushButton* MakeButton(const QString& text, QWidget* parent, const char* name, QRect g) {
+// The lists' design widths and the buttons' under and beside them.
+constexpr int kTimerListWidth = 366;
+constexpr int kAlarmSetListHeight = 132;
+constexpr int kAlarmSetLabelHeight = 14;
+constexpr int kCellListGap = 13;  // the cells' list to the label below it
+constexpr QSize kNewButton{124, 23};
+constexpr QSize kDeleteButton{112, 23};
+constexpr QSize kPropertyButton{100, 23};
+constexpr QSize kMoveButton{72, 23};
+
+QPushButton* MakeButton(const QString& text, QWidget* parent, const char* name, QSize design) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
-    b->setGeometry(g);
     b->setAutoDefault(false);
+    FitButton(b, design);
     return b;
 }
 
-QTreeWidget* MakeReportList(QWidget* parent, const char* name, QRect g, const QStringList& headers,
+// A page of a list with the three buttons under it.
+QVBoxLayout* ListPageLayout(QWidget* page) {
+    auto* l = new QVBoxLayout(page);
+    l->setContentsMargins(kPageMargin, kPageMargin, kListButtonGap / 2, kPageBottom);
+    l->setSpacing(kPageMargin);
+    return l;
+}
+
+QHBoxLayout* ListButtons(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(kListButtonGap);
+    for (QPushButton* b : buttons) row->addWidget(b);
+    row->addStretch(1);
+    return row;
+}
+
+QTreeWidget* MakeReportList(QWidget* parent, const char* name, const QStringList& headers,
                             std::initializer_list<int> widths) {
     auto* l = new QTreeWidget(parent);
     l->setObjectName(QLatin1String(name));
-    l->setGeometry(g);
     l->setRootIsDecorated(false);
     l->setItemsExpandable(false);
     l->setUniformRowHeights(true);
@@ -83,10 +111,11 @@ TOptTimerPages::~TOptTimerPages() = default;
 
 void TOptTimerPages::BuildTimerPage() {
     // Up and down beside the list, so that every button's caption fits the page.
-    lsvTimerSet = MakeReportList(tstTimer_, "lsvTimerSet", {8, 8, 366, 292},
+    lsvTimerSet = MakeReportList(tstTimer_, "lsvTimerSet",
                                  {QStringLiteral("名前"), QString(), QStringLiteral("区切 1"),
                                   QStringLiteral("区切 2"), QStringLiteral("区切 3")},
                                  {114, 64, 56, 56, 56});
+    lsvTimerSet->setMinimumWidth(kTimerListWidth);
     // The list scrolls and moves rows itself while a row is dragged.
     lsvTimerSet->setDragEnabled(false);
     lsvTimerSet->setAutoScroll(false);
@@ -96,17 +125,30 @@ void TOptTimerPages::BuildTimerPage() {
     connect(lsvTimerSet, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvTimerSetChange);
     connect(lsvTimerSet, &QTreeWidget::itemDoubleClicked, this, [this] { btnTimerPropClick(); });
 
-    btnTimerNew = MakeButton(QStringLiteral("新しいタイマー(&N)..."), tstTimer_, "btnTimerNew", {8, 308, 124, 23});
-    btnTimerDel = MakeButton(QStringLiteral("タイマーの削除(&D)"), tstTimer_, "btnTimerDel", {136, 308, 112, 23});
-    btnTimerProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstTimer_, "btnTimerProp", {252, 308, 100, 23});
-    btnTimerUp = MakeButton(QStringLiteral("↑ 上へ(&U)"), tstTimer_, "btnTimerUp", {380, 8, 72, 23});
-    btnTimerDown = MakeButton(QStringLiteral("↓ 下へ(&D)"), tstTimer_, "btnTimerDown", {380, 35, 72, 23});
+    btnTimerNew = MakeButton(QStringLiteral("新しいタイマー(&N)..."), tstTimer_, "btnTimerNew", kNewButton);
+    btnTimerDel = MakeButton(QStringLiteral("タイマーの削除(&D)"), tstTimer_, "btnTimerDel", kDeleteButton);
+    btnTimerProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstTimer_, "btnTimerProp", kPropertyButton);
+    btnTimerUp = MakeButton(QStringLiteral("↑ 上へ(&U)"), tstTimer_, "btnTimerUp", kMoveButton);
+    btnTimerDown = MakeButton(QStringLiteral("↓ 下へ(&D)"), tstTimer_, "btnTimerDown", kMoveButton);
     connect(btnTimerNew, &QPushButton::clicked, this, &TOptTimerPages::btnTimerNewClick);
     connect(btnTimerDel, &QPushButton::clicked, this, &TOptTimerPages::btnTimerDelClick);
     connect(btnTimerProp, &QPushButton::clicked, this, &TOptTimerPages::btnTimerPropClick);
     connect(btnTimerUp, &QPushButton::clicked, this, &TOptTimerPages::btnTimerUpClick);
     connect(btnTimerDown, &QPushButton::clicked, this, &TOptTimerPages::btnTimerDownClick);
     for (QPushButton* b : {btnTimerDel, btnTimerProp, btnTimerUp, btnTimerDown}) b->setEnabled(false);
+
+    QVBoxLayout* page = ListPageLayout(tstTimer_);
+    auto* moves = new QVBoxLayout;
+    moves->setSpacing(kListButtonGap);
+    moves->addWidget(btnTimerUp);
+    moves->addWidget(btnTimerDown);
+    moves->addStretch(1);
+    auto* list = new QHBoxLayout;
+    list->setSpacing(kRowGap);
+    list->addWidget(lsvTimerSet, 1);
+    list->addLayout(moves);
+    page->addLayout(list, 1);
+    page->addLayout(ListButtons({btnTimerNew, btnTimerDel, btnTimerProp}));
 
     tmrSrt = new QTimer(this);
     tmrSrt->setObjectName("tmrSrt");
@@ -117,12 +159,10 @@ void TOptTimerPages::BuildTimerPage() {
 void TOptTimerPages::BuildAlarmPage() {
     lblAlarmSet = new QLabel(QStringLiteral("アラームセット"), tstAlarm_);
     lblAlarmSet->setObjectName("lblAlarmSet");
-    lblAlarmSet->setGeometry(8, 152, 200, 14);
+    FitHeight(lblAlarmSet, kAlarmSetLabelHeight);
 
-    // Its foot lies a fixed distance above the label below it.
-    const int top = 8;
-    lsvAlmTime = MakeReportList(tstAlarm_, "lsvAlmTime", {8, top, 444, lblAlarmSet->y() - top - 13},
-                                {QStringLiteral("名前"), QStringLiteral("アラームセット")}, {100, 220});
+    lsvAlmTime = MakeReportList(tstAlarm_, "lsvAlmTime", {QStringLiteral("名前"), QStringLiteral("アラームセット")},
+                                {100, 220});
     lsvAlmTime->setHeaderHidden(true);
     lsvAlmTime->header()->setMaximumSectionSize(230);
 
@@ -146,20 +186,32 @@ void TOptTimerPages::BuildAlarmPage() {
     connect(cmbAlarmTimer, &QComboBox::currentIndexChanged, this, &TOptTimerPages::cmbAlarmTimerChange);
     RebuildAlarmChoices();
 
-    lsvAlarmSet = MakeReportList(tstAlarm_, "lsvAlarmSet", {8, 168, 444, 132},
+    lsvAlarmSet = MakeReportList(tstAlarm_, "lsvAlarmSet",
                                  {QStringLiteral("名前"), QStringLiteral("区切 1"), QStringLiteral("区切 2"),
                                   QStringLiteral("区切 3")},
                                  {160, 56, 56, 56});
+    lsvAlarmSet->setFixedHeight(kAlarmSetListHeight);
     connect(lsvAlarmSet, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvAlarmSetChange);
     connect(lsvAlarmSet, &QTreeWidget::itemDoubleClicked, this, [this] { btnSoundPropClick(); });
 
-    btnSoundNew = MakeButton(QStringLiteral("新しいアラーム(&N)..."), tstAlarm_, "btnSoundNew", {8, 308, 124, 23});
-    btnSoundDel = MakeButton(QStringLiteral("アラームの削除(&D)"), tstAlarm_, "btnSoundDel", {136, 308, 112, 23});
-    btnSoundProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstAlarm_, "btnSoundProp", {252, 308, 100, 23});
+    btnSoundNew = MakeButton(QStringLiteral("新しいアラーム(&N)..."), tstAlarm_, "btnSoundNew", kNewButton);
+    btnSoundDel = MakeButton(QStringLiteral("アラームの削除(&D)"), tstAlarm_, "btnSoundDel", kDeleteButton);
+    btnSoundProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstAlarm_, "btnSoundProp", kPropertyButton);
     connect(btnSoundNew, &QPushButton::clicked, this, &TOptTimerPages::btnSoundNewClick);
     connect(btnSoundDel, &QPushButton::clicked, this, &TOptTimerPages::btnSoundDelClick);
     connect(btnSoundProp, &QPushButton::clicked, this, &TOptTimerPages::btnSoundPropClick);
     for (QPushButton* b : {btnSoundDel, btnSoundProp}) b->setEnabled(false);
+
+    // The cells' list takes what the page leaves; the sets' list keeps its height.
+    QVBoxLayout* page = ListPageLayout(tstAlarm_);
+    page->setSpacing(0);
+    page->addWidget(lsvAlmTime, 1);
+    page->addSpacing(kCellListGap);
+    page->addWidget(lblAlarmSet);
+    page->addSpacing(2);
+    page->addWidget(lsvAlarmSet);
+    page->addSpacing(kPageMargin);
+    page->addLayout(ListButtons({btnSoundNew, btnSoundDel, btnSoundProp}));
 }
 
 void TOptTimerPages::Load(const SettingsStore& store) {
