@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <functional>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,8 +26,58 @@
 namespace norvane {
 namespace {
 
-// What a dragged timer-set row carries: only this list's rows are dropped on it.
-const QString kTimerRowMime = QStringLiteral("application/x-norvane-timer-set-row");
+// The timer-set list: Qt's internal move picks a row up and carries it (the
+// model's own data, the row's picture); where it lands, and the scrolling at
+// the list's edges while it is carried, are the pages' rules.
+class TimerSetList final : public QTreeWidget {
+public:
+    explicit TimerSetList(QWidget* parent) : QTreeWidget(parent) {
+        setDragDropMode(QAbstractItemView::InternalMove);
+        setDefaultDropAction(Qt::MoveAction);
+        setDropIndicatorShown(false);
+        setAutoScroll(false);
+    }
+
+    std::function<void(QPoint)> dragOver;
+    std::function<void(QPoint)> dropped;
+    std::function<void()> dragEnded;
+
+protected:
+    void startDrag(Qt::DropActions supported) override {
+        QTreeWidget::startDrag(supported);
+        dragEnded();
+    }
+    void dragEnterEvent(QDragEnterEvent* event) override {
+        if (Ours(event)) event->acceptProposedAction();
+        else event->ignore();
+    }
+    void dragMoveEvent(QDragMoveEvent* event) override {
+        if (!Ours(event)) {
+            event->ignore();
+            return;
+        }
+        event->acceptProposedAction();
+        dragOver(event->position().toPoint());
+    }
+    void dragLeaveEvent(QDragLeaveEvent*) override { dragEnded(); }
+    void dropEvent(QDropEvent* event) override {
+        if (!Ours(event)) {
+            event->ignore();
+            return;
+        }
+        // The pages move the row themselves; a copy tells the drag's end not to remove it.
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        dropped(event->position().toPoint());
+    }
+
+private:
+    // A row of this list; a drag without a source is one the platform or a test makes.
+    bool Ours(const QDropEvent* event) const {
+        return (!event->source() || event->source() == this) &&
+               event->mimeData()->hasFormat(model()->mimeTypes().constFirst());
+    }
+};
 
 // Pixels of the edge bands where a drag scrolls the list.
 constexpr int kTopScrollBand = 3;
@@ -67,9 +117,8 @@ QHBoxLayout* ListButtons(std::initializer_list<QPushButton*> buttons) {
     return row;
 }
 
-QTreeWidget* MakeReportList(QWidget* parent, const char* name, const QStringList& headers,
+QTreeWidget* MakeReportList(QTreeWidget* l, const char* name, const QStringList& headers,
                             std::initializer_list<int> widths) {
-    auto* l = new QTreeWidget(parent);
     l->setObjectName(QLatin1String(name));
     l->setRootIsDecorated(false);
     l->setItemsExpandable(false);
@@ -111,17 +160,15 @@ TOptTimerPages::~TOptTimerPages() = default;
 
 void TOptTimerPages::BuildTimerPage() {
     // Up and down beside the list, so that every button's caption fits the page.
-    lsvTimerSet = MakeReportList(tstTimer_, "lsvTimerSet",
+    auto* timerSets = new TimerSetList(tstTimer_);
+    timerSets->dragOver = [this](QPoint at) { lsvTimerSetDragOver(at); };
+    timerSets->dropped = [this](QPoint at) { lsvTimerSetDragDrop(at); };
+    timerSets->dragEnded = [this] { lsvTimerSetEndDrag(); };
+    lsvTimerSet = MakeReportList(timerSets, "lsvTimerSet",
                                  {QStringLiteral("名前"), QString(), QStringLiteral("区切 1"),
                                   QStringLiteral("区切 2"), QStringLiteral("区切 3")},
                                  {114, 64, 56, 56, 56});
     lsvTimerSet->setMinimumWidth(kTimerListWidth);
-    // The list scrolls and moves rows itself while a row is dragged.
-    lsvTimerSet->setDragEnabled(false);
-    lsvTimerSet->setAutoScroll(false);
-    lsvTimerSet->viewport()->setAcceptDrops(true);
-    lsvTimerSet->viewport()->installEventFilter(this);
-    timerViewport_ = lsvTimerSet->viewport();
     connect(lsvTimerSet, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvTimerSetChange);
     connect(lsvTimerSet, &QTreeWidget::itemDoubleClicked, this, [this] { btnTimerPropClick(); });
 
@@ -161,7 +208,7 @@ void TOptTimerPages::BuildAlarmPage() {
     lblAlarmSet->setObjectName("lblAlarmSet");
     FitHeight(lblAlarmSet, kAlarmSetLabelHeight);
 
-    lsvAlmTime = MakeReportList(tstAlarm_, "lsvAlmTime", {QStringLiteral("名前"), QStringLiteral("アラームセット")},
+    lsvAlmTime = MakeReportList(new QTreeWidget(tstAlarm_), "lsvAlmTime", {QStringLiteral("名前"), QStringLiteral("アラームセット")},
                                 {100, 220});
     lsvAlmTime->setHeaderHidden(true);
     lsvAlmTime->header()->setMaximumSectionSize(230);
@@ -186,7 +233,7 @@ void TOptTimerPages::BuildAlarmPage() {
     connect(cmbAlarmTimer, &QComboBox::currentIndexChanged, this, &TOptTimerPages::cmbAlarmTimerChange);
     RebuildAlarmChoices();
 
-    lsvAlarmSet = MakeReportList(tstAlarm_, "lsvAlarmSet",
+    lsvAlarmSet = MakeReportList(new QTreeWidget(tstAlarm_), "lsvAlarmSet",
                                  {QStringLiteral("名前"), QStringLiteral("区切 1"), QStringLiteral("区切 2"),
                                   QStringLiteral("区切 3")},
                                  {160, 56, 56, 56});
@@ -362,18 +409,6 @@ void TOptTimerPages::lsvTimerSetEndDrag() {
     scrollDirection_ = 0;
 }
 
-void TOptTimerPages::StartTimerRowDrag() {
-    dragArmed_ = false;
-    if (SelectedTimerRow() < 0) return;
-    auto* drag = new QDrag(lsvTimerSet);
-    auto* mime = new QMimeData;
-    mime->setData(kTimerRowMime, QByteArray::number(SelectedTimerRow()));
-    drag->setMimeData(mime);
-    drag->setPixmap(DialogPicture(TimerSetRow(copies_.timers[static_cast<std::size_t>(SelectedTimerRow())]).icon));
-    drag->exec(Qt::MoveAction);
-    lsvTimerSetEndDrag();
-}
-
 // ---- Alarm sets and the cells' assignments ----
 
 int TOptTimerPages::SelectedAlarmRow() const {
@@ -537,52 +572,7 @@ bool TOptTimerPages::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched != timerViewport_) return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        const auto* me = static_cast<QMouseEvent*>(event);
-        dragArmed_ = me->button() == Qt::LeftButton && lsvTimerSet->itemAt(me->position().toPoint());
-        dragStart_ = me->position().toPoint();
-        return false;
-    }
-    case QEvent::MouseButtonRelease:
-        dragArmed_ = false;
-        return false;
-    case QEvent::MouseMove: {
-        const auto* me = static_cast<QMouseEvent*>(event);
-        if (dragArmed_ && (me->buttons() & Qt::LeftButton) &&
-            (me->position().toPoint() - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
-            StartTimerRowDrag();
-            return true;
-        }
-        return false;
-    }
-    case QEvent::DragEnter: {
-        auto* de = static_cast<QDragEnterEvent*>(event);
-        if (!de->mimeData()->hasFormat(kTimerRowMime)) return false;
-        de->acceptProposedAction();
-        return true;
-    }
-    case QEvent::DragMove: {
-        auto* de = static_cast<QDragMoveEvent*>(event);
-        if (!de->mimeData()->hasFormat(kTimerRowMime)) return false;
-        de->acceptProposedAction();
-        lsvTimerSetDragOver(de->position().toPoint());
-        return true;
-    }
-    case QEvent::DragLeave:
-        tmrSrt->stop();
-        return true;
-    case QEvent::Drop: {
-        auto* de = static_cast<QDropEvent*>(event);
-        if (!de->mimeData()->hasFormat(kTimerRowMime)) return false;
-        de->acceptProposedAction();
-        lsvTimerSetDragDrop(de->position().toPoint());
-        return true;
-    }
-    default:
-        return false;
-    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace norvane
