@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <functional>
@@ -43,8 +44,16 @@ public:
     std::function<void()> dragEnded;
 
 protected:
-    void startDrag(Qt::DropActions supported) override {
-        QTreeWidget::startDrag(supported);
+    // Qt picks the row up (press, distance, this mode); the drag itself is
+    // started here because the base class removes a row that was moved onto its
+    // own list, and the page has already put it in its new place.
+    void startDrag(Qt::DropActions) override {
+        QTreeWidgetItem* row = currentItem();
+        if (!row) return;
+        auto* drag = new QDrag(this);
+        drag->setMimeData(model()->mimeData({indexFromItem(row)}));
+        drag->setPixmap(row->icon(0).pixmap(iconSize().isValid() ? iconSize() : QSize(16, 16)));
+        drag->exec(Qt::MoveAction);
         dragEnded();
     }
     void dragEnterEvent(QDragEnterEvent* event) override {
@@ -65,9 +74,7 @@ protected:
             event->ignore();
             return;
         }
-        // The pages move the row themselves; a copy tells the drag's end not to remove it.
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
+        event->acceptProposedAction();
         dropped(event->position().toPoint());
     }
 
