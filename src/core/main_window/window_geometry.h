@@ -50,6 +50,11 @@ bool InCaptionStrip(int x, int y, int cw);
 QPoint ForecastPosition(const QRect& pictureOnScreen, int popupWidth, int popupHeight,
                           const QRect& workArea);
 
+// Where a sub-dialog of size w x h opens over its owner: centred on it, then
+// held inside the work area, the right and bottom edges winning for a dialog
+// larger than the work area.
+QPoint SubDialogPosition(const QRect& owner, int w, int h, const QRect& workArea);
+
 // New window position while dragging in simple mode: the pressed point follows the
 // mouse, and the window stays inside the work area captured at the press.
 QPoint SimpleDragPosition(QPoint windowPos, int width, int height, QPoint mouse,

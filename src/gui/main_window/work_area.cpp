@@ -5,7 +5,6 @@
 #include <QSize>
 #include <QWidget>
 
-#include "core/settings/dialog_layout.h"
 
 namespace norvane {
 

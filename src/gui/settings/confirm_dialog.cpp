@@ -2,23 +2,31 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/settings/settings_store.h"
 #include "gui/controls/labels.h"
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/user_messages.h"
+#include "gui/settings/dialog_metrics.h"
 #include "platform/ui_font.h"
 
 namespace norvane {
 
 namespace {
-// The design's message area: three lines of the 12-pixel face.
-constexpr int kMessageHeight = 36;
+constexpr QSize kClientSize{404, 122};
+// The design's message area: three lines of the 12-pixel face, as wide as the
+// check box below it.
+constexpr QSize kMessageSize{314, 36};
+constexpr int kMessageRight = 10;   // the message's right end short of the buttons'
+constexpr int kButtonsTop = 12;     // the check box to the buttons
+constexpr int kYesNoGap = 8;
 }  // namespace
 
 TfrmDlg::TfrmDlg(QWidget* parent)
@@ -28,42 +36,56 @@ TfrmDlg::TfrmDlg(QWidget* parent)
     // stays on top (the main window may).
     setObjectName("frmDlg");
     setFont(UiFont(12));
-    FixedDialogFrame(this, 404, 122);
 
-    imgIcon = new QLabel(this);
+    imgIcon = new QLabel;
     imgIcon->setObjectName("imgIcon");
-    imgIcon->setGeometry(16, 16, 32, 32);
+    imgIcon->setFixedSize(32, 32);
     imgIcon->setAttribute(Qt::WA_TranslucentBackground);
     imgIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
 
-    lblMsg = new QLabel(this);
+    lblMsg = new QLabel;
     lblMsg->setObjectName("lblMsg");
-    lblMsg->setGeometry(64, 16, 314, kMessageHeight);
+    lblMsg->setFixedSize(kMessageSize);
     // Wrapped by SetMessage, between phrases only.
     lblMsg->setTextFormat(Qt::PlainText);
     lblMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    chkInfo = new QCheckBox(QString::fromUtf8(kDontAskAgainCaption), this);
+    chkInfo = new QCheckBox(QString::fromUtf8(kDontAskAgainCaption));
     chkInfo->setObjectName("chkInfo");
-    chkInfo->setGeometry(64, 58, 314, 18);
+    chkInfo->setMinimumWidth(kMessageSize.width());
 
-    btnYes = new QPushButton(QStringLiteral("はい(&Y)"), this);
+    btnYes = new QPushButton(QStringLiteral("はい(&Y)"));
     btnYes->setObjectName("btnYes");
-    btnYes->setGeometry(230, 88, 75, 23);
     btnYes->setDefault(true);
     connect(btnYes, &QPushButton::clicked, this, [this] { done(static_cast<int>(DialogResult::Yes)); });
 
-    btnNo = new QPushButton(QStringLiteral("いいえ(&N)"), this);
+    btnNo = new QPushButton(QStringLiteral("いいえ(&N)"));
     btnNo->setObjectName("btnNo");
-    btnNo->setGeometry(313, 88, 75, 23);
     connect(btnNo, &QPushButton::clicked, this, [this] { done(static_cast<int>(DialogResult::No)); });
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk = new QPushButton(QStringLiteral("OK"));
     btnOk->setObjectName("btnOk");
-    btnOk->setGeometry(230, 88, 75, 23);
     btnOk->setAutoDefault(false);
     btnOk->hide();
     connect(btnOk, &QPushButton::clicked, this, [this] { done(static_cast<int>(DialogResult::Ok)); });
+    for (QPushButton* b : {btnYes, btnNo, btnOk}) FitButton(b);
+
+    auto* text = new QVBoxLayout;
+    text->setContentsMargins(0, 0, kMessageRight, 0);
+    text->setSpacing(kRowGap);
+    text->addWidget(lblMsg);
+    text->addWidget(chkInfo);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(kQuestionMargin);
+    top->addWidget(imgIcon, 0, Qt::AlignTop);
+    top->addLayout(text, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kQuestionMargin, kQuestionMargin, kQuestionMargin, kQuestionMargin - 5);
+    layout->setSpacing(kButtonsTop);
+    layout->addLayout(top);
+    layout->addStretch(1);
+    layout->addLayout(ButtonRow({btnYes, btnNo, btnOk}, kYesNoGap));
+    FixToLayout(this, kClientSize);
 }
 
 void TfrmDlg::SetMessage(const QString& caption, const QString& message) {
@@ -72,14 +94,12 @@ void TfrmDlg::SetMessage(const QString& caption, const QString& message) {
     const QFontMetrics metrics = lblMsg->fontMetrics();
     const QString wrapped = WrapAtPhrases(message, metrics, lblMsg->width());
     lblMsg->setText(wrapped);
-    // A face with taller lines than the design's gets the room it needs: the
-    // box and the buttons move down, and the dialog grows with them.
+    // A face with taller lines than the design's gets the room it needs.
     const int needed = static_cast<int>(wrapped.count(QLatin1Char('\n')) + 1) * metrics.lineSpacing();
-    const int extra = std::max(kMessageHeight, needed) - lblMsg->height();
-    if (extra == 0) return;
-    lblMsg->resize(lblMsg->width(), lblMsg->height() + extra);
-    for (QWidget* w : std::initializer_list<QWidget*>{chkInfo, btnYes, btnNo, btnOk}) w->move(w->x(), w->y() + extra);
-    FixedDialogFrame(this, width(), height() + extra);
+    lblMsg->setFixedHeight(std::max(kMessageSize.height(), needed));
+    // The face may have changed since the buttons were made.
+    for (QPushButton* b : {btnYes, btnNo, btnOk}) FitButton(b);
+    FixToLayout(this, kClientSize);
 }
 
 bool TfrmDlg::DontAskAgain() const { return chkInfo->isChecked(); }

@@ -3,18 +3,17 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
-#include <cmath>
+#include <QVBoxLayout>
 
-#include "core/settings/dialog_layout.h"
 #include "core/settings/general_options.h"
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_set_editing.h"
@@ -22,11 +21,11 @@
 #include "gui/art/option_pictures.h"
 #include "gui/art/pictures.h"
 #include "gui/controls/labels.h"
-#include "gui/controls/up_down.h"
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
 #include "gui/main_window/work_area.h"
+#include "gui/settings/dialog_metrics.h"
 #include "gui/settings/notify_page.h"
 #include "gui/settings/proxy_dialog.h"
 #include "gui/timers/timer_controller.h"
@@ -37,46 +36,90 @@
 namespace norvane {
 namespace {
 
-constexpr int kClientWidth = 470;
-constexpr int kClientHeight = 412;
-// Where the groups' controls start, right of their icons.
-constexpr int kIndent = 48;
-constexpr int kRuleRight = 448;
+constexpr QSize kClientSize{470, 412};
+// Each page's place in the help file.
+constexpr char kHelpTopic[] = "helpTopic";
+// The tab control's margin; the buttons below keep the dialog's.
+constexpr int kTabMargin = 6;
+constexpr int kTabGap = 5;  // the tab control to the buttons
+constexpr QSize kTimeSetButton{110, kToolButtonHeight};
+constexpr QSize kProxyButton{190, kToolButtonHeight};
+constexpr int kServerWidth = 250;
+constexpr int kRuleWidth = 400;  // the groups' contents, from the heading to the rule's end
+constexpr int kNoteWidth = kRuleWidth - kNoteIconGap - 16;
 
-QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, parent);
-    l->adjustSize();
-    l->move(x, y);
+QLabel* NewLabel(const QString& text) {
+    auto* l = new QLabel(text);
+    l->setTextFormat(Qt::PlainText);
     return l;
 }
 
-QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* c = new QCheckBox(text, parent);
+QCheckBox* NewCheckBox(const char* name, const QString& text) {
+    auto* c = new QCheckBox(text);
     c->setObjectName(QLatin1String(name));
-    c->adjustSize();
-    c->move(x, y);
     return c;
 }
 
 // Up to `digits` decimal digits; digits of other scripts become ASCII ones as
 // they are typed or pasted.
-class AsciiDigitsValidator final : public QRegularExpressionValidator {
+class WheelLinesBox final : public QSpinBox {
 public:
-    AsciiDigitsValidator(int digits, QObject* parent)
-        : QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), parent) {}
-    State validate(QString& input, int& pos) const override {
+    using QSpinBox::QSpinBox;
+    QValidator::State validate(QString& input, int& pos) const override {
         input = WithAsciiDigits(input);
-        return QRegularExpressionValidator::validate(input, pos);
+        return QSpinBox::validate(input, pos);
     }
 };
 
 // A picture that only shows: clicks go to what lies beneath.
-QLabel* AddPicture(QWidget* parent, const QPixmap& pm, int x, int y) {
-    auto* l = new QLabel(parent);
+QLabel* NewPicture(const QPixmap& pm) {
+    auto* l = new QLabel;
     l->setPixmap(pm);
-    l->setGeometry(x, y, pm.width(), pm.height());
+    l->setFixedSize(pm.size());
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
+}
+
+// A group of a page: its icon on the left, beside it the heading with a rule to
+// the page's right end; returns the column under the heading for its contents.
+QVBoxLayout* AddGroup(QVBoxLayout* page, const QString& caption, const QPixmap& icon) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(kGroupIconGap);
+    row->addWidget(NewPicture(icon), 0, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(0, kHeadingTop, 0, 0);
+    column->setSpacing(0);
+    auto* heading = new QHBoxLayout;
+    heading->setSpacing(kRuleGap);
+    QLabel* title = NewLabel(caption);
+    title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    heading->addWidget(title);
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setFixedHeight(2);
+    heading->addWidget(rule, 1, Qt::AlignVCenter);
+    column->addLayout(heading);
+    row->addLayout(column, 1);
+    row->setAlignment(column, Qt::AlignTop);
+    page->addLayout(row);
+    return column;
+}
+
+QVBoxLayout* NewPageLayout(QWidget* page) {
+    auto* l = new QVBoxLayout(page);
+    l->setContentsMargins(kPageMargin, kPageTop, kPageRight, 0);
+    l->setSpacing(0);
+    return l;
+}
+
+// A small icon with a note beside it.
+QHBoxLayout* NoteRow(const QPixmap& icon, QLabel* note) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(kNoteIconGap);
+    row->addWidget(NewPicture(icon), 0, Qt::AlignTop);
+    row->addWidget(note, 1, Qt::AlignTop);
+    return row;
 }
 
 }  // namespace
@@ -90,64 +133,66 @@ TfrmOpt::TfrmOpt(TfrmMain* owner)
     QFont face = UiFont(12);
     if (owner) face.setFamily(owner->font().family());
     setFont(face);
-    FixedDialogFrame(this, kClientWidth, kClientHeight);
-    // Centred on the screen, inside its work area.
-    const QRect wa = DesktopWorkArea(owner);
-    const QPoint at = FitToWorkArea(
-        wa, {wa.x() + wa.width() / 2 - kClientWidth / 2, wa.y() + wa.height() / 2 - kClientHeight / 2}, kClientWidth,
-        kClientHeight);
-    move(at);
 
-    pclOpt = new QTabWidget(this);
+    pclOpt = new QTabWidget;
     pclOpt->setObjectName(QStringLiteral("pclOpt"));
-    pclOpt->setGeometry(6, 6, kClientWidth - 12, 370);
+    // The pages in the order of their tabs; the timer and alarm pages are built
+    // together by TOptTimerPages when the settings are loaded.
     const struct {
         QWidget** page;
         const char* name;
         QString caption;
+        void (TfrmOpt::*build)(QWidget*);
+        const char* helpTopic;  // the help file's place for the page
     } pages[] = {
-        {&tstBase, "tstBase", QStringLiteral("全般")},
-        {&tstTimer, "tstTimer", QStringLiteral("タイマー")},
-        {&tstAlarm, "tstAlarm", QStringLiteral("アラーム")},
-        {&tstEx, "tstEx", QStringLiteral("高度な設定")},
+        {&tstBase, "tstBase", QStringLiteral("全般"), &TfrmOpt::CreateGeneralPage, "options-general"},
+        {&tstTimer, "tstTimer", QStringLiteral("タイマー"), nullptr, "options-timer"},
+        {&tstAlarm, "tstAlarm", QStringLiteral("アラーム"), nullptr, "options-alarm"},
+        {&tstEx, "tstEx", QStringLiteral("高度な設定"), &TfrmOpt::CreateAdvancedPage, "options-advanced"},
     };
     for (const auto& p : pages) {
         *p.page = new QWidget;
         (*p.page)->setObjectName(QLatin1String(p.name));
+        (*p.page)->setProperty(kHelpTopic, QLatin1String(p.helpTopic));
         pclOpt->addTab(*p.page, p.caption);
+        if (p.build) (this->*p.build)(*p.page);
     }
     notifyPage_ = new TNotifyPage;
+    notifyPage_->setProperty(kHelpTopic, QStringLiteral("options-notify"));
     pclOpt->addTab(notifyPage_, QStringLiteral("通知"));
     connect(notifyPage_, &TNotifyPage::changed, this, &TfrmOpt::Changed);
 
     // OK, Cancel, Apply, Help from left to right, flush with the right edge.
-    const int bw = 75, bh = 23, gap = 6, by = kClientHeight - 8 - bh;
-    int bx = kClientWidth - 8 - 4 * bw - 3 * gap;
-    const auto addButton = [&](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
+    const auto newButton = [&](const char* name, const QString& text) {
+        auto* b = new QPushButton(text);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(bx, by, bw, bh);
         b->setAutoDefault(false);
-        bx += bw + gap;
         return b;
     };
-    btnOk = addButton("btnOk", QStringLiteral("OK"));
-    btnCancel = addButton("btnCancel", QStringLiteral("キャンセル"));
-    btnApp = addButton("btnApp", QStringLiteral("適用(&A)"));
-    btnHelp = addButton("btnHelp", QStringLiteral("ヘルプ(&H)"));
+    btnOk = newButton("btnOk", QStringLiteral("OK"));
+    btnCancel = newButton("btnCancel", QStringLiteral("キャンセル"));
+    btnApp = newButton("btnApp", QStringLiteral("適用(&A)"));
+    btnHelp = newButton("btnHelp", QStringLiteral("ヘルプ(&H)"));
     // Enter presses OK wherever the focus is; Esc closes the dialog as Cancel does.
     btnOk->setDefault(true);
+    for (QPushButton* b : {btnOk, btnCancel, btnApp, btnHelp}) FitButton(b);
     connect(btnOk, &QPushButton::clicked, this, &TfrmOpt::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmOpt::btnCancelClick);
     connect(btnHelp, &QPushButton::clicked, this, &TfrmOpt::btnHelpClick);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kTabMargin, kTabMargin, kTabMargin, kDialogMargin);
+    layout->setSpacing(kTabGap);
+    layout->addWidget(pclOpt, 1);
+    QHBoxLayout* buttons = ButtonRow({btnOk, btnCancel, btnApp, btnHelp});
+    buttons->setContentsMargins(0, 0, kDialogMargin - kTabMargin, 0);
+    layout->addLayout(buttons);
 
     actBtnApp = new QAction(this);
     actBtnApp->setObjectName(QStringLiteral("actBtnApp"));
     connect(actBtnApp, &QAction::triggered, this, &TfrmOpt::actBtnAppExecute);
     connect(btnApp, &QPushButton::clicked, this, &TfrmOpt::btnAppClick);
 
-    CreateGeneralPage(tstBase);
-    CreateAdvancedPage(tstEx);
     sntpOpt_ = new TSyncController(this, nullptr);
 
     tmrOpt = new QTimer(this);
@@ -158,156 +203,159 @@ TfrmOpt::TfrmOpt(TfrmMain* owner)
     FormCreate();
     tmrOptTimer();
     tmrOpt->start();
+
+    FixToLayout(this, kClientSize);
+    // Centred on the screen, inside its work area.
+    const QRect wa = DesktopWorkArea(owner);
+    move(FitToWorkArea(wa, {wa.x() + wa.width() / 2 - width() / 2, wa.y() + wa.height() / 2 - height() / 2},
+                       width(), height()));
 }
 
 TfrmOpt::~TfrmOpt() = default;
 
-void TfrmOpt::AddGroupHeading(QWidget* page, int top, const QString& caption, const QPixmap& icon) {
-    AddPicture(page, icon, 8, top);
-    QLabel* heading = AddLabel(page, caption, kIndent, top + 2);
-    auto* rule = new QFrame(page);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    const int left = heading->x() + heading->width() + 6;
-    rule->setGeometry(left, top + 2 + heading->height() / 2 - 1, kRuleRight - left, 2);
-}
-
 void TfrmOpt::CreateGeneralPage(QWidget* page) {
+    QVBoxLayout* layout = NewPageLayout(page);
+
     // Internet time.
-    int top = 6;
-    AddGroupHeading(page, top, QStringLiteral("インターネット時刻"), OptionGroupPicture(OptionGroupIcon::InternetTime));
-    QLabel* lblTimeServer =
-        AddLabel(page, QStringLiteral("インターネット時刻サーバー(NTPサーバー)(&S) :"), kIndent, top + 24);
-    cmbTimeServer = new QComboBox(page);
+    QVBoxLayout* time = AddGroup(layout, QStringLiteral("インターネット時刻"),
+                                 OptionGroupPicture(OptionGroupIcon::InternetTime));
+    QLabel* lblTimeServer = NewLabel(QStringLiteral("インターネット時刻サーバー(NTPサーバー)(&S) :"));
+    cmbTimeServer = new QComboBox;
     cmbTimeServer->setObjectName(QStringLiteral("cmbTimeServer"));
     cmbTimeServer->setEditable(true);
     // A typed name is not added to the list by Enter: Apply keeps the history.
     cmbTimeServer->setInsertPolicy(QComboBox::NoInsert);
-    cmbTimeServer->setGeometry(kIndent, top + 40, 250, 22);
+    cmbTimeServer->setFixedWidth(kServerWidth);
+    FitHeight(cmbTimeServer, kComboHeight);
     lblTimeServer->setBuddy(cmbTimeServer);
     connect(cmbTimeServer, &QComboBox::editTextChanged, this, &TfrmOpt::cmbTimeServerChange);
-    btnTimeSet = new QPushButton(QStringLiteral("今すぐ同期(&U)"), page);
+    btnTimeSet = new QPushButton(QStringLiteral("今すぐ同期(&U)"));
     btnTimeSet->setObjectName(QStringLiteral("btnTimeSet"));
     btnTimeSet->setAutoDefault(false);
-    btnTimeSet->setGeometry(kIndent + 258, top + 39, 110, 24);
+    FitButton(btnTimeSet, kTimeSetButton);
     connect(btnTimeSet, &QPushButton::clicked, this, &TfrmOpt::btnTimeSetClick);
-    lblTimeNow = AddLabel(page, QString(), kIndent, top + 68);
+    lblTimeNow = NewLabel(QString());
     lblTimeNow->setObjectName(QStringLiteral("lblTimeNow"));
-    lblTimeNow->resize(kRuleRight - kIndent, lblTimeNow->fontMetrics().height());
-    chkExecuteSync =
-        AddCheckBox(page, "chkExecuteSync", QStringLiteral("Norvaneの起動時に時刻を同期する(&R)"), kIndent, top + 86);
+    lblTimeNow->setMinimumWidth(kRuleWidth);
+    chkExecuteSync = NewCheckBox("chkExecuteSync", QStringLiteral("Norvaneの起動時に時刻を同期する(&R)"));
     connect(chkExecuteSync, &QCheckBox::clicked, this, &TfrmOpt::chkExecuteSyncClick);
+    time->addSpacing(2 * kFieldGap + 2);
+    time->addWidget(lblTimeServer);
+    time->addSpacing(kFieldGap);
+    auto* server = new QHBoxLayout;
+    server->setSpacing(kGroupIconGap);
+    server->addWidget(cmbTimeServer);
+    server->addWidget(btnTimeSet);
+    server->addStretch(1);
+    time->addLayout(server);
+    time->addSpacing(kFieldGap);
+    time->addWidget(lblTimeNow);
+    time->addSpacing(kRowGap);
+    time->addWidget(chkExecuteSync);
+    layout->addSpacing(kGroupGap);
 
-    // Wheel mouse.
-    top = 116;
-    AddGroupHeading(page, top, QStringLiteral("ホイールマウスの設定"), OptionGroupPicture(OptionGroupIcon::WheelMouse));
-    gbxMouse = new QGroupBox(page);
-    gbxMouse->setObjectName(QStringLiteral("gbxMouse"));
-    gbxMouse->setGeometry(kIndent, top + 28, kRuleRight - kIndent, 46);
-    // Over the group's top edge, in the gap its caption of spaces leaves, so
-    // that it reads as the group's title.
-    chkMouseScroll = AddCheckBox(page, "chkMouseScroll", QStringLiteral("ホイールマウスに独自に対応する(&W)"),
-                                 kIndent + 8, top + 26);
-    chkMouseScroll->raise();
-    connect(chkMouseScroll, &QCheckBox::clicked, this, &TfrmOpt::chkMouseScrollClick);
-
-    lblMouseLine = AddLabel(gbxMouse, QStringLiteral("スクロール(&S) :"), 12, 22);
+    // Wheel mouse: the check box titles the group and switches what it holds.
+    QVBoxLayout* wheel = AddGroup(layout, QStringLiteral("ホイールマウスの設定"),
+                                  OptionGroupPicture(OptionGroupIcon::WheelMouse));
+    chkMouseScroll = new QGroupBox(QStringLiteral("ホイールマウスに独自に対応する(&W)"));
+    chkMouseScroll->setObjectName(QStringLiteral("chkMouseScroll"));
+    chkMouseScroll->setCheckable(true);
+    connect(chkMouseScroll, &QGroupBox::clicked, this, &TfrmOpt::chkMouseScrollClick);
+    lblMouseLine = NewLabel(QStringLiteral("スクロール(&S) :"));
     lblMouseLine->setObjectName(QStringLiteral("lblMouseLine"));
-    edtMouseLine = new QLineEdit(QStringLiteral("1"), gbxMouse);
-    edtMouseLine->setObjectName(QStringLiteral("edtMouseLine"));
-    edtMouseLine->setMaxLength(2);
-    edtMouseLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The spin control reads its position from the text: digits only, full-width
-    // ones (pasted or from Japanese input) taken as the same digits.
-    edtMouseLine->setValidator(new AsciiDigitsValidator(2, edtMouseLine));
-    const int digits = edtMouseLine->fontMetrics().horizontalAdvance(QStringLiteral("00"));
-    edtMouseLine->setGeometry(lblMouseLine->x() + lblMouseLine->width() + 6, 18, digits + 14, 21);
-    lblMouseLine->setBuddy(edtMouseLine);
-    updMouseLine = new TUpDown(gbxMouse);
+    updMouseLine = new WheelLinesBox;
     updMouseLine->setObjectName(QStringLiteral("updMouseLine"));
-    updMouseLine->SetRange(kWheelLinesMin, kWheelLinesMax);
-    updMouseLine->SetAssociate(edtMouseLine);
-    updMouseLine->SetPosition(1);
-    connect(edtMouseLine, &QLineEdit::textChanged, this, &TfrmOpt::edtMouseLineChange);
-    lblMouseLineHelp = AddLabel(gbxMouse, QStringLiteral("行ずつスクロールする"),
-                                updMouseLine->x() + updMouseLine->width() + 6, 22);
+    updMouseLine->findChild<QLineEdit*>()->setObjectName(QStringLiteral("edtMouseLine"));
+    updMouseLine->setRange(kWheelLinesMin, kWheelLinesMax);
+    updMouseLine->setValue(1);
+    updMouseLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    updMouseLine->findChild<QLineEdit*>()->setMaxLength(2);
+    FitHeight(updMouseLine, kEditHeight);
+    lblMouseLine->setBuddy(updMouseLine);
+    connect(updMouseLine->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, &TfrmOpt::edtMouseLineChange);
+    lblMouseLineHelp = NewLabel(QStringLiteral("行ずつスクロールする"));
     lblMouseLineHelp->setObjectName(QStringLiteral("lblMouseLineHelp"));
-    AddPicture(page, InformationSmallPicture(), kIndent, top + 80);
-    AddLabel(page, QStringLiteral("特に理由がない限り、有効にしておくことを推薦します。"), kIndent + 20, top + 81);
+    auto* lines = new QHBoxLayout(chkMouseScroll);
+    lines->setContentsMargins(kGroupInset, 0, kGroupInset, kFieldGap);
+    lines->setSpacing(kRowGap);
+    lines->addWidget(lblMouseLine);
+    lines->addWidget(updMouseLine);
+    lines->addWidget(lblMouseLineHelp);
+    lines->addStretch(1);
+    wheel->addSpacing(kRowGap + kRowGap);
+    wheel->addWidget(chkMouseScroll);
+    wheel->addSpacing(kRowGap);
+    wheel->addLayout(NoteRow(InformationSmallPicture(),
+                             NewLabel(QStringLiteral("特に理由がない限り、有効にしておくことを推薦します。"))));
+    layout->addSpacing(kGroupGap + kFieldGap);
 
     // The three internet-access questions: their captions are long, so they
     // start under the icon rather than beside it.
-    top = 220;
-    AddGroupHeading(page, top, QStringLiteral("インターネット接続の確認"),
-                    OptionGroupPicture(OptionGroupIcon::AccessConfirm));
-    const int questions = 24;
-    chkTimeServerAccess = AddCheckBox(
-        page, "chkTimeServerAccess",
-        QStringLiteral("インターネット時刻と同期するときに インターネット接続を確認する(&T)"), questions, top + 36);
-    chkWebAccess = AddCheckBox(page, "chkWebAccess",
-                               QStringLiteral("ウェブサイトを表示するときに インターネット接続を確認する(&W)"),
-                               questions, top + 56);
-    chkNewVersionAccess = AddCheckBox(
-        page, "chkNewVersionAccess",
-        QStringLiteral("最新バージョンのチェックするときに インターネット接続を確認する(&U)"), questions, top + 76);
+    AddGroup(layout, QStringLiteral("インターネット接続の確認"), OptionGroupPicture(OptionGroupIcon::AccessConfirm));
+    chkTimeServerAccess = NewCheckBox(
+        "chkTimeServerAccess", QStringLiteral("インターネット時刻と同期するときに インターネット接続を確認する(&T)"));
+    chkWebAccess = NewCheckBox("chkWebAccess",
+                               QStringLiteral("ウェブサイトを表示するときに インターネット接続を確認する(&W)"));
+    chkNewVersionAccess = NewCheckBox(
+        "chkNewVersionAccess", QStringLiteral("最新バージョンのチェックするときに インターネット接続を確認する(&U)"));
+    auto* questions = new QVBoxLayout;
+    questions->setContentsMargins(kQuestionIndent, kFieldGap, 0, 0);
+    questions->setSpacing(2);
+    for (QCheckBox* c : {chkTimeServerAccess, chkWebAccess, chkNewVersionAccess}) questions->addWidget(c);
+    layout->addLayout(questions);
+    layout->addStretch(1);
     connect(chkTimeServerAccess, &QCheckBox::clicked, this, &TfrmOpt::chkTimeServerAccessClick);
     connect(chkWebAccess, &QCheckBox::clicked, this, &TfrmOpt::chkWebAccessClick);
     connect(chkNewVersionAccess, &QCheckBox::clicked, this, &TfrmOpt::chkNewVersionAccessClick);
 }
 
 void TfrmOpt::CreateAdvancedPage(QWidget* page) {
-    const int top = 6;
-    AddGroupHeading(page, top, QStringLiteral("高度なネットワーク設定"), OptionGroupPicture(OptionGroupIcon::Network));
-    btnProxy = new QPushButton(QStringLiteral("プロキシ サーバーの設定(&X)..."), page);
+    QVBoxLayout* layout = NewPageLayout(page);
+    QVBoxLayout* network = AddGroup(layout, QStringLiteral("高度なネットワーク設定"),
+                                    OptionGroupPicture(OptionGroupIcon::Network));
+    btnProxy = new QPushButton(QStringLiteral("プロキシ サーバーの設定(&X)..."));
     btnProxy->setObjectName(QStringLiteral("btnProxy"));
     btnProxy->setAutoDefault(false);
-    btnProxy->setGeometry(kIndent, top + 28, 190, 24);
+    FitButton(btnProxy, kProxyButton);
     connect(btnProxy, &QPushButton::clicked, this, &TfrmOpt::btnProxyClick);
-    AddPicture(page, WarningSmallPicture(), kIndent, top + 62);
     // Wrapped between phrases: Qt's own wrap breaks anywhere in Japanese ("ネットワーク/内に").
     const QString text = QStringLiteral("Norvaneのアップデート機能はHTTPで通信を行います。"
                                         "ネットワーク内にプロキシ サーバーがある場合は設定をしてください。");
-    auto* note = new QLabel(page);
+    auto* note = NewLabel(WrapAtPhrases(text, QFontMetrics(font()), kNoteWidth));
     note->setObjectName(QStringLiteral("lblProxyNote"));
-    note->setTextFormat(Qt::PlainText);
-    const int width = kRuleRight - kIndent - 20;
-    const QString wrapped = WrapAtPhrases(text, note->fontMetrics(), width);
-    note->setText(wrapped);
-    note->setGeometry(kIndent + 20, top + 62, width,
-                      static_cast<int>(wrapped.count(QLatin1Char('\n')) + 1) * note->fontMetrics().lineSpacing() + 4);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    network->addSpacing(2 * kRowGap + 2);
+    network->addWidget(btnProxy, 0, Qt::AlignLeft);
+    network->addSpacing(2 * kRowGap - 2);
+    network->addLayout(NoteRow(WarningSmallPicture(), note));
+    layout->addStretch(1);
 }
 
 void TfrmOpt::FormCreate() {
-    // 1. The group's caption: spaces just short of the check box laid over it. A
-    // space's width is rounded up, so that the run never reaches past the box.
-    const int space = static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' '))));
-    gbxMouse->setTitle(QString(GroupCaptionSpaces(space, chkMouseScroll->width()), QLatin1Char(' ')));
-
     SettingsStore store;
-    // 2. Internet time.
+    // 1. Internet time.
     ShowServerList(ReadServerHistory(store), store.ReadString("Time", "Server", QString()));
     chkExecuteSync->setChecked(store.ReadBool("Time", "ExecuteSync", false));
 
-    // 3. The wheel; its dependent controls follow the box.
+    // 2. The wheel; its dependent controls follow the box.
     const GeneralOptions o = ReadGeneralOptions(store);
     chkMouseScroll->setChecked(o.wheelOwn);
-    updMouseLine->SetPosition(o.wheelLines);
+    updMouseLine->setValue(o.wheelLines);
     chkMouseScrollClick();
 
-    // 4. The internet-access questions.
+    // 3. The internet-access questions.
     chkTimeServerAccess->setChecked(o.timeServerAccess);
     chkWebAccess->setChecked(o.webAccess);
     chkNewVersionAccess->setChecked(o.newVersionAccess);
 
-    // 5. The timer and alarm pages.
+    // 4. The timer and alarm pages.
     timerPages_ = new TOptTimerPages(this, tstTimer, tstAlarm);
     timerPages_->Load(store);
     connect(timerPages_, &TOptTimerPages::changed, this, &TfrmOpt::Changed);
-    // 6. Notifications and the tray.
+    // The notification and tray choices.
     notifyPage_->Load(store);
 
-    // 6.
+    // 5.
     pclOpt->setCurrentWidget(tstBase);
     cmbTimeServer->setFocus();
     timerPages_->ClearTimerListChanged();
@@ -330,11 +378,9 @@ void TfrmOpt::ShowServerList(const QStringList& list, const QString& text) {
 void TfrmOpt::ShowPage(OptionsPage page) { pclOpt->setCurrentIndex(static_cast<int>(page)); }
 
 void TfrmOpt::btnHelpClick() {
-    // The help file's place for each page, in the pages' order.
-    static const char* const topics[] = {"options-general", "options-timer", "options-alarm", "options-advanced",
-                                         "options-notify"};
-    const int page = pclOpt->currentIndex();
-    ShowHelpTopic(this, page >= 0 && page < 5 ? QLatin1String(topics[page]) : QLatin1String("options"));
+    const QWidget* page = pclOpt->currentWidget();
+    const QString topic = page ? page->property(kHelpTopic).toString() : QString();
+    ShowHelpTopic(this, topic.isEmpty() ? QStringLiteral("options") : topic);
 }
 
 void TfrmOpt::showEvent(QShowEvent* event) {
@@ -355,8 +401,8 @@ void TfrmOpt::btnCancelClick() { reject(); }
 void TfrmOpt::btnAppClick() { actBtnApp->trigger(); }
 
 void TfrmOpt::actBtnAppExecute() {
-    // A text the spin control does not stand for ("", "0") shows the position that is stored.
-    updMouseLine->SetPosition(updMouseLine->Position());
+    // A text the spin box does not stand for ("", "0") shows the value that is stored.
+    updMouseLine->setValue(updMouseLine->value());
     {
         SettingsStore store;
         // 1. Internet time.
@@ -366,7 +412,7 @@ void TfrmOpt::actBtnAppExecute() {
         ShowServerList(ApplyTimeServerOptions(store, list, server, chkExecuteSync->isChecked()), server);
         // 2, 3. The wheel, at once in the main window too.
         const bool own = chkMouseScroll->isChecked();
-        const int lines = updMouseLine->Position();
+        const int lines = updMouseLine->value();
         StoreWheelOptions(store, own, lines);
         if (main_) {
             main_->SetWheelOwn(own);
@@ -377,7 +423,7 @@ void TfrmOpt::actBtnAppExecute() {
         // 5.
         StoreAccessOptions(store, chkTimeServerAccess->isChecked(), chkWebAccess->isChecked(),
                            chkNewVersionAccess->isChecked());
-        // 6. Notifications and the tray.
+        // The notification and tray choices.
         notifyPage_->Store(store);
     }
     // 6. The main window reads the sets it shows after they are stored.
@@ -391,15 +437,11 @@ void TfrmOpt::actBtnAppExecute() {
 
 void TfrmOpt::chkMouseScrollClick() {
     const bool on = chkMouseScroll->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{lblMouseLine, edtMouseLine, updMouseLine, lblMouseLineHelp})
-        w->setEnabled(on);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblMouseLine, updMouseLine, lblMouseLineHelp}) w->setEnabled(on);
     Changed();
 }
 
-void TfrmOpt::edtMouseLineChange() {
-    updMouseLine->FollowText();
-    Changed();
-}
+void TfrmOpt::edtMouseLineChange() { Changed(); }
 
 void TfrmOpt::chkTimeServerAccessClick() { Changed(); }
 void TfrmOpt::chkWebAccessClick() { Changed(); }

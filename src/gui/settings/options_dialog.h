@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 class QTimer;
 
@@ -22,7 +23,6 @@ class TfrmMain;
 class TNotifyPage;
 class TOptTimerPages;
 class TSyncController;
-class TUpDown;
 
 // The pages in the order of their tabs.
 enum class OptionsPage { General = 0, Timer = 1, Alarm = 2, Advanced = 3, Notify = 4 };
@@ -62,8 +62,6 @@ private:
     void FormCreate();
     void CreateGeneralPage(QWidget* page);
     void CreateAdvancedPage(QWidget* page);
-    // An icon, a heading and a rule across the page at `top`.
-    void AddGroupHeading(QWidget* page, int top, const QString& caption, const QPixmap& icon);
     void ShowServerList(const QStringList& list, const QString& text);
     void Changed();
 
@@ -85,11 +83,10 @@ private:
     QCheckBox* chkExecuteSync;
     QTimer* tmrOpt;
 
-    QGroupBox* gbxMouse;
-    QCheckBox* chkMouseScroll;
+    // Its check box titles the group and switches its contents.
+    QGroupBox* chkMouseScroll;
     QLabel* lblMouseLine;
-    QLineEdit* edtMouseLine;
-    TUpDown* updMouseLine;
+    QSpinBox* updMouseLine;  // its edit box is "edtMouseLine"
     QLabel* lblMouseLineHelp;
 
     QCheckBox* chkTimeServerAccess;

@@ -1,25 +1,34 @@
 #include "gui/settings/proxy_dialog.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QFontMetricsF>
 #include <QGroupBox>
-#include <QKeyEvent>
+#include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
-#include "core/settings/dialog_layout.h"
 #include "core/settings/proxy_settings.h"
 #include "core/settings/settings_store.h"
 #include "gui/controls/labels.h"
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/work_area.h"
+#include "gui/settings/dialog_metrics.h"
 #include "platform/ui_font.h"
 
 namespace norvane {
+
+namespace {
+
+constexpr QSize kClientSize{304, 134};
+constexpr int kServerWidth = 112;
+constexpr int kPortWidth = 40;
+constexpr int kPortLabelGap = 9;  // the server's field to the port's label
+constexpr int kOkCancelGap = 10;
+
+}  // namespace
 
 TfrmProxy::TfrmProxy(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
@@ -28,78 +37,80 @@ TfrmProxy::TfrmProxy(QWidget* parent)
     QFont face = UiFont(12);
     if (parent) face.setFamily(parent->font().family());
     setFont(face);
-    FixedDialogFrame(this, 304, 134);
 
-    gbxProxy = new QGroupBox(this);
-    gbxProxy->setObjectName("gbxProxy");
-    gbxProxy->setGeometry(8, 8, 288, 88);
-
-    // Over the group's top edge, so that it reads as the group's title.
-    chkUseProxy = new QCheckBox(QStringLiteral("プロキシ サーバーを使用する(&X)"), this);
+    // The check box titles the group and switches what it holds.
+    chkUseProxy = new QGroupBox(QStringLiteral("プロキシ サーバーを使用する(&X)"));
     chkUseProxy->setObjectName("chkUseProxy");
-    chkUseProxy->adjustSize();
-    chkUseProxy->move(16, 6);
-    chkUseProxy->setAutoFillBackground(true);
-    // A space rounded up, so that the run never reaches past the check box.
-    const int space = static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' '))));
-    const int spaces = GroupCaptionSpaces(space, chkUseProxy->width());
-    gbxProxy->setTitle(QString(spaces, QLatin1Char(' ')));
-    chkUseProxy->raise();
-    connect(chkUseProxy, &QCheckBox::clicked, this, &TfrmProxy::chkUseProxyClick);
+    chkUseProxy->setCheckable(true);
+    chkUseProxy->setChecked(false);
+    connect(chkUseProxy, &QGroupBox::clicked, this, &TfrmProxy::chkUseProxyClick);
 
-    chkUseItSetting = new QCheckBox(QStringLiteral("インターネット オプションの設定を使用する(&U)"), gbxProxy);
+    chkUseItSetting = new QCheckBox(QStringLiteral("インターネット オプションの設定を使用する(&U)"));
     chkUseItSetting->setObjectName("chkUseItSetting");
-    chkUseItSetting->adjustSize();
-    chkUseItSetting->move(12, 20);
     connect(chkUseItSetting, &QCheckBox::clicked, this, &TfrmProxy::chkUseItSettingClick);
 
-    lblProxyServer = new QLabel(QStringLiteral("サーバー(&S) :"), gbxProxy);
+    lblProxyServer = new QLabel(QStringLiteral("サーバー(&S) :"));
     lblProxyServer->setObjectName("lblProxyServer");
-    lblProxyServer->adjustSize();
-    lblProxyServer->move(12, 50);
-    edtProxyServer = new QLineEdit(gbxProxy);
+    edtProxyServer = new QLineEdit;
     edtProxyServer->setObjectName("edtProxyServer");
-    edtProxyServer->setGeometry(std::max(76, lblProxyServer->x() + lblProxyServer->width() + 4), 46, 112, 21);
+    edtProxyServer->setMinimumWidth(kServerWidth);
+    FitHeight(edtProxyServer, kEditHeight);
     lblProxyServer->setBuddy(edtProxyServer);
 
-    lblProxyPort = new QLabel(QStringLiteral("ポート(&O) :"), gbxProxy);
+    lblProxyPort = new QLabel(QStringLiteral("ポート(&O) :"));
     lblProxyPort->setObjectName("lblProxyPort");
-    lblProxyPort->adjustSize();
-    lblProxyPort->move(edtProxyServer->geometry().right() + 9, 50);
-    edtProxyPort = new QLineEdit(gbxProxy);
+    edtProxyPort = new QLineEdit;
     edtProxyPort->setObjectName("edtProxyPort");
     edtProxyPort->setMaxLength(kProxyPortMaxLength);
-    // The design's 40 pixels, or what the face needs to show the longest port whole.
-    edtProxyPort->setGeometry(std::max(244, lblProxyPort->x() + lblProxyPort->width() + 4), 46,
-                              std::max(40, LineEditWidthFor(edtProxyPort, QString(kProxyPortMaxLength, QLatin1Char('9')))),
-                              21);
-    // Typed text is filtered key by key; an input method would go around that.
+    // Decimal digits only, up to five of them: the port is not range-checked.
+    auto* digits = new QIntValidator(0, 99999, edtProxyPort);
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::RejectGroupSeparator);
+    digits->setLocale(plain);
+    edtProxyPort->setValidator(digits);
+    // An input method would compose what the validator then refuses.
     edtProxyPort->setAttribute(Qt::WA_InputMethodEnabled, false);
-    edtProxyPort->installEventFilter(this);
+    // Wide enough to show the longest port whole.
+    edtProxyPort->setFixedWidth(
+        std::max(kPortWidth, LineEditWidthFor(edtProxyPort, QString(kProxyPortMaxLength, QLatin1Char('9')))));
+    FitHeight(edtProxyPort, kEditHeight);
     lblProxyPort->setBuddy(edtProxyPort);
 
-    // Wider than its design size only when the face needs it, so that no caption is cut.
-    const int inner = std::max({chkUseItSetting->geometry().right(), edtProxyPort->geometry().right()}) + 9;
-    if (inner > gbxProxy->width()) {
-        gbxProxy->resize(inner, gbxProxy->height());
-        FixedDialogFrame(this, inner + 16, height());
-    }
+    auto* group = new QVBoxLayout(chkUseProxy);
+    group->setContentsMargins(kGroupInset, kFieldGap, kDialogMargin, kGroupInset - 3);
+    group->setSpacing(kGroupInset);
+    group->addWidget(chkUseItSetting);
+    auto* fields = new QHBoxLayout;
+    fields->setSpacing(kFieldGap);
+    fields->addWidget(lblProxyServer);
+    fields->addWidget(edtProxyServer, 1);
+    fields->addSpacing(kPortLabelGap - kFieldGap);
+    fields->addWidget(lblProxyPort);
+    fields->addWidget(edtProxyPort);
+    group->addLayout(fields);
+    group->addStretch(1);
 
     for (QWidget* w : std::initializer_list<QWidget*>{chkUseItSetting, lblProxyServer, edtProxyServer,
                                                       lblProxyPort, edtProxyPort})
         w->setEnabled(false);
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk = new QPushButton(QStringLiteral("OK"));
     btnOk->setObjectName("btnOk");
-    btnOk->setGeometry(width() - 168, 104, 75, 23);
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, [this] { done(static_cast<int>(QDialog::Accepted)); });
 
-    btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    btnCancel = new QPushButton(QStringLiteral("キャンセル"));
     btnCancel->setObjectName("btnCancel");
-    btnCancel->setGeometry(width() - 83, 104, 75, 23);
     btnCancel->setAutoDefault(false);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    for (QPushButton* b : {btnOk, btnCancel}) FitButton(b);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kDialogMargin, kDialogMargin, kDialogMargin, kDialogMargin - 1);
+    layout->setSpacing(kDialogMargin);
+    layout->addWidget(chkUseProxy, 1);
+    layout->addLayout(ButtonRow({btnOk, btnCancel}, kOkCancelGap));
+    FixToLayout(this, kClientSize);
 }
 
 void TfrmProxy::LoadSettings(const SettingsStore& store) {
@@ -126,17 +137,6 @@ void TfrmProxy::ApplyEnabledStates() {
     chkUseItSetting->setEnabled(s.useInternetSetting);
     for (QWidget* w : std::initializer_list<QWidget*>{lblProxyServer, edtProxyServer, lblProxyPort, edtProxyPort})
         w->setEnabled(s.serverAndPort);
-}
-
-bool TfrmProxy::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edtProxyPort && event->type() == QEvent::KeyPress) {
-        // Only typed characters are judged: editing keys and shortcuts (Ctrl+V
-        // among them) carry no printable text and pass.
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        for (const QChar c : text)
-            if (c.isPrint() && !IsProxyPortKey(c)) return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void EditProxySettings(QWidget* owner) {

@@ -25,14 +25,11 @@ public:
     void chkUseProxyClick();
     void chkUseItSettingClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void ApplyEnabledStates();
 
-    QGroupBox* gbxProxy;
-    QCheckBox* chkUseProxy;
+    // The group of the proxy's fields, titled by its check box.
+    QGroupBox* chkUseProxy;
     QCheckBox* chkUseItSetting;
     QLabel* lblProxyServer;
     QLineEdit* edtProxyServer;

@@ -5,10 +5,13 @@
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/settings/internet_access.h"
 #include "core/settings/version_info.h"
@@ -17,6 +20,7 @@
 #include "gui/controls/link_label.h"
 #include "gui/main_window/app_style.h"
 #include "gui/settings/confirm_dialog.h"
+#include "gui/settings/dialog_metrics.h"
 #include "platform/ui_font.h"
 #include "platform/url_opener.h"
 
@@ -29,16 +33,20 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 const QColor kLinkColour(0, 0, 255);
 const QColor kLinkHoverColour(255, 128, 0);
 
-QLabel* AddLabel(QWidget* parent, const char* name, int x, int y) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->move(x, y);
-    return l;
-}
+constexpr QSize kClientSize{344, 223};
+constexpr int kBannerHeight = 45;
+constexpr int kBannerLine = 2;  // the grey line closing the banner
+constexpr int kBannerMargin = 8;
+constexpr int kCopyWidth = 276;  // the trademark note, wrapped in two lines
+constexpr int kTextGap = 6;      // between the lines of the version texts
+constexpr int kRuleToAddress = 10;  // the rule to the address row
+constexpr int kOkGap = 16;       // the address row to OK
+constexpr QSize kOkSize{75, 25};
 
-void SetAutoSizedText(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->adjustSize();
+QLabel* NewLabel(const char* name, const QString& text = QString()) {
+    auto* l = new QLabel(text);
+    l->setObjectName(name);
+    return l;
 }
 
 }  // namespace
@@ -53,66 +61,72 @@ TfrmVer::TfrmVer(QWidget* parent, const std::optional<VersionRecord>& record, co
     QFont face = UiFont(12);
     if (parent) face.setFamily(parent->font().family());
     setFont(face);
-    FixedDialogFrame(this, 344, 223);
 
     // The white banner, closed by a grey line along its bottom edge.
-    pnlBanner = new QWidget(this);
+    pnlBanner = new QWidget;
     pnlBanner->setObjectName("pnlBanner");
-    pnlBanner->setGeometry(0, 0, 344, 45);
+    pnlBanner->setFixedHeight(kBannerHeight);
     pnlBanner->setAutoFillBackground(true);
     QPalette white = pnlBanner->palette();
     white.setColor(QPalette::Window, Qt::white);
     pnlBanner->setPalette(white);
-    auto* line = new QWidget(pnlBanner);
+    auto* line = new QWidget;
     line->setObjectName("shpBannerLine");
-    line->setGeometry(0, 43, 344, 2);
+    line->setFixedHeight(kBannerLine);
     line->setAutoFillBackground(true);
     QPalette grey = line->palette();
     grey.setColor(QPalette::Window, QColor(128, 128, 128));
     line->setPalette(grey);
 
-    imgTitle = AddLabel(pnlBanner, "imgTitle", 8, 10);
+    imgTitle = NewLabel("imgTitle");
     imgTitle->setFixedSize(180, 24);
     imgTitle->setPixmap(VersionTitlePicture());
 
-    imgBanner = new TLinkLabel(pnlBanner);
+    imgBanner = new TLinkLabel;
     imgBanner->setObjectName("imgBanner");
-    imgBanner->setGeometry(248, 6, 88, 31);
+    imgBanner->setFixedSize(88, 31);
     imgBanner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgBanner->setCursor(PointCursor());
     const QString bannerFile = bannerFolder + QStringLiteral("tobrinb.bmp");
     if (QFile::exists(bannerFile)) imgBanner->setPixmap(QPixmap(bannerFile));
     connect(imgBanner, &TLinkLabel::clicked, this, &TfrmVer::lblHttpClick);
 
-    imgIcon = AddLabel(this, "imgIcon", 12, 56);
+    auto* bannerRow = new QHBoxLayout;
+    bannerRow->setContentsMargins(kBannerMargin, 0, kBannerMargin, 0);
+    bannerRow->addWidget(imgTitle, 0, Qt::AlignVCenter);
+    bannerRow->addStretch(1);
+    bannerRow->addWidget(imgBanner, 0, Qt::AlignVCenter);
+    auto* banner = new QVBoxLayout(pnlBanner);
+    banner->setContentsMargins(0, 0, 0, 0);
+    banner->setSpacing(0);
+    banner->addLayout(bannerRow, 1);
+    banner->addWidget(line);
+
+    imgIcon = NewLabel("imgIcon");
     imgIcon->setFixedSize(32, 32);
     imgIcon->setPixmap(WindowIcon().pixmap(32, 32));
 
     const VersionTexts texts = ComputeVersionTexts(record);
-    lblTitle = AddLabel(this, "lblTitle", 56, 56);
+    lblTitle = NewLabel("lblTitle", Text(texts.title));
     QFont bold = font();
     bold.setBold(true);
     lblTitle->setFont(bold);
-    SetAutoSizedText(lblTitle, Text(texts.title));
-    lblVersion = AddLabel(this, "lblVersion", 56, 74);
-    SetAutoSizedText(lblVersion, Text(texts.version));
-    lblCopy1 = AddLabel(this, "lblCopy1", 56, 92);
-    SetAutoSizedText(lblCopy1, Text(texts.copyright));
-    lblCopy3 = AddLabel(this, "lblCopy3", 56, 112);
+    lblVersion = NewLabel("lblVersion", Text(texts.version));
+    lblCopy1 = NewLabel("lblCopy1", Text(texts.copyright));
+    lblCopy3 = NewLabel("lblCopy3", QStringLiteral(
+        "※記載されている会社名・製品名・システム名などは、各社の登録商標、もしくは商標です。"));
     lblCopy3->setWordWrap(true);
     lblCopy3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblCopy3->setGeometry(56, 112, 276, 30);
-    lblCopy3->setText(QStringLiteral(
-        "※記載されている会社名・製品名・システム名などは、各社の登録商標、もしくは商標です。"));
+    lblCopy3->setFixedWidth(kCopyWidth);
+    lblCopy3->setMinimumHeight(std::max(30, lblCopy3->heightForWidth(kCopyWidth)));
 
-    auto* rule = new QFrame(this);
+    auto* rule = new QFrame;
     rule->setObjectName("bvlWebsite");
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    rule->setGeometry(12, 148, 320, 2);
+    rule->setFixedHeight(2);
 
-    lblWebsite = AddLabel(this, "lblWebsite", 12, 160);
-    SetAutoSizedText(lblWebsite, QStringLiteral("Website :"));
+    lblWebsite = NewLabel("lblWebsite", QStringLiteral("Website :"));
 
     pupVer = new QMenu(this);
     pupVer->setObjectName("pupVer");
@@ -124,9 +138,8 @@ TfrmVer::TfrmVer(QWidget* parent, const std::optional<VersionRecord>& record, co
     mnuCancel = pupVer->addAction(QStringLiteral("キャンセル(&A)"));
     mnuCancel->setObjectName("mnuCancel");
 
-    lblHttp = new TLinkLabel(this);
+    lblHttp = new TLinkLabel;
     lblHttp->setObjectName("lblHttp");
-    lblHttp->move(lblWebsite->x() + lblWebsite->width() + 6, 160);
     QFont underlined = font();
     underlined.setUnderline(true);
     lblHttp->setFont(underlined);
@@ -134,14 +147,48 @@ TfrmVer::TfrmVer(QWidget* parent, const std::optional<VersionRecord>& record, co
     lblHttp->setCursor(PointCursor());
     lblHttp->SetPopupMenu(pupVer);
     lblHttp->setToolTip(QStringLiteral("クリックすると Tobrin のウェブサイトへジャンプします。"));
-    SetAutoSizedText(lblHttp, Text(texts.address));
+    lblHttp->setText(Text(texts.address));
     connect(lblHttp, &TLinkLabel::clicked, this, &TfrmVer::lblHttpClick);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(QStringLiteral("OK"));
     cmdOK->setObjectName("cmdOK");
-    cmdOK->setGeometry(257, 188, 75, 25);
     cmdOK->setDefault(true);
+    FitButton(cmdOK, kOkSize);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* lines = new QVBoxLayout;
+    lines->setSpacing(kTextGap);
+    lines->addWidget(lblTitle);
+    lines->addWidget(lblVersion);
+    lines->addWidget(lblCopy1);
+    lines->addSpacing(kTextGap / 3);
+    lines->addWidget(lblCopy3);
+    auto* about = new QHBoxLayout;
+    about->setSpacing(kWideMargin);
+    about->addWidget(imgIcon, 0, Qt::AlignTop);
+    about->addLayout(lines, 1);
+    auto* address = new QHBoxLayout;
+    address->setSpacing(kTextGap);
+    address->addWidget(lblWebsite);
+    address->addWidget(lblHttp);
+    address->addStretch(1);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(kWideMargin, kWideMargin - 1, kWideMargin, kWideMargin - 2);
+    body->setSpacing(0);
+    body->addLayout(about);
+    body->addSpacing(kTextGap);
+    body->addWidget(rule);
+    body->addSpacing(kRuleToAddress);
+    body->addLayout(address);
+    body->addSpacing(kOkGap);
+    body->addStretch(1);
+    body->addLayout(ButtonRow({cmdOK}));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pnlBanner);
+    layout->addLayout(body, 1);
+    FixToLayout(this, kClientSize);
 }
 
 void TfrmVer::lblHttpClick() {

@@ -4,18 +4,22 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "core/timers/timer_set_editing.h"
 #include "gui/art/dialog_pictures.h"
 #include "gui/controls/up_down.h"
 #include "gui/main_window/app_style.h"
+#include "gui/settings/dialog_metrics.h"
 #include "gui/timers/sound_notice.h"
 #include "platform/sound.h"
 #include "platform/ui_font.h"
@@ -23,17 +27,28 @@
 namespace norvane {
 namespace {
 
-QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name, QRect g) {
-    auto* l = new QLabel(text, parent);
+constexpr QSize kClientSize{340, 300};
+constexpr int kLabelColumn = 124;   // the names of the fields at the top
+constexpr int kNameWidth = 190;
+constexpr int kKindWidth = 140;
+constexpr int kValueWidth = 60;
+constexpr int kSecondsWidth = 52;
+constexpr QSize kTimerTree{150, 124};
+constexpr QSize kAlarmTree{150, 110};
+constexpr int kTreeGap = 10;        // a tree to the seconds beside it
+constexpr QSize kSmallButton{30, kToolButtonHeight};
+
+QLabel* MakeLabel(const QString& text, const char* name) {
+    auto* l = new QLabel(text);
     l->setObjectName(QLatin1String(name));
-    l->setGeometry(g);
     return l;
 }
 
-QLineEdit* MakeNumberEdit(QWidget* parent, const char* name, QRect g, int maxLength, QObject* keyFilter) {
-    auto* e = new QLineEdit(parent);
+QLineEdit* MakeNumberEdit(const char* name, int width, int maxLength, QObject* keyFilter) {
+    auto* e = new QLineEdit;
     e->setObjectName(QLatin1String(name));
-    e->setGeometry(g);
+    e->setFixedWidth(width);
+    FitHeight(e, kEditHeight);
     e->setMaxLength(maxLength);
     e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Keys are judged one by one; an input method would go around that.
@@ -42,12 +57,23 @@ QLineEdit* MakeNumberEdit(QWidget* parent, const char* name, QRect g, int maxLen
     return e;
 }
 
-TUpDown* MakeSpin(QWidget* parent, const char* name, QLineEdit* edit, int max) {
-    auto* u = new TUpDown(parent);
+// The spin sits at the edit's right edge, as tall as it.
+TUpDown* MakeSpin(const char* name, QLineEdit* edit, int max) {
+    auto* u = new TUpDown;
     u->setObjectName(QLatin1String(name));
     u->SetRange(0, max);
     u->SetAssociate(edit);
+    u->setFixedSize(u->width(), edit->height());
     return u;
+}
+
+// An edit box with its spin, side by side.
+QHBoxLayout* SpinRow(QLineEdit* edit, TUpDown* spin) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(edit);
+    row->addWidget(spin);
+    return row;
 }
 
 // The edit's text as its number, rewritten in place when it said anything else.
@@ -63,6 +89,35 @@ void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
     for (QWidget* w : widgets) w->setEnabled(enabled);
 }
 
+// The name row at the top of either page.
+QGridLayout* FieldGrid(QVBoxLayout* page) {
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(kFieldGap, 0, kFieldGap, 0);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(kRowGap);
+    grid->setColumnMinimumWidth(0, kLabelColumn);
+    grid->setColumnStretch(1, 1);
+    page->addLayout(grid);
+    return grid;
+}
+
+void AddField(QGridLayout* grid, QLabel* label, QWidget* field, QLayout* fieldRow = nullptr) {
+    const int row = grid->rowCount() == 1 && !grid->itemAtPosition(0, 0) ? 0 : grid->rowCount();
+    grid->setRowMinimumHeight(row, kComboHeight);
+    grid->addWidget(label, row, 0, Qt::AlignVCenter);
+    if (fieldRow)
+        grid->addLayout(fieldRow, row, 1, Qt::AlignVCenter);
+    else
+        grid->addWidget(field, row, 1, Qt::AlignVCenter);
+}
+
+QVBoxLayout* PageLayout(QWidget* page) {
+    auto* l = new QVBoxLayout(page);
+    l->setContentsMargins(kDialogMargin, kFieldGap + kRowGap, kDialogMargin, kFieldGap);
+    l->setSpacing(kDialogMargin);
+    return l;
+}
+
 }  // namespace
 
 TfrmOptSet::TfrmOptSet(QWidget* parent)
@@ -73,25 +128,34 @@ TfrmOptSet::TfrmOptSet(QWidget* parent)
     QFont face = UiFont(12);
     if (parent) face.setFamily(parent->font().family());
     setFont(face);
-    FixedDialogFrame(this, 340, 300);
 
     BuildTimerPage();
     BuildAlarmPage();
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk = new QPushButton(QStringLiteral("OK"));
     btnOk->setObjectName("btnOk");
-    btnOk->setGeometry(96, 268, 75, 23);
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, [this] { done(1); });
-    btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    btnCancel = new QPushButton(QStringLiteral("キャンセル"));
     btnCancel->setObjectName("btnCancel");
-    btnCancel->setGeometry(177, 268, 75, 23);
     btnCancel->setAutoDefault(false);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    btnHelp = new QPushButton(QStringLiteral("ヘルプ(&H)"), this);
+    btnHelp = new QPushButton(QStringLiteral("ヘルプ(&H)"));
     btnHelp->setObjectName("btnHelp");
-    btnHelp->setGeometry(258, 268, 75, 23);
     btnHelp->setAutoDefault(false);
+    for (QPushButton* b : {btnOk, btnCancel, btnHelp}) FitButton(b);
+
+    // Only one page shows at a time: the dialog takes the size of the one shown.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, kDialogMargin + 1);
+    layout->setSpacing(kDialogMargin);
+    layout->addWidget(tstTimerSet, 1);
+    layout->addWidget(tstAlarmSet, 1);
+    QHBoxLayout* buttons = ButtonRow({btnOk, btnCancel, btnHelp});
+    buttons->setContentsMargins(0, 0, kDialogMargin - 1, 0);
+    layout->addLayout(buttons);
+    tstTimerSet->hide();
+    FixToLayout(this, kClientSize);
 }
 
 QTreeWidget* TfrmOptSet::BuildEventTree(QWidget* parent, const char* name, int childIcon) {
@@ -127,94 +191,146 @@ int TfrmOptSet::SelectedDivision(const QTreeWidget* tree) {
 }
 
 void TfrmOptSet::BuildTimerPage() {
-    tstTimerSet = new QWidget(this);
+    tstTimerSet = new QWidget;
     tstTimerSet->setObjectName("tstTimerSet");
-    tstTimerSet->setGeometry(0, 0, 340, 260);
+    QVBoxLayout* page = PageLayout(tstTimerSet);
+    QGridLayout* fields = FieldGrid(page);
 
-    auto* lblName = MakeLabel(QStringLiteral("タイマーセット名(&N) :"), tstTimerSet, "lblTimName", {12, 14, 124, 14});
-    edtTimName = new QLineEdit(tstTimerSet);
+    auto* lblName = MakeLabel(QStringLiteral("タイマーセット名(&N) :"), "lblTimName");
+    edtTimName = new QLineEdit;
     edtTimName->setObjectName("edtTimName");
-    edtTimName->setGeometry(138, 10, 190, 21);
+    edtTimName->setMinimumWidth(kNameWidth);
+    FitHeight(edtTimName, kEditHeight);
     lblName->setBuddy(edtTimName);
+    AddField(fields, lblName, edtTimName);
 
-    auto* lblOption = MakeLabel(QStringLiteral("オプション(&O) :"), tstTimerSet, "lblTimOption", {12, 42, 124, 14});
-    cmbTimOption = new QComboBox(tstTimerSet);
+    auto* lblOption = MakeLabel(QStringLiteral("オプション(&O) :"), "lblTimOption");
+    cmbTimOption = new QComboBox;
     cmbTimOption->setObjectName("cmbTimOption");
-    cmbTimOption->setGeometry(138, 38, 140, 22);
+    FitHeight(cmbTimOption, kComboHeight);
     cmbTimOption->addItem(DialogIconPicture(kIconCountdown), QStringLiteral("カウントダウン"));
     cmbTimOption->addItem(DialogIconPicture(kIconStopwatch), QStringLiteral("ストップウォッチ"));
     cmbTimOption->addItem(DialogIconPicture(kIconChain), QStringLiteral("チェーン管理"));
+    cmbTimOption->setFixedWidth(std::max(kKindWidth, cmbTimOption->sizeHint().width()));
     lblOption->setBuddy(cmbTimOption);
+    AddField(fields, lblOption, cmbTimOption);
     connect(cmbTimOption, &QComboBox::currentIndexChanged, this, &TfrmOptSet::cmbTimOptionChange);
 
-    lblTimCount = MakeLabel(QStringLiteral("時間(&T) :"), tstTimerSet, "lblTimCount", {12, 70, 124, 14});
-    edtTimCount = MakeNumberEdit(tstTimerSet, "edtTimCount", {138, 66, 60, 21}, 5, this);
-    updTimCount = MakeSpin(tstTimerSet, "updTimCount", edtTimCount, kTimerValueMax);
+    lblTimCount = MakeLabel(QStringLiteral("時間(&T) :"), "lblTimCount");
+    edtTimCount = MakeNumberEdit("edtTimCount", kValueWidth, 5, this);
+    updTimCount = MakeSpin("updTimCount", edtTimCount, kTimerValueMax);
     lblTimCount->setBuddy(edtTimCount);
-    lblTimCountUnit = MakeLabel(QStringLiteral("秒"), tstTimerSet, "lblTimCountUnit", {220, 70, 40, 14});
+    lblTimCountUnit = MakeLabel(QStringLiteral("秒"), "lblTimCountUnit");
+    QHBoxLayout* count = SpinRow(edtTimCount, updTimCount);
+    count->addSpacing(kRowGap);
+    count->addWidget(lblTimCountUnit);
+    count->addStretch(1);
+    AddField(fields, lblTimCount, nullptr, count);
     connect(edtTimCount, &QLineEdit::textChanged, this, &TfrmOptSet::edtTimCountChange);
 
-    gbxTimEvent = new QGroupBox(QStringLiteral("カウントダウン イベント"), tstTimerSet);
+    gbxTimEvent = new QGroupBox(QStringLiteral("カウントダウン イベント"));
     gbxTimEvent->setObjectName("gbxTimEvent");
-    gbxTimEvent->setGeometry(8, 98, 324, 158);
     trvTimEvent = BuildEventTree(gbxTimEvent, "trvTimEvent", kIconCountdown);
-    trvTimEvent->setGeometry(12, 22, 150, 124);
+    trvTimEvent->setFixedWidth(kTimerTree.width());
+    trvTimEvent->setMinimumHeight(kTimerTree.height());
     connect(trvTimEvent, &QTreeWidget::itemSelectionChanged, this, &TfrmOptSet::trvTimEventChange);
     connect(trvTimEvent, &QTreeWidget::currentItemChanged, this, &TfrmOptSet::trvTimEventChange);
-    edtTimEvent = MakeNumberEdit(gbxTimEvent, "edtTimEvent", {172, 22, 52, 21}, 4, this);
-    updTimEvent = MakeSpin(gbxTimEvent, "updTimEvent", edtTimEvent, kSecondsMax);
-    lblTimEvent = MakeLabel(QStringLiteral("秒に区切りを設定(&A)"), gbxTimEvent, "lblTimEvent", {172, 48, 146, 14});
+    edtTimEvent = MakeNumberEdit("edtTimEvent", kSecondsWidth, 4, this);
+    updTimEvent = MakeSpin("updTimEvent", edtTimEvent, kSecondsMax);
+    lblTimEvent = MakeLabel(QStringLiteral("秒に区切りを設定(&A)"), "lblTimEvent");
     lblTimEvent->setBuddy(edtTimEvent);
     connect(edtTimEvent, &QLineEdit::textChanged, this, &TfrmOptSet::edtTimEventChange);
+    auto* seconds = new QVBoxLayout;
+    seconds->setSpacing(kFieldGap + 1);
+    QHBoxLayout* spin = SpinRow(edtTimEvent, updTimEvent);
+    spin->addStretch(1);
+    seconds->addLayout(spin);
+    seconds->addWidget(lblTimEvent);
+    seconds->addStretch(1);
+    auto* group = new QHBoxLayout(gbxTimEvent);
+    group->setContentsMargins(kGroupInset, kFieldGap, kRowGap, kGroupInset - 3);
+    group->setSpacing(kTreeGap);
+    group->addWidget(trvTimEvent);
+    group->addLayout(seconds, 1);
+    page->addSpacing(kFieldGap - 2);
+    page->addWidget(gbxTimEvent, 1);
     trvTimEventChange();
 }
 
 void TfrmOptSet::BuildAlarmPage() {
-    tstAlarmSet = new QWidget(this);
+    tstAlarmSet = new QWidget;
     tstAlarmSet->setObjectName("tstAlarmSet");
-    tstAlarmSet->setGeometry(0, 0, 340, 260);
+    QVBoxLayout* page = PageLayout(tstAlarmSet);
+    QGridLayout* fields = FieldGrid(page);
 
-    auto* lblName = MakeLabel(QStringLiteral("アラームセット名(&N) :"), tstAlarmSet, "lblSecName", {12, 14, 124, 14});
-    edtSecName = new QLineEdit(tstAlarmSet);
+    auto* lblName = MakeLabel(QStringLiteral("アラームセット名(&N) :"), "lblSecName");
+    edtSecName = new QLineEdit;
     edtSecName->setObjectName("edtSecName");
-    edtSecName->setGeometry(138, 10, 190, 21);
+    edtSecName->setMinimumWidth(kNameWidth);
+    FitHeight(edtSecName, kEditHeight);
     lblName->setBuddy(edtSecName);
+    AddField(fields, lblName, edtSecName);
 
-    auto* group = new QGroupBox(QStringLiteral("アラーム"), tstAlarmSet);
+    auto* group = new QGroupBox(QStringLiteral("アラーム"));
     group->setObjectName("gbxSecEvent");
-    group->setGeometry(8, 40, 324, 216);
-    lblSecEvent = MakeLabel(QStringLiteral("イベント(&I) :"), group, "lblSecEvent", {12, 20, 130, 14});
+    lblSecEvent = MakeLabel(QStringLiteral("イベント(&I) :"), "lblSecEvent");
     lsvSecEvent = BuildEventTree(group, "lsvSecEvent", kIconAlarm);
-    lsvSecEvent->setGeometry(12, 36, 150, 110);
+    lsvSecEvent->setFixedWidth(kAlarmTree.width());
+    lsvSecEvent->setMinimumHeight(kAlarmTree.height());
     lblSecEvent->setBuddy(lsvSecEvent);
     connect(lsvSecEvent, &QTreeWidget::itemSelectionChanged, this, &TfrmOptSet::lsvSecEventChange);
     connect(lsvSecEvent, &QTreeWidget::currentItemChanged, this, &TfrmOptSet::lsvSecEventChange);
 
-    edtSecSec = MakeNumberEdit(group, "edtSecSec", {172, 36, 52, 21}, 4, this);
-    updSecSec = MakeSpin(group, "updSecSec", edtSecSec, kSecondsMax);
-    lblSecSec = MakeLabel(QStringLiteral("秒に音を鳴らす(&A)"), group, "lblSecSec", {172, 62, 146, 14});
+    edtSecSec = MakeNumberEdit("edtSecSec", kSecondsWidth, 4, this);
+    updSecSec = MakeSpin("updSecSec", edtSecSec, kSecondsMax);
+    lblSecSec = MakeLabel(QStringLiteral("秒に音を鳴らす(&A)"), "lblSecSec");
     lblSecSec->setBuddy(edtSecSec);
     connect(edtSecSec, &QLineEdit::textChanged, this, &TfrmOptSet::edtSecSecChange);
 
-    lblSecFile = MakeLabel(QStringLiteral("サウンドファイル(&F) :"), group, "lblSecFile", {12, 156, 200, 14});
-    cmbSecFile = new QComboBox(group);
+    lblSecFile = MakeLabel(QStringLiteral("サウンドファイル(&F) :"), "lblSecFile");
+    cmbSecFile = new QComboBox;
     cmbSecFile->setObjectName("cmbSecFile");
     cmbSecFile->setEditable(true);
     cmbSecFile->setInsertPolicy(QComboBox::NoInsert);
-    cmbSecFile->setGeometry(12, 174, 236, 22);
+    FitHeight(cmbSecFile, kComboHeight);
     lblSecFile->setBuddy(cmbSecFile);
     connect(cmbSecFile, &QComboBox::editTextChanged, this, &TfrmOptSet::cmbSecFileChange);
 
-    btnSecPlay = new QPushButton(QStringLiteral("♪"), group);
+    btnSecPlay = new QPushButton(QStringLiteral("♪"));
     btnSecPlay->setObjectName("btnSecPlay");
-    btnSecPlay->setGeometry(252, 173, 30, 24);
     btnSecPlay->setAutoDefault(false);
     connect(btnSecPlay, &QPushButton::clicked, this, &TfrmOptSet::btnSecPlayClick);
-    btnSecBrow = new QPushButton(QStringLiteral("..."), group);
+    btnSecBrow = new QPushButton(QStringLiteral("..."));
     btnSecBrow->setObjectName("btnSecBrow");
-    btnSecBrow->setGeometry(286, 173, 30, 24);
     btnSecBrow->setAutoDefault(false);
     connect(btnSecBrow, &QPushButton::clicked, this, &TfrmOptSet::btnSecBrowClick);
+    for (QPushButton* b : {btnSecPlay, btnSecBrow}) FitButton(b, kSmallButton);
+
+    auto* seconds = new QVBoxLayout;
+    seconds->setSpacing(kFieldGap + 1);
+    QHBoxLayout* spin = SpinRow(edtSecSec, updSecSec);
+    spin->addStretch(1);
+    seconds->addLayout(spin);
+    seconds->addWidget(lblSecSec);
+    seconds->addStretch(1);
+    auto* events = new QHBoxLayout;
+    events->setSpacing(kTreeGap);
+    events->addWidget(lsvSecEvent);
+    events->addLayout(seconds, 1);
+    auto* file = new QHBoxLayout;
+    file->setSpacing(kFieldGap);
+    file->addWidget(cmbSecFile, 1);
+    file->addWidget(btnSecPlay);
+    file->addWidget(btnSecBrow);
+    auto* inside = new QVBoxLayout(group);
+    inside->setContentsMargins(kGroupInset, kFieldGap, kDialogMargin, kGroupInset + 3);
+    inside->setSpacing(kFieldGap);
+    inside->addWidget(lblSecEvent);
+    inside->addLayout(events, 1);
+    inside->addSpacing(kRowGap);
+    inside->addWidget(lblSecFile);
+    inside->addLayout(file);
+    page->addWidget(group, 1);
     lsvSecEventChange();
 }
 
@@ -222,6 +338,7 @@ void TfrmOptSet::EditTimerSet(const TTimerSet& set) {
     setWindowTitle(QStringLiteral("タイマーセットのプロパティ"));
     tstAlarmSet->hide();
     tstTimerSet->show();
+    FixToLayout(this, kClientSize);
     edtTimName->setText(set.Name);
     divisions_ = set.Section;
     // The spin holds a 16-bit position.
@@ -243,6 +360,7 @@ void TfrmOptSet::EditAlarmSet(const TAlarmSet& set) {
     setWindowTitle(QStringLiteral("アラームセットのプロパティ"));
     tstTimerSet->hide();
     tstAlarmSet->show();
+    FixToLayout(this, kClientSize);
     edtSecName->setText(set.Name);
     sections_ = set.Section;
     lsvSecEvent->setCurrentItem(nullptr);

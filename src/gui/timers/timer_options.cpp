@@ -5,6 +5,8 @@
 #include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <functional>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
@@ -13,36 +15,118 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "core/settings/settings_store.h"
 #include "gui/art/dialog_pictures.h"
 #include "gui/main_window/user_messages.h"
 #include "gui/main_window/work_area.h"
+#include "gui/settings/dialog_metrics.h"
 #include "gui/timers/set_dialog.h"
 
 namespace norvane {
 namespace {
 
-// What a dragged timer-set row carries: only this list's rows are dropped on it.
-const QString kTimerRowMime = QStringLiteral("application/x-norvane-timer-set-row");
+// The timer-set list: Qt's internal move picks a row up and carries it (the
+// model's own data, the row's picture); where it lands, and the scrolling at
+// the list's edges while it is carried, are the pages' rules.
+class TimerSetList final : public QTreeWidget {
+public:
+    explicit TimerSetList(QWidget* parent) : QTreeWidget(parent) {
+        setDragDropMode(QAbstractItemView::InternalMove);
+        setDefaultDropAction(Qt::MoveAction);
+        setDropIndicatorShown(false);
+        setAutoScroll(false);
+    }
+
+    std::function<void(QPoint)> dragOver;
+    std::function<void(QPoint)> dropped;
+    std::function<void()> dragEnded;
+
+protected:
+    // Qt picks the row up (press, distance, this mode); the drag itself is
+    // started here because the base class removes a row that was moved onto its
+    // own list, and the page has already put it in its new place.
+    void startDrag(Qt::DropActions) override {
+        QTreeWidgetItem* row = currentItem();
+        if (!row) return;
+        auto* drag = new QDrag(this);
+        drag->setMimeData(model()->mimeData({indexFromItem(row)}));
+        drag->setPixmap(row->icon(0).pixmap(iconSize().isValid() ? iconSize() : QSize(16, 16)));
+        drag->exec(Qt::MoveAction);
+        dragEnded();
+    }
+    void dragEnterEvent(QDragEnterEvent* event) override {
+        if (Ours(event)) event->acceptProposedAction();
+        else event->ignore();
+    }
+    void dragMoveEvent(QDragMoveEvent* event) override {
+        if (!Ours(event)) {
+            event->ignore();
+            return;
+        }
+        event->acceptProposedAction();
+        dragOver(event->position().toPoint());
+    }
+    void dragLeaveEvent(QDragLeaveEvent*) override { dragEnded(); }
+    void dropEvent(QDropEvent* event) override {
+        if (!Ours(event)) {
+            event->ignore();
+            return;
+        }
+        event->acceptProposedAction();
+        dropped(event->position().toPoint());
+    }
+
+private:
+    // A row of this list; a drag without a source is one the platform or a test makes.
+    bool Ours(const QDropEvent* event) const {
+        return (!event->source() || event->source() == this) &&
+               event->mimeData()->hasFormat(model()->mimeTypes().constFirst());
+    }
+};
 
 // Pixels of the edge bands where a drag scrolls the list.
 constexpr int kTopScrollBand = 3;
 constexpr int kBottomScrollBand = 4;
 
-QPushButton* MakeButton(const QString& text, QWidget* parent, const char* name, QRect g) {
+// The lists' design widths and the buttons' under and beside them.
+constexpr int kTimerListWidth = 366;
+constexpr int kAlarmSetListHeight = 132;
+constexpr int kAlarmSetLabelHeight = 14;
+constexpr int kCellListGap = 13;  // the cells' list to the label below it
+constexpr QSize kNewButton{124, 23};
+constexpr QSize kDeleteButton{112, 23};
+constexpr QSize kPropertyButton{100, 23};
+constexpr QSize kMoveButton{72, 23};
+
+QPushButton* MakeButton(const QString& text, QWidget* parent, const char* name, QSize design) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
-    b->setGeometry(g);
     b->setAutoDefault(false);
+    FitButton(b, design);
     return b;
 }
 
-QTreeWidget* MakeReportList(QWidget* parent, const char* name, QRect g, const QStringList& headers,
+// A page of a list with the three buttons under it.
+QVBoxLayout* ListPageLayout(QWidget* page) {
+    auto* l = new QVBoxLayout(page);
+    l->setContentsMargins(kPageMargin, kPageMargin, kListButtonGap / 2, kPageBottom);
+    l->setSpacing(kPageMargin);
+    return l;
+}
+
+QHBoxLayout* ListButtons(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(kListButtonGap);
+    for (QPushButton* b : buttons) row->addWidget(b);
+    row->addStretch(1);
+    return row;
+}
+
+QTreeWidget* MakeReportList(QTreeWidget* l, const char* name, const QStringList& headers,
                             std::initializer_list<int> widths) {
-    auto* l = new QTreeWidget(parent);
     l->setObjectName(QLatin1String(name));
-    l->setGeometry(g);
     l->setRootIsDecorated(false);
     l->setItemsExpandable(false);
     l->setUniformRowHeights(true);
@@ -83,30 +167,42 @@ TOptTimerPages::~TOptTimerPages() = default;
 
 void TOptTimerPages::BuildTimerPage() {
     // Up and down beside the list, so that every button's caption fits the page.
-    lsvTimerSet = MakeReportList(tstTimer_, "lsvTimerSet", {8, 8, 366, 292},
+    auto* timerSets = new TimerSetList(tstTimer_);
+    timerSets->dragOver = [this](QPoint at) { lsvTimerSetDragOver(at); };
+    timerSets->dropped = [this](QPoint at) { lsvTimerSetDragDrop(at); };
+    timerSets->dragEnded = [this] { lsvTimerSetEndDrag(); };
+    lsvTimerSet = MakeReportList(timerSets, "lsvTimerSet",
                                  {QStringLiteral("名前"), QString(), QStringLiteral("区切 1"),
                                   QStringLiteral("区切 2"), QStringLiteral("区切 3")},
                                  {114, 64, 56, 56, 56});
-    // The list scrolls and moves rows itself while a row is dragged.
-    lsvTimerSet->setDragEnabled(false);
-    lsvTimerSet->setAutoScroll(false);
-    lsvTimerSet->viewport()->setAcceptDrops(true);
-    lsvTimerSet->viewport()->installEventFilter(this);
-    timerViewport_ = lsvTimerSet->viewport();
+    lsvTimerSet->setMinimumWidth(kTimerListWidth);
     connect(lsvTimerSet, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvTimerSetChange);
     connect(lsvTimerSet, &QTreeWidget::itemDoubleClicked, this, [this] { btnTimerPropClick(); });
 
-    btnTimerNew = MakeButton(QStringLiteral("新しいタイマー(&N)..."), tstTimer_, "btnTimerNew", {8, 308, 124, 23});
-    btnTimerDel = MakeButton(QStringLiteral("タイマーの削除(&D)"), tstTimer_, "btnTimerDel", {136, 308, 112, 23});
-    btnTimerProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstTimer_, "btnTimerProp", {252, 308, 100, 23});
-    btnTimerUp = MakeButton(QStringLiteral("↑ 上へ(&U)"), tstTimer_, "btnTimerUp", {380, 8, 72, 23});
-    btnTimerDown = MakeButton(QStringLiteral("↓ 下へ(&D)"), tstTimer_, "btnTimerDown", {380, 35, 72, 23});
+    btnTimerNew = MakeButton(QStringLiteral("新しいタイマー(&N)..."), tstTimer_, "btnTimerNew", kNewButton);
+    btnTimerDel = MakeButton(QStringLiteral("タイマーの削除(&D)"), tstTimer_, "btnTimerDel", kDeleteButton);
+    btnTimerProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstTimer_, "btnTimerProp", kPropertyButton);
+    btnTimerUp = MakeButton(QStringLiteral("↑ 上へ(&U)"), tstTimer_, "btnTimerUp", kMoveButton);
+    btnTimerDown = MakeButton(QStringLiteral("↓ 下へ(&D)"), tstTimer_, "btnTimerDown", kMoveButton);
     connect(btnTimerNew, &QPushButton::clicked, this, &TOptTimerPages::btnTimerNewClick);
     connect(btnTimerDel, &QPushButton::clicked, this, &TOptTimerPages::btnTimerDelClick);
     connect(btnTimerProp, &QPushButton::clicked, this, &TOptTimerPages::btnTimerPropClick);
     connect(btnTimerUp, &QPushButton::clicked, this, &TOptTimerPages::btnTimerUpClick);
     connect(btnTimerDown, &QPushButton::clicked, this, &TOptTimerPages::btnTimerDownClick);
     for (QPushButton* b : {btnTimerDel, btnTimerProp, btnTimerUp, btnTimerDown}) b->setEnabled(false);
+
+    QVBoxLayout* page = ListPageLayout(tstTimer_);
+    auto* moves = new QVBoxLayout;
+    moves->setSpacing(kListButtonGap);
+    moves->addWidget(btnTimerUp);
+    moves->addWidget(btnTimerDown);
+    moves->addStretch(1);
+    auto* list = new QHBoxLayout;
+    list->setSpacing(kRowGap);
+    list->addWidget(lsvTimerSet, 1);
+    list->addLayout(moves);
+    page->addLayout(list, 1);
+    page->addLayout(ListButtons({btnTimerNew, btnTimerDel, btnTimerProp}));
 
     tmrSrt = new QTimer(this);
     tmrSrt->setObjectName("tmrSrt");
@@ -117,12 +213,10 @@ void TOptTimerPages::BuildTimerPage() {
 void TOptTimerPages::BuildAlarmPage() {
     lblAlarmSet = new QLabel(QStringLiteral("アラームセット"), tstAlarm_);
     lblAlarmSet->setObjectName("lblAlarmSet");
-    lblAlarmSet->setGeometry(8, 152, 200, 14);
+    FitHeight(lblAlarmSet, kAlarmSetLabelHeight);
 
-    // Its foot lies a fixed distance above the label below it.
-    const int top = 8;
-    lsvAlmTime = MakeReportList(tstAlarm_, "lsvAlmTime", {8, top, 444, lblAlarmSet->y() - top - 13},
-                                {QStringLiteral("名前"), QStringLiteral("アラームセット")}, {100, 220});
+    lsvAlmTime = MakeReportList(new QTreeWidget(tstAlarm_), "lsvAlmTime", {QStringLiteral("名前"), QStringLiteral("アラームセット")},
+                                {100, 220});
     lsvAlmTime->setHeaderHidden(true);
     lsvAlmTime->header()->setMaximumSectionSize(230);
 
@@ -146,20 +240,32 @@ void TOptTimerPages::BuildAlarmPage() {
     connect(cmbAlarmTimer, &QComboBox::currentIndexChanged, this, &TOptTimerPages::cmbAlarmTimerChange);
     RebuildAlarmChoices();
 
-    lsvAlarmSet = MakeReportList(tstAlarm_, "lsvAlarmSet", {8, 168, 444, 132},
+    lsvAlarmSet = MakeReportList(new QTreeWidget(tstAlarm_), "lsvAlarmSet",
                                  {QStringLiteral("名前"), QStringLiteral("区切 1"), QStringLiteral("区切 2"),
                                   QStringLiteral("区切 3")},
                                  {160, 56, 56, 56});
+    lsvAlarmSet->setFixedHeight(kAlarmSetListHeight);
     connect(lsvAlarmSet, &QTreeWidget::itemSelectionChanged, this, &TOptTimerPages::lsvAlarmSetChange);
     connect(lsvAlarmSet, &QTreeWidget::itemDoubleClicked, this, [this] { btnSoundPropClick(); });
 
-    btnSoundNew = MakeButton(QStringLiteral("新しいアラーム(&N)..."), tstAlarm_, "btnSoundNew", {8, 308, 124, 23});
-    btnSoundDel = MakeButton(QStringLiteral("アラームの削除(&D)"), tstAlarm_, "btnSoundDel", {136, 308, 112, 23});
-    btnSoundProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstAlarm_, "btnSoundProp", {252, 308, 100, 23});
+    btnSoundNew = MakeButton(QStringLiteral("新しいアラーム(&N)..."), tstAlarm_, "btnSoundNew", kNewButton);
+    btnSoundDel = MakeButton(QStringLiteral("アラームの削除(&D)"), tstAlarm_, "btnSoundDel", kDeleteButton);
+    btnSoundProp = MakeButton(QStringLiteral("プロパティ(&P)..."), tstAlarm_, "btnSoundProp", kPropertyButton);
     connect(btnSoundNew, &QPushButton::clicked, this, &TOptTimerPages::btnSoundNewClick);
     connect(btnSoundDel, &QPushButton::clicked, this, &TOptTimerPages::btnSoundDelClick);
     connect(btnSoundProp, &QPushButton::clicked, this, &TOptTimerPages::btnSoundPropClick);
     for (QPushButton* b : {btnSoundDel, btnSoundProp}) b->setEnabled(false);
+
+    // The cells' list takes what the page leaves; the sets' list keeps its height.
+    QVBoxLayout* page = ListPageLayout(tstAlarm_);
+    page->setSpacing(0);
+    page->addWidget(lsvAlmTime, 1);
+    page->addSpacing(kCellListGap);
+    page->addWidget(lblAlarmSet);
+    page->addSpacing(2);
+    page->addWidget(lsvAlarmSet);
+    page->addSpacing(kPageMargin);
+    page->addLayout(ListButtons({btnSoundNew, btnSoundDel, btnSoundProp}));
 }
 
 void TOptTimerPages::Load(const SettingsStore& store) {
@@ -308,18 +414,6 @@ void TOptTimerPages::lsvTimerSetDragDrop(QPoint pos) {
 void TOptTimerPages::lsvTimerSetEndDrag() {
     tmrSrt->stop();
     scrollDirection_ = 0;
-}
-
-void TOptTimerPages::StartTimerRowDrag() {
-    dragArmed_ = false;
-    if (SelectedTimerRow() < 0) return;
-    auto* drag = new QDrag(lsvTimerSet);
-    auto* mime = new QMimeData;
-    mime->setData(kTimerRowMime, QByteArray::number(SelectedTimerRow()));
-    drag->setMimeData(mime);
-    drag->setPixmap(DialogPicture(TimerSetRow(copies_.timers[static_cast<std::size_t>(SelectedTimerRow())]).icon));
-    drag->exec(Qt::MoveAction);
-    lsvTimerSetEndDrag();
 }
 
 // ---- Alarm sets and the cells' assignments ----
@@ -485,52 +579,7 @@ bool TOptTimerPages::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched != timerViewport_) return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        const auto* me = static_cast<QMouseEvent*>(event);
-        dragArmed_ = me->button() == Qt::LeftButton && lsvTimerSet->itemAt(me->position().toPoint());
-        dragStart_ = me->position().toPoint();
-        return false;
-    }
-    case QEvent::MouseButtonRelease:
-        dragArmed_ = false;
-        return false;
-    case QEvent::MouseMove: {
-        const auto* me = static_cast<QMouseEvent*>(event);
-        if (dragArmed_ && (me->buttons() & Qt::LeftButton) &&
-            (me->position().toPoint() - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
-            StartTimerRowDrag();
-            return true;
-        }
-        return false;
-    }
-    case QEvent::DragEnter: {
-        auto* de = static_cast<QDragEnterEvent*>(event);
-        if (!de->mimeData()->hasFormat(kTimerRowMime)) return false;
-        de->acceptProposedAction();
-        return true;
-    }
-    case QEvent::DragMove: {
-        auto* de = static_cast<QDragMoveEvent*>(event);
-        if (!de->mimeData()->hasFormat(kTimerRowMime)) return false;
-        de->acceptProposedAction();
-        lsvTimerSetDragOver(de->position().toPoint());
-        return true;
-    }
-    case QEvent::DragLeave:
-        tmrSrt->stop();
-        return true;
-    case QEvent::Drop: {
-        auto* de = static_cast<QDropEvent*>(event);
-        if (!de->mimeData()->hasFormat(kTimerRowMime)) return false;
-        de->acceptProposedAction();
-        lsvTimerSetDragDrop(de->position().toPoint());
-        return true;
-    }
-    default:
-        return false;
-    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace norvane

@@ -60,7 +60,6 @@ private:
     void lsvTimerSetDragDrop(QPoint pos);
     void lsvTimerSetEndDrag();
     void tmrSrtTimer();
-    void StartTimerRowDrag();
     int SelectedTimerRow() const;
     void RenderTimerRow(QTreeWidgetItem* item, int slot);
     void SelectTimerRow(int row);
@@ -88,7 +87,6 @@ private:
     TimerEditCopies copies_;
 
     QTreeWidget* lsvTimerSet;
-    const QObject* timerViewport_ = nullptr;
     QPushButton* btnTimerNew;
     QPushButton* btnTimerDel;
     QPushButton* btnTimerProp;
@@ -96,8 +94,6 @@ private:
     QPushButton* btnTimerDown;
     QTimer* tmrSrt;
     int scrollDirection_ = 0;  // -1 a line up per tick, +1 down
-    QPoint dragStart_;
-    bool dragArmed_ = false;
 
     QTreeWidget* lsvAlmTime;
     const QObject* cellViewport_ = nullptr;

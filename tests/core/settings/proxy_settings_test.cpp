@@ -6,7 +6,7 @@
 
 #include <QTemporaryDir>
 
-#include "core/settings/dialog_layout.h"
+#include "core/main_window/window_geometry.h"
 #include "core/settings/settings_store.h"
 
 namespace norvane {
@@ -57,7 +57,8 @@ TEST(ProxySettings, ThePortFieldTakesDigitsAndBackspaceOnly) {
     EXPECT_FALSE(IsProxyPortKey(QChar(0xFF11)));  // full-width 1
 }
 
-TEST(DialogLayout, ASubDialogIsCentredOnItsOwnerThenHeldInTheWorkArea) {
+// The proxy dialog opens over the options dialog.
+TEST(SubDialogPosition, ASubDialogIsCentredOnItsOwnerThenHeldInTheWorkArea) {
     const QRect wa = Edges(0, 0, 1024, 740);
     struct Case {
         QRect owner;
@@ -71,14 +72,6 @@ TEST(DialogLayout, ASubDialogIsCentredOnItsOwnerThenHeldInTheWorkArea) {
         {Edges(0, 0, 470, 412), 1200, 900, {-176, -160}},    // larger than the work area: far edges win
     };
     for (const Case& c : cases) EXPECT_EQ(SubDialogPosition(c.owner, c.w, c.h, wa), c.expected);
-}
-
-TEST(DialogLayout, TheGroupCaptionIsOneSpaceShortOfTheCheckBox) {
-    EXPECT_EQ(GroupCaptionSpaces(4, 1), 0);
-    EXPECT_EQ(GroupCaptionSpaces(4, 4), 0);
-    EXPECT_EQ(GroupCaptionSpaces(4, 5), 1);
-    EXPECT_EQ(GroupCaptionSpaces(4, 170), 42);  // 43 spaces reach 172
-    EXPECT_EQ(GroupCaptionSpaces(0, 170), 0);
 }
 
 }  // namespace

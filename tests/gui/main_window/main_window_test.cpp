@@ -20,7 +20,6 @@
 #include <cerrno>
 
 #include "core/main_window/window_state.h"
-#include "core/settings/dialog_layout.h"
 #include "core/settings/settings_store.h"
 #include "core/settings/settings_file.h"
 #include "core/settings/settings_notice.h"

