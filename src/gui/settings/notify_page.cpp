@@ -1,7 +1,6 @@
 #include "gui/settings/notify_page.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,28 +14,15 @@
 #include "core/settings/settings_store.h"
 #include "gui/art/pictures.h"
 #include "gui/art/timer_pictures.h"
+#include "gui/settings/dialog_metrics.h"
 
 namespace norvane {
 namespace {
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+// The check lists' height in rows: the rest scrolls.
+constexpr int kListRows = 4;
 
-// An icon, a caption and a rule to the right edge, as the other pages head their groups.
-QHBoxLayout* Heading(QWidget* page, const QString& caption, const QPixmap& icon) {
-    auto* row = new QHBoxLayout;
-    auto* picture = new QLabel(page);
-    picture->setPixmap(icon);
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setFixedWidth(32);
-    row->addWidget(picture);
-    row->addSpacing(2);
-    row->addWidget(new QLabel(caption, page));
-    auto* rule = new QFrame(page);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    row->addWidget(rule, 1);
-    return row;
-}
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QListWidget* CheckList(QWidget* page, const char* name, const QStringList& items) {
     auto* list = new QListWidget(page);
@@ -67,38 +53,36 @@ std::bitset<N> ListBits(const QListWidget* list) {
 
 TNotifyPage::TNotifyPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tstNotify"));
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(8, 6, 8, 6);
-    page->setSpacing(4);
-    page->addLayout(Heading(this, QStringLiteral("デスクトップ通知"), AlarmIconPicture(true)));
+    QVBoxLayout* page = NewOptionPageLayout(this);
 
-    auto* body = new QGridLayout;
-    body->setContentsMargins(20, 0, 0, 0);
-    body->setHorizontalSpacing(8);
-    body->setVerticalSpacing(2);
+    // What is announced: two check lists side by side, the weekdays and the
+    // moon phases each in a grid of its own (their names differ in width), three
+    // boxes one under another and the lead in minutes.
+    QVBoxLayout* events = AddOptionGroup(page, QStringLiteral("デスクトップ通知"), AlarmIconPicture(true));
     QStringList routes, guilds;
     for (int r = 0; r < static_cast<int>(kShipRouteCount); ++r) routes << QString::fromStdString(RouteCaption(r));
     for (const GuildShop& g : kGuildShops) guilds << Text(g.name);
     lstRoutes_ = CheckList(this, "lstNotifyRoutes", routes);
     lstGuilds_ = CheckList(this, "lstNotifyGuilds", guilds);
-    auto* lblRoutes = new QLabel(QStringLiteral("船・飛空艇(&S) :"), this);
-    auto* lblGuilds = new QLabel(QStringLiteral("ギルド(&G) :"), this);
-    lblRoutes->setBuddy(lstRoutes_);
-    lblGuilds->setBuddy(lstGuilds_);
-    body->addWidget(lblRoutes, 0, 0);
-    body->addWidget(lblGuilds, 0, 1);
-    body->addWidget(lstRoutes_, 1, 0);
-    body->addWidget(lstGuilds_, 1, 1);
-    for (QListWidget* l : {lstRoutes_, lstGuilds_}) l->setFixedHeight(l->sizeHintForRow(0) * 4 + 2 * l->frameWidth());
-    page->addLayout(body);
+    auto* lists = new QGridLayout;
+    lists->setHorizontalSpacing(kGroupIconGap);
+    lists->setVerticalSpacing(kFieldGap);
+    int column = 0;
+    for (auto [caption, list] : {std::pair{QStringLiteral("船・飛空艇(&S) :"), lstRoutes_},
+                                 std::pair{QStringLiteral("ギルド(&G) :"), lstGuilds_}}) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(list);
+        list->setFixedHeight(list->sizeHintForRow(0) * kListRows + 2 * list->frameWidth());
+        lists->addWidget(label, 0, column);
+        lists->addWidget(list, 1, column++);
+    }
+    events->addSpacing(kRowGap);
+    events->addLayout(lists);
 
-    // Each row of boxes in its own grid, so that the weekdays' short names and
-    // the moon phases' long ones get columns of their own widths.
-    const auto boxes = [this, page](const QString& caption, auto names, int perRow, const char* prefix,
-                                    std::vector<QCheckBox*>& into) {
+    const auto boxes = [&](const QString& caption, auto names, int perRow, const char* prefix,
+                           std::vector<QCheckBox*>& into) {
         auto* grid = new QGridLayout;
-        grid->setContentsMargins(20, 0, 0, 0);
-        grid->setHorizontalSpacing(6);
+        grid->setHorizontalSpacing(kRowGap);
         grid->setVerticalSpacing(0);
         grid->addWidget(new QLabel(caption, this), 0, 0, Qt::AlignTop);
         for (int i = 0; i < static_cast<int>(names.size()); ++i) {
@@ -108,50 +92,47 @@ TNotifyPage::TNotifyPage(QWidget* parent) : QWidget(parent) {
             into.push_back(c);
         }
         grid->setColumnStretch(perRow + 1, 1);
-        page->addLayout(grid);
+        events->addSpacing(kRowGap);
+        events->addLayout(grid);
     };
     boxes(QStringLiteral("曜日 :"), VanaWeekdayNames, 8, "chkNotifyWeekday", weekdays_);
     boxes(QStringLiteral("月齢 :"), MoonPhaseNames, 4, "chkNotifyMoon", moons_);
 
-    auto* more = new QGridLayout;
-    more->setContentsMargins(20, 2, 0, 0);
-    more->setVerticalSpacing(0);
     chkRacial_ = new QCheckBox(QStringLiteral("種族装備の週が変わるとき(&R)"), this);
     chkRacial_->setObjectName(QStringLiteral("chkNotifyRacial"));
     chkChocobo_ = new QCheckBox(QStringLiteral("チョコボの行き先が変わるとき(&C)"), this);
     chkChocobo_->setObjectName(QStringLiteral("chkNotifyChocobo"));
     chkTimers_ = new QCheckBox(QStringLiteral("タイマーの終わりとアラームも通知する(&T)"), this);
     chkTimers_->setObjectName(QStringLiteral("chkNotifyTimers"));
-    more->addWidget(chkRacial_, 0, 0);
-    more->addWidget(chkChocobo_, 0, 1);
-    more->addWidget(chkTimers_, 1, 0, 1, 2);
-    page->addLayout(more);
+    events->addSpacing(kRowGap);
+    for (QCheckBox* c : {chkRacial_, chkChocobo_, chkTimers_}) events->addWidget(c);
 
-    auto* ahead = new QHBoxLayout;
-    ahead->setContentsMargins(20, 2, 0, 0);
     spnMinutes_ = new QSpinBox(this);
     spnMinutes_->setObjectName(QStringLiteral("spnNotifyMinutes"));
     spnMinutes_->setRange(0, kNotifyMinutesMax);
+    spnMinutes_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    FitHeight(spnMinutes_, kEditHeight);
     auto* lblAhead = new QLabel(QStringLiteral("地球時間で(&M)"), this);
     lblAhead->setBuddy(spnMinutes_);
+    auto* ahead = new QHBoxLayout;
+    ahead->setSpacing(kFieldGap);
     ahead->addWidget(lblAhead);
     ahead->addWidget(spnMinutes_);
     ahead->addWidget(new QLabel(QStringLiteral("分前に通知する (0 はその時刻に)"), this));
     ahead->addStretch(1);
-    page->addLayout(ahead);
+    events->addSpacing(kRowGap);
+    events->addLayout(ahead);
+    page->addSpacing(kGroupGap + kFieldGap);
 
-    page->addSpacing(4);
-    page->addLayout(Heading(this, QStringLiteral("タスクトレイ"), ClockPicture()));
-    auto* tray = new QVBoxLayout;
-    tray->setContentsMargins(20, 0, 0, 0);
-    tray->setSpacing(0);
+    // The tray clock's two switches.
+    QVBoxLayout* tray = AddOptionGroup(page, QStringLiteral("タスクトレイ"), ClockPicture());
     chkTrayEnabled_ = new QCheckBox(QStringLiteral("タスクトレイに時計を表示する(&K)"), this);
     chkTrayEnabled_->setObjectName(QStringLiteral("chkTrayEnabled"));
     chkCloseToTray_ = new QCheckBox(QStringLiteral("ウィンドウを閉じたらタスクトレイにしまう(&H)"), this);
     chkCloseToTray_->setObjectName(QStringLiteral("chkCloseToTray"));
+    tray->addSpacing(kRowGap);
     tray->addWidget(chkTrayEnabled_);
     tray->addWidget(chkCloseToTray_);
-    page->addLayout(tray);
     page->addStretch(1);
 
     connect(chkTrayEnabled_, &QCheckBox::toggled, chkCloseToTray_, &QWidget::setEnabled);
