@@ -12,7 +12,7 @@ fail() { echo "install_check: FAIL: $*" >&2; exit 1; }
 
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install"
 usr=$root/usr lib=$root/usr/lib/norvane
-for f in norvane libnorvane_sound.so libnorvane_timedate.so norvane.hlp skill.ini ballista.ini blue.skn dark.skn; do
+for f in norvane libnorvane_sound.so libnorvane_timedate.so libnorvane_notify.so norvane.hlp skill.ini ballista.ini blue.skn dark.skn; do
   [ -f "$lib/$f" ] || fail "$lib/$f missing"
 done
 [ -e "$lib/README.md" ] && fail "the data folder's developer notes were installed"

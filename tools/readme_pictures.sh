@@ -28,6 +28,9 @@ settings() {  # SKIN PAGE
   printf '[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Timer]\r\n'
   local item=1
   for set in 0 4 7 10 1 2; do printf '"Item%d"=dword:%08x\r\n' $item $set; item=$((item + 1)); done
+  printf '\r\n[HKEY_CURRENT_USER\\Software\\Tobrin\\Norvane\\Notify]\r\n'
+  printf '"Routes"="100000001"\r\n"Guilds"="1000000000000"\r\n"MoonPhases"="001000001000"\r\n'
+  printf '"Timers"=dword:00000001\r\n"MinutesAhead"=dword:00000003\r\n'
 }
 
 for n in $(seq 90 120); do
@@ -99,6 +102,9 @@ sleep 0.5
 xdotool key ctrl+Tab
 sleep 0.5
 "$shot" "$docs/options-timers.png" "$opt" || fail "picture of the options dialog's timer page"
+xdotool key ctrl+Tab ctrl+Tab ctrl+Tab
+sleep 0.5
+"$shot" "$docs/options-notify.png" "$opt" || fail "picture of the options dialog's notification page"
 xdotool key Escape
 stop
 

@@ -29,4 +29,9 @@ TraySettings ReadTraySettings(const SettingsStore& s) {
     return {s.ReadBool("Tray", "Enabled", false), s.ReadBool("Tray", "CloseToTray", false)};
 }
 
+void WriteTraySettings(SettingsStore& s, const TraySettings& tray) {
+    s.WriteBool("Tray", "Enabled", tray.enabled);
+    s.WriteBool("Tray", "CloseToTray", tray.closeToTray);
+}
+
 }  // namespace norvane

@@ -25,5 +25,6 @@ struct TraySettings {
 };
 
 TraySettings ReadTraySettings(const SettingsStore& store);
+void WriteTraySettings(SettingsStore& store, const TraySettings& tray);
 
 }  // namespace norvane

@@ -1,8 +1,10 @@
 #pragma once
 // The next events of the schedule pages, in one sorted list with their Earth
 // instants: sailings, guild openings and closings, the turn to a chosen
-// weekday element or moon phase, the racial-equipment turn and the chocobo
-// day. Computed from the same functions the pages use, once a game minute.
+// weekday element or moon phase, the racial-equipment turn, the chocobo day,
+// and the running timers' ends and alarms. The schedule events are computed
+// from the same functions the pages use, once a game minute; the timer events
+// when a timer starts, stops or changes.
 #include <bitset>
 #include <cstdint>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "core/schedules/guild_schedule.h"
 #include "core/schedules/schedule_common.h"
 #include "core/schedules/ship_schedule.h"
+#include "core/timers/timer_cells.h"
 #include "core/time/vanatime.h"
 
 namespace norvane {
@@ -24,6 +27,8 @@ enum class EventKind : int {
     MoonPhaseBegins,      // subject: the phase
     RacialTurnBegins,     // subject: the race whose week begins
     ChocoboDayBegins,     // subject: the day cycle, 0-2, that picks the destinations
+    TimerEnds,            // subject: the timer cell, 0-11
+    TimerAlarm,           // subject: cell * 3 + the alarm's section, 0-2
 };
 
 // Which events the list holds; everything by default.
@@ -43,6 +48,7 @@ struct UpcomingEvent {
     int subject = 0;
     std::int64_t vanaSeconds = 0;  // the game moment
     EarthTime local;               // its local Earth time, as the pages' countdowns run to it
+    std::int64_t utcMs = 0;        // its Earth instant, EarthMilliseconds of UTC
 
     friend bool operator==(const UpcomingEvent&, const UpcomingEvent&) = default;
 };
@@ -53,17 +59,34 @@ struct UpcomingEvent {
 // on which it does not open.
 std::vector<UpcomingEvent> ComputeUpcomingEvents(const VanaDateTime& now, int bias, const EventChoices& choices);
 
+// The ends and alarms still ahead of every running timer, at tick count `tick`
+// and Earth instant `nowUtcMs`: when the cell's reading reaches the alarm's
+// second (rounded as the cells round it), or a countdown reaches zero. An alarm
+// at a countdown's zero is its end and not listed twice.
+std::vector<UpcomingEvent> ComputeTimerEvents(const TimerCells& cells, std::uint32_t tick, std::int64_t nowUtcMs,
+                                              int bias);
+
 // The list for the moment of each clock tick, recomputed only when the game
-// minute, the time-zone bias or the choices change.
+// minute, the time-zone bias or the choices change, and its timer events only
+// when a timer starts, stops or changes: an event keeps one instant while its
+// timer runs on, so that it is known again at every tick.
 class UpcomingEvents {
 public:
     const std::vector<UpcomingEvent>& At(const ScheduleMoment& m);
+    // The timers at the tick count and instant of this tick; returns whether
+    // their events were computed anew.
+    bool UpdateTimers(const TimerCells& cells, std::uint32_t tick, std::int64_t nowUtcMs, int bias);
     void SetChoices(const EventChoices& choices);
     const EventChoices& choices() const { return choices_; }
     int computations() const { return computations_; }
 
 private:
+    void Merge();
+
     EventChoices choices_;
+    std::vector<UpcomingEvent> schedule_;
+    std::vector<UpcomingEvent> timers_;
+    std::vector<std::int64_t> timerState_;  // what the timer events were computed from
     std::vector<UpcomingEvent> events_;
     bool valid_ = false;
     std::int64_t minute_ = 0;

@@ -26,6 +26,7 @@
 #include "gui/main_window/menu_paths.h"
 #include "gui/main_window/settings_notices.h"
 #include "gui/main_window/tray_icon.h"
+#include "gui/notify/notify_controller.h"
 #include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
 #include "gui/timesync/sync_controller.h"
@@ -130,6 +131,7 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     // An index outside the pages leaves the first page showing.
     pclMain->SetActivePage(st.page);
     ApplyTraySettings();
+    ApplyNotifySettings();
     // The icon the desktop shows for the window (the frame draws its own). Last,
     // so the pictures drawn ahead at start-up are surely done; or with the rest,
     // after the first paint.
@@ -217,6 +219,7 @@ void TfrmMain::tmrClockTimer() {
     const VanaDateTime d = GetVanaTime();
     clockPanel_->Tick(d);
     if (tray_) tray_->Tick(GetUtcNow(), GetLocalBias());
+    if (notify_) notify_->Tick(timers_->Page()->Cells);
     if (!IsNormalMode()) return;
     schedules_->Refresh(currentPage_, d);
 }
@@ -348,6 +351,31 @@ void TfrmMain::ApplyTraySettings() {
         // Without its icon a hidden window could not be reached again.
         if (isHidden()) ToggleFromTray();
     }
+}
+
+void TfrmMain::ApplyNotifySettings() {
+    NotifyChoices choices;
+    {
+        SettingsStore store;
+        choices = ReadNotifyChoices(store);
+    }
+    if (!choices.Any()) {
+        delete notify_;
+        notify_ = nullptr;
+        return;
+    }
+    if (!notify_) {
+        notify_ = new TNotifyController(this);
+        connect(notify_, &TNotifyController::pageRequested, this, &TfrmMain::ShowFromNotification);
+    }
+    notify_->SetChoices(choices);
+}
+
+void TfrmMain::ShowFromNotification(Page page) {
+    if (!IsNormalMode()) actNormalExecute();
+    ShowPage(page);
+    QGuiApplication::setQuitOnLastWindowClosed(true);
+    ActivateFromMessage();
 }
 
 void TfrmMain::HideToTray() {

@@ -47,6 +47,7 @@ class TSyncController;
 class TTimerController;
 class TTitleButtons;
 class TTrayIcon;
+class TNotifyController;
 class TKeyPreview;
 
 // Under Wayland a window's position is the compositor's alone: setting it does
@@ -123,6 +124,11 @@ public:
     void ApplyTraySettings();
     // A click on the tray icon: hides the window in the tray, or shows it again.
     void ToggleFromTray();
+    // The desktop notifications as "Notify" says now: made when some choice is
+    // first switched on, removed when all are off.
+    void ApplyNotifySettings();
+    // A click on a notification: the window comes forward on `page`.
+    void ShowFromNotification(Page page);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -256,6 +262,7 @@ private:
     TSyncController* sync_ = nullptr;
     TSettingsNotices* notices_ = nullptr;
     TTrayIcon* tray_ = nullptr;  // only while "Tray" "Enabled" is set
+    TNotifyController* notify_ = nullptr;  // only while some "Notify" choice is on
 
     // --- State.
     Page currentPage_ = Page::Timer;

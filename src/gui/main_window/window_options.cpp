@@ -12,11 +12,15 @@ void TfrmMain::CreateOptionsRoute() {
     connect(Command(QStringLiteral("actOption")), &QAction::triggered, this,
             [this] {
                 ShowOptionsDialog(this, OptionsPage::General);
-                // The tray keys take effect when the dialog closes.
+                // The tray and notification keys take effect when the dialog closes.
                 ApplyTraySettings();
+                ApplyNotifySettings();
             });
-    connect(timers_, &TTimerController::alarmOptionsRequested, this,
-            [this] { ShowOptionsDialog(this, OptionsPage::Alarm); });
+    connect(timers_, &TTimerController::alarmOptionsRequested, this, [this] {
+        ShowOptionsDialog(this, OptionsPage::Alarm);
+        ApplyTraySettings();
+        ApplyNotifySettings();
+    });
 }
 
 }  // namespace norvane

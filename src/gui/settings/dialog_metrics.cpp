@@ -1,10 +1,13 @@
 #include "gui/settings/dialog_metrics.h"
 
 #include <QDialog>
+#include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "gui/main_window/app_style.h"
@@ -46,6 +49,51 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, int gap) {
     row->addStretch(1);
     for (QPushButton* b : buttons) row->addWidget(b);
     return row;
+}
+
+QLabel* NewPictureLabel(const QPixmap& picture) {
+    auto* l = new QLabel;
+    l->setPixmap(picture);
+    l->setFixedSize(picture.size());
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return l;
+}
+
+QVBoxLayout* NewOptionPageLayout(QWidget* page) {
+    auto* l = new QVBoxLayout(page);
+    l->setContentsMargins(kPageMargin, kPageTop, kPageRight, 0);
+    l->setSpacing(0);
+    return l;
+}
+
+QVBoxLayout* AddOptionGroup(QVBoxLayout* page, const QString& caption, const QPixmap& icon) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(kGroupIconGap);
+    QLabel* picture = NewPictureLabel(icon);
+    // A smaller icon sits in the middle of the square the others fill, so that
+    // every group's heading starts at the same place.
+    picture->setFixedSize(picture->size().expandedTo(QSize(kGroupIconSize, kGroupIconSize)));
+    picture->setAlignment(Qt::AlignCenter);
+    row->addWidget(picture, 0, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(0, kHeadingTop, 0, 0);
+    column->setSpacing(0);
+    auto* heading = new QHBoxLayout;
+    heading->setSpacing(kRuleGap);
+    auto* title = new QLabel(caption);
+    title->setTextFormat(Qt::PlainText);
+    title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    heading->addWidget(title);
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setFixedHeight(2);
+    heading->addWidget(rule, 1, Qt::AlignVCenter);
+    column->addLayout(heading);
+    row->addLayout(column, 1);
+    row->setAlignment(column, Qt::AlignTop);
+    page->addLayout(row);
+    return column;
 }
 
 void FixToLayout(QDialog* dialog, QSize design) {

@@ -8,7 +8,10 @@
 class QBoxLayout;
 class QDialog;
 class QHBoxLayout;
+class QLabel;
+class QPixmap;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 namespace norvane {
@@ -34,6 +37,7 @@ inline constexpr int kNoteIconGap = 4;    // a small icon to the note beside it
 inline constexpr int kQuestionIndent = 16; // long check boxes start under the icon, this far in
 inline constexpr int kListButtonGap = 4;  // the buttons under and beside a page's list
 inline constexpr int kPageBottom = 13;    // a list page's buttons to the page's foot
+inline constexpr int kGroupIconSize = 32;
 
 // Control sizes of the design.
 inline constexpr QSize kButtonSize{75, 23};
@@ -51,6 +55,16 @@ void FitHeight(QWidget* field, int design);
 
 // A row of buttons pushed to the right, `gap` apart, in the order given.
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, int gap = kButtonGap);
+
+// A picture that only shows: clicks go to what lies beneath.
+QLabel* NewPictureLabel(const QPixmap& picture);
+
+// An option page's own layout, from the page's margins.
+QVBoxLayout* NewOptionPageLayout(QWidget* page);
+// A group of an option page: its icon on the left, in a square of the design's
+// 32 pixels at least, beside it the heading with a rule to the page's right end.
+// Returns the column under the heading for the group's contents.
+QVBoxLayout* AddOptionGroup(QVBoxLayout* page, const QString& caption, const QPixmap& icon);
 
 // Fixes the dialog at its design client size, or at its layout's minimum where
 // that is larger, so that nothing a face needs is cut.

@@ -26,6 +26,7 @@
 #include "gui/main_window/main_window.h"
 #include "gui/main_window/work_area.h"
 #include "gui/settings/dialog_metrics.h"
+#include "gui/settings/notify_page.h"
 #include "gui/settings/proxy_dialog.h"
 #include "gui/timers/timer_controller.h"
 #include "gui/timers/timer_options.h"
@@ -70,53 +71,11 @@ public:
     }
 };
 
-// A picture that only shows: clicks go to what lies beneath.
-QLabel* NewPicture(const QPixmap& pm) {
-    auto* l = new QLabel;
-    l->setPixmap(pm);
-    l->setFixedSize(pm.size());
-    l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return l;
-}
-
-// A group of a page: its icon on the left, beside it the heading with a rule to
-// the page's right end; returns the column under the heading for its contents.
-QVBoxLayout* AddGroup(QVBoxLayout* page, const QString& caption, const QPixmap& icon) {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(kGroupIconGap);
-    row->addWidget(NewPicture(icon), 0, Qt::AlignTop);
-    auto* column = new QVBoxLayout;
-    column->setContentsMargins(0, kHeadingTop, 0, 0);
-    column->setSpacing(0);
-    auto* heading = new QHBoxLayout;
-    heading->setSpacing(kRuleGap);
-    QLabel* title = NewLabel(caption);
-    title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    heading->addWidget(title);
-    auto* rule = new QFrame;
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    rule->setFixedHeight(2);
-    heading->addWidget(rule, 1, Qt::AlignVCenter);
-    column->addLayout(heading);
-    row->addLayout(column, 1);
-    row->setAlignment(column, Qt::AlignTop);
-    page->addLayout(row);
-    return column;
-}
-
-QVBoxLayout* NewPageLayout(QWidget* page) {
-    auto* l = new QVBoxLayout(page);
-    l->setContentsMargins(kPageMargin, kPageTop, kPageRight, 0);
-    l->setSpacing(0);
-    return l;
-}
-
 // A small icon with a note beside it.
 QHBoxLayout* NoteRow(const QPixmap& icon, QLabel* note) {
     auto* row = new QHBoxLayout;
     row->setSpacing(kNoteIconGap);
-    row->addWidget(NewPicture(icon), 0, Qt::AlignTop);
+    row->addWidget(NewPictureLabel(icon), 0, Qt::AlignTop);
     row->addWidget(note, 1, Qt::AlignTop);
     return row;
 }
@@ -156,6 +115,10 @@ TfrmOpt::TfrmOpt(TfrmMain* owner)
         pclOpt->addTab(*p.page, p.caption);
         if (p.build) (this->*p.build)(*p.page);
     }
+    notifyPage_ = new TNotifyPage;
+    notifyPage_->setProperty(kHelpTopic, QStringLiteral("options-notify"));
+    pclOpt->addTab(notifyPage_, QStringLiteral("通知"));
+    connect(notifyPage_, &TNotifyPage::changed, this, &TfrmOpt::Changed);
 
     // OK, Cancel, Apply, Help from left to right, flush with the right edge.
     const auto newButton = [&](const char* name, const QString& text) {
@@ -209,10 +172,10 @@ TfrmOpt::TfrmOpt(TfrmMain* owner)
 TfrmOpt::~TfrmOpt() = default;
 
 void TfrmOpt::CreateGeneralPage(QWidget* page) {
-    QVBoxLayout* layout = NewPageLayout(page);
+    QVBoxLayout* layout = NewOptionPageLayout(page);
 
     // Internet time.
-    QVBoxLayout* time = AddGroup(layout, QStringLiteral("インターネット時刻"),
+    QVBoxLayout* time = AddOptionGroup(layout, QStringLiteral("インターネット時刻"),
                                  OptionGroupPicture(OptionGroupIcon::InternetTime));
     QLabel* lblTimeServer = NewLabel(QStringLiteral("インターネット時刻サーバー(NTPサーバー)(&S) :"));
     cmbTimeServer = new QComboBox;
@@ -250,7 +213,7 @@ void TfrmOpt::CreateGeneralPage(QWidget* page) {
     layout->addSpacing(kGroupGap);
 
     // Wheel mouse: the check box titles the group and switches what it holds.
-    QVBoxLayout* wheel = AddGroup(layout, QStringLiteral("ホイールマウスの設定"),
+    QVBoxLayout* wheel = AddOptionGroup(layout, QStringLiteral("ホイールマウスの設定"),
                                   OptionGroupPicture(OptionGroupIcon::WheelMouse));
     chkMouseScroll = new QGroupBox(QStringLiteral("ホイールマウスに独自に対応する(&W)"));
     chkMouseScroll->setObjectName(QStringLiteral("chkMouseScroll"));
@@ -286,7 +249,7 @@ void TfrmOpt::CreateGeneralPage(QWidget* page) {
 
     // The three internet-access questions: their captions are long, so they
     // start under the icon rather than beside it.
-    AddGroup(layout, QStringLiteral("インターネット接続の確認"), OptionGroupPicture(OptionGroupIcon::AccessConfirm));
+    AddOptionGroup(layout, QStringLiteral("インターネット接続の確認"), OptionGroupPicture(OptionGroupIcon::AccessConfirm));
     chkTimeServerAccess = NewCheckBox(
         "chkTimeServerAccess", QStringLiteral("インターネット時刻と同期するときに インターネット接続を確認する(&T)"));
     chkWebAccess = NewCheckBox("chkWebAccess",
@@ -305,8 +268,8 @@ void TfrmOpt::CreateGeneralPage(QWidget* page) {
 }
 
 void TfrmOpt::CreateAdvancedPage(QWidget* page) {
-    QVBoxLayout* layout = NewPageLayout(page);
-    QVBoxLayout* network = AddGroup(layout, QStringLiteral("高度なネットワーク設定"),
+    QVBoxLayout* layout = NewOptionPageLayout(page);
+    QVBoxLayout* network = AddOptionGroup(layout, QStringLiteral("高度なネットワーク設定"),
                                     OptionGroupPicture(OptionGroupIcon::Network));
     btnProxy = new QPushButton(QStringLiteral("プロキシ サーバーの設定(&X)..."));
     btnProxy->setObjectName(QStringLiteral("btnProxy"));
@@ -347,6 +310,8 @@ void TfrmOpt::FormCreate() {
     timerPages_ = new TOptTimerPages(this, tstTimer, tstAlarm);
     timerPages_->Load(store);
     connect(timerPages_, &TOptTimerPages::changed, this, &TfrmOpt::Changed);
+    // The notification and tray choices.
+    notifyPage_->Load(store);
 
     // 5.
     pclOpt->setCurrentWidget(tstBase);
@@ -416,6 +381,8 @@ void TfrmOpt::actBtnAppExecute() {
         // 5.
         StoreAccessOptions(store, chkTimeServerAccess->isChecked(), chkWebAccess->isChecked(),
                            chkNewVersionAccess->isChecked());
+        // The notification and tray choices.
+        notifyPage_->Store(store);
     }
     // 6. The main window reads the sets it shows after they are stored.
     if (timerPages_->TimerListChanged()) {

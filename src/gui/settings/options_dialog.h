@@ -20,11 +20,12 @@ class QTimer;
 namespace norvane {
 
 class TfrmMain;
+class TNotifyPage;
 class TOptTimerPages;
 class TSyncController;
 
 // The pages in the order of their tabs.
-enum class OptionsPage { General = 0, Timer = 1, Alarm = 2, Advanced = 3 };
+enum class OptionsPage { General = 0, Timer = 1, Alarm = 2, Advanced = 3, Notify = 4 };
 
 class TfrmOpt : public QDialog {
     Q_OBJECT
@@ -95,6 +96,7 @@ private:
     QPushButton* btnProxy;
 
     TOptTimerPages* timerPages_ = nullptr;
+    TNotifyPage* notifyPage_ = nullptr;
     TSyncController* sntpOpt_ = nullptr;  // the dialog's own "sync now"
 };
 

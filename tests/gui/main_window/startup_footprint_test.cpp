@@ -84,6 +84,7 @@ TEST(StartupFootprint, MainWindowLoadsNoImagePluginsAndNoNetworkStack) {
     EXPECT_FALSE(maps.contains("/imageformats/")) << "an image-format plugin was loaded";
     EXPECT_FALSE(maps.contains("libQt6Network")) << "the network module was loaded";
     EXPECT_FALSE(maps.contains("libnorvane_timedate")) << "the clock setter's D-Bus module was loaded";
+    EXPECT_FALSE(maps.contains("libnorvane_notify")) << "the notifications' D-Bus module was loaded";
 }
 
 TEST(AppStyle, ExtensionArrowsAreDrawnAndOtherIconsComeFromTheStyle) {

@@ -82,7 +82,7 @@ TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreOffersTheDefaultsAndNothin
     auto* pcl = Child<QTabWidget>(&d, "pclOpt");
     QStringList tabs;
     for (int i = 0; i < pcl->count(); ++i) tabs << pcl->tabText(i);
-    EXPECT_EQ(tabs, QStringList({"全般", "タイマー", "アラーム", "高度な設定"}));
+    EXPECT_EQ(tabs, QStringList({"全般", "タイマー", "アラーム", "高度な設定", "通知"}));
     EXPECT_EQ(pcl->currentWidget(), Child(&d, "tstBase"));
     // The timer and alarm pages are laid out for this size.
     pcl->setCurrentIndex(1);
