@@ -22,16 +22,14 @@
 
 namespace norvane {
 
-bool TfrmMain::IsNormalMode() const { return actSimple->isVisible(); }
-
 void TfrmMain::ApplyMode(bool simple) {
     for (QWidget* w : std::initializer_list<QWidget*>{tbsMain, mbrHolder_, tbrMenu, pclMain, lblHelp, lblTimeHelp})
         w->setVisible(!simple);
     mnuPage->menuAction()->setVisible(!simple);
     actSimple->setVisible(!simple);
     actNormal->setVisible(simple);
-    clockPanel_->SetSimpleMode(simple);
-    schedules_->SetNormalMode(!simple);
+    simple_ = simple;
+    emit modeChanged(simple);
 }
 
 void TfrmMain::actSimpleExecute() {
@@ -164,24 +162,24 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 // --- Always on top ------------------------------------------------------------------
 
 void TfrmMain::actAllwaysExecute() {
-    allways_ = !allways_;
+    alwaysOnTop_ = !alwaysOnTop_;
     ApplyAllways();
+    emit alwaysOnTopChanged(alwaysOnTop_);
 }
 
 void TfrmMain::ApplyAllways() {
-    actAllways->setChecked(allways_);
-    actAllways->setIcon(CommandIcon(allways_ ? kAllwaysOnPicture : kAllwaysOffPicture));
-    clockPanel_->SetAllways(allways_);
+    actAllways->setChecked(alwaysOnTop_);
+    actAllways->setIcon(CommandIcon(alwaysOnTop_ ? kAllwaysOnPicture : kAllwaysOffPicture));
     // Changing the stays-on-top state of the native window updates the window
     // manager's state in place: the window is not hidden or moved.
     if (QWindow* w = windowHandle())
-        w->setFlag(Qt::WindowStaysOnTopHint, allways_);
+        w->setFlag(Qt::WindowStaysOnTopHint, alwaysOnTop_);
     else
-        setWindowFlag(Qt::WindowStaysOnTopHint, allways_);
+        setWindowFlag(Qt::WindowStaysOnTopHint, alwaysOnTop_);
 }
 
 void TfrmMain::ForecastClosed() {
-    if (allways_) ApplyAllways();
+    if (alwaysOnTop_) ApplyAllways();
 }
 
 }  // namespace norvane

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
@@ -363,8 +364,12 @@ TEST_F(MainWindowTest, StoredSimpleModeStartsSimpleWithoutArguments) {
 
 TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     auto w = Start();
+    QSignalSpy modes(w.get(), &TfrmMain::modeChanged);
+    QSignalSpy onTop(w.get(), &TfrmMain::alwaysOnTopChanged);
     w->setGeometry(60, 70, 520, 330);
     w->actAllwaysExecute();
+    w->actSimpleExecute();
+    // A second request while simple changes nothing, and tells nothing.
     w->actSimpleExecute();
     EXPECT_FALSE(w->IsNormalMode());
     EXPECT_EQ(w->size(), QSize(426, 56));
@@ -380,6 +385,12 @@ TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     EXPECT_TRUE(w->IsAllways());
     w->resize(800, 600);
     EXPECT_EQ(w->size(), QSize(800, 600));
+    ASSERT_EQ(modes.size(), 2);
+    EXPECT_EQ(modes[0][0].toBool(), true);
+    EXPECT_EQ(modes[1][0].toBool(), false);
+    // Switching modes keeps the state on top without telling of a change.
+    ASSERT_EQ(onTop.size(), 1);
+    EXPECT_EQ(onTop[0][0].toBool(), true);
     SettingsStore s(path_);
     EXPECT_EQ(ReadSimplePosition(s), QPoint(200, 210));
 }
