@@ -172,7 +172,6 @@ int TfrmMain::TimerCellsAtStart(const StartupSettings& st) const {
 
 void TfrmMain::CreateClockPanel() {
     clockPanel_ = new TClockPanel(this, pnlMenu);
-    pnlTime = clockPanel_->Panel();
     connect(clockPanel_, &TClockPanel::exitClicked, this, &TfrmMain::actExitExecute);
     connect(clockPanel_, &TClockPanel::returnClicked, actNormal, &QAction::trigger);
     connect(clockPanel_, &TClockPanel::menuClicked, mnuMain, [this](QPoint below) { mnuMain->popup(below); });

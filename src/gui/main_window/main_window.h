@@ -232,7 +232,6 @@ private:
     QMenu* mnuColor = nullptr;  // its window-colour group, one item per skin
     QToolBar* tbrMenu;
     TEdgePanel* pnlMenu;
-    TLinePanel* pnlTime;  // the clock panel's, placed by the window
     TLinePageControl* pclMain;
     std::array<TLinePage*, kPageCount> ltsTab{};
     TScrollBoxEx* scrTimer;

@@ -118,10 +118,10 @@ void TfrmMain::LayoutNormal() {
     tbrMenu->setGeometry(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y(), tbrMenu->sizeHint().width(),
                          mbrHolder_->height());
     const int top = tbrMenu->y() + tbrMenu->height() + 4;
-    pnlTime->setGeometry(10, top, pnlMenu->width() - 20, pnlTime->height());
-    const int pageTop = pnlTime->y() + pnlTime->height() + 8;
+    clockPanel_->setGeometry(10, top, pnlMenu->width() - 20, clockPanel_->height());
+    const int pageTop = clockPanel_->y() + clockPanel_->height() + 8;
     pclMain->setGeometry(10, pageTop, pnlMenu->width() - 20,
-                         pnlMenu->height() - (pnlTime->y() + pnlTime->height() + 16));
+                         pnlMenu->height() - (clockPanel_->y() + clockPanel_->height() + 16));
     LayoutHintLine();
     clockPanel_->PlaceLogo();
 }
@@ -143,8 +143,8 @@ void TfrmMain::LayoutHintLine() {
 }
 
 void TfrmMain::LayoutSimple() {
-    pnlMenu->setGeometry(3, 3, width() - 6, pnlTime->height() + 6);
-    pnlTime->setGeometry(3, 3, pnlMenu->width() - 6, pnlTime->height());
+    pnlMenu->setGeometry(3, 3, width() - 6, clockPanel_->height() + 6);
+    clockPanel_->setGeometry(3, 3, pnlMenu->width() - 6, clockPanel_->height());
     clockPanel_->PlaceSimpleButtons();
 }
 
