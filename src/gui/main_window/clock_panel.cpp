@@ -219,16 +219,12 @@ void TClockPanel::Tick(const VanaDateTime& d) {
         lblEarthTime->setText(earth);
         lblEarthTime->adjustSize();
     }
-    if (d.Weekday != lastWeekday_) {
-        imgVanaWeek->SetPicture(WeekPicture(d.Weekday));
-        ++pictureSwaps_;
-    }
+    if (d.Weekday != lastWeekday_) imgVanaWeek->SetPicture(WeekPicture(d.Weekday));
     lastWeekday_ = d.Weekday;
     if (d.Moon != lastMoon_) {
         imgVanaMoon->SetPicture(MoonPicture(d.Moon));
         lblVanaMoon->setText(FromUtf8View(MoonPhaseNames[static_cast<std::size_t>(d.Moon)]));
         lblVanaMoon->adjustSize();
-        ++pictureSwaps_;
         lastMoon_ = d.Moon;
     }
 }

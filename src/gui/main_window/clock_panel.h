@@ -64,8 +64,6 @@ public:
     int LastMoon() const { return lastMoon_; }
     bool WeekPopupShown() const { return weekPopupShown_; }
     bool MoonPopupShown() const { return moonPopupShown_; }
-    // How often the tick has drawn a picture anew.
-    int PictureSwaps() const { return pictureSwaps_; }
 
 signals:
     void exitClicked();
@@ -116,7 +114,6 @@ private:
     // Opened by a press since the main window last lost the activation.
     bool weekJustOpened_ = false;
     bool moonJustOpened_ = false;
-    int pictureSwaps_ = 0;
     bool allways_ = false;
     Colour frameColour_ = 0;
 };

@@ -25,6 +25,7 @@
 #include "core/settings/settings_store.h"
 #include "core/settings/settings_file.h"
 #include "core/settings/settings_notice.h"
+#include "gui/art/pictures.h"
 #include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_page_control.h"
@@ -109,18 +110,24 @@ TEST_F(MainWindowTest, FirstTickFillsThePanelBeforeTheWindowShows) {
 
 TEST_F(MainWindowTest, PicturesChangeOnlyWithTheirIndex) {
     auto w = Start();
-    const int swaps = w->ClockPanel()->PictureSwaps();
-    EXPECT_EQ(swaps, 2);
+    auto week = [&w] { return w->findChild<TImageEx*>("imgVanaWeek")->Picture().cacheKey(); };
+    auto moon = [&w] { return w->findChild<TImageEx*>("imgVanaMoon")->Picture().cacheKey(); };
+    EXPECT_EQ(week(), WeekPicture(5).cacheKey());
+    EXPECT_EQ(moon(), MoonPicture(5).cacheKey());
+    const qint64 week5 = week(), moon5 = moon();
     clock_.advanceMs(1000);
     w->tmrClockTimer();
-    EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps);
+    EXPECT_EQ(week(), week5);
+    EXPECT_EQ(moon(), moon5);
     EXPECT_EQ(Label(*w, "lblVanaTime")->text(), "0934/08/04 18:00:25");
     // Six game hours later the day turns: the weekday changes, the moon does not.
     clock_.advanceMs(6LL * 3600 * 1000 / 25);
     w->tmrClockTimer();
     EXPECT_EQ(w->ClockPanel()->LastWeekday(), 6);
     EXPECT_EQ(w->ClockPanel()->LastMoon(), 5);
-    EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps + 1);
+    EXPECT_EQ(week(), WeekPicture(6).cacheKey());
+    EXPECT_NE(week(), week5);
+    EXPECT_EQ(moon(), moon5);
 }
 
 // The PC clock set back an hour or on a day: the next tick draws the new moment,
@@ -128,8 +135,6 @@ TEST_F(MainWindowTest, PicturesChangeOnlyWithTheirIndex) {
 TEST_F(MainWindowTest, APcClockJumpIsDrawnAtTheNextTick) {
     auto w = Start();
     for (const std::int64_t jumpMs : {86'400'000LL, -3'600'000LL, -86'400'000LL, 3'600'000LL}) {
-        const int swaps = w->ClockPanel()->PictureSwaps();
-        const int weekday = w->ClockPanel()->LastWeekday(), moon = w->ClockPanel()->LastMoon();
         clock_.advanceMs(jumpMs);
         w->tmrClockTimer();
         const VanaDateTime now = GetVanaTime();
@@ -137,7 +142,10 @@ TEST_F(MainWindowTest, APcClockJumpIsDrawnAtTheNextTick) {
         EXPECT_EQ(Label(*w, "lblEarthTime")->text().toStdString(), EarthClockText(GetLocalNow())) << jumpMs;
         EXPECT_EQ(w->ClockPanel()->LastWeekday(), now.Weekday) << jumpMs;
         EXPECT_EQ(w->ClockPanel()->LastMoon(), now.Moon) << jumpMs;
-        EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps + (now.Weekday != weekday) + (now.Moon != moon)) << jumpMs;
+        EXPECT_EQ(w->findChild<TImageEx*>("imgVanaWeek")->Picture().cacheKey(), WeekPicture(now.Weekday).cacheKey())
+            << jumpMs;
+        EXPECT_EQ(w->findChild<TImageEx*>("imgVanaMoon")->Picture().cacheKey(), MoonPicture(now.Moon).cacheKey())
+            << jumpMs;
     }
 }
 
