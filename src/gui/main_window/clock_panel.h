@@ -55,10 +55,6 @@ public:
     void MainWindowActivated();
     void MainWindowDeactivated();
 
-    // Presses on the weekday and moon pictures (or their captions).
-    void imgVanaWeekMouseDown();
-    void imgVanaMoonMouseDown();
-
     // Indices last drawn (999 before the first tick) and the forecast windows' marks.
     int LastWeekday() const { return lastWeekday_; }
     int LastMoon() const { return lastMoon_; }
@@ -77,6 +73,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Presses on the weekday and moon pictures (or their captions).
+    void imgVanaWeekMouseDown();
+    void imgVanaMoonMouseDown();
     void CreateLabels();
     void CreateButtons();
     TfrmWeek* WeekWindow();

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QTest>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
@@ -580,7 +581,7 @@ TEST_F(MainWindowTest, MoonForecastCountsToTheNextPhaseOnceAPhaseEndsWhileItIsOp
     // has drawn the new phase and the count runs to the end of that one.
     clock_.advanceMs((next - now) * 1000 / kTimeFactor - 2000);
     w->tmrClockTimer();
-    w->ClockPanel()->imgVanaMoonMouseDown();
+    QTest::mousePress(w->findChild<TImageEx*>("imgVanaMoon"), Qt::LeftButton);
     auto* frmMoon = w->findChild<TfrmMoon*>("frmMoon");
     ASSERT_NE(frmMoon, nullptr);
     clock_.advanceMs(4000);

@@ -745,12 +745,12 @@ TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
     const std::pair<const char*, std::function<QWidget*()>> windows[] = {
         {"weekday forecast",
          [&] {
-             w->ClockPanel()->imgVanaWeekMouseDown();
+             QTest::mousePress(w->findChild<TImageEx*>("imgVanaWeek"), Qt::LeftButton);
              return static_cast<QWidget*>(w->findChild<TfrmWeek*>("frmWeek"));
          }},
         {"moon forecast",
          [&] {
-             w->ClockPanel()->imgVanaMoonMouseDown();
+             QTest::mousePress(w->findChild<TImageEx*>("imgVanaMoon"), Qt::LeftButton);
              return static_cast<QWidget*>(w->findChild<TfrmMoon*>("frmMoon"));
          }},
         {"help", [&] { help->show(); return static_cast<QWidget*>(help); }},
