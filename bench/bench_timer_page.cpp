@@ -39,7 +39,7 @@ struct RunningPage {
         w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
         const int sets[3] = {21, 29, 0};  // "2時間", "チェーン 敵Lv80", "ストップウォッチ"
         for (int c = 0; c < kTimerCellCount; ++c)
-            w->Timers()->Page()->cmbTimer[static_cast<std::size_t>(c)]->setCurrentIndex(sets[c % 3]);
+            w->findChild<QComboBox*>(QStringLiteral("cmbTimer%1").arg(c + 1))->setCurrentIndex(sets[c % 3]);
         w->show();
         QApplication::processEvents();
         Restart();

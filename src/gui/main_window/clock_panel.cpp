@@ -30,11 +30,10 @@ QString FromUtf8View(std::string_view text) { return QString::fromUtf8(text.data
 
 }  // namespace
 
-TClockPanel::TClockPanel(QWidget* window, QWidget* host) : QObject(window), window_(window) {
-    pnlTime = new TLinePanel(host);
-    pnlTime->setObjectName("pnlTime");
-    pnlTime->SetColor(Rgb(255, 255, 255));
-    pnlTime->resize(480, 44);
+TClockPanel::TClockPanel(QWidget* window, QWidget* host) : TLinePanel(host), window_(window) {
+    setObjectName("pnlTime");
+    SetColor(Rgb(255, 255, 255));
+    resize(480, 44);
     CreateLabels();
     CreateButtons();
 
@@ -49,20 +48,20 @@ TClockPanel::TClockPanel(QWidget* window, QWidget* host) : QObject(window), wind
 }
 
 void TClockPanel::CreateLabels() {
-    imgClock = new QLabel(pnlTime);
+    imgClock = new QLabel(this);
     imgClock->setObjectName("imgClock");
     imgClock->setGeometry(6, 6, 32, 32);
     imgClock->setPixmap(ClockPicture());
 
-    lblVanaTCap = MakeLabel(pnlTime, "lblVanaTCap", QStringLiteral("ヴァナ時間 :"), {42, 9});
+    lblVanaTCap = MakeLabel(this, "lblVanaTCap", QStringLiteral("ヴァナ時間 :"), {42, 9});
     lblVanaTCap->setStatusTip(QStringLiteral("現在のヴァナディール時間です。"));
-    lblEarthTCap = MakeLabel(pnlTime, "lblEarthTCap", QStringLiteral("地球時間 :"), {0, 25});
+    lblEarthTCap = MakeLabel(this, "lblEarthTCap", QStringLiteral("地球時間 :"), {0, 25});
     lblEarthTCap->setStatusTip(QStringLiteral("現在の地球時間です。"));
 
     const QFont clockFont = ArialFont(15, true);
-    lblVanaTime = MakeLabel(pnlTime, "lblVanaTime", QString(), {0, 6});
+    lblVanaTime = MakeLabel(this, "lblVanaTime", QString(), {0, 6});
     lblVanaTime->setFont(clockFont);
-    lblEarthTime = MakeLabel(pnlTime, "lblEarthTime", QString(), {0, 22});
+    lblEarthTime = MakeLabel(this, "lblEarthTime", QString(), {0, 22});
     lblEarthTime->setFont(clockFont);
     SetTextColour(lblVanaTime, QColor(0, 64, 160));
     SetTextColour(lblEarthTime, QColor(96, 96, 96));
@@ -71,14 +70,14 @@ void TClockPanel::CreateLabels() {
         QStringLiteral("現在のヴァナディール曜日です。 (クリックでより詳しい情報を表示します。)");
     const QString moonHint =
         QStringLiteral("現在のヴァナディール月齢です。 (クリックでより詳しい情報を表示します。)");
-    lblVanaWCap1 = MakeLabel(pnlTime, "lblVanaWCap1", QStringLiteral("曜"), {0, 10});
-    lblVanaWCap2 = MakeLabel(pnlTime, "lblVanaWCap2", QStringLiteral("日"), {0, 24});
-    imgVanaWeek = new TImageEx(pnlTime);
+    lblVanaWCap1 = MakeLabel(this, "lblVanaWCap1", QStringLiteral("曜"), {0, 10});
+    lblVanaWCap2 = MakeLabel(this, "lblVanaWCap2", QStringLiteral("日"), {0, 24});
+    imgVanaWeek = new TImageEx(this);
     imgVanaWeek->setObjectName("imgVanaWeek");
     imgVanaWeek->setGeometry(0, 6, 32, 32);
-    lblVanaMCap1 = MakeLabel(pnlTime, "lblVanaMCap1", QStringLiteral("月"), {0, 10});
-    lblVanaMCap2 = MakeLabel(pnlTime, "lblVanaMCap2", QStringLiteral("齢"), {0, 24});
-    imgVanaMoon = new TImageEx(pnlTime);
+    lblVanaMCap1 = MakeLabel(this, "lblVanaMCap1", QStringLiteral("月"), {0, 10});
+    lblVanaMCap2 = MakeLabel(this, "lblVanaMCap2", QStringLiteral("齢"), {0, 24});
+    imgVanaMoon = new TImageEx(this);
     imgVanaMoon->setObjectName("imgVanaMoon");
     imgVanaMoon->setGeometry(0, 6, 32, 32);
     for (QWidget* w : std::initializer_list<QWidget*>{lblVanaWCap1, lblVanaWCap2, imgVanaWeek}) {
@@ -96,7 +95,7 @@ void TClockPanel::CreateLabels() {
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
-    lblVanaMoon = MakeLabel(pnlTime, "lblVanaMoon", QString(), {0, 25});
+    lblVanaMoon = MakeLabel(this, "lblVanaMoon", QString(), {0, 25});
     QFont bold = window_->font();
     bold.setBold(true);
     lblVanaMoon->setFont(bold);
@@ -104,22 +103,22 @@ void TClockPanel::CreateLabels() {
     for (QLabel* l : {lblVanaTCap, lblEarthTCap, lblVanaWCap1, lblVanaWCap2, lblVanaMCap1, lblVanaMCap2})
         SetTextColour(l, kCaptionGrey);
 
-    imgLogo = new QLabel(pnlTime);
+    imgLogo = new QLabel(this);
     imgLogo->setObjectName("imgLogo");
     imgLogo->setGeometry(502, 6, 46, 32);
     imgLogo->setPixmap(LogoPicture());
 }
 
 void TClockPanel::CreateButtons() {
-    imgExit = new TImageEx(pnlTime);
+    imgExit = new TImageEx(this);
     imgExit->setObjectName("imgExit");
     imgExit->setGeometry(393, 6, 15, 15);
     imgExit->setStatusTip(QStringLiteral("Norvane を終了します。"));
-    imgReturn = new TImageEx(pnlTime);
+    imgReturn = new TImageEx(this);
     imgReturn->setObjectName("imgReturn");
     imgReturn->setGeometry(377, 6, 15, 15);
     imgReturn->setStatusTip(QStringLiteral("ウインドウ表示を通常モードへ切り替えます。"));
-    imgMenu = new TImageEx(pnlTime);
+    imgMenu = new TImageEx(this);
     imgMenu->setObjectName("imgMenu");
     imgMenu->setGeometry(361, 6, 15, 15);
     imgMenu->setStatusTip(QStringLiteral("メインメニューを表示します。"));
@@ -179,10 +178,10 @@ void TClockPanel::LayoutClockPanel() {
     if (afterTime != 10 || afterWeek != 8) place(afterTime, afterWeek);
 }
 
-void TClockPanel::PlaceLogo() { imgLogo->move(pnlTime->width() - imgLogo->width() - 6, 6); }
+void TClockPanel::PlaceLogo() { imgLogo->move(width() - imgLogo->width() - 6, 6); }
 
 void TClockPanel::PlaceSimpleButtons() {
-    const int right = pnlTime->width() - 6;
+    const int right = width() - 6;
     imgExit->move(right - imgExit->width(), 6);
     imgReturn->move(imgExit->x() - 16, 6);
     imgMenu->move(imgReturn->x() - 16, 6);
@@ -191,13 +190,13 @@ void TClockPanel::PlaceSimpleButtons() {
 void TClockPanel::SetSimpleMode(bool simple) {
     imgLogo->setVisible(!simple);
     for (QWidget* w : std::initializer_list<QWidget*>{imgExit, imgMenu, imgReturn}) w->setVisible(simple);
-    pnlTime->SetEdgeRound(simple ? RoundKinds(rkTopLeft) | rkTopRight | rkBottomLeft | rkBottomRight
+    SetEdgeRound(simple ? RoundKinds(rkTopLeft) | rkTopRight | rkBottomLeft | rkBottomRight
                                  : RoundKinds(rkTopLeft) | rkTopRight);
 }
 
 void TClockPanel::SetColours(Colour back, Colour bace, Colour edge) {
-    pnlTime->SetEdgeColor(bace);
-    pnlTime->SetLineColor(edge);
+    SetEdgeColor(bace);
+    SetLineColor(edge);
     frameColour_ = back;
 }
 
@@ -220,16 +219,12 @@ void TClockPanel::Tick(const VanaDateTime& d) {
         lblEarthTime->setText(earth);
         lblEarthTime->adjustSize();
     }
-    if (d.Weekday != lastWeekday_) {
-        imgVanaWeek->SetPicture(WeekPicture(d.Weekday));
-        ++pictureSwaps_;
-    }
+    if (d.Weekday != lastWeekday_) imgVanaWeek->SetPicture(WeekPicture(d.Weekday));
     lastWeekday_ = d.Weekday;
     if (d.Moon != lastMoon_) {
         imgVanaMoon->SetPicture(MoonPicture(d.Moon));
         lblVanaMoon->setText(FromUtf8View(MoonPhaseNames[static_cast<std::size_t>(d.Moon)]));
         lblVanaMoon->adjustSize();
-        ++pictureSwaps_;
         lastMoon_ = d.Moon;
     }
 }
@@ -252,7 +247,7 @@ void TClockPanel::SetCaptionHover(QLabel* a, QLabel* b, bool hot) {
 bool TClockPanel::eventFilter(QObject* watched, QEvent* event) {
     const bool week = watched == imgVanaWeek || watched == lblVanaWCap1 || watched == lblVanaWCap2;
     const bool moon = watched == imgVanaMoon || watched == lblVanaMCap1 || watched == lblVanaMCap2;
-    if (!week && !moon) return QObject::eventFilter(watched, event);
+    if (!week && !moon) return TLinePanel::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::Enter:
         case QEvent::Leave:
@@ -267,12 +262,12 @@ bool TClockPanel::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::MouseMove:
             // A move over a picture after its window closed lets the next press open it.
-            if (week && pnlTime->isActiveWindow()) weekPopupShown_ = false;
-            if (moon && pnlTime->isActiveWindow()) moonPopupShown_ = false;
+            if (week && isActiveWindow()) weekPopupShown_ = false;
+            if (moon && isActiveWindow()) moonPopupShown_ = false;
             break;
         default: break;
     }
-    return QObject::eventFilter(watched, event);
+    return TLinePanel::eventFilter(watched, event);
 }
 
 TfrmWeek* TClockPanel::WeekWindow() {

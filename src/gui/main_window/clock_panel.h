@@ -1,13 +1,14 @@
 #pragma once
-// The clock panel of the main window: the game and Earth clocks, the weekday
-// and moon pictures with the forecast windows they open, the logo, and the
-// three image buttons of simple mode. The window places the panel, runs its
-// tick and hears what the buttons ask for.
-#include <QObject>
+// The clock panel of the main window ("pnlTime"): the game and Earth clocks,
+// the weekday and moon pictures with the forecast windows they open, the logo,
+// and the three image buttons of simple mode. A line panel that owns these
+// controls and their handlers; the window places it, runs its tick and hears
+// what the buttons ask for.
 #include <QPoint>
 
 #include "core/colour.h"
 #include "core/time/vanatime.h"
+#include "gui/controls/line_panel.h"
 
 class QLabel;
 class QWidget;
@@ -15,18 +16,15 @@ class QWidget;
 namespace norvane {
 
 class TImageEx;
-class TLinePanel;
 class TfrmMoon;
 class TfrmWeek;
 
-class TClockPanel : public QObject {
+class TClockPanel : public TLinePanel {
     Q_OBJECT
 public:
-    // Builds the panel on `host`; `window` is the main window, owner of this
-    // object and of the forecast windows.
+    // Builds the panel on `host`; `window` is the main window, owner of the
+    // forecast windows.
     TClockPanel(QWidget* window, QWidget* host);
-
-    TLinePanel* Panel() const { return pnlTime; }
 
     // The clock tick: both clock texts, and the pictures when their index changed.
     void Tick(const VanaDateTime& now);
@@ -57,17 +55,11 @@ public:
     void MainWindowActivated();
     void MainWindowDeactivated();
 
-    // Presses on the weekday and moon pictures (or their captions).
-    void imgVanaWeekMouseDown();
-    void imgVanaMoonMouseDown();
-
     // Indices last drawn (999 before the first tick) and the forecast windows' marks.
     int LastWeekday() const { return lastWeekday_; }
     int LastMoon() const { return lastMoon_; }
     bool WeekPopupShown() const { return weekPopupShown_; }
     bool MoonPopupShown() const { return moonPopupShown_; }
-    // How often the tick has drawn a picture anew.
-    int PictureSwaps() const { return pictureSwaps_; }
 
 signals:
     void exitClicked();
@@ -81,6 +73,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Presses on the weekday and moon pictures (or their captions).
+    void imgVanaWeekMouseDown();
+    void imgVanaMoonMouseDown();
     void CreateLabels();
     void CreateButtons();
     TfrmWeek* WeekWindow();
@@ -91,7 +86,6 @@ private:
     void SetCaptionHover(QLabel* a, QLabel* b, bool hot);
 
     QWidget* window_;
-    TLinePanel* pnlTime;
     QLabel* imgClock;
     QLabel* lblVanaTCap;
     QLabel* lblEarthTCap;
@@ -119,7 +113,6 @@ private:
     // Opened by a press since the main window last lost the activation.
     bool weekJustOpened_ = false;
     bool moonJustOpened_ = false;
-    int pictureSwaps_ = 0;
     bool allways_ = false;
     Colour frameColour_ = 0;
 };

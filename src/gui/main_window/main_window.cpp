@@ -112,8 +112,9 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     UpdateWindowRegion();
     LayoutNormal();
     if (st.maximized) setWindowState(windowState() | Qt::WindowMaximized);
-    allways_ = st.allways;
+    alwaysOnTop_ = st.allways;
     ApplyAllways();
+    emit alwaysOnTopChanged(alwaysOnTop_);
     wheelOwn_ = st.wheelOwn;
     wheelLines_ = st.wheelLines;
     schedules_->ApplyChoices(st);
@@ -173,11 +174,12 @@ int TfrmMain::TimerCellsAtStart(const StartupSettings& st) const {
 
 void TfrmMain::CreateClockPanel() {
     clockPanel_ = new TClockPanel(this, pnlMenu);
-    pnlTime = clockPanel_->Panel();
     connect(clockPanel_, &TClockPanel::exitClicked, this, &TfrmMain::actExitExecute);
     connect(clockPanel_, &TClockPanel::returnClicked, actNormal, &QAction::trigger);
     connect(clockPanel_, &TClockPanel::menuClicked, mnuMain, [this](QPoint below) { mnuMain->popup(below); });
     connect(clockPanel_, &TClockPanel::forecastClosed, this, &TfrmMain::ForecastClosed);
+    connect(this, &TfrmMain::modeChanged, clockPanel_, &TClockPanel::SetSimpleMode);
+    connect(this, &TfrmMain::alwaysOnTopChanged, clockPanel_, &TClockPanel::SetAllways);
     WatchClockPanel();
 }
 
@@ -209,6 +211,7 @@ void TfrmMain::CreatePages() {
         *boxes[i] = box;
     }
     schedules_ = new TSchedulePages({scrShip, scrGuild, scrRacial, scrChoco, scrSkill, scrCalen}, skin_.Item, skin_.Bace, this);
+    connect(this, &TfrmMain::modeChanged, schedules_, [this](bool simple) { schedules_->SetNormalMode(!simple); });
     connect(pclMain, &TLinePageControl::changed, this, &TfrmMain::pclMainChange);
 }
 
@@ -283,7 +286,7 @@ CloseState TfrmMain::CurrentCloseState() const {
     QRect g = normalGeometry().isValid() && isMaximized() ? normalGeometry() : geometry();
     c.bounds = {g.x(), g.y(), g.width(), g.height()};
     c.simplePos = {x(), y()};
-    c.allways = allways_;
+    c.allways = alwaysOnTop_;
     c.page = pclMain->ActivePage();
     schedules_->CollectChoices(c);
     return c;

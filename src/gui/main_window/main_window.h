@@ -75,20 +75,19 @@ public:
 
     // --- State.
     Page CurrentPage() const { return currentPage_; }
-    // Normal mode exactly when actSimple is visible.
-    bool IsNormalMode() const;
-    bool IsAllways() const { return allways_; }
+    // The window's mode; modeChanged tells of every switch.
+    bool IsNormalMode() const { return !simple_; }
+    // Kept in front of other windows; alwaysOnTopChanged tells of every change.
+    bool IsAllways() const { return alwaysOnTop_; }
     // The window was maximized when it last entered simple mode.
     bool WasMaximized() const { return wasMaximized_; }
     const SkinColours& Skin() const { return skin_; }
     // The skin entries found ("\"file\",\"name\"", in folder order).
     const std::vector<std::string>& SkinList() const { return skinList_; }
     // The mouse wheel: whether the window scrolls its pages itself, and by how
-    // many lines a notch; the options dialog changes them at once.
+    // many lines a notch; read again whenever the options dialog applies.
     bool WheelOwn() const { return wheelOwn_; }
     int WheelLines() const { return wheelLines_; }
-    void SetWheelOwn(bool own) { wheelOwn_ = own; }
-    void SetWheelLines(int lines) { wheelLines_ = lines; }
     // The digit keys' prefixes (window_input.cpp).
     const KeyPrefixes& Prefixes() const { return prefixes_; }
 
@@ -129,6 +128,14 @@ public:
     void ApplyNotifySettings();
     // A click on a notification: the window comes forward on `page`.
     void ShowFromNotification(Page page);
+    // The options dialog stored its settings: what the window shows of them is
+    // read again (the wheel, the alarm menu, the timer rows when their sets changed).
+    void OptionsApplied(bool timerSetsChanged);
+
+signals:
+    // After the window switched to simple mode (`simple`) or back to normal.
+    void modeChanged(bool simple);
+    void alwaysOnTopChanged(bool on);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -231,7 +238,6 @@ private:
     QMenu* mnuColor = nullptr;  // its window-colour group, one item per skin
     QToolBar* tbrMenu;
     TEdgePanel* pnlMenu;
-    TLinePanel* pnlTime;  // the clock panel's, placed by the window
     TLinePageControl* pclMain;
     std::array<TLinePage*, kPageCount> ltsTab{};
     TScrollBoxEx* scrTimer;
@@ -269,7 +275,8 @@ private:
     bool wasMaximized_ = false;
     bool simplePending_ = false;  // waits for the compositor to restore the window
     QRect simpleNormal_;          // the normal bounds kept meanwhile
-    bool allways_ = false;
+    bool simple_ = false;
+    bool alwaysOnTop_ = false;
     // Read at the start for the mouse wheel.
     bool wheelOwn_ = false;
     int wheelLines_ = 3;

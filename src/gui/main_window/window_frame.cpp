@@ -254,8 +254,8 @@ bool TfrmMain::IconDoubleClicked() {
 
 void TfrmMain::WatchClockPanel() {
     // Installed after the panel's own filters, so this one sees each press first.
-    pnlTime->installEventFilter(this);
-    for (QObject* o : pnlTime->children())
+    clockPanel_->installEventFilter(this);
+    for (QObject* o : clockPanel_->children())
         if (o->isWidgetType()) o->installEventFilter(this);
 }
 

@@ -22,16 +22,14 @@
 
 namespace norvane {
 
-bool TfrmMain::IsNormalMode() const { return actSimple->isVisible(); }
-
 void TfrmMain::ApplyMode(bool simple) {
     for (QWidget* w : std::initializer_list<QWidget*>{tbsMain, mbrHolder_, tbrMenu, pclMain, lblHelp, lblTimeHelp})
         w->setVisible(!simple);
     mnuPage->menuAction()->setVisible(!simple);
     actSimple->setVisible(!simple);
     actNormal->setVisible(simple);
-    clockPanel_->SetSimpleMode(simple);
-    schedules_->SetNormalMode(!simple);
+    simple_ = simple;
+    emit modeChanged(simple);
 }
 
 void TfrmMain::actSimpleExecute() {
@@ -120,10 +118,10 @@ void TfrmMain::LayoutNormal() {
     tbrMenu->setGeometry(mbrHolder_->x() + mbrHolder_->width(), mbrHolder_->y(), tbrMenu->sizeHint().width(),
                          mbrHolder_->height());
     const int top = tbrMenu->y() + tbrMenu->height() + 4;
-    pnlTime->setGeometry(10, top, pnlMenu->width() - 20, pnlTime->height());
-    const int pageTop = pnlTime->y() + pnlTime->height() + 8;
+    clockPanel_->setGeometry(10, top, pnlMenu->width() - 20, clockPanel_->height());
+    const int pageTop = clockPanel_->y() + clockPanel_->height() + 8;
     pclMain->setGeometry(10, pageTop, pnlMenu->width() - 20,
-                         pnlMenu->height() - (pnlTime->y() + pnlTime->height() + 16));
+                         pnlMenu->height() - (clockPanel_->y() + clockPanel_->height() + 16));
     LayoutHintLine();
     clockPanel_->PlaceLogo();
 }
@@ -145,8 +143,8 @@ void TfrmMain::LayoutHintLine() {
 }
 
 void TfrmMain::LayoutSimple() {
-    pnlMenu->setGeometry(3, 3, width() - 6, pnlTime->height() + 6);
-    pnlTime->setGeometry(3, 3, pnlMenu->width() - 6, pnlTime->height());
+    pnlMenu->setGeometry(3, 3, width() - 6, clockPanel_->height() + 6);
+    clockPanel_->setGeometry(3, 3, pnlMenu->width() - 6, clockPanel_->height());
     clockPanel_->PlaceSimpleButtons();
 }
 
@@ -164,24 +162,24 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 // --- Always on top ------------------------------------------------------------------
 
 void TfrmMain::actAllwaysExecute() {
-    allways_ = !allways_;
+    alwaysOnTop_ = !alwaysOnTop_;
     ApplyAllways();
+    emit alwaysOnTopChanged(alwaysOnTop_);
 }
 
 void TfrmMain::ApplyAllways() {
-    actAllways->setChecked(allways_);
-    actAllways->setIcon(CommandIcon(allways_ ? kAllwaysOnPicture : kAllwaysOffPicture));
-    clockPanel_->SetAllways(allways_);
+    actAllways->setChecked(alwaysOnTop_);
+    actAllways->setIcon(CommandIcon(alwaysOnTop_ ? kAllwaysOnPicture : kAllwaysOffPicture));
     // Changing the stays-on-top state of the native window updates the window
     // manager's state in place: the window is not hidden or moved.
     if (QWindow* w = windowHandle())
-        w->setFlag(Qt::WindowStaysOnTopHint, allways_);
+        w->setFlag(Qt::WindowStaysOnTopHint, alwaysOnTop_);
     else
-        setWindowFlag(Qt::WindowStaysOnTopHint, allways_);
+        setWindowFlag(Qt::WindowStaysOnTopHint, alwaysOnTop_);
 }
 
 void TfrmMain::ForecastClosed() {
-    if (allways_) ApplyAllways();
+    if (alwaysOnTop_) ApplyAllways();
 }
 
 }  // namespace norvane

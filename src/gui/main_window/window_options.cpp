@@ -2,6 +2,8 @@
 // menu's "アラームの設定(&A)...", which opens it on its alarm page.
 #include <QAction>
 
+#include "core/main_window/window_state.h"
+#include "core/settings/settings_store.h"
 #include "gui/main_window/main_window.h"
 #include "gui/settings/options_dialog.h"
 #include "gui/timers/timer_controller.h"
@@ -9,18 +11,32 @@
 namespace norvane {
 
 void TfrmMain::CreateOptionsRoute() {
-    connect(Command(QStringLiteral("actOption")), &QAction::triggered, this,
-            [this] {
-                ShowOptionsDialog(this, OptionsPage::General);
-                // The tray and notification keys take effect when the dialog closes.
-                ApplyTraySettings();
-                ApplyNotifySettings();
-            });
-    connect(timers_, &TTimerController::alarmOptionsRequested, this, [this] {
-        ShowOptionsDialog(this, OptionsPage::Alarm);
-        ApplyTraySettings();
-        ApplyNotifySettings();
+    // The dialog, with the window's font face, shown modally and destroyed when it closes.
+    auto show = [this](OptionsPage page) {
+        TfrmOpt dialog(this);
+        dialog.ShowPage(page);
+        dialog.exec();
+    };
+    connect(Command(QStringLiteral("actOption")), &QAction::triggered, this, [this, show] {
+        show(OptionsPage::General);
     });
+    connect(timers_, &TTimerController::alarmOptionsRequested, this, [show] { show(OptionsPage::Alarm); });
+}
+
+void TfrmMain::OptionsApplied(bool timerSetsChanged) {
+    StartupSettings st;
+    {
+        SettingsStore store;
+        st = ReadStartupSettings(store);
+    }
+    wheelOwn_ = st.wheelOwn;
+    wheelLines_ = st.wheelLines;
+    // Reloading the rows would stop the running cells: only new sets call for it.
+    if (timerSetsChanged) timers_->LoadTimerRows();
+    timers_->BuildAlarmMenu();
+    // The tray and notification keys take effect once the dialog has stored them.
+    ApplyTraySettings();
+    ApplyNotifySettings();
 }
 
 }  // namespace norvane

@@ -25,12 +25,43 @@ constexpr QSize kBallistaSize(50, 15);
 void SetPictureOf(TImageLabel* label, const QPixmap& picture) { label->LabelImage()->SetPicture(picture); }
 }  // namespace
 
-TCalendarPage::TCalendarPage(TScrollBoxEx* box) : TSchedulePage(box) { BuildRows(BuildHead()); }
+void TCalendarPage::BuildControls() {
+    BuildRows(BuildHead());
+    SetEntries(stored_);
+    // Every change of a box rebuilds, by the mouse, Space or Enter alike;
+    // setting the stored states above comes before, and does not.
+    for (QCheckBox* c : {chkCalenBallista, chkCalenRacial, chkCalenJeuno})
+        connect(c, &QCheckBox::toggled, this, &TCalendarPage::btnCalenRefClick);
+    connect(btnCalenRef, &QPushButton::clicked, this, &TCalendarPage::btnCalenRefClick);
+}
+
+void TCalendarPage::LoadChoices(const StartupSettings& st) {
+    stored_ = {st.calenBallista, st.calenRacial, st.calenJeuno};
+}
+
+void TCalendarPage::StoreChoices(CloseState& c) const {
+    const CalendarEntries entries = IsBuilt() ? Entries() : stored_;
+    c.calenBallista = entries.ballista;
+    c.calenRacial = entries.racial;
+    c.calenJeuno = entries.tavern;
+}
+
+void TCalendarPage::Selected() {
+    Build();
+    btnCalenRefClick();
+}
+
+void TCalendarPage::btnCalenRefClick() {
+    const TScrollBoxEx::RangeHold hold(Box());
+    ShowRows(ComputeCalendar(GetVanaTime(), GetLocalBias(), ballistaIni_, Entries()));
+    // A row that gained or lost its ballista picture moves its text.
+    Relayout();
+}
 
 // The panel: the switches and the button on one band, the column captions on
 // the other. Returns its bottom.
 int TCalendarPage::BuildHead() {
-    pnlCalenHead = new QWidget(Contents());
+    pnlCalenHead = new QWidget(this);
     pnlCalenHead->setObjectName(QStringLiteral("pnlCalenHead"));
     pnlCalenHead->move(kMargin, 0);
 
@@ -61,7 +92,7 @@ int TCalendarPage::BuildHead() {
     btnCalenRef->setGeometry(x, 2, btnCalenRef->width(), lineHeight);
 
     // Column widths fit the widest text each column shows, with its picture.
-    const QFontMetrics fm(Contents()->font());
+    const QFontMetrics fm(this->font());
     const int lh = LineHeight();
     const int headTop = lineHeight + 4;
     shpCalenHead[0] = new TShape(pnlCalenHead);
@@ -94,7 +125,7 @@ int TCalendarPage::BuildHead() {
 
 void TCalendarPage::BuildRows(int y) {
     const int lh = LineHeight();
-    const QFontMetrics fm(Contents()->font());
+    const QFontMetrics fm(this->font());
     const int rowsTop = y + 1;
     const int textOffset = (kRowPitch - lh) / 2;
     const int gameWidth = fm.horizontalAdvance(QStringLiteral("0000/00/00")) + 2;
@@ -113,14 +144,14 @@ void TCalendarPage::BuildRows(int y) {
             band->move(kMargin, top);
             shpCalenLine[r / 2] = band;
         }
-        QLabel* a = norvane::MakeLabel(Contents(), RowName("lblCalenLineA", row), QString(),
+        QLabel* a = norvane::MakeLabel(this, RowName("lblCalenLineA", row), QString(),
                                        QPoint(aLeft, top + textOffset), QSize(aWidth, lh));
         a->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         SetTextColour(a, Qt::black);
         lblCalenLineA[r] = a;
 
         auto imageLabel = [&](const char* prefix, int left, int width, TImagePosition position) {
-            auto* l = new TImageLabel(Contents());
+            auto* l = new TImageLabel(this);
             l->setObjectName(RowName(prefix, row));
             l->SetImagePosition(position);
             l->setGeometry(left, top + textOffset, width, lh);

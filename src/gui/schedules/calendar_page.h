@@ -20,20 +20,30 @@ class TImageLabel;
 
 class TCalendarPage final : public TSchedulePage {
 public:
-    explicit TCalendarPage(TScrollBoxEx* box);
+    using TSchedulePage::TSchedulePage;
 
-    // What the three check boxes ask column D to list.
-    CalendarEntries Entries() const;
-    void SetEntries(CalendarEntries entries);
-    // Copies the rows into the labels and pictures (btnCalenRefClick's drawing).
-    void ShowRows(const CalendarView& rows);
-
-    void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    // The rows are computed when asked (selecting the page, a switch, the
+    // button), never by the tick.
+    void Selected() override;
+    void LoadChoices(const StartupSettings& st) override;
+    void StoreChoices(CloseState& c) const override;
+    void UseDataFiles(const ScheduleDataFiles& files) override { ballistaIni_ = files.ballistaIni; }
 
     static constexpr std::size_t kRows = kCalendarRowCount;
     static constexpr std::size_t kBands = kRows / 2;
     static constexpr int kRowPitch = 18;
+
+private:
+    void BuildControls() override;
+    void Layout() override;
+    void ApplyColours(Colour item, Colour bace) override;
+
+    // What the three check boxes ask column D to list.
+    CalendarEntries Entries() const;
+    void SetEntries(CalendarEntries entries);
+    void btnCalenRefClick();
+    // Copies the rows into the labels and pictures.
+    void ShowRows(const CalendarView& rows);
 
     QWidget* pnlCalenHead = nullptr;
     std::array<TShape*, 2> shpCalenHead{};  // 0 behind the column captions, 1 behind the switches
@@ -49,7 +59,6 @@ public:
     std::array<TImageLabel*, kRows> lblCalenLineC{};
     std::array<TImageLabel*, kRows> lblCalenLineD{};
 
-private:
     int BuildHead();
     void BuildRows(int y);
     void SetHint(QWidget* label, QWidget* picture, std::string& shown, const std::string& hint);
@@ -60,6 +69,8 @@ private:
         std::string weekdayHint, moonHint, ballistaHint;
     };
     std::array<RowSlots, kRows> rows_{};
+    CalendarEntries stored_{true, true, true};
+    std::string ballistaIni_;
 };
 
 }  // namespace norvane

@@ -15,9 +15,31 @@ namespace {
 constexpr int kPartGap = 6;
 }  // namespace
 
-TChocoboPage::TChocoboPage(TScrollBoxEx* box) : TSchedulePage(box) {
+void TChocoboPage::BuildControls() {
     const int y = BuildNow();
     BuildList(BuildChoice(y + kPartGap) + kPartGap);
+    // Only the user's choice runs the change handler; building shows the list itself.
+    connect(cmbChoco, &QComboBox::activated, this, &TChocoboPage::btnChocoRefClick);
+    connect(btnChocoRef, &QPushButton::clicked, this, &TChocoboPage::btnChocoRefClick);
+    // A stored index the box does not have leaves it with no choice.
+    cmbChoco->setCurrentIndex(ShownChoice(stored_, cmbChoco->count()));
+    btnChocoRefClick();
+}
+
+void TChocoboPage::LoadChoices(const StartupSettings& st) { stored_ = st.chocobo; }
+
+void TChocoboPage::StoreChoices(CloseState& c) const {
+    c.chocobo = IsBuilt() ? cmbChoco->currentIndex() : ShownChoice(stored_, static_cast<int>(kChocoTownNames.size()));
+}
+
+void TChocoboPage::Selected() {
+    Build();
+    Refresh(GetVanaTime());
+    btnChocoRefClick();
+}
+
+void TChocoboPage::btnChocoRefClick() {
+    if (cmbChoco->currentIndex() >= 0) ShowSchedule(GetVanaTime(), cmbChoco->currentIndex(), GetLocalBias());
 }
 
 // Today: headers and one line of values. Returns the part's bottom.
@@ -84,7 +106,10 @@ void TChocoboPage::BuildList(int y) {
     shpChocoWaku0 = MakeFrame(QStringLiteral("shpChocoWaku0"), y, bottom - y);
 }
 
-void TChocoboPage::UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias) {
+void TChocoboPage::Refresh(const VanaDateTime& now) {
+    Build();
+    const EarthTime localNow = GetLocalNow();
+    const int bias = GetLocalBias();
     const ChocoboNowView view = ComputeChocoboNow(now, localNow, bias);
     for (std::size_t t = 0; t < kChocoTownCount; ++t) SetText(now_[t], view.towns[t]);
     SetText(now_[4], view.timeLeft);

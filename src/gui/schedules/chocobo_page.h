@@ -16,16 +16,23 @@ namespace norvane {
 
 class TChocoboPage final : public TSchedulePage {
 public:
-    explicit TChocoboPage(TScrollBoxEx* box);
+    using TSchedulePage::TSchedulePage;
 
-    void UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias);
-    // The list for town `town`; any index outside the towns keeps what it shows.
-    void ShowSchedule(const VanaDateTime& now, int town, int bias);
-    void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void Refresh(const VanaDateTime& now) override;
+    void Selected() override;
+    void LoadChoices(const StartupSettings& st) override;
+    void StoreChoices(CloseState& c) const override;
 
     static constexpr std::size_t kRows = kChocoRowCount;
     static constexpr std::size_t kStripes = kRows / 2;  // behind the odd rows
+
+private:
+    void BuildControls() override;
+    void Layout() override;
+    void ApplyColours(Colour item, Colour bace) override;
+    // The list for the chosen town; with none chosen it keeps what it shows.
+    void btnChocoRefClick();
+    void ShowSchedule(const VanaDateTime& now, int town, int bias);
 
     // Bands: today's headers, the choice line, the list's headers.
     // shpChocoHead0's width drives the layout.
@@ -48,10 +55,11 @@ public:
     std::array<QLabel*, kRows> lblChocoLineA{};
     std::array<QLabel*, kRows> lblChocoLineB{};
 
-private:
     int BuildNow();
     int BuildChoice(int y);
     void BuildList(int y);
+
+    int stored_ = -1;  // the stored choice, shown once the box exists
 
     std::array<TLabelSlot, 5> now_{};
     std::array<TLabelSlot, kRows> rowDest_{}, rowPeriod_{};

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/schedules/column_layout.h"
+#include "gui/art/pictures.h"
 #include "gui/art/town_pictures.h"
 #include "gui/controls/labels.h"
 #include "gui/controls/image_label.h"
@@ -32,11 +33,12 @@ bool HasDesignIcon(std::size_t row) { return row != 1 && row != 11 && row != 12;
 
 }  // namespace
 
-TGuildPage::TGuildPage(TScrollBoxEx* box) : TSchedulePage(box) {
+void TGuildPage::BuildControls() {
     const int y = BuildBand(0, 0, 0, 10);
     BuildBand(1, y + kBandGap, 10, 3);
     for (std::size_t r = 0; r < kRows; ++r)
         if (HasDesignIcon(r)) lblGuildLineA[r]->LabelImage()->SetPicture(GuildIcon(kDesignIcons[r]));
+    SetUp(WeekPictures());
 }
 
 int TGuildPage::BuildBand(int band, int y, int firstRow, int rows) {
@@ -49,7 +51,7 @@ int TGuildPage::BuildBand(int band, int y, int firstRow, int rows) {
         lblGuildHead[i] = MakeHeadLabel(RowName("lblGuildHead", static_cast<int>(i)), kGuildHeadCaptions[i], y + 1);
         lblGuildHead[i]->resize(lblGuildHead[i]->width(), lh + 1);
     }
-    const QFontMetrics metrics(Contents()->font());
+    const QFontMetrics metrics(this->font());
     int top = y + headHeight + 2;
     for (int row = firstRow; row < firstRow + rows; ++row) {
         // Two lines of text beside the picture, more where a long location wraps.
@@ -76,7 +78,7 @@ void TGuildPage::MakeRow(int row, int y, int pitch) {
     const int lh = LineHeight();
     const int textTop = y + (pitch - 2 * lh) / 2;  // the two lines of name and state, of hours
 
-    auto* a = new TImageLabel(FromView(shop.name), Contents());
+    auto* a = new TImageLabel(FromView(shop.name), this);
     a->setObjectName(RowName("lblGuildLineA", row));
     a->move(0, textTop);
     a->adjustSize();
@@ -143,8 +145,14 @@ void TGuildPage::SetUp(const QVector<QPixmap>& weekPictures) {
     icon(12)->SetPicture(icon(10)->Picture());
 }
 
-void TGuildPage::Update(const VanaDateTime& now, const EarthTime& localNow, int bias) {
-    const GuildPageView page = ComputeGuildPage(now, localNow, bias);
+void TGuildPage::Selected() {
+    Build();
+    Refresh(GetVanaTime());
+}
+
+void TGuildPage::Refresh(const VanaDateTime& now) {
+    Build();
+    const GuildPageView page = ComputeGuildPage(now, GetLocalNow(), GetLocalBias());
     for (std::size_t r = 0; r < kRows; ++r) {
         const GuildRowView& row = page[r];
         SetText(state_[r], row.stateText);

@@ -18,18 +18,21 @@ class TImageLabel;
 
 class TGuildPage final : public TSchedulePage {
 public:
-    explicit TGuildPage(TScrollBoxEx* box);
+    using TSchedulePage::TSchedulePage;
 
-    // The fixed parts, once at window creation: bold state texts, the hours
-    // texts, the holiday pictures out of `weekPictures` (one per weekday) and
-    // the shop icons that repeat.
-    void SetUp(const QVector<QPixmap>& weekPictures);
-    void Update(const VanaDateTime& now, const EarthTime& localNow, int bias);
-    void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void Refresh(const VanaDateTime& now) override;
+    void Selected() override;
 
     static constexpr std::size_t kRows = kGuildShopCount;
     static constexpr std::size_t kStripes = 6;  // behind the odd rows
+
+private:
+    void BuildControls() override;
+    void Layout() override;
+    void ApplyColours(Colour item, Colour bace) override;
+    // The fixed parts: bold state texts, the hours texts, the holiday pictures
+    // out of `weekPictures` (one per weekday) and the shop icons that repeat.
+    void SetUp(const QVector<QPixmap>& weekPictures);
 
     // Bands over rows 0-9 (its width drives the layout) and rows 10-12.
     std::array<TShape*, 2> shpGuildHead{};
@@ -42,7 +45,6 @@ public:
     std::array<QLabel*, kRows> lblGuildLineB{}, lblGuildLineC{}, imgGuildLineD{}, lblGuildLineE{},
         lblGuildLineF{}, lblGuildLineG{}, lblGuildLineH{};
 
-private:
     int BuildBand(int band, int y, int firstRow, int rows);
     void MakeRow(int row, int y, int pitch);
 

@@ -15,9 +15,31 @@ namespace {
 constexpr int kPartGap = 6;
 }  // namespace
 
-TRacialPage::TRacialPage(TScrollBoxEx* box) : TSchedulePage(box) {
+void TRacialPage::BuildControls() {
     const int y = BuildNow();
     BuildList(BuildChoice(y + kPartGap) + kPartGap);
+    // Only the user's choice runs the change handler; building shows the list itself.
+    connect(cmbRacial, &QComboBox::activated, this, &TRacialPage::btnRacialRefClick);
+    connect(btnRacialRef, &QPushButton::clicked, this, &TRacialPage::btnRacialRefClick);
+    // A stored index the box does not have leaves it with no choice.
+    cmbRacial->setCurrentIndex(ShownChoice(stored_, cmbRacial->count()));
+    btnRacialRefClick();
+}
+
+void TRacialPage::LoadChoices(const StartupSettings& st) { stored_ = st.racial; }
+
+void TRacialPage::StoreChoices(CloseState& c) const {
+    c.racial = IsBuilt() ? cmbRacial->currentIndex() : ShownChoice(stored_, static_cast<int>(kRaceNames.size()));
+}
+
+void TRacialPage::Selected() {
+    Build();
+    Refresh(GetVanaTime());
+    btnRacialRefClick();
+}
+
+void TRacialPage::btnRacialRefClick() {
+    if (cmbRacial->currentIndex() >= 0) ShowSchedule(GetVanaTime(), cmbRacial->currentIndex(), GetLocalBias());
 }
 
 // This week: headers and one line of values. Returns the part's bottom.
@@ -91,7 +113,10 @@ void TRacialPage::BuildList(int y) {
     shpRacialWaku0 = MakeFrame(QStringLiteral("shpRacialWaku0"), y, bottom - y);
 }
 
-void TRacialPage::UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias) {
+void TRacialPage::Refresh(const VanaDateTime& now) {
+    Build();
+    const EarthTime localNow = GetLocalNow();
+    const int bias = GetLocalBias();
     const RacialNowView view = ComputeRacialNow(now, localNow, bias);
     SetText(race_, view.raceText);
     SetText(dungeon_, view.dungeonText);

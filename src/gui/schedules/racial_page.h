@@ -15,16 +15,23 @@ namespace norvane {
 
 class TRacialPage final : public TSchedulePage {
 public:
-    explicit TRacialPage(TScrollBoxEx* box);
+    using TSchedulePage::TSchedulePage;
 
-    void UpdateNow(const VanaDateTime& now, const EarthTime& localNow, int bias);
-    // The list for race `race`; any index outside the races keeps what it shows.
-    void ShowSchedule(const VanaDateTime& now, int race, int bias);
-    void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void Refresh(const VanaDateTime& now) override;
+    void Selected() override;
+    void LoadChoices(const StartupSettings& st) override;
+    void StoreChoices(CloseState& c) const override;
 
     static constexpr std::size_t kRows = kRacialRowCount;
     static constexpr std::size_t kStripes = kRows / 2;  // behind the odd rows
+
+private:
+    void BuildControls() override;
+    void Layout() override;
+    void ApplyColours(Colour item, Colour bace) override;
+    // The list for the chosen race; with none chosen it keeps what it shows.
+    void btnRacialRefClick();
+    void ShowSchedule(const VanaDateTime& now, int race, int bias);
 
     // Bands: this week's headers, the choice line, the list's headers.
     // shpRacialHead0's width drives the layout.
@@ -44,10 +51,11 @@ public:
     std::array<QLabel*, kRows> lblRacialLineA{};
     std::array<QLabel*, kRows> lblRacialLineB{};
 
-private:
     int BuildNow();
     int BuildChoice(int y);
     void BuildList(int y);
+
+    int stored_ = -1;  // the stored choice, shown once the box exists
 
     TLabelSlot race_, dungeon_, timeLeft_;
     std::array<TLabelSlot, kRows> rowDungeon_{}, rowPeriod_{};

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "gui/controls/labels.h"
 #include "gui/main_window/app_style.h"
@@ -32,25 +33,49 @@ QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-TSchedulePage::TSchedulePage(TScrollBoxEx* box) : QObject(box), box_(box) {
-    lineHeight_ = QFontMetrics(Contents()->font()).height();
+TSchedulePage::TSchedulePage(TScrollBoxEx* box) : QWidget(box->Contents()), box_(box) {
+    lineHeight_ = QFontMetrics(font()).height();
+    // Nothing of the page counts for the scrolled area until it is built.
+    hide();
+    resize(0, 0);
+    connect(box_, &TScrollBoxEx::resized, this, &TSchedulePage::Relayout);
 }
 
 TSchedulePage::~TSchedulePage() = default;
 
-QWidget* TSchedulePage::Contents() const { return box_->Contents(); }
-
-void TSchedulePage::ShowControls() {
-    if (!Contents()->isVisible()) return;
-    for (QObject* child : Contents()->children()) {
-        auto* w = qobject_cast<QWidget*>(child);
-        // A control hidden on purpose stays so; a caption's picture shows with its caption.
-        if (w && w->isHidden() && !w->testAttribute(Qt::WA_WState_ExplicitShowHide)) w->show();
+void TSchedulePage::Build() {
+    if (built_) return;
+    built_ = true;
+    {
+        // Hundreds of controls: the scroll range is worked out once they are all in.
+        const TScrollBoxEx::RangeHold hold(box_);
+        BuildControls();
+        ApplyColours(item_, bace_);
+        FitToControls();
+        show();
     }
+    Relayout();
+}
+
+void TSchedulePage::SetColours(Colour item, Colour bace) {
+    item_ = item;
+    bace_ = bace;
+    if (built_) ApplyColours(item_, bace_);
+}
+
+void TSchedulePage::Relayout() {
+    if (!built_ || !normalMode_) return;
+    Layout();
+    FitToControls();
+}
+
+void TSchedulePage::FitToControls() {
+    const QRect used = childrenRect();
+    resize(used.isNull() ? QSize(0, 0) : QSize(std::max(0, used.right() + 1), std::max(0, used.bottom() + 1)));
 }
 
 int TSchedulePage::AvailableWidth() const {
-    const QRect used = Contents()->childrenRect();
+    const QRect used = childrenRect();
     const bool scrolls = used.bottom() + 1 > box_->height();
     // Two pixels spare: the column formulas may reach that far past the band.
     return box_->width() - (scrolls ? box_->verticalScrollBar()->sizeHint().width() : 0) - 2;
@@ -60,7 +85,6 @@ void TSchedulePage::SetText(TLabelSlot& slot, std::string_view text) {
     if (slot.text == text) return;
     slot.text.assign(text);
     slot.label->setText(FromView(text));
-    ++assignments_;
 }
 
 void TSchedulePage::SetColour(TLabelSlot& slot, Colour colour) {
@@ -69,7 +93,6 @@ void TSchedulePage::SetColour(TLabelSlot& slot, Colour colour) {
     QPalette pal = slot.label->palette();
     pal.setColor(QPalette::WindowText, ToQColor(colour));
     slot.label->setPalette(pal);
-    ++assignments_;
 }
 
 void TSchedulePage::Bind(TLabelSlot& slot, QLabel* label) {
@@ -79,7 +102,7 @@ void TSchedulePage::Bind(TLabelSlot& slot, QLabel* label) {
 }
 
 QLabel* TSchedulePage::MakeLabel(const QString& name, std::string_view text, int x, int y) {
-    QLabel* l = norvane::MakeLabel(Contents(), name, FromView(text), QPoint(x, y));
+    QLabel* l = norvane::MakeLabel(this, name, FromView(text), QPoint(x, y));
     norvane::SetTextColour(l, Qt::black);
     return l;
 }
@@ -91,7 +114,7 @@ QLabel* TSchedulePage::MakeHeadLabel(const QString& name, std::string_view text,
 }
 
 TShape* TSchedulePage::MakeBand(const QString& name, int y, int height) {
-    auto* s = new TShape(Contents());
+    auto* s = new TShape(this);
     s->setObjectName(name);
     s->setGeometry(0, y, box_->width(), height);
     s->SetPenClear(true);
@@ -100,7 +123,7 @@ TShape* TSchedulePage::MakeBand(const QString& name, int y, int height) {
 }
 
 TShape* TSchedulePage::MakeFrame(const QString& name, int y, int height) {
-    auto* s = new TShape(Contents());
+    auto* s = new TShape(this);
     s->setObjectName(name);
     s->setGeometry(0, y, 1, height);
     s->SetBrushClear(true);
@@ -112,7 +135,7 @@ TSchedulePage::ChoiceLine TSchedulePage::MakeChoiceLine(const QString& name, int
                                                         std::span<const std::string_view> items,
                                                         std::string_view caption,
                                                         std::string_view refreshCaption) {
-    auto* box = new QComboBox(Contents());
+    auto* box = new QComboBox(this);
     box->setObjectName(QStringLiteral("cmb") + name);
     WheelOnlyWhenFocused(box);
     for (std::string_view item : items) box->addItem(FromView(item));
@@ -125,7 +148,7 @@ TSchedulePage::ChoiceLine TSchedulePage::MakeChoiceLine(const QString& name, int
     QLabel* label = MakeLabel(QStringLiteral("lbl") + name, caption, 0, 0);
     label->setBuddy(box);
     label->move(box->x() + box->width() + 4, y + 2 + (height - label->height()) / 2);
-    auto* refresh = new QPushButton(FromView(refreshCaption), Contents());
+    auto* refresh = new QPushButton(FromView(refreshCaption), this);
     refresh->setObjectName(QStringLiteral("btn%1Ref").arg(name));
     refresh->adjustSize();
     refresh->setGeometry(label->x() + label->width() + 8, y + 2, refresh->width(), height);

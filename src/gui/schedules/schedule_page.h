@@ -1,21 +1,22 @@
 #pragma once
-// What the four schedule pages share: making their named controls on the
-// page's scroll box, the header and row colours, and writing labels only when
-// what they show has changed, so that an unchanged label is not repainted.
+// What the schedule pages share: being built when first shown, making their
+// named controls, the header and row colours, and writing labels only when what
+// they show has changed, so that an unchanged label is not repainted.
 #include <QFont>
-#include <QObject>
 #include <QString>
+#include <QWidget>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "core/main_window/window_state.h"
 #include "core/schedules/schedule_common.h"
+#include "core/time/vanatime.h"
 #include "gui/controls/gdi.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QWidget;
 
 namespace norvane {
 
@@ -34,30 +35,54 @@ struct TLabelSlot {
     Colour colour = kColourBlack;
 };
 
-// A page's controls live on the box's contents; the page object itself is owned by the box.
-class TSchedulePage : public QObject {
+// Where the skill and calendar pages read their data files.
+struct ScheduleDataFiles {
+    std::string skillIni;
+    std::string ballistaIni;
+};
+
+// A page is a widget on its scroll box's contents, sized to its controls so that
+// the box scrolls over them. Made empty; its controls are built when it is first
+// shown, with the stored choices it was given.
+class TSchedulePage : public QWidget {
 public:
     explicit TSchedulePage(TScrollBoxEx* box);
     ~TSchedulePage() override;
 
     TScrollBoxEx* Box() const { return box_; }
+    bool IsBuilt() const { return built_; }
 
-    // Places the columns after the width of the header band. The window runs
-    // it only while the pages show (normal mode).
-    virtual void Layout() = 0;
-    // Header bands take `Mid`; row stripes and the labels on them take `Item`.
-    virtual void ApplyColours(Colour item, Colour bace) = 0;
+    // Builds the controls once, in the colours last set, shows and lays them out.
+    // A page selected by its tab is built while it is already on the screen:
+    // its new controls show before the layout, which leaves room for the
+    // scroll bar they need.
+    void Build();
+    // The clock tick while the page shows (the four live pages).
+    virtual void Refresh(const VanaDateTime& now) { (void)now; }
+    // The page-changed step: built, and brought up to date.
+    virtual void Selected() { Build(); }
+    // The stored choices, taken at the start and shown once the controls exist;
+    // at close, what the controls show (the stored choice as its box would show
+    // it for a page never built).
+    virtual void LoadChoices(const StartupSettings& st) { (void)st; }
+    virtual void StoreChoices(CloseState& c) const { (void)c; }
+    virtual void UseDataFiles(const ScheduleDataFiles& files) { (void)files; }
 
-    // Shows the controls made after the contents were already on the screen:
-    // such children stay hidden until shown themselves. Those made earlier
-    // show with the contents anyway.
-    void ShowControls();
-
-    // Label texts and colours written so far (an unchanged label is skipped).
-    int Assignments() const { return assignments_; }
+    // Header bands take the middle of Item and Bace, row stripes Item.
+    void SetColours(Colour item, Colour bace);
+    // The column layouts run only in normal mode: in simple mode the pages are
+    // hidden and their sizes mean nothing.
+    void SetNormalMode(bool normal) { normalMode_ = normal; }
+    // The box changed size, or the rows what they show: the columns follow.
+    void Relayout();
 
 protected:
-    QWidget* Contents() const;
+    // Makes the page's controls, as children of this widget.
+    virtual void BuildControls() = 0;
+    // Places the columns after the width of the header band.
+    virtual void Layout() = 0;
+    virtual void ApplyColours(Colour item, Colour bace) = 0;
+
     int LineHeight() const { return lineHeight_; }
     // The width the page's bands take: the box less its vertical scroll bar
     // when the contents are taller than the box, less a small margin.
@@ -92,10 +117,20 @@ protected:
     static void SetBackground(QLabel* label, Colour colour);
 
 private:
+    // The page's size follows its controls, the box's scrolled area the page.
+    void FitToControls();
+
     TScrollBoxEx* box_;
     int lineHeight_ = 0;
-    int assignments_ = 0;
+    bool built_ = false;
+    bool normalMode_ = true;
+    Colour item_ = kColourBlack;
+    Colour bace_ = kColourBlack;
 };
+
+// What a choice box of `count` entries shows for a stored index: that entry, or
+// no choice (-1) when the box has no such entry.
+constexpr int ShownChoice(int stored, int count) { return stored >= 0 && stored < count ? stored : -1; }
 
 // Helpers for building names: "lblShipLineC" + 3.
 QString RowName(const char* prefix, int row);

@@ -1,9 +1,9 @@
 #pragma once
 // The main window's schedule pages (ships, guilds, racial equipment, chocobo,
-// skill caps, calendar), owned by the window: built when first shown; the four
-// live ones refreshed by the clock tick while they show, the skill and calendar
-// pages only when asked; their choices taken from the settings at the start and
-// given back at close.
+// skill caps, calendar), owned by the window: each built when first shown; the
+// four live ones refreshed by the clock tick while they show, the skill and
+// calendar pages only when asked; their choices taken from the settings at the
+// start and given back at close.
 #include <QObject>
 
 #include <array>
@@ -13,17 +13,11 @@
 #include "core/main_window/page.h"
 #include "core/main_window/window_state.h"
 #include "core/time/vanatime.h"
+#include "gui/schedules/schedule_page.h"
 
 namespace norvane {
 
-class TCalendarPage;
-class TChocoboPage;
-class TGuildPage;
-class TRacialPage;
-class TSchedulePage;
 class TScrollBoxEx;
-class TShipPage;
-class TSkillPage;
 
 class TSchedulePages : public QObject {
     Q_OBJECT
@@ -38,7 +32,6 @@ public:
     TSchedulePage* View(Page page) const;
     // A page's controls are built on its first refresh or selection; BuildPages
     // builds all six.
-    void BuildPage(Page page);
     void BuildPages();
 
     // The stored choices go to the choice boxes as their pages are built.
@@ -54,9 +47,8 @@ public:
 
     // Header bands take the middle of Item and Bace, row stripes Item.
     void SetColours(Colour item, Colour bace);
-    // The column layouts run only in normal mode: in simple mode the pages are
-    // hidden and their sizes mean nothing.
-    void SetNormalMode(bool normal) { normalMode_ = normal; }
+    // The column layouts run only in normal mode.
+    void SetNormalMode(bool normal);
     // A page's scroll box changed size: its columns follow.
     void scrPageResize(Page page);
 
@@ -65,32 +57,11 @@ public:
     void SetDataFiles(std::string skillIni, std::string ballistaIni);
 
 private:
-    void SetUpGuildPage();
-    void cmbRacialChange();
-    void cmbChocoChange();
-    void btnRacialRefClick();
-    void btnChocoRefClick();
-    void ShowRacialSchedule(int race);
-    void ShowChocoboSchedule(int town);
-    void cmbSkillMainChange();
-    void edtSkillMLvChange();
-    void btnSkillRefClick();
-    void ShowSkillCaps(int job, int level);
-    void btnCalenRefClick();
+    // The page of `page`, built or not; nullptr for the timer page.
+    TSchedulePage* PageOf(Page page) const;
 
-    Boxes boxes_;
-    TShipPage* shipPage = nullptr;
-    TGuildPage* guildPage = nullptr;
-    TRacialPage* racialPage = nullptr;
-    TChocoboPage* chocoboPage = nullptr;
-    TSkillPage* skillPage = nullptr;
-    TCalendarPage* calendarPage = nullptr;
-    StartupSettings startup_;
-    Colour item_;
-    Colour bace_;
-    bool normalMode_ = true;
-    std::string skillIniPath_;
-    std::string ballistaIniPath_;
+    // In the order of Boxes.
+    std::array<TSchedulePage*, 6> pages_{};
 };
 
 }  // namespace norvane

@@ -21,7 +21,7 @@ constexpr int kTimePairWidth = 105;
 constexpr int kBandGap = 6;
 }  // namespace
 
-TShipPage::TShipPage(TScrollBoxEx* box) : TSchedulePage(box) {
+void TShipPage::BuildControls() {
     int y = BuildBand(0, 0, 0, 4);
     y = BuildBand(1, y + kBandGap, 4, 4);
     BuildBand(2, y + kBandGap, 8, 1);
@@ -62,7 +62,7 @@ void TShipPage::MakeRow(int row, int y) {
     const ShipRoute& route = kShipRoutes[r];
     const int lh = LineHeight();
     auto caption = [&](const char* prefix, std::string_view text, TImagePosition side, int top) {
-        auto* l = new TImageLabel(FromView(text), Contents());
+        auto* l = new TImageLabel(FromView(text), this);
         l->setObjectName(RowName(prefix, row));
         l->SetImagePosition(side);
         l->move(0, top);
@@ -109,8 +109,14 @@ void TShipPage::CopyTownIcons() {
     icon(lblShipLineB[8])->SetPicture(icon(lblShipLineA[8])->Picture());
 }
 
-void TShipPage::Update(const VanaDateTime& now, const EarthTime& localNow, int bias) {
-    const ShipPageView page = ComputeShipPage(now, localNow, bias);
+void TShipPage::Selected() {
+    Build();
+    Refresh(GetVanaTime());
+}
+
+void TShipPage::Refresh(const VanaDateTime& now) {
+    Build();
+    const ShipPageView page = ComputeShipPage(now, GetLocalNow(), GetLocalBias());
     for (std::size_t r = 0; r < kRows; ++r) {
         for (std::size_t c = 0; c < 3; ++c) {
             const ShipColumnView& col = page[r].columns[c];

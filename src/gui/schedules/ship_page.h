@@ -15,13 +15,17 @@ class TImageLabel;
 
 class TShipPage final : public TSchedulePage {
 public:
-    explicit TShipPage(TScrollBoxEx* box);
+    using TSchedulePage::TSchedulePage;
 
-    void Update(const VanaDateTime& now, const EarthTime& localNow, int bias);
-    void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void Refresh(const VanaDateTime& now) override;
+    void Selected() override;
 
     static constexpr std::size_t kRows = kShipRouteCount;
+
+private:
+    void BuildControls() override;
+    void Layout() override;
+    void ApplyColours(Colour item, Colour bace) override;
 
     // Bands over rows 0-3, 4-7 and row 8; shpShipHead0's width drives the layout.
     std::array<TShape*, 3> shpShipHead{};
@@ -40,7 +44,6 @@ public:
     std::array<QLabel*, kRows> lblShipLineC{}, lblShipLineD{}, lblShipLineE{}, lblShipLineF{},
         lblShipLineG{}, lblShipLineH{};
 
-private:
     int BuildBand(int band, int y, int firstRow, int rows);
     void MakeRow(int row, int y);
     void CopyTownIcons();

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/schedules/column_layout.h"
 #include "gui/controls/scroll_box_ex.h"
@@ -34,11 +36,60 @@ bool TSkillLevelKeys::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-TSkillPage::TSkillPage(TScrollBoxEx* box) : TSchedulePage(box) { BuildList(BuildChoice() + kPartGap); }
+namespace {
+// The level the spin shows for a stored one: its position stays within 1-75.
+int ShownLevel(int stored) { return std::clamp(stored, kMinSkillLevel, kMaxSkillLevel); }
+}  // namespace
+
+void TSkillPage::BuildControls() {
+    BuildList(BuildChoice() + kPartGap);
+    cmbSkillMain->setCurrentIndex(ShownChoice(storedJob_, cmbSkillMain->count()));
+    {
+        // The stored level and job are shown once both are in place.
+        const QSignalBlocker quiet(edtSkillMLv);
+        updSkillMLv->SetPosition(ShownLevel(storedLevel_));
+    }
+    cmbSkillMainChange();
+    connect(cmbSkillMain, &QComboBox::currentIndexChanged, this, &TSkillPage::cmbSkillMainChange);
+    connect(edtSkillMLv, &QLineEdit::textChanged, this, &TSkillPage::edtSkillMLvChange);
+    connect(btnSkillRef, &QPushButton::clicked, this, &TSkillPage::btnSkillRefClick);
+}
+
+void TSkillPage::LoadChoices(const StartupSettings& st) {
+    storedJob_ = st.skillJob;
+    storedLevel_ = st.skillLv;
+}
+
+void TSkillPage::StoreChoices(CloseState& c) const {
+    c.skillJob = IsBuilt() ? Job() : ShownChoice(storedJob_, static_cast<int>(kJobNames.size()));
+    c.skillLv = IsBuilt() ? updSkillMLv->Position() : ShownLevel(storedLevel_);
+}
+
+void TSkillPage::cmbSkillMainChange() {
+    const int job = Job();
+    EnableLevel(job >= 0);
+    if (job >= 0) ShowCaps(ComputeSkillPage(skillIni_, job, Level()));
+}
+
+void TSkillPage::edtSkillMLvChange() {
+    const std::string text = edtSkillMLv->text().toStdString();
+    const std::string shown = NormaliseSkillLevelText(text);
+    // Rewriting the text comes back here with the rewritten one, which goes on.
+    if (shown != text) {
+        edtSkillMLv->setText(QString::fromStdString(shown));
+        return;
+    }
+    updSkillMLv->FollowText();
+    btnSkillRefClick();
+}
+
+void TSkillPage::btnSkillRefClick() {
+    if (Job() >= 0) ShowCaps(ComputeSkillPage(skillIni_, Job(), Level()));
+}
 
 // The job, the level with its spin, the refresh button. Returns the line's bottom.
 int TSkillPage::BuildChoice() {
-    cmbSkillMain = new QComboBox(Contents());
+    cmbSkillMain = new QComboBox(this);
     cmbSkillMain->setObjectName(QStringLiteral("cmbSkillMain"));
     WheelOnlyWhenFocused(cmbSkillMain);
     for (std::string_view job : kJobNames) cmbSkillMain->addItem(FromView(job));
@@ -48,20 +99,20 @@ int TSkillPage::BuildChoice() {
     shpSkillHead[1] = MakeBand(QStringLiteral("shpSkillHead1"), 0, height + 4);
     cmbSkillMain->move(2, 2);
 
-    edtSkillMLv = new QLineEdit(QStringLiteral("1"), Contents());
+    edtSkillMLv = new QLineEdit(QStringLiteral("1"), this);
     edtSkillMLv->setObjectName(QStringLiteral("edtSkillMLv"));
     edtSkillMLv->setMaxLength(2);
     edtSkillMLv->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edtSkillMLv->installEventFilter(new TSkillLevelKeys(edtSkillMLv));
     const int digits = edtSkillMLv->fontMetrics().horizontalAdvance(QStringLiteral("00"));
     edtSkillMLv->setGeometry(cmbSkillMain->x() + cmbSkillMain->width() + 6, 2, digits + 14, height);
-    updSkillMLv = new TUpDown(Contents());
+    updSkillMLv = new TUpDown(this);
     updSkillMLv->setObjectName(QStringLiteral("updSkillMLv"));
     updSkillMLv->SetRange(kMinSkillLevel, kMaxSkillLevel);
     updSkillMLv->SetAssociate(edtSkillMLv);
     updSkillMLv->SetPosition(kMinSkillLevel);
 
-    btnSkillRef = new QPushButton(FromView(kSkillRefCaption), Contents());
+    btnSkillRef = new QPushButton(FromView(kSkillRefCaption), this);
     btnSkillRef->setObjectName(QStringLiteral("btnSkillRef"));
     btnSkillRef->adjustSize();
     btnSkillRef->setGeometry(updSkillMLv->x() + updSkillMLv->width() + 8, 2, btnSkillRef->width(), height);

@@ -20,20 +20,31 @@ class TUpDown;
 
 class TSkillPage final : public TSchedulePage {
 public:
-    explicit TSkillPage(TScrollBoxEx* box);
+    using TSchedulePage::TSchedulePage;
+
+    void LoadChoices(const StartupSettings& st) override;
+    void StoreChoices(CloseState& c) const override;
+    void UseDataFiles(const ScheduleDataFiles& files) override { skillIni_ = files.skillIni; }
+
+    static constexpr std::size_t kRows = kSkillSlotCount / 2;
+
+private:
+    void BuildControls() override;
+    void Layout() override;
+    void ApplyColours(Colour item, Colour bace) override;
 
     // The job (0-14) and level as the controls show them; kNoJob when none is chosen.
     int Job() const;
     int Level() const;
-    // Shows the thirty caps of `codes` at `level` (ShowSkillCaps).
+    // Shows the thirty caps of `codes` at `level`.
     void ShowCaps(const SkillPageView& view);
     // The level controls are usable exactly while a job is chosen.
     void EnableLevel(bool enabled);
-
-    void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
-
-    static constexpr std::size_t kRows = kSkillSlotCount / 2;
+    // Caps are computed when asked, never by the tick; the file is read afresh
+    // each time, so corrections to it show at once.
+    void cmbSkillMainChange();
+    void edtSkillMLvChange();
+    void btnSkillRefClick();
 
     QComboBox* cmbSkillMain = nullptr;
     QLineEdit* edtSkillMLv = nullptr;
@@ -48,9 +59,12 @@ public:
     std::array<QLabel*, kSkillSlotCount> lblSkillLineB{};
     std::array<QLabel*, kRows> lblSkillLineC{};
 
-private:
     int BuildChoice();
     void BuildList(int y);
+
+    std::string skillIni_;
+    int storedJob_ = -1;
+    int storedLevel_ = kMinSkillLevel;
 
     std::array<TLabelSlot, kSkillSlotCount> caps_{};
 };

@@ -83,8 +83,9 @@ QHBoxLayout* NoteRow(const QPixmap& icon, QLabel* note) {
 }  // namespace
 
 TfrmOpt::TfrmOpt(TfrmMain* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      main_(owner) {
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    // The window reads again what it shows of the settings each time they are applied.
+    if (owner) connect(this, &TfrmOpt::settingsChanged, owner, &TfrmMain::OptionsApplied);
     setObjectName(QStringLiteral("frmOpt"));
     setWindowTitle(QStringLiteral("オプション - Norvane"));
     setWindowIcon(WindowIcon());
@@ -372,10 +373,6 @@ void TfrmOpt::actBtnAppExecute() {
         const bool own = chkMouseScroll->isChecked();
         const int lines = updMouseLine->value();
         StoreWheelOptions(store, own, lines);
-        if (main_) {
-            main_->SetWheelOwn(own);
-            main_->SetWheelLines(lines);
-        }
         // 4. Timer and alarm sets.
         timerPages_->Apply(store);
         // 5.
@@ -384,12 +381,10 @@ void TfrmOpt::actBtnAppExecute() {
         // The notification and tray choices.
         notifyPage_->Store(store);
     }
-    // 6. The main window reads the sets it shows after they are stored.
-    if (timerPages_->TimerListChanged()) {
-        timerPages_->ClearTimerListChanged();
-        if (main_) main_->Timers()->LoadTimerRows();
-    }
-    if (main_) main_->Timers()->BuildAlarmMenu();
+    // 6. The main window reads what it shows (the wheel, the sets) after they are stored.
+    const bool timerSetsChanged = timerPages_->TimerListChanged();
+    timerPages_->ClearTimerListChanged();
+    emit settingsChanged(timerSetsChanged);
     btnApp->setEnabled(false);
 }
 
@@ -412,11 +407,5 @@ void TfrmOpt::btnProxyClick() { EditProxySettings(this); }
 void TfrmOpt::btnTimeSetClick() { sntpOpt_->btnTimeSetClick(cmbTimeServer->currentText()); }
 
 void TfrmOpt::tmrOptTimer() { lblTimeNow->setText(TimeNowText(osClock().localNow())); }
-
-void ShowOptionsDialog(TfrmMain* owner, OptionsPage page) {
-    TfrmOpt dialog(owner);
-    dialog.ShowPage(page);
-    dialog.exec();
-}
 
 }  // namespace norvane

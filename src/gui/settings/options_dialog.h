@@ -30,8 +30,7 @@ enum class OptionsPage { General = 0, Timer = 1, Alarm = 2, Advanced = 3, Notify
 class TfrmOpt : public QDialog {
     Q_OBJECT
 public:
-    // `owner` is the main window (none in tests): its font face, and what Apply
-    // tells it (the wheel, the timer rows, the alarm menu).
+    // `owner` is the main window (none in tests): its font face, and it hears settingsChanged.
     explicit TfrmOpt(TfrmMain* owner);
     ~TfrmOpt() override;
 
@@ -55,6 +54,11 @@ public:
     void chkExecuteSyncClick();
     void tmrOptTimer();
 
+signals:
+    // Every apply, once its settings are stored; `timerSetsChanged` when the
+    // timer sets' list changed since the last.
+    void settingsChanged(bool timerSetsChanged);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -65,7 +69,6 @@ private:
     void ShowServerList(const QStringList& list, const QString& text);
     void Changed();
 
-    TfrmMain* main_;
     QTabWidget* pclOpt;
     QWidget* tstBase;
     QWidget* tstTimer;
@@ -99,10 +102,5 @@ private:
     TNotifyPage* notifyPage_ = nullptr;
     TSyncController* sntpOpt_ = nullptr;  // the dialog's own "sync now"
 };
-
-// The main window's commands "オプション(&O)..." and "アラームの設定(&A)...": the
-// dialog with the window's font face, on `page`, shown modally and destroyed
-// when it closes.
-void ShowOptionsDialog(TfrmMain* owner, OptionsPage page);
 
 }  // namespace norvane

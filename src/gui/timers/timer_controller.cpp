@@ -1,16 +1,13 @@
 #include "gui/timers/timer_controller.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QEvent>
 #include <QMenu>
 #include <QTimer>
-#include <QToolButton>
 
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_rows.h"
 #include "core/timers/timer_seed.h"
-#include "gui/controls/image_ex.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/timers/sound_notice.h"
 #include "platform/os_clock.h"
@@ -28,13 +25,13 @@ bool IsAlarmEntry(const QAction* a) { return a->data().isValid(); }
 
 TTimerController::TTimerController(QWidget* window, TScrollBoxEx* box, int cellsNow, Colour item)
     : QObject(window), scrTimer(box) {
-    pagTimer = new TTimerPage(scrTimer->Contents(), this, cellsNow);
+    pagTimer = new TTimerPage(scrTimer->Contents(), cellsNow);
     pagTimer->SetItemColour(item);
 
     CreateCellActions(window);
     pagTimer->BindActions(actTimeS, actTimeR);
-    for (int c = 0; c < pagTimer->BuiltCells(); ++c) ConnectTimerCell(c);
-    connect(pagTimer, &TTimerPage::cellBuilt, this, &TTimerController::ConnectTimerCell);
+    connect(pagTimer, &TTimerPage::setChosen, this, &TTimerController::SetChosen);
+    connect(pagTimer, &TTimerPage::alarmClicked, this, &TTimerController::OpenAlarmMenu);
 
     actAlmOption = new QAction(kAlarmMenuOptionCaption, this);
     actAlmOption->setObjectName(QStringLiteral("actAlmOption"));
@@ -119,18 +116,6 @@ bool TTimerController::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void TTimerController::ConnectTimerCell(int c) {
-    const auto i = static_cast<std::size_t>(c);
-    const int n = c + 1;
-    connect(pagTimer->cmbTimer[i], &QComboBox::currentIndexChanged, this, [this, n] { actTimeChangeExecute(n); });
-    TImageEx* icon = pagTimer->imgTimer[i];
-    connect(icon, &TImageEx::mouseEntered, this, [this, c] { imgTimer1MouseEnter(c); });
-    connect(icon, &TImageEx::mouseLeft, this, [this, c] { imgTimer1MouseExit(c); });
-    connect(icon, &TImageEx::mousePressed, this, [this, c] { imgTimer1MouseDown(c); });
-    connect(icon, &TImageEx::mouseReleased, this, [this, c] { imgTimer1MouseUp(c); });
-    connect(icon, &TImageEx::clicked, this, [this, c] { imgTimerClick(c); });
-}
-
 void TTimerController::SaveTimerRowSelections() {
     SettingsStore store;
     StoreTimerRowSelections(store, pagTimer->Cells);
@@ -147,10 +132,9 @@ void TTimerController::LoadTimerRows() {
     UpdateTimerTick();
 }
 
-void TTimerController::actTimeChangeExecute(int n) {
-    const int cell = n - 1;
-    if (!ValidCell(cell) || cell >= pagTimer->BuiltCells()) return;
-    pagTimer->Cells.Select(cell, pagTimer->cmbTimer[static_cast<std::size_t>(cell)]->currentIndex());
+void TTimerController::SetChosen(int cell, int index) {
+    if (!ValidCell(cell)) return;
+    pagTimer->Cells.Select(cell, index);
     pagTimer->ShowCell(cell);
     UpdateTimerTick();
 }
@@ -198,11 +182,6 @@ void TTimerController::scrTimerClick() {
 
 // --- Alarm icons and menu -------------------------------------------------------
 
-void TTimerController::imgTimer1MouseEnter(int k) { pagTimer->ShowAlarmPicture(k, true); }
-void TTimerController::imgTimer1MouseExit(int k) { pagTimer->ShowAlarmPicture(k, false); }
-void TTimerController::imgTimer1MouseDown(int k) { pagTimer->PressAlarmIcon(k, true); }
-void TTimerController::imgTimer1MouseUp(int k) { pagTimer->PressAlarmIcon(k, false); }
-
 void TTimerController::actAlmOptionExecute() { emit alarmOptionsRequested(); }
 
 void TTimerController::BuildAlarmMenu() {
@@ -232,8 +211,8 @@ void TTimerController::LoadAlarmAssignments() {
     ReadRowAlarms(store, pagTimer->Cells);
 }
 
-void TTimerController::imgTimerClick(int k) {
-    if (!ValidCell(k) || k >= pagTimer->BuiltCells()) return;
+void TTimerController::OpenAlarmMenu(int k, QPoint below) {
+    if (!ValidCell(k)) return;
     int checked = 0;
     {
         SettingsStore store;
@@ -243,10 +222,7 @@ void TTimerController::imgTimerClick(int k) {
     for (QAction* a : mnuAlarm->actions())
         if (IsAlarmEntry(a)) a->setChecked(a->data().toInt() == checked);
     AlarmCell = k;
-    TImageEx* icon = pagTimer->imgTimer[static_cast<std::size_t>(k)];
-    // Just below the icon's left edge.
-    mnuAlarm->popup(icon->mapToGlobal(QPoint(0, icon->height())));
-    pagTimer->ShowAlarmPicture(k, false);
+    mnuAlarm->popup(below);
 }
 
 void TTimerController::actAlmSetExecute(int tag) {

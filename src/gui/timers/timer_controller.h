@@ -2,12 +2,13 @@
 // The timer page's controller, owned by the main window: the twelve cells'
 // Start and Reset actions with their keys, the 100 ms tick, the alarm menu,
 // seeding the timer sets on the first start and keeping the rows' selections.
-// What the cells show is computed by TimerCells; TTimerPage copies it into
-// the controls.
+// What the cells show is computed by TimerCells; TTimerPage and its twelve
+// TTimerCell widgets copy it into the controls and tell of the user's choices.
 //
-// Cells are numbered as their controls: the actions and lists carry 1..12
-// (n), the alarm icons 0..11 (k).
+// The actions carry their cell as 1..12 (n), as do the controls' names; the
+// page's signals carry it as 0..11.
 #include <QObject>
+#include <QPoint>
 
 #include "core/colour.h"
 #include "gui/timers/timer_page.h"
@@ -45,17 +46,11 @@ public:
 
     void LoadTimerRows();
     void BuildAlarmMenu();
-    void actTimeChangeExecute(int n);
     void actTimeStartExecute(int n);
     void actTimeResetExecute(int n);
     void tmrTimerTimer();
     void scrTimerResize();
     void scrTimerClick();
-    void imgTimerClick(int k);
-    void imgTimer1MouseEnter(int k);
-    void imgTimer1MouseExit(int k);
-    void imgTimer1MouseDown(int k);
-    void imgTimer1MouseUp(int k);
     // An entry of the alarm menu: the set `tag` for the cell whose menu is open.
     void actAlmSetExecute(int tag);
     // The menu's "アラームの設定(&A)..." entry: the window opens its options on the alarm page.
@@ -69,7 +64,10 @@ protected:
 
 private:
     void CreateCellActions(QWidget* window);
-    void ConnectTimerCell(int cell);
+    // The user chose set `index` in the list of cell 0..11.
+    void SetChosen(int cell, int index);
+    // The alarm menu of cell `k` (0..11), opened at `below`.
+    void OpenAlarmMenu(int k, QPoint below);
     void LoadAlarmAssignments();
     // Runs the tick exactly while some cell runs.
     void UpdateTimerTick();

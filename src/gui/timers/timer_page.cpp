@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QStringListModel>
@@ -85,6 +86,12 @@ QFont FitReading(const QFont& base, int length) {
     return f;
 }
 
+void SetTextColour(QLabel* label, std::uint32_t colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, ToQColor(colour));
+    label->setPalette(pal);
+}
+
 void SetBackground(QLabel* label, Colour colour) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, ToQColor(colour));
@@ -117,212 +124,227 @@ int TimerCellsInView(QSize client) {
     return shown;
 }
 
-TTimerPage::TTimerPage(QWidget* contents, QObject* parent, int cells)
-    : QObject(parent), contents_(contents), setNames_(new QStringListModel(this)),
-      buttons_(StartButtonFont(contents->font())), reading_(contents->font()), clientWidth_(contents->width()) {
+TTimerFonts::TTimerFonts(const QFont& base) : buttons_(StartButtonFont(base)), reading_(base) {
     reading_.setBold(true);
     reading_.setPixelSize(21);
+}
+
+const QFont& TTimerFonts::Reading(int length) {
+    for (const auto& [n, font] : readingFonts_)
+        if (n == length) return font;
+    readingFonts_.emplace_back(length, FitReading(reading_, length));
+    return readingFonts_.back().second;
+}
+
+// --- A cell -------------------------------------------------------------------------
+
+TTimerCell::TTimerCell(int cell, QStringListModel* setNames, TTimerFonts* fonts, QWidget* parent)
+    : QWidget(parent), cell_(cell), setNames_(setNames), fonts_(fonts), shownColour_(kTimerColourNormal) {
+    setFixedSize(kTimerCellWidth, kTimerCellHeight);
+    // The grid keeps the cell's place before the page first shows.
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
+}
+
+void TTimerCell::Build(Colour item) {
+    if (IsBuilt()) return;
+    const QFontMetrics small(font());
+
+    shape_ = new TShape(this);
+    shape_->setObjectName(CellName("shpTimer", cell_));
+    shape_->resize(kTimerCellWidth, kTimerCellHeight);
+    shape_->SetBrushColor(item);
+    shape_->SetPenColor(kCellBorder);
+
+    number_ = MakeLabel(this, CellName("lblTimerN", cell_), TimerNumberCaption(cell_), kNumberAt,
+                        QSize(kDisplayAt.x() - kNumberAt.x(), small.height()));
+
+    const QString zero = FormatTimerReading(0);
+    display_ = MakeLabel(this, CellName("lblTimer", cell_), zero, kDisplayAt,
+                         QSize(kStartTimeAt.x() - kDisplayAt.x(), kListAt.y() - kDisplayAt.y()));
+    readingLength_ = static_cast<int>(zero.size());
+    display_->setFont(fonts_->Reading(readingLength_));
+    SetTextColour(display_, kTimerColourNormal);
+    SetBackground(display_, item);
+
+    // Out to the cell's border: "00:00:00" needs more than the design's 52 pixels
+    // in some faces.
+    started_ = MakeLabel(this, CellName("lblTimerC", cell_), QStringLiteral("00:00:00"), kStartTimeAt,
+                         QSize(kTimerCellWidth - 2 - kStartTimeAt.x(), small.height()));
+    SetBackground(started_, item);
+
+    icon_ = new TImageEx(this);
+    icon_->setObjectName(CellName("imgTimer", cell_));
+    icon_->setGeometry(QRect(kIconAt, kIconSize));
+    icon_->setProperty("Tag", cell_);
+    icon_->setStatusTip(kTimerAlarmIconHint);
+    icon_->setToolTip(kTimerAlarmIconHint);
+    icon_->setCursor(Qt::PointingHandCursor);
+    icon_->SetPicture(AlarmIconPicture(false));
+    connect(icon_, &TImageEx::mouseEntered, this, [this] { ShowAlarmPicture(true); });
+    connect(icon_, &TImageEx::mouseLeft, this, [this] { ShowAlarmPicture(false); });
+    connect(icon_, &TImageEx::mousePressed, this, [this] { PressAlarmIcon(true); });
+    connect(icon_, &TImageEx::mouseReleased, this, [this] { PressAlarmIcon(false); });
+    connect(icon_, &TImageEx::clicked, this, [this] {
+        emit alarmClicked(cell_, icon_->mapToGlobal(QPoint(0, icon_->height())));
+        ShowAlarmPicture(false);
+    });
+
+    list_ = new QComboBox(this);
+    list_->setObjectName(CellName("cmbTimer", cell_));
+    list_->setProperty("Tag", cell_ + 1);
+    list_->setEditable(false);
+    list_->setModel(setNames_);
+    list_->setMaxVisibleItems(12);
+    list_->setFixedSize(kListSize);
+    list_->move(kListAt);
+    WheelOnlyWhenFocused(list_);
+    connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) { emit setChosen(cell_, index); });
+
+    auto button = [this](const char* name, QSize size, QPoint at) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(CellName(name, cell_));
+        b->setProperty("Tag", cell_ + 1);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setFixedSize(size);
+        b->move(at);
+        b->setFont(fonts_->Buttons());
+        b->setFocusPolicy(Qt::TabFocus);
+        return b;
+    };
+    start_ = button("btnTimer", kStartSize, kStartAt);
+    reset_ = button("btnTimerR", kResetSize, kResetAt);
+
+    if (startAction_) start_->setDefaultAction(startAction_);
+    if (resetAction_) reset_->setDefaultAction(resetAction_);
+
+    // Children added to a shown parent stay hidden until shown themselves.
+    if (isVisible())
+        for (QWidget* w : std::initializer_list<QWidget*>{shape_, number_, display_, started_, icon_, list_, start_, reset_})
+            w->show();
+}
+
+void TTimerCell::FollowInTabOrder(const TTimerCell& before) {
+    if (!IsBuilt() || !before.IsBuilt()) return;
+    QWidget::setTabOrder(before.reset_, list_);
+    QWidget::setTabOrder(list_, start_);
+    QWidget::setTabOrder(start_, reset_);
+}
+
+void TTimerCell::BindActions(QAction* start, QAction* reset) {
+    startAction_ = start;
+    resetAction_ = reset;
+    if (!IsBuilt()) return;
+    if (start) start_->setDefaultAction(start);
+    if (reset) reset_->setDefaultAction(reset);
+}
+
+void TTimerCell::ShowSelection(int selection) {
+    if (!IsBuilt()) return;
+    const QSignalBlocker quiet(list_);
+    SetTextColour(number_, kTimerNumberColour);
+    list_->setCurrentIndex(selection);
+}
+
+void TTimerCell::ShowView(const TimerCellView& v) {
+    // The actions exist for every cell; the controls may come later.
+    if (startAction_) {
+        startAction_->setText(v.startCaption);
+        startAction_->setEnabled(v.actionsEnabled);
+    }
+    if (resetAction_) resetAction_->setEnabled(v.actionsEnabled);
+    if (!IsBuilt()) return;
+    if (v.display.size() != readingLength_) {
+        readingLength_ = static_cast<int>(v.display.size());
+        display_->setFont(fonts_->Reading(readingLength_));
+    }
+    display_->setText(v.display);
+    if (v.colour != shownColour_) {
+        SetTextColour(display_, v.colour);
+        shownColour_ = v.colour;
+    }
+    started_->setText(v.startTime);
+    list_->setEnabled(v.listEnabled);
+}
+
+void TTimerCell::SetItemColour(Colour colour) {
+    if (!IsBuilt()) return;
+    shape_->SetBrushColor(colour);
+    SetBackground(display_, colour);
+    SetBackground(started_, colour);
+}
+
+void TTimerCell::ShowAlarmPicture(bool active) { icon_->SetPicture(AlarmIconPicture(active)); }
+
+void TTimerCell::PressAlarmIcon(bool down) {
+    if (pressed_ == down) return;
+    pressed_ = down;
+    icon_->move(kIconAt + (down ? QPoint(1, 1) : QPoint()));
+}
+
+// --- The page -----------------------------------------------------------------------
+
+TTimerPage::TTimerPage(QWidget* contents, int cells)
+    : QWidget(contents), grid_(new QGridLayout(this)), setNames_(new QStringListModel(this)), fonts_(font()) {
     setObjectName(QStringLiteral("pagTimer"));
-    shownColour_.fill(kTimerColourNormal);
-    const int now = std::clamp(cells, 0, kTimerCellCount);
-    for (int c = 0; c < now; ++c) CreateCell(c);
-    built_ = now;
-    LayoutCells(clientWidth_);
+    grid_->setContentsMargins(0, 0, 0, 0);
+    grid_->setHorizontalSpacing(kTimerCellPitchX - kTimerCellWidth);
+    grid_->setVerticalSpacing(kTimerCellPitchY - kTimerCellHeight);
+    // The page is as large as its cells, and the box scrolls over it.
+    grid_->setSizeConstraint(QLayout::SetFixedSize);
+    for (int c = 0; c < kTimerCellCount; ++c) {
+        auto* cell = new TTimerCell(c, setNames_, &fonts_, this);
+        connect(cell, &TTimerCell::setChosen, this, &TTimerPage::setChosen);
+        connect(cell, &TTimerCell::alarmClicked, this, &TTimerPage::alarmClicked);
+        cells_[static_cast<std::size_t>(c)] = cell;
+    }
+    for (int c = 0; c < std::min(cells, kTimerCellCount); ++c) cells_[static_cast<std::size_t>(c)]->Build(item_);
+    LayoutCells(contents->width());
     ShowCells(~0u);
 }
 
 void TTimerPage::BuildCells(int count) {
-    const int first = built_;
-    const int last = std::clamp(count, 0, kTimerCellCount);
-    if (last <= first) return;
-    const auto origins = TimerCellOrigins(clientWidth_);
-    for (int c = first; c < last; ++c) {
+    for (int c = 0; c < std::min(count, kTimerCellCount); ++c) {
         const auto i = static_cast<std::size_t>(c);
-        CreateCell(c);
-        {
-            const QSignalBlocker quiet(cmbTimer[i]);
-            ShowRow(c);
-        }
+        TTimerCell* cell = cells_[i];
+        if (cell->IsBuilt()) continue;
+        cell->Build(item_);
+        cell->ShowSelection(Cells.View(c).selection);
         // Tab goes on from the cell before, as for cells built together.
-        if (c > 0) {
-            QWidget::setTabOrder(btnTimerR[i - 1], cmbTimer[i]);
-            QWidget::setTabOrder(cmbTimer[i], btnTimer[i]);
-            QWidget::setTabOrder(btnTimer[i], btnTimerR[i]);
-        }
-        if (actStart_[i]) btnTimer[i]->setDefaultAction(actStart_[i]);
-        if (actReset_[i]) btnTimerR[i]->setDefaultAction(actReset_[i]);
-        PlaceCell(c, origins[i]);
-        // Children added to a shown parent stay hidden until shown themselves.
-        if (contents_->isVisible())
-            for (QWidget* w : std::initializer_list<QWidget*>{shpTimer[i], lblTimerN[i], lblTimer[i], lblTimerC[i],
-                                                               imgTimer[i], cmbTimer[i], btnTimer[i], btnTimerR[i]})
-                w->show();
+        if (c > 0) cell->FollowInTabOrder(*cells_[i - 1]);
+        cell->ShowView(Cells.View(c));
     }
-    built_ = last;
-    PlaceExtentMark();
-    for (int c = first; c < last; ++c) {
-        ShowCell(c);
-        emit cellBuilt(c);
-    }
-}
-
-void TTimerPage::CreateCell(int cell) {
-    const auto i = static_cast<std::size_t>(cell);
-    const QFontMetrics small(contents_->font());
-
-    auto* shape = new TShape(contents_);
-    shape->setObjectName(CellName("shpTimer", cell));
-    shape->resize(kTimerCellWidth, kTimerCellHeight);
-    shape->SetBrushColor(item_);
-    shape->SetPenColor(kCellBorder);
-    shpTimer[i] = shape;
-
-    QLabel* number = MakeLabel(contents_, CellName("lblTimerN", cell), TimerNumberCaption(cell), QPoint(),
-                               QSize(kDisplayAt.x() - kNumberAt.x(), small.height()));
-    lblTimerN[i] = number;
-
-    const QString zero = FormatTimerReading(0);
-    QLabel* display = MakeLabel(contents_, CellName("lblTimer", cell), zero, QPoint(),
-                                QSize(kStartTimeAt.x() - kDisplayAt.x(), kListAt.y() - kDisplayAt.y()));
-    readingLength_[i] = static_cast<int>(zero.size());
-    display->setFont(ReadingFont(readingLength_[i]));
-    SetTextColour(display, kTimerColourNormal);
-    SetBackground(display, item_);
-    lblTimer[i] = display;
-
-    // Out to the cell's border: "00:00:00" needs more than the design's 52 pixels
-    // in some faces.
-    QLabel* started = MakeLabel(contents_, CellName("lblTimerC", cell), QStringLiteral("00:00:00"), QPoint(),
-                                QSize(kTimerCellWidth - 2 - kStartTimeAt.x(), small.height()));
-    SetBackground(started, item_);
-    lblTimerC[i] = started;
-
-    auto* icon = new TImageEx(contents_);
-    icon->setObjectName(CellName("imgTimer", cell));
-    icon->resize(kIconSize);
-    icon->setProperty("Tag", cell);
-    icon->setStatusTip(kTimerAlarmIconHint);
-    icon->setToolTip(kTimerAlarmIconHint);
-    icon->setCursor(Qt::PointingHandCursor);
-    icon->SetPicture(AlarmIconPicture(false));
-    imgTimer[i] = icon;
-
-    auto* list = new QComboBox(contents_);
-    list->setObjectName(CellName("cmbTimer", cell));
-    list->setProperty("Tag", cell + 1);
-    list->setEditable(false);
-    list->setModel(setNames_);
-    list->setMaxVisibleItems(12);
-    list->setFixedSize(kListSize);
-    WheelOnlyWhenFocused(list);
-    cmbTimer[i] = list;
-
-    auto* start = new QToolButton(contents_);
-    start->setObjectName(CellName("btnTimer", cell));
-    start->setProperty("Tag", cell + 1);
-    start->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    start->setFixedSize(kStartSize);
-    start->setFont(buttons_);
-    start->setFocusPolicy(Qt::TabFocus);
-    btnTimer[i] = start;
-
-    auto* reset = new QToolButton(contents_);
-    reset->setObjectName(CellName("btnTimerR", cell));
-    reset->setProperty("Tag", cell + 1);
-    reset->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    reset->setFixedSize(kResetSize);
-    reset->setFont(buttons_);
-    reset->setFocusPolicy(Qt::TabFocus);
-    btnTimerR[i] = reset;
 }
 
 void TTimerPage::BindActions(const TimerControls<QAction>& start, const TimerControls<QAction>& reset) {
-    actStart_ = start;
-    actReset_ = reset;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(built_); ++i) {
-        btnTimer[i]->setDefaultAction(start[i]);
-        btnTimerR[i]->setDefaultAction(reset[i]);
-    }
+    for (std::size_t i = 0; i < cells_.size(); ++i) cells_[i]->BindActions(start[i], reset[i]);
     ShowCells(~0u);
 }
 
 void TTimerPage::LayoutCells(int clientWidth) {
-    clientWidth_ = clientWidth;
-    const auto origins = TimerCellOrigins(clientWidth);
-    for (int c = 0; c < built_; ++c) PlaceCell(c, origins[static_cast<std::size_t>(c)]);
-    PlaceExtentMark();
-}
-
-void TTimerPage::PlaceExtentMark() {
-    if (built_ == kTimerCellCount) {
-        delete extentMark_;
-        extentMark_ = nullptr;
-        return;
+    const int columns = std::min(TimerColumns(clientWidth), kTimerCellCount);
+    if (columns != columns_) {
+        columns_ = columns;
+        for (TTimerCell* cell : cells_) grid_->removeWidget(cell);
+        for (int c = 0; c < kTimerCellCount; ++c) grid_->addWidget(cells_[static_cast<std::size_t>(c)], c / columns, c % columns);
     }
-    if (!extentMark_) {
-        // An empty pixel in the last cell's far corner: the scroll box sizes its
-        // area by its children, and the bars must not change when the rest come.
-        extentMark_ = new QWidget(contents_);
-        extentMark_->setObjectName(QStringLiteral("pagTimerExtent"));
-        extentMark_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        extentMark_->resize(1, 1);
-        if (contents_->isVisible()) extentMark_->show();
-    }
-    const QPoint last = TimerCellOrigins(clientWidth_).back();
-    extentMark_->move(last + QPoint(kTimerCellWidth - 1, kTimerCellHeight - 1));
-}
-
-void TTimerPage::PlaceCell(int cell, QPoint o) {
-    const auto i = static_cast<std::size_t>(cell);
-    shpTimer[i]->move(o);
-    lblTimerN[i]->move(o + kNumberAt);
-    lblTimer[i]->move(o + kDisplayAt);
-    lblTimerC[i]->move(o + kStartTimeAt);
-    imgTimer[i]->move(o + kIconAt + (pressed_[i] ? QPoint(1, 1) : QPoint()));
-    cmbTimer[i]->move(o + kListAt);
-    btnTimer[i]->move(o + kStartAt);
-    btnTimerR[i]->move(o + kResetAt);
+    // In place at once: the scroll range and what follows read the cells' places.
+    grid_->activate();
 }
 
 void TTimerPage::ShowRows() {
     // Filling and selecting is not a change by the user.
     std::vector<std::unique_ptr<QSignalBlocker>> quiet;
-    for (int c = 0; c < built_; ++c)
-        quiet.push_back(std::make_unique<QSignalBlocker>(cmbTimer[static_cast<std::size_t>(c)]));
+    for (TTimerCell* cell : cells_) quiet.push_back(std::make_unique<QSignalBlocker>(cell));
     setNames_->setStringList(Cells.SetNames());
-    for (int c = 0; c < built_; ++c) ShowRow(c);
+    for (int c = 0; c < kTimerCellCount; ++c) cells_[static_cast<std::size_t>(c)]->ShowSelection(Cells.View(c).selection);
     ShowCells(~0u);
-}
-
-void TTimerPage::ShowRow(int cell) {
-    const auto i = static_cast<std::size_t>(cell);
-    SetTextColour(lblTimerN[i], kTimerNumberColour);
-    cmbTimer[i]->setCurrentIndex(Cells.View(cell).selection);
 }
 
 void TTimerPage::ShowCell(int cell) {
     if (cell < 0 || cell >= kTimerCellCount) return;
-    const auto i = static_cast<std::size_t>(cell);
-    const TimerCellView& v = Cells.View(cell);
-    // The actions exist for every cell; the controls may come later.
-    if (cell < built_) {
-        if (v.display.size() != readingLength_[i]) {
-            readingLength_[i] = static_cast<int>(v.display.size());
-            lblTimer[i]->setFont(ReadingFont(readingLength_[i]));
-        }
-        lblTimer[i]->setText(v.display);
-        if (v.colour != shownColour_[i]) {
-            SetTextColour(lblTimer[i], v.colour);
-            shownColour_[i] = v.colour;
-        }
-        lblTimerC[i]->setText(v.startTime);
-        cmbTimer[i]->setEnabled(v.listEnabled);
-    }
-    if (QAction* a = actStart_[i]) {
-        a->setText(v.startCaption);
-        a->setEnabled(v.actionsEnabled);
-    }
-    if (QAction* a = actReset_[i]) a->setEnabled(v.actionsEnabled);
+    cells_[static_cast<std::size_t>(cell)]->ShowView(Cells.View(cell));
 }
 
 void TTimerPage::ShowCells(std::uint32_t mask) {
@@ -332,37 +354,7 @@ void TTimerPage::ShowCells(std::uint32_t mask) {
 
 void TTimerPage::SetItemColour(Colour colour) {
     item_ = colour;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(built_); ++i) {
-        shpTimer[i]->SetBrushColor(colour);
-        SetBackground(lblTimer[i], colour);
-        SetBackground(lblTimerC[i], colour);
-    }
-}
-
-void TTimerPage::ShowAlarmPicture(int cell, bool active) {
-    if (cell < 0 || cell >= built_) return;
-    imgTimer[static_cast<std::size_t>(cell)]->SetPicture(AlarmIconPicture(active));
-}
-
-void TTimerPage::PressAlarmIcon(int cell, bool down) {
-    if (cell < 0 || cell >= built_) return;
-    const auto i = static_cast<std::size_t>(cell);
-    if (pressed_[i] == down) return;
-    pressed_[i] = down;
-    imgTimer[i]->move(imgTimer[i]->pos() + (down ? QPoint(1, 1) : QPoint(-1, -1)));
-}
-
-const QFont& TTimerPage::ReadingFont(int length) {
-    for (const auto& [n, font] : readingFonts_)
-        if (n == length) return font;
-    readingFonts_.emplace_back(length, FitReading(reading_, length));
-    return readingFonts_.back().second;
-}
-
-void TTimerPage::SetTextColour(QLabel* label, std::uint32_t colour) {
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, ToQColor(colour));
-    label->setPalette(pal);
+    for (TTimerCell* cell : cells_) cell->SetItemColour(colour);
 }
 
 }  // namespace norvane

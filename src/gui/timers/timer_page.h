@@ -1,16 +1,11 @@
 #pragma once
-// The timer page: the controls of the twelve cells on the page's scroll box, and
-// the copying of what the cell logic (TimerCells) computed into them. The
-// controller (TTimerController) owns the actions, the tick and the handlers;
-// this class owns the pixels.
-//
-// Controls of cell n (1..12) carry the object names "shpTimer"n, "lblTimerN"n,
-// "lblTimer"n, "lblTimerC"n, "imgTimer"n, "cmbTimer"n, "btnTimer"n and
-// "btnTimerR"n; the arrays below hold them at index n - 1.
+// The timer page and its twelve cells. Controls of cell n (1..12) carry the
+// object names "shpTimer"n, "lblTimerN"n, "lblTimer"n, "lblTimerC"n, "imgTimer"n,
+// "cmbTimer"n, "btnTimer"n and "btnTimerR"n.
 #include <QFont>
-#include <QObject>
 #include <QPoint>
 #include <QSize>
+#include <QWidget>
 #include <array>
 #include <utility>
 #include <vector>
@@ -21,11 +16,10 @@
 
 class QAction;
 class QComboBox;
-class QFont;
+class QGridLayout;
 class QLabel;
 class QStringListModel;
 class QToolButton;
-class QWidget;
 
 namespace norvane {
 
@@ -48,37 +42,101 @@ int TimerCellsInView(QSize client);
 template <typename T>
 using TimerControls = std::array<T*, kTimerCellCount>;
 
-class TTimerPage : public QObject {
+// What every cell's controls share: the set names' list, the fitted button font
+// and the reading fonts, measured once for all twelve.
+class TTimerFonts {
+public:
+    explicit TTimerFonts(const QFont& base);
+    const QFont& Buttons() const { return buttons_; }
+    // The font of a reading `length` characters long ("02:00" 5, "120:00" 6).
+    const QFont& Reading(int length);
+
+private:
+    QFont buttons_;
+    // The design's bold 21 pixels, made smaller for a reading that would reach
+    // the start time; one font per reading length, measured when first needed.
+    QFont reading_;
+    std::vector<std::pair<int, QFont>> readingFonts_;
+};
+
+// One cell of the timer page, 160 x 91 pixels: its number, reading, start time,
+// alarm icon, set list and Start and Reset buttons, named after the cell
+// ("lblTimer1" ...). Made empty, so that it holds its place in the grid; its
+// controls are built when asked.
+class TTimerCell : public QWidget {
     Q_OBJECT
 public:
-    // Creates the controls of the first `cells` cells as children of `contents`
-    // (the scroll box's contents), each alarm icon with its normal picture and
-    // every cell showing "00:00". BuildCells adds the others.
-    TTimerPage(QWidget* contents, QObject* parent = nullptr, int cells = kTimerCellCount);
+    // `cell` is 0..11; `setNames` and `fonts` are shared by all cells.
+    TTimerCell(int cell, QStringListModel* setNames, TTimerFonts* fonts, QWidget* parent);
 
-    // The controls of a cell not built yet are null.
-    TimerControls<TShape> shpTimer{};
-    TimerControls<QLabel> lblTimerN{};
-    TimerControls<QLabel> lblTimer{};
-    TimerControls<QLabel> lblTimerC{};
-    TimerControls<TImageEx> imgTimer{};
-    TimerControls<QComboBox> cmbTimer{};
-    TimerControls<QToolButton> btnTimer{};
-    TimerControls<QToolButton> btnTimerR{};
+    bool IsBuilt() const { return list_ != nullptr; }
+    void Build(Colour item);
+    // Tab goes on from `before`'s last control to this cell's first.
+    void FollowInTabOrder(const TTimerCell& before);
+
+    // The cell's window actions (F-key and Ctrl+F-key): the Start and Reset
+    // buttons take caption, hint and enabled state from them and trigger them
+    // when clicked, whenever the buttons are built.
+    void BindActions(QAction* start, QAction* reset);
+    // The cell's number colour and chosen row, without telling of a change.
+    void ShowSelection(int selection);
+    // Copies the view into the actions and, once built, the controls.
+    void ShowView(const TimerCellView& view);
+    // The skin's "Item" colour: fill of the cell, background of its displays.
+    void SetItemColour(Colour colour);
+
+signals:
+    // The user chose entry `index` of the set list.
+    void setChosen(int cell, int index);
+    // A click on the alarm icon; `below` is the screen point just below its left edge.
+    void alarmClicked(int cell, QPoint below);
+
+private:
+    // imgAlarmA while the mouse is over the icon, else imgAlarmN; pressed, the
+    // icon sits one pixel right and down.
+    void ShowAlarmPicture(bool active);
+    void PressAlarmIcon(bool down);
+
+    int cell_;
+    QStringListModel* setNames_;
+    TTimerFonts* fonts_;
+    TShape* shape_ = nullptr;
+    QLabel* number_ = nullptr;
+    QLabel* display_ = nullptr;
+    QLabel* started_ = nullptr;
+    TImageEx* icon_ = nullptr;
+    QComboBox* list_ = nullptr;
+    QToolButton* start_ = nullptr;
+    QToolButton* reset_ = nullptr;
+    QAction* startAction_ = nullptr;
+    QAction* resetAction_ = nullptr;
+    int readingLength_ = 0;
+    std::uint32_t shownColour_;
+    bool pressed_ = false;
+};
+
+// The timer page: the twelve cells in a grid on the scroll box's contents, as
+// many across as the client width holds, and the copying of what the cell logic
+// (TimerCells) computed into them. The controller (TTimerController) owns the
+// actions, the tick and the alarm menu.
+class TTimerPage : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the controls of the first `cells` cells on `contents` (the scroll
+    // box's contents), each alarm icon with its normal picture and every cell
+    // showing "00:00". BuildCells adds the others.
+    TTimerPage(QWidget* contents, int cells = kTimerCellCount);
 
     // The twelve cells' state; every change to it is followed by ShowCell or
     // ShowCells so the controls follow.
     TimerCells Cells;
 
-    // Cells whose controls exist: the first BuiltCells() of them.
-    int BuiltCells() const { return built_; }
     // Builds the controls of the cells before `count` that have none yet, each
-    // placed, bound and showing its state like the others, then announces each
-    // with cellBuilt. The scrolled area is that of all twelve cells throughout.
+    // placed, bound and showing its state like the others. The scrolled area is
+    // that of all twelve cells throughout.
     void BuildCells(int count);
 
-    // Binds the Start and Reset buttons to the window's actions: a button takes its
-    // caption, hint and enabled state from its action and triggers it when clicked.
+    // Binds the Start and Reset buttons to the window's actions.
     void BindActions(const TimerControls<QAction>& start, const TimerControls<QAction>& reset);
 
     // Places the cells on the grid for the scroll box's client width.
@@ -96,42 +154,18 @@ public:
     // start-time displays.
     void SetItemColour(Colour colour);
 
-    // The icon of cell (0..11): imgAlarmA while the mouse is over it, else imgAlarmN.
-    void ShowAlarmPicture(int cell, bool active);
-    // Pressed icons sit one pixel right and down.
-    void PressAlarmIcon(int cell, bool down);
-
 signals:
-    void cellBuilt(int cell);
+    // As the cells' own signals.
+    void setChosen(int cell, int index);
+    void alarmClicked(int cell, QPoint below);
 
 private:
-    void CreateCell(int cell);
-    // A cell's number colour and chosen row; the caller keeps its list quiet.
-    void ShowRow(int cell);
-    void PlaceCell(int cell, QPoint origin);
-    void PlaceExtentMark();
-    void SetTextColour(QLabel* label, std::uint32_t colour);
-    // The font of a reading `length` characters long ("02:00" 5, "120:00" 6).
-    const QFont& ReadingFont(int length);
-
-    QWidget* contents_;
+    QGridLayout* grid_;
     // The set names, one list for all twelve drop-downs.
-    QStringListModel* setNames_ = nullptr;
-    // Measured once: every cell's buttons share the fitted font.
-    QFont buttons_;
-    // The design's bold 21 pixels, made smaller for a reading that would reach
-    // the start time; one font per reading length, measured when first needed.
-    QFont reading_;
-    std::vector<std::pair<int, QFont>> readingFonts_;
-    std::array<int, kTimerCellCount> readingLength_{};
-    int built_ = 0;
-    int clientWidth_ = 0;
-    // Holds the scrolled area out to the last cell while some are not built.
-    QWidget* extentMark_ = nullptr;
-    TimerControls<QAction> actStart_{};
-    TimerControls<QAction> actReset_{};
-    std::array<std::uint32_t, kTimerCellCount> shownColour_{};
-    std::array<bool, kTimerCellCount> pressed_{};
+    QStringListModel* setNames_;
+    TTimerFonts fonts_;
+    std::array<TTimerCell*, kTimerCellCount> cells_{};
+    int columns_ = 0;
     Colour item_ = kTimerCellFill;
 };
 

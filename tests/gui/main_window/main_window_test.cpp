@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
@@ -23,6 +25,7 @@
 #include "core/settings/settings_store.h"
 #include "core/settings/settings_file.h"
 #include "core/settings/settings_notice.h"
+#include "gui/art/pictures.h"
 #include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_page_control.h"
@@ -107,18 +110,24 @@ TEST_F(MainWindowTest, FirstTickFillsThePanelBeforeTheWindowShows) {
 
 TEST_F(MainWindowTest, PicturesChangeOnlyWithTheirIndex) {
     auto w = Start();
-    const int swaps = w->ClockPanel()->PictureSwaps();
-    EXPECT_EQ(swaps, 2);
+    auto week = [&w] { return w->findChild<TImageEx*>("imgVanaWeek")->Picture().cacheKey(); };
+    auto moon = [&w] { return w->findChild<TImageEx*>("imgVanaMoon")->Picture().cacheKey(); };
+    EXPECT_EQ(week(), WeekPicture(5).cacheKey());
+    EXPECT_EQ(moon(), MoonPicture(5).cacheKey());
+    const qint64 week5 = week(), moon5 = moon();
     clock_.advanceMs(1000);
     w->tmrClockTimer();
-    EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps);
+    EXPECT_EQ(week(), week5);
+    EXPECT_EQ(moon(), moon5);
     EXPECT_EQ(Label(*w, "lblVanaTime")->text(), "0934/08/04 18:00:25");
     // Six game hours later the day turns: the weekday changes, the moon does not.
     clock_.advanceMs(6LL * 3600 * 1000 / 25);
     w->tmrClockTimer();
     EXPECT_EQ(w->ClockPanel()->LastWeekday(), 6);
     EXPECT_EQ(w->ClockPanel()->LastMoon(), 5);
-    EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps + 1);
+    EXPECT_EQ(week(), WeekPicture(6).cacheKey());
+    EXPECT_NE(week(), week5);
+    EXPECT_EQ(moon(), moon5);
 }
 
 // The PC clock set back an hour or on a day: the next tick draws the new moment,
@@ -126,8 +135,6 @@ TEST_F(MainWindowTest, PicturesChangeOnlyWithTheirIndex) {
 TEST_F(MainWindowTest, APcClockJumpIsDrawnAtTheNextTick) {
     auto w = Start();
     for (const std::int64_t jumpMs : {86'400'000LL, -3'600'000LL, -86'400'000LL, 3'600'000LL}) {
-        const int swaps = w->ClockPanel()->PictureSwaps();
-        const int weekday = w->ClockPanel()->LastWeekday(), moon = w->ClockPanel()->LastMoon();
         clock_.advanceMs(jumpMs);
         w->tmrClockTimer();
         const VanaDateTime now = GetVanaTime();
@@ -135,7 +142,10 @@ TEST_F(MainWindowTest, APcClockJumpIsDrawnAtTheNextTick) {
         EXPECT_EQ(Label(*w, "lblEarthTime")->text().toStdString(), EarthClockText(GetLocalNow())) << jumpMs;
         EXPECT_EQ(w->ClockPanel()->LastWeekday(), now.Weekday) << jumpMs;
         EXPECT_EQ(w->ClockPanel()->LastMoon(), now.Moon) << jumpMs;
-        EXPECT_EQ(w->ClockPanel()->PictureSwaps(), swaps + (now.Weekday != weekday) + (now.Moon != moon)) << jumpMs;
+        EXPECT_EQ(w->findChild<TImageEx*>("imgVanaWeek")->Picture().cacheKey(), WeekPicture(now.Weekday).cacheKey())
+            << jumpMs;
+        EXPECT_EQ(w->findChild<TImageEx*>("imgVanaMoon")->Picture().cacheKey(), MoonPicture(now.Moon).cacheKey())
+            << jumpMs;
     }
 }
 
@@ -362,8 +372,12 @@ TEST_F(MainWindowTest, StoredSimpleModeStartsSimpleWithoutArguments) {
 
 TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     auto w = Start();
+    QSignalSpy modes(w.get(), &TfrmMain::modeChanged);
+    QSignalSpy onTop(w.get(), &TfrmMain::alwaysOnTopChanged);
     w->setGeometry(60, 70, 520, 330);
     w->actAllwaysExecute();
+    w->actSimpleExecute();
+    // A second request while simple changes nothing, and tells nothing.
     w->actSimpleExecute();
     EXPECT_FALSE(w->IsNormalMode());
     EXPECT_EQ(w->size(), QSize(426, 56));
@@ -379,6 +393,12 @@ TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     EXPECT_TRUE(w->IsAllways());
     w->resize(800, 600);
     EXPECT_EQ(w->size(), QSize(800, 600));
+    ASSERT_EQ(modes.size(), 2);
+    EXPECT_EQ(modes[0][0].toBool(), true);
+    EXPECT_EQ(modes[1][0].toBool(), false);
+    // Switching modes keeps the state on top without telling of a change.
+    ASSERT_EQ(onTop.size(), 1);
+    EXPECT_EQ(onTop[0][0].toBool(), true);
     SettingsStore s(path_);
     EXPECT_EQ(ReadSimplePosition(s), QPoint(200, 210));
 }
@@ -560,7 +580,7 @@ TEST_F(MainWindowTest, MoonForecastCountsToTheNextPhaseOnceAPhaseEndsWhileItIsOp
     // has drawn the new phase and the count runs to the end of that one.
     clock_.advanceMs((next - now) * 1000 / kTimeFactor - 2000);
     w->tmrClockTimer();
-    w->ClockPanel()->imgVanaMoonMouseDown();
+    QTest::mousePress(w->findChild<TImageEx*>("imgVanaMoon"), Qt::LeftButton);
     auto* frmMoon = w->findChild<TfrmMoon*>("frmMoon");
     ASSERT_NE(frmMoon, nullptr);
     clock_.advanceMs(4000);

@@ -21,6 +21,7 @@
 #include <QWheelEvent>
 
 #include "activate_window.h"
+#include "main_window/window_child.h"
 #include "core/settings/settings_store.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/scroll_box_ex.h"
@@ -70,7 +71,7 @@ protected:
 
     // Every cell a stopwatch, so every F-key has something to start.
     static void Stopwatches(TfrmMain& w) {
-        for (auto* box : w.Timers()->Page()->cmbTimer) box->setCurrentIndex(0);
+        for (int c = 0; c < kTimerCellCount; ++c) CellChild<QComboBox>(w, "cmbTimer", c)->setCurrentIndex(0);
     }
     static QString Running(TfrmMain& w) {
         QString out;
@@ -225,7 +226,7 @@ TEST_F(WindowCommandsTest, DigitsOnTheTimerPageStartAndResetTimers) {
     auto w = Start();
     Stopwatches(*w);
     ActivateWindow(*w);
-    w->Timers()->Page()->cmbTimer[6]->setFocus();
+    CellChild<QComboBox>(*w, "cmbTimer", 6)->setFocus();
     Digits(*w, "4");
     EXPECT_EQ(Running(*w), "4");
     Digits(*w, "02");
@@ -246,8 +247,8 @@ TEST_F(WindowCommandsTest, DigitsOnTheTimerPageStartAndResetTimers) {
 TEST_F(WindowCommandsTest, ASynthesizedKeyOfADisabledTimerDoesNothing) {
     auto w = Start();
     ActivateWindow(*w);
-    w->Timers()->Page()->cmbTimer[0]->setCurrentIndex(0);
-    w->Timers()->Page()->cmbTimer[2]->setCurrentIndex(-1);
+    CellChild<QComboBox>(*w, "cmbTimer", 0)->setCurrentIndex(0);
+    CellChild<QComboBox>(*w, "cmbTimer", 2)->setCurrentIndex(-1);
     ASSERT_FALSE(w->Timers()->StartAction(2)->isEnabled());
     Digits(*w, "3");
     EXPECT_EQ(Running(*w), "");

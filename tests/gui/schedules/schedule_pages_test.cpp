@@ -64,6 +64,20 @@ protected:
     }
     static QComboBox* Choice(TfrmMain& w, const char* name) { return Child<QComboBox>(w, name); }
     static TSchedulePage* View(TfrmMain& w, Page page) { return w.SchedulePages()->View(page); }
+    // What every label of a page shows: text and text colour, in a fixed order.
+    static std::vector<std::pair<QString, QRgb>> Shown(TfrmMain& w, Page page) {
+        std::vector<std::pair<QString, QRgb>> shown;
+        for (const QLabel* l : View(w, page)->findChildren<QLabel*>())
+            shown.emplace_back(l->text(), l->palette().color(QPalette::WindowText).rgb());
+        return shown;
+    }
+    // How many texts and colours differ between two pictures of the same page.
+    static int Writes(const std::vector<std::pair<QString, QRgb>>& a, const std::vector<std::pair<QString, QRgb>>& b) {
+        int n = 0;
+        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+            n += (a[i].first != b[i].first) + (a[i].second != b[i].second);
+        return n;
+    }
     static QLabel* Label(TfrmMain& w, const char* name) {
         auto* l = w.findChild<QLabel*>(name);
         EXPECT_NE(l, nullptr) << name;
@@ -98,8 +112,8 @@ TEST_P(PagesTest, TheTickRefreshesOnlyTheShowingPageAndOnlyInNormalMode) {
     auto w = Start();
     const Page live[] = {Page::Ship, Page::Guild, Page::Racial, Page::Chocobo};
     auto counts = [&] {
-        std::array<int, 4> c{};
-        for (std::size_t i = 0; i < 4; ++i) c[i] = View(*w, live[i])->Assignments();
+        std::array<std::vector<std::pair<QString, QRgb>>, 4> c{};
+        for (std::size_t i = 0; i < 4; ++i) c[i] = Shown(*w, live[i]);
         return c;
     };
     for (Page page : live) {
@@ -110,7 +124,7 @@ TEST_P(PagesTest, TheTickRefreshesOnlyTheShowingPageAndOnlyInNormalMode) {
         const auto after = counts();
         for (std::size_t i = 0; i < 4; ++i) {
             if (live[i] == page)
-                EXPECT_GT(after[i], before[i]) << "page " << PageIndex(page);
+                EXPECT_GT(Writes(before[i], after[i]), 0) << "page " << PageIndex(page);
             else
                 EXPECT_EQ(after[i], before[i]) << "page " << PageIndex(page) << " view " << i;
         }
@@ -241,7 +255,7 @@ TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
     auto w = Start();
     ShowAt(*w, Page::Ship, QSize(514, 324));
     const int bias = GetParam();
-    const int written = View(*w, Page::Ship)->Assignments();
+    const auto written = Shown(*w, Page::Ship);
     QLabel* time = Label(*w, "lblShipLineC0");
     QLabel* count = Label(*w, "lblShipLineD0");
     int timePaints = 0, countPaints = 0;
@@ -259,7 +273,7 @@ TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
 
     w->tmrClockTimer();  // the same instant again
     QApplication::processEvents();
-    EXPECT_EQ(View(*w, Page::Ship)->Assignments(), written);
+    EXPECT_EQ(Shown(*w, Page::Ship), written);
     EXPECT_EQ(timePaints, 0);
     EXPECT_EQ(countPaints, 0);
 
@@ -277,7 +291,7 @@ TEST_P(PagesTest, AnUnchangedLabelIsNotWrittenAgain) {
     w->tmrClockTimer();
     QApplication::processEvents();
     EXPECT_GT(changed, 0);
-    EXPECT_EQ(View(*w, Page::Ship)->Assignments(), written + changed);
+    EXPECT_EQ(Writes(written, Shown(*w, Page::Ship)), changed);
     EXPECT_EQ(timePaints, 0);
     EXPECT_GT(countPaints, 0);
 }

@@ -22,6 +22,7 @@
 #include <QTreeWidget>
 
 #include "activate_window.h"
+#include "main_window/window_child.h"
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_sets.h"
 #include "gui/art/dialog_pictures.h"
@@ -453,7 +454,7 @@ TEST_F(TimerOptionsTest, SoundListOffersTheFoldersWaveFilesPlaysAndBrowses) {
 
 TEST_F(TimerOptionsTest, DraggingARowThenApplyingShowsTheNewOrderInTheMainWindowCells) {
     auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
-    QComboBox* cell1 = w->Timers()->Page()->cmbTimer[0];
+    QComboBox* cell1 = CellChild<QComboBox>(*w, "cmbTimer", 0);
     const QStringList before = Items(cell1);
     ASSERT_EQ(before.size(), 30);
 
@@ -471,7 +472,7 @@ TEST_F(TimerOptionsTest, DraggingARowThenApplyingShowsTheNewOrderInTheMainWindow
     QStringList expected = before;
     expected.move(0, 3);
     EXPECT_EQ(Items(cell1), expected);
-    EXPECT_EQ(Items(w->Timers()->Page()->cmbTimer[11]), expected);
+    EXPECT_EQ(Items(CellChild<QComboBox>(*w, "cmbTimer", 11)), expected);
 }
 
 TEST_F(TimerOptionsTest, DraggingAtTheListsEdgesScrollsALineEveryTenthOfASecond) {

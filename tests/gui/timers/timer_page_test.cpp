@@ -18,12 +18,14 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
+#include <QTest>
 
 #include <functional>
 #include <tuple>
 #include <utility>
 
 #include "activate_window.h"
+#include "main_window/window_child.h"
 #include "core/settings/settings_store.h"
 #include "gui/art/timer_pictures.h"
 #include "gui/controls/image_ex.h"
@@ -64,6 +66,16 @@ QColor Colour(std::uint32_t bgr) { return ToQColor(bgr); }
 TScrollBoxEx* TimerBox(const TfrmMain& w) { return w.findChild<TScrollBoxEx*>("scrTimer"); }
 QTimer* TickTimer(const TfrmMain& w) { return w.findChild<QTimer*>("tmrTimer"); }
 QMenu* AlarmMenu(const TfrmMain& w) { return w.findChild<QMenu*>("mnuAlarm"); }
+// Cells whose controls exist (they are built from the first on).
+int BuiltCells(const TfrmMain& w) {
+    int n = 0;
+    while (n < kTimerCellCount && w.findChild<QComboBox*>("cmbTimer" + QString::number(n + 1))) ++n;
+    return n;
+}
+// Where cell (0..11) sits in the scrolled area: its frame's top-left corner.
+QPoint CellAt(const TfrmMain& w, int cell) {
+    return CellChild<TShape>(w, "shpTimer", cell)->mapTo(TimerBox(w)->Contents(), QPoint());
+}
 
 class TimerPageTest : public testing::Test {
 protected:
@@ -92,11 +104,14 @@ protected:
         w.Timers()->tmrTimerTimer();
     }
 
-    static QString Display(TfrmMain& w, int n) { return w.Timers()->Page()->lblTimer[n - 1]->text(); }
-    static QColor DisplayColour(TfrmMain& w, int n) {
-        return w.Timers()->Page()->lblTimer[n - 1]->palette().color(QPalette::WindowText);
+    static void ClickAlarmIcon(TfrmMain& w, int cell) {
+        QTest::mouseClick(CellChild<TImageEx>(w, "imgTimer", cell), Qt::LeftButton);
     }
-    static void Select(TfrmMain& w, int n, int set) { w.Timers()->Page()->cmbTimer[n - 1]->setCurrentIndex(set); }
+    static QString Display(TfrmMain& w, int n) { return CellChild<QLabel>(w, "lblTimer", n - 1)->text(); }
+    static QColor DisplayColour(TfrmMain& w, int n) {
+        return CellChild<QLabel>(w, "lblTimer", n - 1)->palette().color(QPalette::WindowText);
+    }
+    static void Select(TfrmMain& w, int n, int set) { CellChild<QComboBox>(w, "cmbTimer", n - 1)->setCurrentIndex(set); }
 
     void WriteAlarmSet(int index, const QString& name, std::initializer_list<std::pair<QString, int>> sections) {
         SettingsStore s(path_);
@@ -157,8 +172,8 @@ TEST_F(TimerPageTest, FirstStartListsTheThirtySetsInEveryIdleCell) {
     EXPECT_EQ(w->Timers()->ResetAction(11)->statusTip(), "タイマー12. をリセットします。(Ctrl+F12)");
     EXPECT_EQ(w->Timers()->StartAction(11)->shortcut(), QKeySequence(Qt::Key_F12));
     EXPECT_EQ(w->Timers()->ResetAction(0)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
-    EXPECT_EQ(w->Timers()->Page()->imgTimer[3]->statusTip(), "アラーム設定を切り替えます。");
-    EXPECT_EQ(w->Timers()->Page()->imgTimer[3]->Picture().cacheKey(), AlarmIconPicture(false).cacheKey());
+    EXPECT_EQ(CellChild<TImageEx>(*w, "imgTimer", 3)->statusTip(), "アラーム設定を切り替えます。");
+    EXPECT_EQ(CellChild<TImageEx>(*w, "imgTimer", 3)->Picture().cacheKey(), AlarmIconPicture(false).cacheKey());
     EXPECT_FALSE(TickTimer(*w)->isActive());
 
     SettingsStore s(path_);
@@ -176,25 +191,26 @@ TEST_F(TimerPageTest, CellsFillAsManyColumnsAsTheClientWidthHolds) {
     auto w = Start();
     TTimerPage& page = *w->Timers()->Page();
     page.LayoutCells(331);
-    EXPECT_EQ(page.shpTimer[1]->pos(), QPoint(0, 99));
-    EXPECT_EQ(page.shpTimer[11]->pos(), QPoint(0, 99 * 11));
+    EXPECT_EQ(CellAt(*w, 1), QPoint(0, 99));
+    EXPECT_EQ(CellAt(*w, 11), QPoint(0, 99 * 11));
     page.LayoutCells(332);
-    EXPECT_EQ(page.shpTimer[1]->pos(), QPoint(166, 0));
-    EXPECT_EQ(page.shpTimer[2]->pos(), QPoint(0, 99));
-    EXPECT_EQ(page.shpTimer[11]->pos(), QPoint(166, 99 * 5));
+    EXPECT_EQ(CellAt(*w, 1), QPoint(166, 0));
+    EXPECT_EQ(CellAt(*w, 2), QPoint(0, 99));
+    EXPECT_EQ(CellAt(*w, 11), QPoint(166, 99 * 5));
     page.LayoutCells(498);
-    EXPECT_EQ(page.shpTimer[2]->pos(), QPoint(332, 0));
-    EXPECT_EQ(page.shpTimer[3]->pos(), QPoint(0, 99));
-    EXPECT_EQ(page.shpTimer[11]->pos(), QPoint(332, 99 * 3));
+    EXPECT_EQ(CellAt(*w, 2), QPoint(332, 0));
+    EXPECT_EQ(CellAt(*w, 3), QPoint(0, 99));
+    EXPECT_EQ(CellAt(*w, 11), QPoint(332, 99 * 3));
     // The controls keep their places within the cell.
-    const QPoint o = page.shpTimer[4]->pos();
-    EXPECT_EQ(page.lblTimerN[4]->pos() - o, QPoint(8, 4));
-    EXPECT_EQ(page.lblTimer[4]->pos() - o, QPoint(26, 14));
-    EXPECT_EQ(page.lblTimerC[4]->pos() - o, QPoint(102, 20));
-    EXPECT_EQ(page.imgTimer[4]->pos() - o, QPoint(139, 4));
-    EXPECT_EQ(page.cmbTimer[4]->pos() - o, QPoint(8, 38));
-    EXPECT_EQ(page.btnTimer[4]->pos() - o, QPoint(8, 62));
-    EXPECT_EQ(page.btnTimerR[4]->pos() - o, QPoint(100, 62));
+    const QPoint o = CellAt(*w, 4);
+    QWidget* contents = TimerBox(*w)->Contents();
+    EXPECT_EQ(CellChild<QLabel>(*w, "lblTimerN", 4)->mapTo(contents, QPoint()) - o, QPoint(8, 4));
+    EXPECT_EQ(CellChild<QLabel>(*w, "lblTimer", 4)->mapTo(contents, QPoint()) - o, QPoint(26, 14));
+    EXPECT_EQ(CellChild<QLabel>(*w, "lblTimerC", 4)->mapTo(contents, QPoint()) - o, QPoint(102, 20));
+    EXPECT_EQ(CellChild<TImageEx>(*w, "imgTimer", 4)->mapTo(contents, QPoint()) - o, QPoint(139, 4));
+    EXPECT_EQ(CellChild<QComboBox>(*w, "cmbTimer", 4)->mapTo(contents, QPoint()) - o, QPoint(8, 38));
+    EXPECT_EQ(CellChild<QToolButton>(*w, "btnTimer", 4)->mapTo(contents, QPoint()) - o, QPoint(8, 62));
+    EXPECT_EQ(CellChild<QToolButton>(*w, "btnTimerR", 4)->mapTo(contents, QPoint()) - o, QPoint(100, 62));
 }
 
 TEST_F(TimerPageTest, ResizingTheWindowLaysTheCellsOutAgain) {
@@ -203,7 +219,7 @@ TEST_F(TimerPageTest, ResizingTheWindowLaysTheCellsOutAgain) {
     QApplication::processEvents();
     auto columns = [&w] {
         int n = 1;
-        while (n < 12 && w->Timers()->Page()->shpTimer[static_cast<std::size_t>(n)]->y() == 0) ++n;
+        while (n < 12 && CellAt(*w, n).y() == 0) ++n;
         return n;
     };
     EXPECT_EQ(columns(), TimerColumns(TimerBox(*w)->viewport()->width()));
@@ -212,7 +228,7 @@ TEST_F(TimerPageTest, ResizingTheWindowLaysTheCellsOutAgain) {
     EXPECT_GE(TimerBox(*w)->viewport()->width(), 664);
     EXPECT_EQ(columns(), TimerColumns(TimerBox(*w)->viewport()->width()));
     // The scrolled area holds every cell.
-    EXPECT_GE(TimerBox(*w)->Contents()->height(), w->Timers()->Page()->shpTimer[11]->geometry().bottom() + 1);
+    EXPECT_GE(TimerBox(*w)->Contents()->height(), CellAt(*w, 11).y() + 91);
 }
 
 TEST_F(TimerPageTest, CellsInViewCountEveryRowThatShowsEvenInPart) {
@@ -232,10 +248,10 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
     TfrmMain late({"norvane"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
     TTimerPage& page = *late.Timers()->Page();
     // The default window shows the first four cells at most.
-    ASSERT_GT(page.BuiltCells(), 0);
-    ASSERT_LT(page.BuiltCells(), 12);
-    const int early = page.BuiltCells();
-    EXPECT_EQ(page.cmbTimer[11], nullptr);
+    ASSERT_GT(BuiltCells(late), 0);
+    ASSERT_LT(BuiltCells(late), 12);
+    const int early = BuiltCells(late);
+    EXPECT_EQ(late.findChild<QComboBox*>("cmbTimer12"), nullptr);
     EXPECT_TRUE(late.windowIcon().isNull());
 
     // A key for a cell without controls still runs its timer.
@@ -243,40 +259,34 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
     page.ShowCell(11);
     late.Timers()->StartAction(11)->trigger();
     EXPECT_TRUE(page.Cells.AnyRunning());
-    page.ShowAlarmPicture(11, true);  // ignored, not a crash
-    page.PressAlarmIcon(11, true);
 
     // A control the window gains after the first cells must not come between them.
     auto* later = new QToolButton(&late);
     later->setFocusPolicy(Qt::TabFocus);
 
-    std::vector<int> announced;
-    QObject::connect(&page, &TTimerPage::cellBuilt, [&](int c) { announced.push_back(c); });
     // Shown, the scrolled area is already that of twelve cells; the first paint
     // then brings the rest.
     late.show();
-    EXPECT_EQ(page.BuiltCells(), early);
+    EXPECT_EQ(BuiltCells(late), early);
     EXPECT_EQ(TimerBox(late)->Contents()->minimumSize(), TimerBox(*whole)->Contents()->minimumSize());
-    for (int i = 0; i < 50 && page.BuiltCells() < 12; ++i) QApplication::processEvents();
-    ASSERT_EQ(page.BuiltCells(), 12);
+    for (int i = 0; i < 50 && BuiltCells(late) < 12; ++i) QApplication::processEvents();
+    ASSERT_EQ(BuiltCells(late), 12);
     // The desktop's icon for the window comes with the rest.
     EXPECT_EQ(late.windowIcon().cacheKey(), whole->windowIcon().cacheKey());
-    ASSERT_EQ(announced.size(), static_cast<std::size_t>(12 - early));
-    EXPECT_EQ(announced.front(), early);
-    EXPECT_EQ(TimerBox(late)->Contents()->findChild<QWidget*>("pagTimerExtent"), nullptr);
+    EXPECT_EQ(TimerBox(late)->Contents()->minimumSize(), TimerBox(*whole)->Contents()->minimumSize());
 
     for (int n = early + 1; n <= 12; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
-        EXPECT_TRUE(page.cmbTimer[i]->isVisible()) << n;
-        EXPECT_EQ(page.cmbTimer[i]->count(), 30) << n;
-        EXPECT_EQ(page.shpTimer[i]->pos(), whole->Timers()->Page()->shpTimer[i]->pos()) << n;
-        EXPECT_EQ(page.lblTimerN[i]->palette().color(QPalette::WindowText), Colour(0x808080)) << n;
-        EXPECT_EQ(page.btnTimerR[i]->defaultAction(), late.Timers()->ResetAction(i)) << n;
+        EXPECT_TRUE(CellChild<QComboBox>(late, "cmbTimer", i)->isVisible()) << n;
+        EXPECT_EQ(CellChild<QComboBox>(late, "cmbTimer", i)->count(), 30) << n;
+        EXPECT_EQ(CellAt(late, i), CellAt(*whole, i)) << n;
+        EXPECT_EQ(CellChild<QLabel>(late, "lblTimerN", i)->palette().color(QPalette::WindowText), Colour(0x808080)) << n;
+        EXPECT_EQ(CellChild<QToolButton>(late, "btnTimerR", i)->defaultAction(), late.Timers()->ResetAction(i)) << n;
     }
     // The running cell shows what its timer did meanwhile, and its list is locked.
-    EXPECT_EQ(page.cmbTimer[11]->currentIndex(), kTwoMinutes);
-    EXPECT_FALSE(page.cmbTimer[11]->isEnabled());
-    EXPECT_EQ(page.btnTimer[11]->text(), late.Timers()->StartAction(11)->text());
+    EXPECT_EQ(CellChild<QComboBox>(late, "cmbTimer", 11)->currentIndex(), kTwoMinutes);
+    EXPECT_FALSE(CellChild<QComboBox>(late, "cmbTimer", 11)->isEnabled());
+    EXPECT_EQ(CellChild<QToolButton>(late, "btnTimer", 11)->text(), late.Timers()->StartAction(11)->text());
     // Tab runs through the cells in order, whenever they were built.
     auto nextTabStop = [](QWidget* w) {
         do w = w->nextInFocusChain();
@@ -284,13 +294,13 @@ TEST_F(TimerPageTest, CellsBuiltLaterMatchThoseBuiltAtOnce) {
         return w;
     };
     const auto e = static_cast<std::size_t>(early);
-    EXPECT_EQ(nextTabStop(page.btnTimerR[e - 1]), page.cmbTimer[e]);
-    EXPECT_EQ(nextTabStop(page.cmbTimer[e]), page.btnTimer[e]);
-    EXPECT_EQ(nextTabStop(page.btnTimerR[e]), page.cmbTimer[e + 1]);
+    EXPECT_EQ(nextTabStop(CellChild<QToolButton>(late, "btnTimerR", e - 1)), CellChild<QComboBox>(late, "cmbTimer", e));
+    EXPECT_EQ(nextTabStop(CellChild<QComboBox>(late, "cmbTimer", e)), CellChild<QToolButton>(late, "btnTimer", e));
+    EXPECT_EQ(nextTabStop(CellChild<QToolButton>(late, "btnTimerR", e)), CellChild<QComboBox>(late, "cmbTimer", e + 1));
     // Choosing in a late cell reaches the window.
     page.Cells.Reset(11);
     late.Timers()->ResetAction(11)->trigger();
-    page.cmbTimer[10]->setCurrentIndex(kStopwatch);
+    CellChild<QComboBox>(late, "cmbTimer", 10)->setCurrentIndex(kStopwatch);
     EXPECT_EQ(page.Cells.View(10).selection, kStopwatch);
 }
 
@@ -300,12 +310,12 @@ TEST_F(TimerPageTest, NothingOfThePageIsBuiltAheadWhenItDoesNotShow) {
         s.WriteInteger("Option", "Page", 3);
     }
     TfrmMain onGuilds({"norvane"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
-    EXPECT_EQ(onGuilds.Timers()->Page()->BuiltCells(), 0);
+    EXPECT_EQ(BuiltCells(onGuilds), 0);
     TfrmMain simple({"norvane", "/s"}, nullptr, TfrmMain::BuildOrder::ShownFirst);
-    EXPECT_EQ(simple.Timers()->Page()->BuiltCells(), 0);
+    EXPECT_EQ(BuiltCells(simple), 0);
     simple.show();
-    for (int i = 0; i < 50 && simple.Timers()->Page()->BuiltCells() < 12; ++i) QApplication::processEvents();
-    EXPECT_EQ(simple.Timers()->Page()->BuiltCells(), 12);
+    for (int i = 0; i < 50 && BuiltCells(simple) < 12; ++i) QApplication::processEvents();
+    EXPECT_EQ(BuiltCells(simple), 12);
 }
 
 TEST_F(TimerPageTest, CaptionsFollowTheStateOfEachKind) {
@@ -313,9 +323,9 @@ TEST_F(TimerPageTest, CaptionsFollowTheStateOfEachKind) {
     Select(*w, 1, kTwoMinutes);
     Select(*w, 2, kStopwatch);
     Select(*w, 3, kChainLevel10);
-    QToolButton* b1 = w->Timers()->Page()->btnTimer[0];
-    QToolButton* b2 = w->Timers()->Page()->btnTimer[1];
-    QToolButton* b3 = w->Timers()->Page()->btnTimer[2];
+    QToolButton* b1 = CellChild<QToolButton>(*w, "btnTimer", 0);
+    QToolButton* b2 = CellChild<QToolButton>(*w, "btnTimer", 1);
+    QToolButton* b3 = CellChild<QToolButton>(*w, "btnTimer", 2);
     EXPECT_TRUE(w->Timers()->StartAction(0)->isEnabled());
     EXPECT_EQ(Display(*w, 1), "02:00");
     EXPECT_EQ(Display(*w, 3), "01:40");
@@ -323,8 +333,8 @@ TEST_F(TimerPageTest, CaptionsFollowTheStateOfEachKind) {
     // Countdown: restart caption while running and after finishing; reset returns.
     w->Timers()->StartAction(0)->trigger();
     EXPECT_EQ(b1->text(), "リスタート [F1]");
-    EXPECT_FALSE(w->Timers()->Page()->cmbTimer[0]->isEnabled());
-    EXPECT_EQ(w->Timers()->Page()->lblTimerC[0]->text(), "18:00:01");
+    EXPECT_FALSE(CellChild<QComboBox>(*w, "cmbTimer", 0)->isEnabled());
+    EXPECT_EQ(CellChild<QLabel>(*w, "lblTimerC", 0)->text(), "18:00:01");
 
     // Stopwatch: pause, restart, pause again.
     w->Timers()->StartAction(1)->trigger();
@@ -334,7 +344,7 @@ TEST_F(TimerPageTest, CaptionsFollowTheStateOfEachKind) {
     w->Timers()->StartAction(1)->trigger();
     EXPECT_EQ(b2->text(), "リスタート [F2]");
     EXPECT_EQ(DisplayColour(*w, 2), Colour(0x00C0C0));
-    EXPECT_FALSE(w->Timers()->Page()->cmbTimer[1]->isEnabled());
+    EXPECT_FALSE(CellChild<QComboBox>(*w, "cmbTimer", 1)->isEnabled());
     w->Timers()->StartAction(1)->trigger();
     EXPECT_EQ(b2->text(), "ポーズ [F2]");
     EXPECT_EQ(DisplayColour(*w, 2), Colour(0));
@@ -350,20 +360,20 @@ TEST_F(TimerPageTest, CaptionsFollowTheStateOfEachKind) {
     EXPECT_EQ(b3->text(), "リスタート [F3]");
     EXPECT_EQ(Display(*w, 3), "00:00");
     EXPECT_EQ(DisplayColour(*w, 3), Colour(0x0010FF));
-    EXPECT_TRUE(w->Timers()->Page()->cmbTimer[2]->isEnabled());
+    EXPECT_TRUE(CellChild<QComboBox>(*w, "cmbTimer", 2)->isEnabled());
     w->Timers()->StartAction(2)->trigger();
     EXPECT_EQ(b3->text(), "1チェーン [F3]");
 
     Tick(*w, 120 * 1000);
     EXPECT_EQ(b1->text(), "リスタート [F1]");  // finished countdowns keep it
-    EXPECT_TRUE(w->Timers()->Page()->cmbTimer[0]->isEnabled());
+    EXPECT_TRUE(CellChild<QComboBox>(*w, "cmbTimer", 0)->isEnabled());
 
     for (int n : {1, 2, 3}) {
         w->Timers()->ResetAction(n - 1)->trigger();
-        EXPECT_EQ(w->Timers()->Page()->btnTimer[static_cast<std::size_t>(n - 1)]->text(),
+        EXPECT_EQ(CellChild<QToolButton>(*w, "btnTimer", n - 1)->text(),
                   QString("スタート [F%1]").arg(n));
-        EXPECT_TRUE(w->Timers()->Page()->cmbTimer[static_cast<std::size_t>(n - 1)]->isEnabled());
-        EXPECT_EQ(w->Timers()->Page()->lblTimerC[static_cast<std::size_t>(n - 1)]->text(), "00:00:00");
+        EXPECT_TRUE(CellChild<QComboBox>(*w, "cmbTimer", n - 1)->isEnabled());
+        EXPECT_EQ(CellChild<QLabel>(*w, "lblTimerC", n - 1)->text(), "00:00:00");
     }
     EXPECT_EQ(Display(*w, 2), "00:00");
     EXPECT_EQ(Display(*w, 3), "01:40");
@@ -374,7 +384,7 @@ TEST_F(TimerPageTest, FunctionKeysReachTheirCellsAnywhereInTheWindow) {
     for (int n = 1; n <= 12; ++n) Select(*w, n, kStopwatch);
     ActivateWindow(*w);
     // From a list of another cell, the scroll box and a control of another page alike.
-    w->Timers()->Page()->cmbTimer[6]->setFocus();
+    CellChild<QComboBox>(*w, "cmbTimer", 6)->setFocus();
     for (int n = 1; n <= 12; ++n) {
         if (n == 5) TimerBox(*w)->setFocus();
         if (n == 9) w->findChild<TLinePageControl*>("pclMain")->SetActivePage(2);
@@ -384,7 +394,7 @@ TEST_F(TimerPageTest, FunctionKeysReachTheirCellsAnywhereInTheWindow) {
     }
     Type(*w, Qt::Key_F5, Qt::ControlModifier);
     EXPECT_FALSE(w->Timers()->Page()->Cells.Item(4).Running);
-    EXPECT_EQ(w->Timers()->Page()->btnTimer[4]->text(), "スタート [F5]");
+    EXPECT_EQ(CellChild<QToolButton>(*w, "btnTimer", 4)->text(), "スタート [F5]");
     EXPECT_TRUE(w->Timers()->Page()->Cells.Item(3).Running);
     Type(*w, Qt::Key_F12, Qt::ControlModifier);
     EXPECT_FALSE(w->Timers()->Page()->Cells.Item(11).Running);
@@ -410,7 +420,7 @@ TEST_F(TimerPageTest, DisabledActionsIgnoreTheirKeys) {
         s.WriteInteger("Timer", "Item2", 2);
     }
     auto w = Start();
-    EXPECT_EQ(w->Timers()->Page()->cmbTimer[0]->count(), 3);
+    EXPECT_EQ(CellChild<QComboBox>(*w, "cmbTimer", 0)->count(), 3);
     EXPECT_TRUE(w->Timers()->StartAction(0)->isEnabled());
     EXPECT_FALSE(w->Timers()->StartAction(1)->isEnabled());
     EXPECT_FALSE(w->Timers()->ResetAction(1)->isEnabled());
@@ -421,7 +431,7 @@ TEST_F(TimerPageTest, DisabledActionsIgnoreTheirKeys) {
     EXPECT_FALSE(w->Timers()->Page()->Cells.AnyRunning());
     EXPECT_FALSE(TickTimer(*w)->isActive());
     EXPECT_EQ(Display(*w, 2), "00:00");
-    EXPECT_EQ(w->Timers()->Page()->btnTimer[1]->text(), "スタート [F2]");
+    EXPECT_EQ(CellChild<QToolButton>(*w, "btnTimer", 1)->text(), "スタート [F2]");
     Type(*w, Qt::Key_F1);
     EXPECT_TRUE(w->Timers()->Page()->Cells.Item(0).Running);
 }
@@ -457,7 +467,7 @@ TEST_F(TimerPageTest, TheTickRunsOnlyWhileACellRuns) {
     w->Timers()->LoadTimerRows();
     EXPECT_FALSE(w->Timers()->Page()->Cells.AnyRunning());
     EXPECT_FALSE(TickTimer(*w)->isActive());
-    EXPECT_EQ(w->Timers()->Page()->btnTimer[0]->text(), "リスタート [F1]");
+    EXPECT_EQ(CellChild<QToolButton>(*w, "btnTimer", 0)->text(), "リスタート [F1]");
 }
 
 TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
@@ -472,7 +482,7 @@ TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
     ActivateWindow(*w);
     Type(*w, Qt::Key_F1);
     EXPECT_EQ(Display(*w, 1), "02:00");
-    EXPECT_EQ(w->Timers()->Page()->btnTimer[0]->text(), "リスタート [F1]");
+    EXPECT_EQ(CellChild<QToolButton>(*w, "btnTimer", 0)->text(), "リスタート [F1]");
 
     const struct {
         std::uint32_t at;  // ms since the start
@@ -496,7 +506,7 @@ TEST_F(TimerPageTest, F1RunsTheTwoMinuteCountdownWithColoursAndAlarms) {
     EXPECT_EQ(Display(*w, 1), "00:00");
     EXPECT_EQ(sound_.played, (QStringList{"/snd/minute.wav", "/snd/end.wav"}));
     EXPECT_FALSE(TickTimer(*w)->isActive());
-    EXPECT_TRUE(w->Timers()->Page()->cmbTimer[0]->isEnabled());
+    EXPECT_TRUE(CellChild<QComboBox>(*w, "cmbTimer", 0)->isEnabled());
 
     // Each alarm sounds once per start, and again after the next.
     Type(*w, Qt::Key_F1);
@@ -518,7 +528,7 @@ TEST_F(TimerPageTest, APcClockJumpLeavesARunningCountdownAlone) {
     Select(*w, 1, kTwoMinutes);
     ActivateWindow(*w);
     Type(*w, Qt::Key_F1);
-    const QString started = w->Timers()->Page()->lblTimerC[0]->text();
+    const QString started = CellChild<QLabel>(*w, "lblTimerC", 0)->text();
     EXPECT_EQ(started, "18:00:01");
     for (std::uint32_t ms = 100; ms <= 120'000; ms += 100) {
         clock_.advanceMs(100);
@@ -530,9 +540,9 @@ TEST_F(TimerPageTest, APcClockJumpLeavesARunningCountdownAlone) {
         ASSERT_EQ(Display(*w, 1), FormatTimerReading(left)) << ms;
     }
     EXPECT_EQ(sound_.played, (QStringList{"/snd/minute.wav", "/snd/end.wav"}));
-    EXPECT_EQ(w->Timers()->Page()->lblTimerC[0]->text(), started);
+    EXPECT_EQ(CellChild<QLabel>(*w, "lblTimerC", 0)->text(), started);
     EXPECT_FALSE(TickTimer(*w)->isActive());
-    EXPECT_TRUE(w->Timers()->Page()->cmbTimer[0]->isEnabled());
+    EXPECT_TRUE(CellChild<QComboBox>(*w, "cmbTimer", 0)->isEnabled());
 }
 
 // No sound device: a missing file is silent anyway and tells nothing; the first
@@ -590,16 +600,16 @@ TEST_F(TimerPageTest, AlarmMenuOpensBelowTheIconAndChoosesTheCellsSet) {
 
     w->show();
     QApplication::processEvents();
-    TImageEx* icon = w->Timers()->Page()->imgTimer[2];
-    w->Timers()->imgTimer1MouseEnter(2);
+    TImageEx* icon = CellChild<TImageEx>(*w, "imgTimer", 2);
+    QEnterEvent enter(QPointF(7, 7), QPointF(7, 7), icon->mapToGlobal(QPointF(7, 7)));
+    QApplication::sendEvent(icon, &enter);
     EXPECT_EQ(icon->Picture().cacheKey(), AlarmIconPicture(true).cacheKey());
     const QPoint rest = icon->pos();
-    w->Timers()->imgTimer1MouseDown(2);
+    QTest::mousePress(icon, Qt::LeftButton, {}, QPoint(7, 7));
     EXPECT_EQ(icon->pos(), rest + QPoint(1, 1));
-    w->Timers()->imgTimer1MouseUp(2);
+    // Let go over the icon: a click, which opens the menu.
+    QTest::mouseRelease(icon, Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_EQ(icon->pos(), rest);
-
-    w->Timers()->imgTimerClick(2);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), icon->mapToGlobal(QPoint(0, 15)));
     EXPECT_EQ(icon->Picture().cacheKey(), AlarmIconPicture(false).cacheKey());
@@ -610,11 +620,11 @@ TEST_F(TimerPageTest, AlarmMenuOpensBelowTheIconAndChoosesTheCellsSet) {
     EXPECT_EQ(w->Timers()->Page()->Cells.RowAlarm(2).Name, "R&B");
     EXPECT_FALSE(w->Timers()->Page()->Cells.RowAlarm(1).Used);
 
-    w->Timers()->imgTimerClick(2);
+    ClickAlarmIcon(*w, 2);
     EXPECT_TRUE(entries[2]->isChecked());
     EXPECT_FALSE(entries[0]->isChecked());
     menu->hide();
-    w->Timers()->imgTimerClick(0);
+    ClickAlarmIcon(*w, 0);
     EXPECT_TRUE(entries[0]->isChecked());
     EXPECT_FALSE(entries[2]->isChecked());
     menu->hide();
@@ -629,7 +639,7 @@ TEST_F(TimerPageTest, SelectionsAndAlarmsSurviveARestart) {
         Select(*w, 12, 29);
         w->Timers()->StartAction(0)->trigger();  // running timers are not kept
         // The first alarm set for cell 7, chosen from its alarm menu.
-        w->Timers()->imgTimerClick(6);
+        ClickAlarmIcon(*w, 6);
         AlarmMenu(*w)->actions()[1]->trigger();
         AlarmMenu(*w)->hide();
         w->close();
@@ -641,14 +651,14 @@ TEST_F(TimerPageTest, SelectionsAndAlarmsSurviveARestart) {
         EXPECT_EQ(s.ReadInteger("Timer\\Alarm", "Item6", -9), 1);
     }
     auto w = Start();
-    EXPECT_EQ(w->Timers()->Page()->cmbTimer[0]->currentIndex(), kTwoMinutes);
-    EXPECT_EQ(w->Timers()->Page()->cmbTimer[6]->currentIndex(), kChainLevel10);
-    EXPECT_EQ(w->Timers()->Page()->cmbTimer[11]->currentIndex(), 29);
-    EXPECT_EQ(w->Timers()->Page()->cmbTimer[1]->currentIndex(), -1);
+    EXPECT_EQ(CellChild<QComboBox>(*w, "cmbTimer", 0)->currentIndex(), kTwoMinutes);
+    EXPECT_EQ(CellChild<QComboBox>(*w, "cmbTimer", 6)->currentIndex(), kChainLevel10);
+    EXPECT_EQ(CellChild<QComboBox>(*w, "cmbTimer", 11)->currentIndex(), 29);
+    EXPECT_EQ(CellChild<QComboBox>(*w, "cmbTimer", 1)->currentIndex(), -1);
     EXPECT_EQ(Display(*w, 1), "02:00");
     EXPECT_EQ(Display(*w, 12), "07:30");
     EXPECT_FALSE(w->Timers()->Page()->Cells.AnyRunning());
-    EXPECT_EQ(w->Timers()->Page()->btnTimer[0]->text(), "スタート [F1]");
+    EXPECT_EQ(CellChild<QToolButton>(*w, "btnTimer", 0)->text(), "スタート [F1]");
     EXPECT_EQ(w->Timers()->Page()->Cells.RowAlarm(6).Name, "鐘");
     EXPECT_FALSE(w->Timers()->Page()->Cells.RowAlarm(0).Used);
     // The seeding ran once: the list is not seeded again.
@@ -669,19 +679,17 @@ TEST_F(TimerPageTest, HandEditedSettingsNeverBreakThePage) {
     }
     auto w = Start();
     for (int c : {0, 1, 2}) {
-        EXPECT_EQ(w->Timers()->Page()->cmbTimer[static_cast<std::size_t>(c)]->currentIndex(), -1);
+        EXPECT_EQ(CellChild<QComboBox>(*w, "cmbTimer", c)->currentIndex(), -1);
         EXPECT_FALSE(w->Timers()->StartAction(c)->isEnabled());
         EXPECT_FALSE(w->Timers()->Page()->Cells.RowAlarm(c).Used);
     }
-    w->Timers()->imgTimerClick(0);
+    ClickAlarmIcon(*w, 0);
     EXPECT_TRUE(AlarmMenu(*w)->actions()[0]->isChecked());  // "(なし)"
     AlarmMenu(*w)->hide();
     // Out-of-range cells given to the handlers do nothing.
     w->Timers()->actTimeStartExecute(0);
     w->Timers()->actTimeStartExecute(13);
     w->Timers()->actTimeResetExecute(-1);
-    w->Timers()->actTimeChangeExecute(99);
-    w->Timers()->imgTimerClick(12);
     EXPECT_FALSE(AlarmMenu(*w)->isVisible());
     w->close();
     SettingsStore s(path_);
@@ -691,11 +699,11 @@ TEST_F(TimerPageTest, HandEditedSettingsNeverBreakThePage) {
 TEST_F(TimerPageTest, TheStartTimeFitsInsideItsCellInTheWindowFace) {
     auto w = Start();
     for (std::size_t i = 0; i < kTimerCellCount; ++i) {
-        QLabel* started = w->Timers()->Page()->lblTimerC[i];
+        QLabel* started = CellChild<QLabel>(*w, "lblTimerC", i);
         for (const char* text : {"00:00:00", "23:59:59"})
             EXPECT_GE(started->width(), started->fontMetrics().horizontalAdvance(QString::fromLatin1(text))) << i;
         // Short of the cell's border line.
-        const QRect cell = w->Timers()->Page()->shpTimer[i]->geometry().adjusted(1, 1, -1, -1);
+        const QRect cell = CellChild<TShape>(*w, "shpTimer", i)->geometry().adjusted(1, 1, -1, -1);
         EXPECT_TRUE(cell.contains(started->geometry())) << i;
     }
 }
@@ -705,11 +713,10 @@ TEST_F(TimerPageTest, TheStartTimeFitsInsideItsCellInTheWindowFace) {
 // cell; the usual readings keep a size at least as large.
 TEST_F(TimerPageTest, ALongReadingKeepsClearOfTheStartTime) {
     auto w = Start();
-    TTimerPage* page = w->Timers()->Page();
     Select(*w, 1, kStopwatch);
     w->Timers()->StartAction(0)->trigger();
-    QLabel* display = page->lblTimer[0];
-    QLabel* started = page->lblTimerC[0];
+    QLabel* display = CellChild<QLabel>(*w, "lblTimer", 0);
+    QLabel* started = CellChild<QLabel>(*w, "lblTimerC", 0);
     const int shortSize = display->font().pixelSize();
     const struct { std::uint32_t ms; const char* reading; } steps[] = {
         {2'000, "00:02"}, {7'198'000, "120:00"}, {52'799'000, "999:59"}};
@@ -721,7 +728,7 @@ TEST_F(TimerPageTest, ALongReadingKeepsClearOfTheStartTime) {
         EXPECT_LE(readingEnd - display->x(), display->width());
         EXPECT_LE(readingEnd + 4, started->x());
         EXPECT_LE(display->font().pixelSize(), shortSize);
-        const QRect inside = page->shpTimer[0]->geometry().adjusted(1, 1, -1, -1);
+        const QRect inside = CellChild<TShape>(*w, "shpTimer", 0)->geometry().adjusted(1, 1, -1, -1);
         for (const QString& time : {started->text(), QStringLiteral("00:00:00")})
             EXPECT_LE(started->x() + started->fontMetrics().horizontalAdvance(time), inside.right() + 1);
     }
@@ -738,12 +745,12 @@ TEST_F(TimerPageTest, FunctionKeysReachTheCellsFromTheProgramsOtherWindows) {
     const std::pair<const char*, std::function<QWidget*()>> windows[] = {
         {"weekday forecast",
          [&] {
-             w->ClockPanel()->imgVanaWeekMouseDown();
+             QTest::mousePress(w->findChild<TImageEx*>("imgVanaWeek"), Qt::LeftButton);
              return static_cast<QWidget*>(w->findChild<TfrmWeek*>("frmWeek"));
          }},
         {"moon forecast",
          [&] {
-             w->ClockPanel()->imgVanaMoonMouseDown();
+             QTest::mousePress(w->findChild<TImageEx*>("imgVanaMoon"), Qt::LeftButton);
              return static_cast<QWidget*>(w->findChild<TfrmMoon*>("frmMoon"));
          }},
         {"help", [&] { help->show(); return static_cast<QWidget*>(help); }},
@@ -777,7 +784,7 @@ TEST_F(TimerPageTest, TheListDropsDownTwelveLinesWithinTheScreen) {
     TAppStyle style;  // the program's style; outlives the window that uses it
     auto w = Start();
     w->show();
-    QComboBox* list = w->Timers()->Page()->cmbTimer[0];
+    QComboBox* list = CellChild<QComboBox>(*w, "cmbTimer", 0);
     list->setStyle(&style);
     ASSERT_EQ(list->count(), 30);
     list->showPopup();
@@ -812,7 +819,7 @@ TEST_F(TimerPageTest, TheWheelOverAListWithoutTheFocusScrollsThePage) {
     TimerBox(*w)->setFocus();
     QScrollBar* bar = TimerBox(*w)->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
-    QComboBox* list = w->Timers()->Page()->cmbTimer[6];
+    QComboBox* list = CellChild<QComboBox>(*w, "cmbTimer", 6);
     Wheel(list, -1);
     Wheel(list, -1);
     EXPECT_EQ(list->currentIndex(), 1);
@@ -824,7 +831,7 @@ TEST_F(TimerPageTest, TheWheelOverAListWithoutTheFocusScrollsThePage) {
     // Once the list has the focus, the wheel is its own.
     auto again = Start();
     ActivateWindow(*again);
-    QComboBox* focused = again->Timers()->Page()->cmbTimer[6];
+    QComboBox* focused = CellChild<QComboBox>(*again, "cmbTimer", 6);
     focused->setFocus();
     Wheel(focused, -1);
     EXPECT_EQ(focused->currentIndex(), 2);
