@@ -17,7 +17,7 @@
 #include "gui/forecast/moon_window.h"
 #include "gui/forecast/week_window.h"
 #include "gui/main_window/work_area.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 

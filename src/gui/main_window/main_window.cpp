@@ -30,7 +30,7 @@
 #include "gui/timers/timer_controller.h"
 #include "gui/timesync/sync_controller.h"
 #include "platform/os_clock.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 

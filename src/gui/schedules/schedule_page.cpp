@@ -10,7 +10,7 @@
 #include "gui/main_window/app_style.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/shape.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 

@@ -12,7 +12,7 @@
 #include "gui/controls/labels.h"
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/user_messages.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 

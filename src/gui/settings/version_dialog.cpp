@@ -17,8 +17,8 @@
 #include "gui/controls/link_label.h"
 #include "gui/main_window/app_style.h"
 #include "gui/settings/confirm_dialog.h"
-#include "platform/ui_font.h"
-#include "platform/url_opener.h"
+#include "platform_gui/ui_font.h"
+#include "platform_gui/url_opener.h"
 
 namespace norvane {
 

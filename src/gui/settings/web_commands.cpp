@@ -10,7 +10,7 @@
 #include "gui/settings/confirm_dialog.h"
 #include "gui/settings/version_dialog.h"
 #include "platform/process_launcher.h"
-#include "platform/url_opener.h"
+#include "platform_gui/url_opener.h"
 
 namespace norvane {
 

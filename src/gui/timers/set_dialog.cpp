@@ -18,7 +18,7 @@
 #include "gui/main_window/app_style.h"
 #include "gui/timers/sound_notice.h"
 #include "platform/sound.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 namespace {

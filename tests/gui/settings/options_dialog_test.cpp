@@ -26,7 +26,7 @@
 #include "gui/main_window/help_viewer.h"
 #include "gui/main_window/main_window.h"
 #include "modal_answer.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 #include "support/fake_os_clock.h"
 #include "support/fake_user_messages.h"
 
