@@ -24,6 +24,7 @@
 #include "core/settings/settings_store.h"
 #include "core/settings/settings_file.h"
 #include "core/settings/settings_notice.h"
+#include "platform/durable_file.h"
 #include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_page_control.h"

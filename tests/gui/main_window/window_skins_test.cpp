@@ -24,6 +24,7 @@
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/main_window.h"
 #include "gui/schedules/schedule_page.h"
+#include "platform/durable_file.h"
 #include "platform/sleep_clock.h"
 #include "support/fake_os_clock.h"
 #include "support/fake_user_messages.h"
