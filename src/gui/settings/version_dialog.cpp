@@ -12,6 +12,7 @@
 
 #include "core/settings/internet_access.h"
 #include "core/settings/version_info.h"
+#include "core/time/support.h"
 #include "gui/art/pictures.h"
 #include "gui/art/version_pictures.h"
 #include "gui/controls/link_label.h"
@@ -44,9 +45,9 @@ void SetAutoSizedText(QLabel* label, const QString& text) {
 }  // namespace
 
 TfrmVer::TfrmVer(QWidget* parent)
-    : TfrmVer(parent, LoadVersionRecord(ProgramPath()), QString::fromStdString(ProgramFolder())) {}
+    : TfrmVer(parent, ProgramBuildInfo(), QString::fromStdString(ProgramFolder())) {}
 
-TfrmVer::TfrmVer(QWidget* parent, const std::optional<VersionRecord>& record, const QString& bannerFolder)
+TfrmVer::TfrmVer(QWidget* parent, const BuildInfo& info, const QString& bannerFolder)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmVer");
     setWindowTitle(QStringLiteral("バージョン情報"));
@@ -88,7 +89,7 @@ TfrmVer::TfrmVer(QWidget* parent, const std::optional<VersionRecord>& record, co
     imgIcon->setFixedSize(32, 32);
     imgIcon->setPixmap(WindowIcon().pixmap(32, 32));
 
-    const VersionTexts texts = ComputeVersionTexts(record);
+    const VersionTexts texts = ComputeVersionTexts(info);
     lblTitle = AddLabel(this, "lblTitle", 56, 56);
     QFont bold = font();
     bold.setBold(true);

@@ -22,7 +22,7 @@ void actWebExecute(QWidget* window) {
 void actUpdateExecute(QWidget* window) {
     if (ConfirmInternetAccess(window, kNewVersionAccess) != DialogResult::Yes) return;
     const int left = window ? window->frameGeometry().left() : 0;
-    const std::string version = VersionString(ProgramPath(), "ProductVersion");
+    const std::string& version = ProgramBuildInfo().version;
     QStringList arguments;
     for (const std::string& a : UpdateArguments(left, version)) arguments.append(QString::fromStdString(a));
     processLauncher().StartDetached(QString::fromStdString(UpdateProgramPath(ProgramFolder())), arguments);
