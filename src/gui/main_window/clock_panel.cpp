@@ -195,15 +195,15 @@ void TClockPanel::SetSimpleMode(bool simple) {
                                  : RoundKinds(rkTopLeft) | rkTopRight);
 }
 
-void TClockPanel::SetColours(Colour back, Colour bace, Colour edge) {
-    pnlTime->SetEdgeColor(bace);
+void TClockPanel::SetColours(Colour back, Colour base, Colour edge) {
+    pnlTime->SetEdgeColor(base);
     pnlTime->SetLineColor(edge);
     frameColour_ = back;
 }
 
-void TClockPanel::SetTimeColours(Colour vana, Colour eart) {
+void TClockPanel::SetTimeColours(Colour vana, Colour earth) {
     SetTextColour(lblVanaTime, ToQColor(vana));
-    SetTextColour(lblEarthTime, ToQColor(eart));
+    SetTextColour(lblEarthTime, ToQColor(earth));
 }
 
 // --- The tick -------------------------------------------------------------------
@@ -337,7 +337,7 @@ void TClockPanel::OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag
     const QPoint tl = picture->mapToGlobal(QPoint(0, 0));
     const QRect pic(tl, picture->size());
     const QPoint p = ForecastPosition(pic, popup->width(), popup->height(), DesktopWorkArea(window_));
-    if (allways_) {
+    if (alwaysOnTop_) {
         // Let the forecast window come in front; it hands the state back on closing.
         if (QWindow* w = window_->windowHandle()) w->setFlag(Qt::WindowStaysOnTopHint, false);
     }

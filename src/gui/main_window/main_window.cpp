@@ -111,8 +111,8 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     UpdateWindowRegion();
     LayoutNormal();
     if (st.maximized) setWindowState(windowState() | Qt::WindowMaximized);
-    allways_ = st.allways;
-    ApplyAllways();
+    alwaysOnTop_ = st.alwaysOnTop;
+    ApplyAlwaysOnTop();
     wheelOwn_ = st.wheelOwn;
     wheelLines_ = st.wheelLines;
     schedules_->ApplyChoices(st);
@@ -206,7 +206,7 @@ void TfrmMain::CreatePages() {
         fill->addWidget(box);
         *boxes[i] = box;
     }
-    schedules_ = new TSchedulePages({scrShip, scrGuild, scrRacial, scrChoco, scrSkill, scrCalen}, skin_.Item, skin_.Bace, this);
+    schedules_ = new TSchedulePages({scrShip, scrGuild, scrRacial, scrChoco, scrSkill, scrCalen}, skin_.Item, skin_.Base, this);
     connect(pclMain, &TLinePageControl::changed, this, &TfrmMain::pclMainChange);
 }
 
@@ -238,15 +238,15 @@ void TfrmMain::pclMainChange() {
 
 void TfrmMain::ApplySkinColours() {
     pnlMenu->SetEdgeColor(skin_.Back);
-    pnlMenu->SetColor(skin_.Bace);
-    clockPanel_->SetColours(skin_.Back, skin_.Bace, skin_.Edge);
-    clockPanel_->SetTimeColours(skin_.Vana, skin_.Eart);
-    pclMain->SetEdgeColor(skin_.Bace);
+    pnlMenu->SetColor(skin_.Base);
+    clockPanel_->SetColours(skin_.Back, skin_.Base, skin_.Edge);
+    clockPanel_->SetTimeColours(skin_.Vana, skin_.Earth);
+    pclMain->SetEdgeColor(skin_.Base);
     pclMain->SetLineColor(skin_.Edge);
     pclMain->TabStyle()->SetPassiveTabColor(skin_.Item);
     tbsMain->SetColor(skin_.Back);
     if (timers_) timers_->SetItemColour(skin_.Item);
-    schedules_->SetColours(skin_.Item, skin_.Bace);
+    schedules_->SetColours(skin_.Item, skin_.Base);
     StyleMenus();
     QPalette pal = lblHelp->palette();
     pal.setColor(QPalette::WindowText, Qt::white);
@@ -280,7 +280,7 @@ CloseState TfrmMain::CurrentCloseState() const {
     QRect g = normalGeometry().isValid() && isMaximized() ? normalGeometry() : geometry();
     c.bounds = {g.x(), g.y(), g.width(), g.height()};
     c.simplePos = {x(), y()};
-    c.allways = allways_;
+    c.alwaysOnTop = alwaysOnTop_;
     c.page = pclMain->ActivePage();
     schedules_->CollectChoices(c);
     return c;

@@ -76,7 +76,7 @@ public:
     Page CurrentPage() const { return currentPage_; }
     // Normal mode exactly when actSimple is visible.
     bool IsNormalMode() const;
-    bool IsAllways() const { return allways_; }
+    bool IsAlwaysOnTop() const { return alwaysOnTop_; }
     // The window was maximized when it last entered simple mode.
     bool WasMaximized() const { return wasMaximized_; }
     const SkinColours& Skin() const { return skin_; }
@@ -108,7 +108,7 @@ public:
     void ShowPage(Page page) { actPageExecute(page); }
     void actSimpleExecute();
     void actNormalExecute();
-    void actAllwaysExecute();
+    void actAlwaysOnTopExecute();
     // The clock tick (500 ms): the clock panel, then the page that shows.
     void tmrClockTimer();
     // "NORVANE Main Active Message": bring this window forward.
@@ -200,7 +200,7 @@ private:
     // Shows `hint` in the hint line (empty: none).
     void ShowHint(const QString& hint);
     void LayoutSimple();
-    void ApplyAllways();
+    void ApplyAlwaysOnTop();
     void ForecastClosed();
 
     // The frame and the mouse on it (window_frame.cpp).
@@ -245,7 +245,7 @@ private:
     QActionGroup* grpPage;
     QAction* actSimple;
     QAction* actNormal;
-    QAction* actAllways;
+    QAction* actAlwaysOnTop;
     QAction* actExit;
     QHash<QString, QAction*> commands_;  // the command table's actions by name
 
@@ -262,7 +262,7 @@ private:
     bool wasMaximized_ = false;
     bool simplePending_ = false;  // waits for the compositor to restore the window
     QRect simpleNormal_;          // the normal bounds kept meanwhile
-    bool allways_ = false;
+    bool alwaysOnTop_ = false;
     // Read at the start for the mouse wheel.
     bool wheelOwn_ = false;
     int wheelLines_ = 3;

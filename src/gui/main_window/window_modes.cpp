@@ -69,7 +69,7 @@ void TfrmMain::EnterSimpleMode(const QRect& normal) {
         p = FitToWorkArea(wa, ReadSimplePosition(store), kSimpleWidth, kSimpleHeight);
     }
     SwitchMode(true, QRect(p, QSize(kSimpleWidth, kSimpleHeight)));
-    ApplyAllways();
+    ApplyAlwaysOnTop();
 }
 
 void TfrmMain::actNormalExecute() {
@@ -84,7 +84,7 @@ void TfrmMain::actNormalExecute() {
     QPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
     SwitchMode(false, QRect(p, QSize(b.width, b.height)));
     if (wasMaximized_) showMaximized();
-    ApplyAllways();
+    ApplyAlwaysOnTop();
 }
 
 void TfrmMain::SwitchMode(bool simple, const QRect& bounds) {
@@ -163,25 +163,25 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 
 // --- Always on top ------------------------------------------------------------------
 
-void TfrmMain::actAllwaysExecute() {
-    allways_ = !allways_;
-    ApplyAllways();
+void TfrmMain::actAlwaysOnTopExecute() {
+    alwaysOnTop_ = !alwaysOnTop_;
+    ApplyAlwaysOnTop();
 }
 
-void TfrmMain::ApplyAllways() {
-    actAllways->setChecked(allways_);
-    actAllways->setIcon(CommandIcon(allways_ ? kAllwaysOnPicture : kAllwaysOffPicture));
-    clockPanel_->SetAllways(allways_);
+void TfrmMain::ApplyAlwaysOnTop() {
+    actAlwaysOnTop->setChecked(alwaysOnTop_);
+    actAlwaysOnTop->setIcon(CommandIcon(alwaysOnTop_ ? kAlwaysOnTopOnPicture : kAlwaysOnTopOffPicture));
+    clockPanel_->SetAlwaysOnTop(alwaysOnTop_);
     // Changing the stays-on-top state of the native window updates the window
     // manager's state in place: the window is not hidden or moved.
     if (QWindow* w = windowHandle())
-        w->setFlag(Qt::WindowStaysOnTopHint, allways_);
+        w->setFlag(Qt::WindowStaysOnTopHint, alwaysOnTop_);
     else
-        setWindowFlag(Qt::WindowStaysOnTopHint, allways_);
+        setWindowFlag(Qt::WindowStaysOnTopHint, alwaysOnTop_);
 }
 
 void TfrmMain::ForecastClosed() {
-    if (allways_) ApplyAllways();
+    if (alwaysOnTop_) ApplyAlwaysOnTop();
 }
 
 }  // namespace norvane

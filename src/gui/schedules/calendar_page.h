@@ -29,7 +29,7 @@ public:
     void ShowRows(const CalendarView& rows);
 
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
 
     static constexpr std::size_t kRows = kCalendarRowCount;
     static constexpr std::size_t kBands = kRows / 2;

@@ -22,7 +22,7 @@ public:
     // The list for town `town`; any index outside the towns keeps what it shows.
     void ShowSchedule(const VanaDateTime& now, int town, int bias);
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
 
     static constexpr std::size_t kRows = kChocoRowCount;
     static constexpr std::size_t kStripes = kRows / 2;  // behind the odd rows

@@ -26,7 +26,7 @@ public:
     void SetUp(const QVector<QPixmap>& weekPictures);
     void Update(const VanaDateTime& now, const EarthTime& localNow, int bias);
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
 
     static constexpr std::size_t kRows = kGuildShopCount;
     static constexpr std::size_t kStripes = 6;  // behind the odd rows

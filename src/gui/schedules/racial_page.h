@@ -21,7 +21,7 @@ public:
     // The list for race `race`; any index outside the races keeps what it shows.
     void ShowSchedule(const VanaDateTime& now, int race, int bias);
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
 
     static constexpr std::size_t kRows = kRacialRowCount;
     static constexpr std::size_t kStripes = kRows / 2;  // behind the odd rows

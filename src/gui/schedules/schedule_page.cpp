@@ -19,9 +19,9 @@ namespace {
 constexpr Colour kFrameColour = Rgb(184, 190, 204);
 }  // namespace
 
-Colour MidColour(Colour item, Colour bace) {
+Colour MidColour(Colour item, Colour base) {
     const Colour i = NearestColor(ColorToRgb(item));
-    const Colour b = NearestColor(ColorToRgb(bace));
+    const Colour b = NearestColor(ColorToRgb(base));
     auto mid = [](int from, int to) { return from + (to - from) * 2 / 4; };
     return Rgb(mid(RValue(i), RValue(b)), mid(GValue(i), GValue(b)), mid(BValue(i), BValue(b)));
 }

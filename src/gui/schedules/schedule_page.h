@@ -22,9 +22,9 @@ namespace norvane {
 class TScrollBoxEx;
 class TShape;
 
-// Header bands: per channel Item + (Bace - Item) * 2 / 4, halfway between the
+// Header bands: per channel Item + (Base - Item) * 2 / 4, halfway between the
 // row colour and the panel colour (division truncating toward zero).
-Colour MidColour(Colour item, Colour bace);
+Colour MidColour(Colour item, Colour base);
 
 // A label the page refreshes, with what it was last given. The page is the
 // label's only writer, so comparing with the copy spares converting the text.
@@ -46,7 +46,7 @@ public:
     // it only while the pages show (normal mode).
     virtual void Layout() = 0;
     // Header bands take `Mid`; row stripes and the labels on them take `Item`.
-    virtual void ApplyColours(Colour item, Colour bace) = 0;
+    virtual void ApplyColours(Colour item, Colour base) = 0;
 
     // Shows the controls made after the contents were already on the screen:
     // such children stay hidden until shown themselves. Those made earlier

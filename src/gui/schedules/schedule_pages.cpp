@@ -38,11 +38,11 @@ int ShownLevel(int stored) { return std::clamp(stored, kMinSkillLevel, kMaxSkill
 
 }  // namespace
 
-TSchedulePages::TSchedulePages(const Boxes& boxes, Colour item, Colour bace, QObject* parent)
+TSchedulePages::TSchedulePages(const Boxes& boxes, Colour item, Colour base, QObject* parent)
     : QObject(parent),
       boxes_(boxes),
       item_(item),
-      bace_(bace),
+      base_(base),
       skillIniPath_(SkillIniPath(ProgramPath())),
       ballistaIniPath_(BallistaIniPath(ProgramPath())) {
     // The pages' controls are built when a page is first shown: hundreds of
@@ -73,18 +73,18 @@ void TSchedulePages::BuildPage(Page page) {
         case Page::Ship:
             if (shipPage) return;
             shipPage = new TShipPage(boxes_[0]);
-            shipPage->ApplyColours(item_, bace_);
+            shipPage->ApplyColours(item_, base_);
             break;
         case Page::Guild:
             if (guildPage) return;
             guildPage = new TGuildPage(boxes_[1]);
             SetUpGuildPage();
-            guildPage->ApplyColours(item_, bace_);
+            guildPage->ApplyColours(item_, base_);
             break;
         case Page::Racial: {
             if (racialPage) return;
             racialPage = new TRacialPage(boxes_[2]);
-            racialPage->ApplyColours(item_, bace_);
+            racialPage->ApplyColours(item_, base_);
             QComboBox* cmbRacial = racialPage->cmbRacial;
             // Only the user's choice runs the change handler; building runs it itself.
             connect(cmbRacial, &QComboBox::activated, this, &TSchedulePages::cmbRacialChange);
@@ -97,7 +97,7 @@ void TSchedulePages::BuildPage(Page page) {
         case Page::Chocobo: {
             if (chocoboPage) return;
             chocoboPage = new TChocoboPage(boxes_[3]);
-            chocoboPage->ApplyColours(item_, bace_);
+            chocoboPage->ApplyColours(item_, base_);
             QComboBox* cmbChoco = chocoboPage->cmbChoco;
             connect(cmbChoco, &QComboBox::activated, this, &TSchedulePages::cmbChocoChange);
             connect(chocoboPage->btnChocoRef, &QPushButton::clicked, this, &TSchedulePages::btnChocoRefClick);
@@ -111,7 +111,7 @@ void TSchedulePages::BuildPage(Page page) {
                 const TScrollBoxEx::RangeHold hold(boxes_[4]);
                 skillPage = new TSkillPage(boxes_[4]);
             }
-            skillPage->ApplyColours(item_, bace_);
+            skillPage->ApplyColours(item_, base_);
             QComboBox* cmbSkillMain = skillPage->cmbSkillMain;
             cmbSkillMain->setCurrentIndex(ShownChoice(startup_.skillJob, cmbSkillMain->count()));
             {
@@ -132,7 +132,7 @@ void TSchedulePages::BuildPage(Page page) {
                 const TScrollBoxEx::RangeHold hold(boxes_[5]);
                 calendarPage = new TCalendarPage(boxes_[5]);
             }
-            calendarPage->ApplyColours(item_, bace_);
+            calendarPage->ApplyColours(item_, base_);
             calendarPage->SetEntries({startup_.calenBallista, startup_.calenRacial, startup_.calenJeuno});
             // Every change of a box rebuilds, by the mouse, Space or Enter alike;
             // setting the stored states above comes before, and does not.
@@ -158,11 +158,11 @@ void TSchedulePages::SetDataFiles(std::string skillIni, std::string ballistaIni)
 
 void TSchedulePages::SetUpGuildPage() { guildPage->SetUp(WeekPictures()); }
 
-void TSchedulePages::SetColours(Colour item, Colour bace) {
+void TSchedulePages::SetColours(Colour item, Colour base) {
     item_ = item;
-    bace_ = bace;
+    base_ = base;
     for (Page page : kBoxPages)
-        if (TSchedulePage* view = View(page)) view->ApplyColours(item_, bace_);
+        if (TSchedulePage* view = View(page)) view->ApplyColours(item_, base_);
 }
 
 // The choices are applied to their boxes when the pages are built.

@@ -31,8 +31,8 @@ public:
     // The scroll boxes of the ship, guild, racial, chocobo, skill and calendar
     // pages, in that order.
     using Boxes = std::array<TScrollBoxEx*, 6>;
-    // `item` and `bace` are the skin's colours until SetColours.
-    TSchedulePages(const Boxes& boxes, Colour item, Colour bace, QObject* parent);
+    // `item` and `base` are the skin's colours until SetColours.
+    TSchedulePages(const Boxes& boxes, Colour item, Colour base, QObject* parent);
 
     // The controls of a page; nullptr until it is built, and for the timer page.
     TSchedulePage* View(Page page) const;
@@ -52,8 +52,8 @@ public:
     // racial and chocobo lists for their choices, and the calendar's rows.
     void Selected(Page page);
 
-    // Header bands take the middle of Item and Bace, row stripes Item.
-    void SetColours(Colour item, Colour bace);
+    // Header bands take the middle of Item and Base, row stripes Item.
+    void SetColours(Colour item, Colour base);
     // The column layouts run only in normal mode: in simple mode the pages are
     // hidden and their sizes mean nothing.
     void SetNormalMode(bool normal) { normalMode_ = normal; }
@@ -87,7 +87,7 @@ private:
     TCalendarPage* calendarPage = nullptr;
     StartupSettings startup_;
     Colour item_;
-    Colour bace_;
+    Colour base_;
     bool normalMode_ = true;
     std::string skillIniPath_;
     std::string ballistaIniPath_;

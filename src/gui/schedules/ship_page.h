@@ -19,7 +19,7 @@ public:
 
     void Update(const VanaDateTime& now, const EarthTime& localNow, int bias);
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
 
     static constexpr std::size_t kRows = kShipRouteCount;
 

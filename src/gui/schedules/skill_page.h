@@ -31,7 +31,7 @@ public:
     void EnableLevel(bool enabled);
 
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
 
     static constexpr std::size_t kRows = kSkillSlotCount / 2;
 

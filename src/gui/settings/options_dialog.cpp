@@ -282,8 +282,8 @@ void TfrmOpt::FormCreate() {
 
     SettingsStore store;
     // 2. Internet time.
-    ShowServerList(ReadServerHistory(store), store.ReadString("Time", "Server", QString()));
-    chkExecuteSync->setChecked(store.ReadBool("Time", "ExecuteSync", false));
+    ShowServerList(ReadServerHistory(store), store.Read(setting::kTimeServer));
+    chkExecuteSync->setChecked(store.Read(setting::kExecuteSync));
 
     // 3. The wheel; its dependent controls follow the box.
     const GeneralOptions o = ReadGeneralOptions(store);

@@ -242,7 +242,7 @@ void TTimerController::imgTimerClick(int k) {
     // The entries are no radio group: the marks are set by hand.
     for (QAction* a : mnuAlarm->actions())
         if (IsAlarmEntry(a)) a->setChecked(a->data().toInt() == checked);
-    AlarmCell = k;
+    alarmCell_ = k;
     TImageEx* icon = pagTimer->imgTimer[static_cast<std::size_t>(k)];
     // Just below the icon's left edge.
     mnuAlarm->popup(icon->mapToGlobal(QPoint(0, icon->height())));
@@ -251,7 +251,7 @@ void TTimerController::imgTimerClick(int k) {
 
 void TTimerController::actAlmSetExecute(int tag) {
     SettingsStore store;
-    ChooseCellAlarm(store, pagTimer->Cells, AlarmCell, tag);
+    ChooseCellAlarm(store, pagTimer->Cells, alarmCell_, tag);
 }
 
 }  // namespace norvane

@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, EmptySettingsStartInNormalModeOnTheFirstPage) {
     EXPECT_EQ(w->CurrentPage(), Page::Timer);
     EXPECT_EQ(PageControl(*w)->ActivePage(), 0);
     EXPECT_TRUE(Action(*w, "actPage1")->isChecked());
-    EXPECT_FALSE(w->IsAllways());
+    EXPECT_FALSE(w->IsAlwaysOnTop());
     EXPECT_EQ(w->windowTitle(), "Norvane");
 }
 
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, StartUpReadsTheStoredWindow) {
            {"Window", "Top", 30}, {"Window", "Allways", 1}, {"Option", "Page", 2}});
     auto w = Start();
     EXPECT_EQ(w->geometry(), QRect(20, 30, 600, 400));
-    EXPECT_TRUE(w->IsAllways());
+    EXPECT_TRUE(w->IsAlwaysOnTop());
     EXPECT_TRUE(Action(*w, "actAllways")->isChecked());
     EXPECT_EQ(w->CurrentPage(), Page::Guild);
     EXPECT_TRUE(Action(*w, "actPage3")->isChecked());
@@ -365,11 +365,11 @@ TEST_F(MainWindowTest, StoredSimpleModeStartsSimpleWithoutArguments) {
 TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     auto w = Start();
     w->setGeometry(60, 70, 520, 330);
-    w->actAllwaysExecute();
+    w->actAlwaysOnTopExecute();
     w->actSimpleExecute();
     EXPECT_FALSE(w->IsNormalMode());
     EXPECT_EQ(w->size(), QSize(426, 56));
-    EXPECT_TRUE(w->IsAllways());
+    EXPECT_TRUE(w->IsAlwaysOnTop());
     EXPECT_FALSE(PageControl(*w)->isVisibleTo(w.get()));
     // A compositor may later ask for the size it last knew, the normal one.
     w->resize(520, 330);
@@ -378,7 +378,7 @@ TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     w->actNormalExecute();
     EXPECT_TRUE(w->IsNormalMode());
     EXPECT_EQ(w->geometry(), QRect(60, 70, 520, 330));
-    EXPECT_TRUE(w->IsAllways());
+    EXPECT_TRUE(w->IsAlwaysOnTop());
     w->resize(800, 600);
     EXPECT_EQ(w->size(), QSize(800, 600));
     SettingsStore s(path_);

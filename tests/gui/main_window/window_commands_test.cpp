@@ -144,11 +144,11 @@ TEST_F(WindowCommandsTest, MenusAndToolbarListTheCommandsInOrder) {
         EXPECT_EQ(!a->icon().isNull(), c.picture) << c.name;
     }
     // The on-top picture follows the state.
-    QAction* allways = w->findChild<QAction*>("actAllways");
-    const qint64 off = allways->icon().cacheKey();
-    allways->trigger();
-    EXPECT_NE(allways->icon().cacheKey(), off);
-    allways->trigger();
+    QAction* alwaysOnTop = w->findChild<QAction*>("actAllways");
+    const qint64 off = alwaysOnTop->icon().cacheKey();
+    alwaysOnTop->trigger();
+    EXPECT_NE(alwaysOnTop->icon().cacheKey(), off);
+    alwaysOnTop->trigger();
 }
 
 TEST_F(WindowCommandsTest, TheHintLineShowsWhatIsPointedAtAndEmptiesAfter) {

@@ -194,9 +194,9 @@ TEST_F(WindowSkinsTest, EveryColourOfTheTableReachesItsControls) {
     w->ShowPage(Page::Ship);
     EXPECT_EQ(w->findChild<QLabel*>("lblVanaTime")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(w->findChild<QLabel*>("lblEarthTime")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    // Header shapes take the colour halfway between Item and Bace.
+    // Header shapes take the colour halfway between Item and Base.
     EXPECT_EQ(w->findChild<TShape*>("shpShipHead0")->BrushColor(), Rgb(191, 191, 191));
-    EXPECT_EQ(MidColour(SkinColours().Item, SkinColours().Bace), Rgb(224, 233, 251));
+    EXPECT_EQ(MidColour(SkinColours().Item, SkinColours().Base), Rgb(224, 233, 251));
     EXPECT_EQ(w->findChild<QMenuBar*>("mbrMenu")->palette().color(QPalette::Window), QColor(255, 255, 255));
     // The pop-ups share the menu bar's colours, those made after the bar too.
     for (const char* menu : {"mnuMain", "mnuMenu", "mnuColor", "mbrColor", "mnuAlarm"})

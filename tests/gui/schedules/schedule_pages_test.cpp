@@ -353,7 +353,7 @@ TEST_P(PagesTest, ListsAreRebuiltByTheChoiceAndTheButtonNotByTheClock) {
 
 TEST_P(PagesTest, HeaderBandsAndStripesTakeTheWindowColours) {
     auto w = Start();
-    // Item (234, 244, 255) and Bace (214, 222, 247) meet halfway at (224, 233, 251).
+    // Item (234, 244, 255) and Base (214, 222, 247) meet halfway at (224, 233, 251).
     const Colour mid = Rgb(224, 233, 251);
     for (const char* name : {"shpShipHead0", "shpShipHead2", "shpGuildHead1", "shpRacialHead2", "shpChocoHead0",
                              "shpSkillHead0", "shpSkillHead1", "shpCalenHead0", "shpCalenHead1"})

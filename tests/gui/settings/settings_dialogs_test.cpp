@@ -150,7 +150,7 @@ struct ProxyControls {
 // Each question wraps between phrases only, and the dialog gives the lines room.
 TEST_F(SettingsDialogsTest, TheQuestionBreaksOnlyBetweenPhrasesAndFitsItsDialog) {
     for (const InternetAccess* access : {&kTimeServerAccess, &kWebAccess, &kNewVersionAccess}) {
-        SCOPED_TRACE(access->value);
+        SCOPED_TRACE(access->ask->name);
         TfrmDlg d;
         const QString message = QString::fromUtf8(access->message);
         d.SetMessage(QString::fromUtf8(access->caption), message);
