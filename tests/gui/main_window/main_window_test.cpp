@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <iterator>
@@ -34,44 +33,19 @@
 #include "gui/main_window/user_messages.h"
 #include "gui/main_window/work_area.h"
 #include "gui/schedules/schedule_pages.h"
-#include "support/fake_os_clock.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
 
-// Each test gets its own settings file and a clock standing at the base instant
-// (game 0934/08/04 18:00:00, weekday 5, moon 5).
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public WindowFixture {
 protected:
-    MainWindowTest() : scope_(clock_) {
-        path_ = dir_.filePath("Norvane.reg");
-        qputenv("NORVANE_SETTINGS", path_.toUtf8());
-        clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
-        clock_.setBias(-540);
-    }
-
     void Write(std::initializer_list<std::tuple<const char*, const char*, int>> values) {
         SettingsStore s(path_);
         for (auto [section, name, value] : values) s.WriteInteger(section, name, value);
     }
-
-    std::unique_ptr<TfrmMain> Start(std::vector<std::string> args = {"norvane"}) {
-        return std::make_unique<TfrmMain>(args);
-    }
-
-    QTemporaryDir dir_;
-    QString path_;
-    FakeOsClock clock_;
-    ScopedOsClock scope_;
 };
 
-// A control of the window, found by its object name.
-template <typename T = QWidget>
-T* Child(const QWidget& w, const char* name) {
-    T* c = w.findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
 QLabel* Label(const QWidget& w, const char* name) { return Child<QLabel>(w, name); }
 QAction* Action(const QWidget& w, const char* name) { return Child<QAction>(w, name); }
 TLinePageControl* PageControl(const QWidget& w) { return Child<TLinePageControl>(w, "pclMain"); }

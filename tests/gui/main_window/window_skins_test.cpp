@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QApplication>
 
@@ -26,19 +25,15 @@
 #include "gui/schedules/schedule_page.h"
 #include "platform/durable_file.h"
 #include "platform/sleep_clock.h"
-#include "support/fake_os_clock.h"
 #include "support/fake_user_messages.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
 
-class WindowSkinsTest : public testing::Test {
+class WindowSkinsTest : public WindowFixture {
 protected:
-    WindowSkinsTest() : scope_(clock_) {
-        path_ = dir_.filePath("Norvane.reg");
-        qputenv("NORVANE_SETTINGS", path_.toUtf8());
-        clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
-        clock_.setBias(-540);
+    WindowSkinsTest() {
         skins_ = dir_.filePath("skins") + "/";
         QDir().mkpath(skins_);
     }
@@ -55,16 +50,12 @@ protected:
     QString Chosen() const { return SettingsStore(path_).ReadString("Option", "Skin", "(none)"); }
 
     std::unique_ptr<TfrmMain> Start() {
-        auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+        auto w = WindowFixture::Start();
         w->SetSkinFolder(skins_.toStdString());
         return w;
     }
 
-    QTemporaryDir dir_;
-    QString path_;
     QString skins_;
-    FakeOsClock clock_;
-    ScopedOsClock scope_;
 };
 
 QMenu* BarColourMenu(const TfrmMain& w) {

@@ -18,16 +18,10 @@
 #include "gui/settings/proxy_dialog.h"
 #include "modal_answer.h"
 #include "support/fake_user_messages.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
-
-template <typename T>
-T* Child(const QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
 
 // Each test gets its own settings file and records the beeps.
 class SettingsDialogsTest : public testing::Test {
@@ -109,8 +103,7 @@ TEST_F(SettingsDialogsTest, ASilencedKindGoesAheadWithoutDialogOrBeepUntilTurned
     bool shown = false;
     WhenModalShows<TfrmDlg>([&](TfrmDlg* d) { shown = true; d->reject(); }, 300);
     EXPECT_EQ(ConfirmInternetAccess(nullptr, kWebAccess), DialogResult::Yes);
-    QTest::qWait(400);
-    EXPECT_FALSE(shown);
+    EXPECT_FALSE(QTest::qWaitFor([&] { return shown; }, 400));
     EXPECT_TRUE(messages_.beeps.empty());
     // Checked again in the options dialog: the question comes back.
     {

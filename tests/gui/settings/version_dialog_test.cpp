@@ -27,16 +27,10 @@
 #include "support/fake_sound_player.h"
 #include "support/fake_url_opener.h"
 #include "support/fake_user_messages.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
-
-template <typename T>
-T* Child(const QObject* w, const char* name) {
-    T* c = w->findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
 
 BuildInfo Record() {
     return {"Norvane - Vana'diel clock", "2.5.1", "Copyright (C) 2026 Tobrin", "https://tobrin.example/norvane/"};
