@@ -82,11 +82,10 @@ std::vector<UpcomingEvent> ComputeUpcomingEvents(const VanaDateTime& now, int bi
 const std::vector<UpcomingEvent>& UpcomingEvents::At(const ScheduleMoment& m) {
     const std::int64_t minute = FloorDiv(VanaToSeconds(m.game), kVanaMinute);
     if (!valid_ || minute != minute_ || m.bias != bias_) {
-        events_ = ComputeUpcomingEvents(m.game, m.bias, choices_);
+        events_ = compute_(m.game, m.bias, choices_);
         minute_ = minute;
         bias_ = m.bias;
         valid_ = true;
-        ++computations_;
     }
     return events_;
 }

@@ -5,6 +5,8 @@
 // day. Computed from the same functions the pages use, once a game minute.
 #include <bitset>
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "core/schedules/guild_schedule.h"
@@ -57,18 +59,21 @@ std::vector<UpcomingEvent> ComputeUpcomingEvents(const VanaDateTime& now, int bi
 // minute, the time-zone bias or the choices change.
 class UpcomingEvents {
 public:
+    using Compute = std::function<std::vector<UpcomingEvent>(const VanaDateTime&, int, const EventChoices&)>;
+    // `compute` makes the list; tests count its calls.
+    explicit UpcomingEvents(Compute compute = ComputeUpcomingEvents) : compute_(std::move(compute)) {}
+
     const std::vector<UpcomingEvent>& At(const ScheduleMoment& m);
     void SetChoices(const EventChoices& choices);
     const EventChoices& choices() const { return choices_; }
-    int computations() const { return computations_; }
 
 private:
+    Compute compute_;
     EventChoices choices_;
     std::vector<UpcomingEvent> events_;
     bool valid_ = false;
     std::int64_t minute_ = 0;
     int bias_ = 0;
-    int computations_ = 0;
 };
 
 }  // namespace norvane
