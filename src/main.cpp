@@ -23,7 +23,7 @@
 #include "platform/display_platform.h"
 #include "platform/os_clock.h"
 #include "platform/single_instance.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace {
 

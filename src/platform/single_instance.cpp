@@ -47,10 +47,7 @@ constexpr char kRejected[] = "ERR\n";
 QString SocketPathIn(const QString& folder) { return folder + QLatin1Char('/') + QLatin1String(kInstanceName); }
 QString LockPathIn(const QString& folder) { return SocketPathIn(folder) + QLatin1String(".lock"); }
 
-bool Fail(QString* error, const QString& text) {
-    if (error) *error = text;
-    return false;
-}
+Failure Problem(const QString& text) { return {0, text}; }
 
 }  // namespace
 
@@ -59,12 +56,12 @@ namespace {
 // A folder is only safe for the socket when it is a real directory, ours, and
 // closed to everyone else; otherwise another user could plant a socket there
 // and receive our messages.
-bool IsPrivateFolder(const QByteArray& native, const QString& path, QString* error) {
+Status IsPrivateFolder(const QByteArray& native, const QString& path) {
     struct stat st {};
-    if (::lstat(native.constData(), &st) != 0) return Fail(error, QStringLiteral("cannot read %1").arg(path));
+    if (::lstat(native.constData(), &st) != 0) return Failure{errno, QStringLiteral("cannot read %1").arg(path)};
     if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 077) != 0)
-        return Fail(error, QStringLiteral("%1 is not a private folder of this user").arg(path));
-    return true;
+        return Problem(QStringLiteral("%1 is not a private folder of this user").arg(path));
+    return {};
 }
 
 // The user id of the process at the other end of a local socket, or -1.
@@ -79,11 +76,11 @@ bool PeerIsThisUser(int fd) { return PeerUid(fd) == static_cast<long long>(::get
 
 }  // namespace
 
-bool EnsurePrivateFolder(const QString& path, QString* error) {
+Status EnsurePrivateFolder(const QString& path) {
     const QByteArray native = QFile::encodeName(path);
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
-        return Fail(error, QStringLiteral("cannot create %1").arg(path));
-    return IsPrivateFolder(native, path, error);
+        return Failure{errno, QStringLiteral("cannot create %1").arg(path)};
+    return IsPrivateFolder(native, path);
 }
 
 std::optional<AppMessage> AppMessageFromName(std::string_view name) {
@@ -102,21 +99,19 @@ namespace {
 
 // Where the fallback folder's name is kept: the user's cache folder, which no
 // one else may write.
-QString RecordFolder(QString* error) {
+Result<QString> RecordFolder() {
     QString base = qEnvironmentVariable("XDG_CACHE_HOME");
     if (!QDir::isAbsolutePath(base)) {
         QString home = qEnvironmentVariable("HOME");
         if (home.isEmpty())
             if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) home = QFile::decodeName(pw->pw_dir);
-        if (!QDir::isAbsolutePath(home)) {
-            Fail(error, QStringLiteral("no home folder to keep the instance folder's name in"));
-            return {};
-        }
+        if (!QDir::isAbsolutePath(home)) return Problem(QStringLiteral("no home folder to keep the instance folder's name in"));
         base = home + QStringLiteral("/.cache");
     }
     QDir().mkpath(base);
     const QString folder = QDir::cleanPath(base) + QStringLiteral("/norvane");
-    return EnsurePrivateFolder(folder, error) ? folder : QString();
+    if (Status made = EnsurePrivateFolder(folder); !made) return made.failure();
+    return folder;
 }
 
 // The host's name as a file name: a home shared by several machines keeps one
@@ -158,54 +153,49 @@ bool WriteRecord(const QString& path, const QString& folder) {
 // The recorded folder when it is still a private folder of ours; else (with
 // `create`) a fresh one, recorded. Starts that meet here take turns on a lock
 // beside the record, so that they all come away with the same folder.
-QString RecordedFolder(QString* error, bool create) {
-    const QString records = RecordFolder(error);
-    if (records.isEmpty()) return {};
-    const QString record = records + QStringLiteral("/runtime-") + HostFileName();
+Result<QString> RecordedFolder(bool create) {
+    const Result<QString> records = RecordFolder();
+    if (!records) return records;
+    const QString record = *records + QStringLiteral("/runtime-") + HostFileName();
     InstanceLock turn;
     QDeadlineTimer wait(3000);
     for (;;) {
         const InstanceLock::Result r = turn.tryAcquire(record + QStringLiteral(".lock"));
         if (r == InstanceLock::Result::Acquired) break;
-        if (r == InstanceLock::Result::Failed || wait.hasExpired()) {
-            Fail(error, QStringLiteral("cannot lock %1.lock").arg(record));
-            return {};
-        }
+        if (r == InstanceLock::Result::Failed || wait.hasExpired())
+            return Problem(QStringLiteral("cannot lock %1.lock").arg(record));
         QThread::msleep(5);
     }
     const QString recorded = ReadRecord(record);
-    if (!recorded.isEmpty() && IsPrivateFolder(QFile::encodeName(recorded), recorded, nullptr)) return recorded;
-    if (!create) return {};
+    if (!recorded.isEmpty() && IsPrivateFolder(QFile::encodeName(recorded), recorded)) return recorded;
+    if (!create) return QString();
     // A random name no one else can have made first; mkdtemp makes it 0700.
     QByteArray pattern = QFile::encodeName(QDir::tempPath() + QStringLiteral("/norvane-%1-XXXXXX").arg(::getuid()));
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        Fail(error, QStringLiteral("cannot create a folder in %1").arg(QDir::tempPath()));
-        return {};
-    }
+    if (::mkdtemp(pattern.data()) == nullptr)
+        return Failure{errno, QStringLiteral("cannot create a folder in %1").arg(QDir::tempPath())};
     const QString fresh = QFile::decodeName(pattern);
-    if (!IsPrivateFolder(pattern, fresh, error)) return {};
+    if (Status safe = IsPrivateFolder(pattern, fresh); !safe) return safe.failure();
     if (!WriteRecord(record, fresh)) {
         ::rmdir(pattern.constData());
-        Fail(error, QStringLiteral("cannot write %1").arg(record));
-        return {};
+        return Problem(QStringLiteral("cannot write %1").arg(record));
     }
     return fresh;
 }
 
 }  // namespace
 
-QString InstanceRuntimeFolder(QString* error, bool create) {
+Result<QString> InstanceRuntimeFolder(bool create) {
     const QString own = QDir::cleanPath(qEnvironmentVariable("NORVANE_RUNTIME_DIR"));
     // The folder asked for, and then the session's runtime folder, unless it is
     // one that others may enter.
     if (!own.isEmpty() && own != QLatin1String(".")) {
         QDir().mkpath(QFileInfo(own).path());
-        if (EnsurePrivateFolder(own, nullptr)) return own;
+        if (EnsurePrivateFolder(own)) return own;
     }
     const QString xdg = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
-    if (!xdg.isEmpty() && xdg != QLatin1String(".") && IsPrivateFolder(QFile::encodeName(xdg), xdg, nullptr))
+    if (!xdg.isEmpty() && xdg != QLatin1String(".") && IsPrivateFolder(QFile::encodeName(xdg), xdg))
         return xdg;
-    return RecordedFolder(error, create);
+    return RecordedFolder(create);
 }
 
 // ---- PeerLines ----
@@ -317,8 +307,14 @@ QString SingleInstance::socketPath() const { return folder_.isEmpty() ? QString(
 
 SingleInstance::Role SingleInstance::start() {
     if (serverFd_ >= 0 || lock_.held()) return role_;
-    if (folder_.isEmpty()) folder_ = InstanceRuntimeFolder(&error_);
-    if (folder_.isEmpty()) return role_ = Role::Unguarded;
+    if (folder_.isEmpty()) {
+        const Result<QString> folder = InstanceRuntimeFolder();
+        if (!folder) {
+            error_ = folder.failure().message;
+            return role_ = Role::Unguarded;
+        }
+        folder_ = *folder;
+    }
     if (QFile::encodeName(socketPath()).size() >= static_cast<int>(sizeof(sockaddr_un{}.sun_path))) {
         error_ = QStringLiteral("socket path too long: %1").arg(socketPath());
         return role_ = Role::Unguarded;
@@ -521,10 +517,10 @@ Exchange SendOnce(int fd, AppMessage message, const QDeadlineTimer& deadline) {
 
 PostResult PostAppMessage(AppMessage message, int waitMs, const QString& folder) {
     // Only a folder some start has made can hold a running copy.
-    const QString dir = folder.isEmpty() ? InstanceRuntimeFolder(nullptr, false) : folder;
-    if (dir.isEmpty()) return PostResult::NotRunning;
+    const Result<QString> dir = folder.isEmpty() ? InstanceRuntimeFolder(false) : Result<QString>(folder);
+    if (!dir || dir->isEmpty()) return PostResult::NotRunning;
     QDeadlineTimer deadline(waitMs);
-    const QByteArray path = QFile::encodeName(SocketPathIn(dir));
+    const QByteArray path = QFile::encodeName(SocketPathIn(*dir));
     for (;;) {
         const int fd = ConnectBy(path, deadline);
         if (fd < 0) return PostResult::NotRunning;

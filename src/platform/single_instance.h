@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/result.h"
+
 class QSocketNotifier;
 
 namespace norvane {
@@ -67,12 +69,11 @@ private:
 // this user closed to everyone else: one that is not is passed over, and a
 // recorded one that is not (or is gone) is replaced by a fresh one, so no other
 // user can take the place or switch the guard off. With `create` false nothing is made:
-// empty when no folder is recorded yet. Empty, with `error` set, when no safe
-// folder can be had.
-QString InstanceRuntimeFolder(QString* error = nullptr, bool create = true);
+// empty when no folder is recorded yet. A failure when no safe folder can be had.
+Result<QString> InstanceRuntimeFolder(bool create = true);
 // Creates `path` 0700 if missing; true only when it is then a real directory
 // owned by this user and closed to everyone else.
-bool EnsurePrivateFolder(const QString& path, QString* error = nullptr);
+Status EnsurePrivateFolder(const QString& path);
 
 // An exclusive flock on a file; released when the object dies (or the process
 // does, which is what frees a crashed copy's claim).

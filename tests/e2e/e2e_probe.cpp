@@ -36,7 +36,7 @@
 #include "gui/controls/title_buttons.h"
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/main_window.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace {
 

@@ -24,7 +24,7 @@ using norvane::SkinColours;
 constexpr const char* kKeys[] = {"Vana", "Eart", "Back", "Edge", "Bace", "Item"};
 
 Colour Field(const SkinColours& c, int i) {
-    const Colour fields[] = {c.Vana, c.Eart, c.Back, c.Edge, c.Bace, c.Item};
+    const Colour fields[] = {c.Vana, c.Earth, c.Back, c.Edge, c.Base, c.Item};
     return fields[i];
 }
 

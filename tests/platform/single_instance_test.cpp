@@ -496,7 +496,7 @@ protected:
         env_.Set("HOME", QFile::encodeName(home_.path()));
         env_.Set("TMPDIR", QFile::encodeName(tmp_.path()));
     }
-    static bool Private(const QString& path) { return !path.isEmpty() && EnsurePrivateFolder(path); }
+    static bool Private(const QString& path) { return !path.isEmpty() && EnsurePrivateFolder(path).ok(); }
     // One copy runs in `folder` and a second start there finds it.
     static void ExactlyOneRuns() {
         SingleInstance first;
@@ -516,18 +516,18 @@ TEST_F(FallbackFolderTest, TheSessionFolderIsUsedOnlyWhenItIsPrivate) {
     const QByteArray native = QFile::encodeName(session.path());
     env_.Set("XDG_RUNTIME_DIR", native);
     ::chmod(native.constData(), 0700);
-    EXPECT_EQ(InstanceRuntimeFolder(), session.path());
+    EXPECT_EQ(*InstanceRuntimeFolder(), session.path());
     ::chmod(native.constData(), 0755);
-    const QString fallback = InstanceRuntimeFolder();
+    const QString fallback = *InstanceRuntimeFolder();
     EXPECT_NE(fallback, session.path());
     EXPECT_TRUE(Private(fallback)) << fallback.toStdString();
 
     // A folder asked for is held to the same rule.
     const QString asked = tmp_.path() + "/asked";
     env_.Set("NORVANE_RUNTIME_DIR", QFile::encodeName(asked));
-    EXPECT_EQ(InstanceRuntimeFolder(), asked);
+    EXPECT_EQ(*InstanceRuntimeFolder(), asked);
     ::chmod(QFile::encodeName(asked).constData(), 0777);
-    EXPECT_EQ(InstanceRuntimeFolder(), fallback);
+    EXPECT_EQ(*InstanceRuntimeFolder(), fallback);
 }
 
 // Another local user may make any folder of a name known beforehand, or one
@@ -543,13 +543,14 @@ TEST_F(FallbackFolderTest, NoOtherUserCanTakeThePlaceOrSwitchTheGuardOff) {
         ASSERT_EQ(::chown(known.constData(), 65534, 65534), 0);
     }
 
-    QString error;
-    const QString folder = InstanceRuntimeFolder(&error);
-    ASSERT_TRUE(Private(folder)) << folder.toStdString() << " " << error.toStdString();
+    const Result<QString> made = InstanceRuntimeFolder();
+    ASSERT_TRUE(made.ok()) << made.failure().message.toStdString();
+    const QString folder = *made;
+    ASSERT_TRUE(Private(folder)) << folder.toStdString();
     EXPECT_NE(QFile::encodeName(folder), known);
     EXPECT_TRUE(folder.startsWith(tmp_.path() + "/norvane-")) << folder.toStdString();
-    EXPECT_EQ(InstanceRuntimeFolder(), folder);  // recorded: every start finds the same
-    EXPECT_EQ(InstanceRuntimeFolder(nullptr, false), folder);
+    EXPECT_EQ(*InstanceRuntimeFolder(), folder);  // recorded: every start finds the same
+    EXPECT_EQ(*InstanceRuntimeFolder(false), folder);
     ExactlyOneRuns();
 
     // Where the recorded folder was, someone else's folder, a mode 777 one, a link.
@@ -582,10 +583,10 @@ TEST_F(FallbackFolderTest, NoOtherUserCanTakeThePlaceOrSwitchTheGuardOff) {
         QDir(recorded).removeRecursively();
         const QByteArray at = QFile::encodeName(recorded);
         c.plant(at);
-        const QString fresh = InstanceRuntimeFolder();
+        const QString fresh = *InstanceRuntimeFolder();
         EXPECT_TRUE(Private(fresh)) << fresh.toStdString();
         EXPECT_NE(fresh, recorded);
-        EXPECT_EQ(InstanceRuntimeFolder(nullptr, false), fresh);
+        EXPECT_EQ(*InstanceRuntimeFolder(false), fresh);
         ExactlyOneRuns();
         ::unlink(at.constData());
         ::rmdir(at.constData());
@@ -594,7 +595,7 @@ TEST_F(FallbackFolderTest, NoOtherUserCanTakeThePlaceOrSwitchTheGuardOff) {
 }
 
 TEST_F(FallbackFolderTest, SimultaneousFirstStartsAgreeOnOneFolder) {
-    EXPECT_TRUE(InstanceRuntimeFolder(nullptr, false).isEmpty());  // nothing recorded yet
+    EXPECT_TRUE(InstanceRuntimeFolder(false)->isEmpty());  // nothing recorded yet
     const Starts r = StartAtOnce(QString(), 4);
     EXPECT_EQ(r.primaries, 1);
     EXPECT_EQ(r.delivered, 3);
@@ -616,7 +617,7 @@ TEST(InstanceLock, OnlyOneHolderAtATimeEvenWithinOneProcess) {
 TEST(RuntimeFolder, SharedFolderMustBeOursAndClosed) {
     QTemporaryDir dir;
     const QString fresh = dir.path() + "/fresh";
-    EXPECT_TRUE(EnsurePrivateFolder(fresh));
+    EXPECT_TRUE(EnsurePrivateFolder(fresh).ok());
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(fresh).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
@@ -624,13 +625,13 @@ TEST(RuntimeFolder, SharedFolderMustBeOursAndClosed) {
     const QString open = dir.path() + "/open";
     ASSERT_EQ(::mkdir(QFile::encodeName(open).constData(), 0700), 0);
     ::chmod(QFile::encodeName(open).constData(), 0755);
-    QString error;
-    EXPECT_FALSE(EnsurePrivateFolder(open, &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Status refused = EnsurePrivateFolder(open);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_FALSE(refused.failure().message.isEmpty());
 
     const QString link = dir.path() + "/link";
     ASSERT_EQ(::symlink(QFile::encodeName(fresh).constData(), QFile::encodeName(link).constData()), 0);
-    EXPECT_FALSE(EnsurePrivateFolder(link));
+    EXPECT_FALSE(EnsurePrivateFolder(link).ok());
 }
 
 TEST_F(SingleInstanceTest, PostCommandExitStatuses) {

@@ -2,7 +2,7 @@
 // Records the addresses that would have been opened.
 #include <QStringList>
 
-#include "platform/url_opener.h"
+#include "platform_gui/url_opener.h"
 
 namespace norvane {
 

@@ -5,11 +5,11 @@
 #include <optional>
 #include <ostream>
 
-#include "buildinfo.h"
 #include "core/cli/clock_face.h"
 #include "core/cli/face_rows.h"
 #include "core/cli/print_pages.h"
 #include "core/cli/time_commands.h"
+#include "core/time/build_info.h"
 #include "core/time/earth_time.h"
 #include "core/time/vanatime.h"
 #include "platform/single_instance.h"
@@ -167,7 +167,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return 0;
     }
     if (cmd == "--version") {
-        out << "Norvane " << buildinfo::kProductVersion << '\n';
+        out << "Norvane " << ProgramBuildInfo().version << '\n';
         return 0;
     }
     if (cmd == "--print-time") return PrintTime(args, out, err, sleeper);

@@ -24,7 +24,7 @@ const std::vector<CommandInfo>& WindowCommands() {
          kNoPicture, "", false},
         {"actSync", kMenuCategory, "時刻の同期(&T)", "PC内部時計をインターネット時刻と同期させます。", kSyncPicture},
         {"actAllways", kMenuCategory, "常に手前に表示(&A)", "ウインドウを常に手前に表示します。",
-         kAllwaysOffPicture},
+         kAlwaysOnTopOffPicture},
         {"actOption", kMenuCategory, "オプション(&O)...", "Norvane のオプションを表示します。"},
         {"actHelp", kMenuCategory, "ヘルプ トピック(&H)", "Norvane のヘルプを表示します。"},
         {"actWeb", kMenuCategory, "ウェブサイトを表示(&W)", "Norvane のウェブサイトにアクセスします。"},
@@ -73,7 +73,7 @@ const std::vector<ToolbarEntry>& ToolbarEntries() {
     static const std::vector<ToolbarEntry> entries = {
         {"actSimple", "シンプルモード", kSimplePicture},
         {"actSync", "時刻の同期", kSyncPicture},
-        {"actAllways", "&手前に表示", kAllwaysOffPicture},
+        {"actAllways", "&手前に表示", kAlwaysOnTopOffPicture},
     };
     return entries;
 }

@@ -13,8 +13,8 @@ enum CommandPicture : int {
     kMenuPicture = 0,
     kSyncPicture = 1,
     kSimplePicture = 2,
-    kAllwaysOffPicture = 3,
-    kAllwaysOnPicture = 4,
+    kAlwaysOnTopOffPicture = 3,
+    kAlwaysOnTopOnPicture = 4,
 };
 
 struct CommandInfo {

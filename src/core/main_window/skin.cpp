@@ -70,10 +70,10 @@ SkinColours ReadSkinColours(const IniFile& ini) {
     const SkinColours d;
     SkinColours c;
     c.Vana = ReadColour(ini, "Vana", d.Vana);
-    c.Eart = ReadColour(ini, "Eart", d.Eart);
+    c.Earth = ReadColour(ini, "Eart", d.Earth);
     c.Back = ReadColour(ini, "Back", d.Back);
     c.Edge = ReadColour(ini, "Edge", d.Edge);
-    c.Bace = ReadColour(ini, "Bace", d.Bace);
+    c.Base = ReadColour(ini, "Bace", d.Base);
     c.Item = ReadColour(ini, "Item", d.Item);
     return c;
 }

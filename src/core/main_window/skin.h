@@ -14,18 +14,16 @@ class IniFile;
 
 // The caption of a skin file without a name.
 inline constexpr char kNamelessSkin[] = "名無し";
-// "Option" "Skin" when it was never written.
-inline constexpr char kDefaultSkinFile[] = "blue.skn";
 // The category (and submenu caption) of the skin actions.
 inline constexpr char kSkinCategory[] = "ウィンドウカラー(&C)";
 
 // A skin's colours; the defaults are the colours the window is designed with.
 struct SkinColours {
     Colour Vana = Rgb(0, 64, 160);     // text of the game time
-    Colour Eart = Rgb(96, 96, 96);     // text of the Earth time
+    Colour Earth = Rgb(96, 96, 96);     // text of the Earth time
     Colour Back = Rgb(1, 72, 178);     // window background and frame
     Colour Edge = Rgb(74, 107, 169);   // thin lines of the clock panel and the pages
-    Colour Bace = Rgb(214, 222, 247);  // panels and menus
+    Colour Base = Rgb(214, 222, 247);  // panels and menus
     Colour Item = Rgb(234, 244, 255);  // rows, lines and passive tabs
     bool operator==(const SkinColours&) const = default;
 };

@@ -26,7 +26,7 @@ TrayTexts TrayTextsAt(const EarthTime& utc, int bias) {
 }
 
 TraySettings ReadTraySettings(const SettingsStore& s) {
-    return {s.ReadBool("Tray", "Enabled", false), s.ReadBool("Tray", "CloseToTray", false)};
+    return {s.Read(setting::kTrayEnabled), s.Read(setting::kCloseToTray)};
 }
 
 void WriteTraySettings(SettingsStore& s, const TraySettings& tray) {

@@ -10,70 +10,70 @@ namespace norvane {
 
 NormalBounds ReadNormalBounds(const SettingsStore& s, int defaultWidth) {
     NormalBounds b;
-    b.height = s.ReadInteger("Window", "Height", 324);
-    b.width = s.ReadInteger("Window", "Width", defaultWidth);
-    b.top = s.ReadInteger("Window", "Top", 10);
-    b.left = s.ReadInteger("Window", "Left", 10);
+    b.height = s.Read(setting::kWindowHeight);
+    b.width = s.Read(setting::kWindowWidth, defaultWidth);
+    b.top = s.Read(setting::kWindowTop);
+    b.left = s.Read(setting::kWindowLeft);
     return b;
 }
 
 void WriteNormalBounds(SettingsStore& s, const NormalBounds& b) {
-    s.WriteInteger("Window", "Top", b.top);
-    s.WriteInteger("Window", "Left", b.left);
-    s.WriteInteger("Window", "Height", b.height);
-    s.WriteInteger("Window", "Width", b.width);
+    s.Write(setting::kWindowTop, b.top);
+    s.Write(setting::kWindowLeft, b.left);
+    s.Write(setting::kWindowHeight, b.height);
+    s.Write(setting::kWindowWidth, b.width);
 }
 
 QPoint ReadSimplePosition(const SettingsStore& s) {
-    return {s.ReadInteger("Window\\Simple", "Left", 10), s.ReadInteger("Window\\Simple", "Top", 10)};
+    return {s.Read(setting::kSimpleLeft), s.Read(setting::kSimpleTop)};
 }
 
 void WriteSimplePosition(SettingsStore& s, QPoint p) {
-    s.WriteInteger("Window\\Simple", "Top", p.y());
-    s.WriteInteger("Window\\Simple", "Left", p.x());
+    s.Write(setting::kSimpleTop, p.y());
+    s.Write(setting::kSimpleLeft, p.x());
 }
 
 StartupSettings ReadStartupSettings(const SettingsStore& s) {
     StartupSettings r;
-    r.bounds = ReadNormalBounds(s, 514);
-    r.maximized = s.ReadBool("Window", "Maximized", false);
-    r.allways = s.ReadBool("Window", "Allways", false);
-    r.wheelOwn = s.ReadBool("Option\\Scroll", "NewEnable", false);
-    r.wheelLines = s.ReadInteger("Option\\Scroll", "Count", 3);
-    r.racial = s.ReadInteger("Option", "Racial", -1);
-    r.chocobo = s.ReadInteger("Option", "Chocobo", -1);
-    r.skillJob = s.ReadInteger("Option", "SkillJob", -1);
-    r.skillLv = s.ReadInteger("Option", "SkillLv", 1);
-    r.calenBallista = s.ReadBool("Option\\Calendar", "Ballista", true);
-    r.calenRacial = s.ReadBool("Option\\Calendar", "Racial", true);
-    r.calenJeuno = s.ReadBool("Option\\Calendar", "Jeuno", true);
-    r.simpleMode = s.ReadBool("Option", "SimpleMode", false);
-    r.executeSync = s.ReadBool("Time", "ExecuteSync", false);
-    r.page = s.ReadInteger("Option", "Page", 0);
+    r.bounds = ReadNormalBounds(s, setting::kWindowWidth.fallback);
+    r.maximized = s.Read(setting::kWindowMaximized);
+    r.alwaysOnTop = s.Read(setting::kAlwaysOnTop);
+    r.wheelOwn = s.Read(setting::kWheelOwn);
+    r.wheelLines = s.Read(setting::kWheelLines);
+    r.racial = s.Read(setting::kRacial);
+    r.chocobo = s.Read(setting::kChocobo);
+    r.skillJob = s.Read(setting::kSkillJob);
+    r.skillLv = s.Read(setting::kSkillLevel);
+    r.calenBallista = s.Read(setting::kCalendarBallista);
+    r.calenRacial = s.Read(setting::kCalendarRacial);
+    r.calenJeuno = s.Read(setting::kCalendarJeuno);
+    r.simpleMode = s.Read(setting::kSimpleMode);
+    r.executeSync = s.Read(setting::kExecuteSync);
+    r.page = s.Read(setting::kPage);
     return r;
 }
 
 void WriteCloseState(SettingsStore& s, const CloseState& c) {
     if (!c.simpleMode) {
         if (c.maximized) {
-            s.WriteBool("Window", "Maximized", true);
+            s.Write(setting::kWindowMaximized, true);
         } else {
-            s.WriteBool("Window", "Maximized", false);
+            s.Write(setting::kWindowMaximized, false);
             WriteNormalBounds(s, c.bounds);
         }
-        s.WriteBool("Window", "Allways", c.allways);
+        s.Write(setting::kAlwaysOnTop, c.alwaysOnTop);
     } else {
         WriteSimplePosition(s, c.simplePos);
     }
-    s.WriteInteger("Option", "Racial", c.racial);
-    s.WriteInteger("Option", "Chocobo", c.chocobo);
-    s.WriteInteger("Option", "SkillJob", c.skillJob);
-    s.WriteInteger("Option", "SkillLv", c.skillLv);
-    s.WriteBool("Option\\Calendar", "Ballista", c.calenBallista);
-    s.WriteBool("Option\\Calendar", "Racial", c.calenRacial);
-    s.WriteBool("Option\\Calendar", "Jeuno", c.calenJeuno);
-    s.WriteInteger("Option", "Page", c.page);
-    s.WriteBool("Option", "SimpleMode", c.simpleMode);
+    s.Write(setting::kRacial, c.racial);
+    s.Write(setting::kChocobo, c.chocobo);
+    s.Write(setting::kSkillJob, c.skillJob);
+    s.Write(setting::kSkillLevel, c.skillLv);
+    s.Write(setting::kCalendarBallista, c.calenBallista);
+    s.Write(setting::kCalendarRacial, c.calenRacial);
+    s.Write(setting::kCalendarJeuno, c.calenJeuno);
+    s.Write(setting::kPage, c.page);
+    s.Write(setting::kSimpleMode, c.simpleMode);
 }
 
 NormalBounds SaneBounds(NormalBounds b, const QRect& wa) {

@@ -23,7 +23,7 @@ struct NormalBounds {
 struct StartupSettings {
     NormalBounds bounds;
     bool maximized = false;
-    bool allways = false;
+    bool alwaysOnTop = false;
     bool wheelOwn = false;
     int wheelLines = 3;
     int racial = -1;
@@ -44,7 +44,7 @@ struct CloseState {
     bool maximized = false;
     NormalBounds bounds;     // normal mode, not maximized
     QPoint simplePos;      // simple mode
-    bool allways = false;    // normal mode only
+    bool alwaysOnTop = false;    // normal mode only
     int racial = -1;
     int chocobo = -1;
     int skillJob = -1;

@@ -40,7 +40,7 @@ struct RacialNowView {
     EarthTime end;                 // the week's last second in local time
 };
 
-// UpdateRacialNow: `now` is the game time, `localNow` the local clock.
+// The racial page's current row: `now` is the game time, `localNow` the local clock.
 RacialNowView ComputeRacialNow(const VanaDateTime& now, const EarthTime& localNow, int bias);
 
 struct RacialRowView {

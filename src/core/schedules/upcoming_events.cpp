@@ -126,11 +126,10 @@ std::vector<UpcomingEvent> ComputeTimerEvents(const TimerCells& cells, std::uint
 const std::vector<UpcomingEvent>& UpcomingEvents::At(const ScheduleMoment& m) {
     const std::int64_t minute = FloorDiv(VanaToSeconds(m.game), kVanaMinute);
     if (!valid_ || minute != minute_ || m.bias != bias_) {
-        schedule_ = ComputeUpcomingEvents(m.game, m.bias, choices_);
+        schedule_ = compute_(m.game, m.bias, choices_);
         minute_ = minute;
         bias_ = m.bias;
         valid_ = true;
-        ++computations_;
         Merge();
     }
     return events_;

@@ -7,6 +7,8 @@
 // when a timer starts, stops or changes.
 #include <bitset>
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "core/schedules/guild_schedule.h"
@@ -72,17 +74,21 @@ std::vector<UpcomingEvent> ComputeTimerEvents(const TimerCells& cells, std::uint
 // timer runs on, so that it is known again at every tick.
 class UpcomingEvents {
 public:
+    using Compute = std::function<std::vector<UpcomingEvent>(const VanaDateTime&, int, const EventChoices&)>;
+    // `compute` makes the list; tests count its calls.
+    explicit UpcomingEvents(Compute compute = ComputeUpcomingEvents) : compute_(std::move(compute)) {}
+
     const std::vector<UpcomingEvent>& At(const ScheduleMoment& m);
     // The timers at the tick count and instant of this tick; returns whether
     // their events were computed anew.
     bool UpdateTimers(const TimerCells& cells, std::uint32_t tick, std::int64_t nowUtcMs, int bias);
     void SetChoices(const EventChoices& choices);
     const EventChoices& choices() const { return choices_; }
-    int computations() const { return computations_; }
 
 private:
     void Merge();
 
+    Compute compute_;
     EventChoices choices_;
     std::vector<UpcomingEvent> schedule_;
     std::vector<UpcomingEvent> timers_;
@@ -91,7 +97,6 @@ private:
     bool valid_ = false;
     std::int64_t minute_ = 0;
     int bias_ = 0;
-    int computations_ = 0;
 };
 
 }  // namespace norvane

@@ -12,23 +12,23 @@ namespace norvane {
 GeneralOptions ReadGeneralOptions(const SettingsStore& store) {
     const GeneralOptions d;
     GeneralOptions o;
-    o.wheelOwn = store.ReadBool(kScrollSection, "NewEnable", d.wheelOwn);
-    o.wheelLines = std::clamp(store.ReadInteger(kScrollSection, "Count", d.wheelLines), kWheelLinesMin, kWheelLinesMax);
-    o.timeServerAccess = store.ReadBool(kAccessSection, kTimeServerAccess.value, d.timeServerAccess);
-    o.webAccess = store.ReadBool(kAccessSection, kWebAccess.value, d.webAccess);
-    o.newVersionAccess = store.ReadBool(kAccessSection, kNewVersionAccess.value, d.newVersionAccess);
+    o.wheelOwn = store.Read(setting::kWheelOwn, d.wheelOwn);
+    o.wheelLines = std::clamp(store.Read(setting::kWheelLines), kWheelLinesMin, kWheelLinesMax);
+    o.timeServerAccess = store.Read(*kTimeServerAccess.ask);
+    o.webAccess = store.Read(*kWebAccess.ask);
+    o.newVersionAccess = store.Read(*kNewVersionAccess.ask);
     return o;
 }
 
 void StoreWheelOptions(SettingsStore& store, bool own, int lines) {
-    store.WriteBool(kScrollSection, "NewEnable", own);
-    store.WriteInteger(kScrollSection, "Count", static_cast<std::int16_t>(lines));
+    store.Write(setting::kWheelOwn, own);
+    store.Write(setting::kWheelLines, static_cast<std::int16_t>(lines));
 }
 
 void StoreAccessOptions(SettingsStore& store, bool timeServer, bool web, bool newVersion) {
-    store.WriteBool(kAccessSection, kTimeServerAccess.value, timeServer);
-    store.WriteBool(kAccessSection, kWebAccess.value, web);
-    store.WriteBool(kAccessSection, kNewVersionAccess.value, newVersion);
+    store.Write(*kTimeServerAccess.ask, timeServer);
+    store.Write(*kWebAccess.ask, web);
+    store.Write(*kNewVersionAccess.ask, newVersion);
 }
 
 QString TimeNowText(const EarthTime& local) {

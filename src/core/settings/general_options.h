@@ -10,7 +10,6 @@ namespace norvane {
 
 class SettingsStore;
 
-inline constexpr const char* kScrollSection = "Option\\Scroll";
 inline constexpr int kWheelLinesMin = 1;
 inline constexpr int kWheelLinesMax = 99;
 

@@ -4,16 +4,14 @@
 
 namespace norvane {
 
-bool ShouldAskInternetAccess(const SettingsStore& store, const char* section, const char* value) {
-    return store.ReadBool(QString::fromUtf8(section), QString::fromUtf8(value), true);
-}
+bool ShouldAskInternetAccess(const SettingsStore& store, const SettingKey<bool>& ask) { return store.Read(ask); }
 
-void StoreInternetAccessAnswer(SettingsStore& store, const char* section, const char* value, DialogResult result,
+void StoreInternetAccessAnswer(SettingsStore& store, const SettingKey<bool>& ask, DialogResult result,
                                bool dontAskAgain) {
     // "No" with the box checked must not silence the question: the user declined
     // this once, not every time.
     if (result != DialogResult::Yes || !dontAskAgain) return;
-    store.WriteBool(QString::fromUtf8(section), QString::fromUtf8(value), false);
+    store.Write(ask, false);
 }
 
 }  // namespace norvane

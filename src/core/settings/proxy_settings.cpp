@@ -3,18 +3,12 @@
 #include "core/settings/settings_store.h"
 
 namespace norvane {
-namespace {
-
-const QString kSection = QString::fromUtf8(kProxySection);
-
-}  // namespace
-
 ProxySettings ReadProxySettings(const SettingsStore& store) {
     ProxySettings p;
-    p.enable = store.ReadBool(kSection, QStringLiteral("Enable"), false);
-    p.useInternetSetting = store.ReadBool(kSection, QStringLiteral("UseInternetSetting"), false);
-    p.server = store.ReadString(kSection, QStringLiteral("Server"), QString());
-    p.port = store.ReadInteger(kSection, QStringLiteral("Port"), 0);
+    p.enable = store.Read(setting::kProxyEnable);
+    p.useInternetSetting = store.Read(setting::kProxyUseInternetSetting);
+    p.server = store.Read(setting::kProxyServer);
+    p.port = store.Read(setting::kProxyPort);
     return p;
 }
 
@@ -34,10 +28,10 @@ std::optional<int> ParseProxyPort(const QString& text) {
 
 void StoreProxySettings(SettingsStore& store, bool enable, bool useInternetSetting, const QString& server,
                         const QString& portText) {
-    store.WriteBool(kSection, QStringLiteral("Enable"), enable);
-    store.WriteBool(kSection, QStringLiteral("UseInternetSetting"), useInternetSetting);
-    store.WriteString(kSection, QStringLiteral("Server"), server);
-    if (const std::optional<int> port = ParseProxyPort(portText)) store.WriteInteger(kSection, QStringLiteral("Port"), *port);
+    store.Write(setting::kProxyEnable, enable);
+    store.Write(setting::kProxyUseInternetSetting, useInternetSetting);
+    store.Write(setting::kProxyServer, server);
+    if (const std::optional<int> port = ParseProxyPort(portText)) store.Write(setting::kProxyPort, *port);
 }
 
 ProxyControlStates ProxyEnabledStates(bool useProxy, bool useInternetSetting) {

@@ -8,7 +8,6 @@ namespace norvane {
 
 class SettingsStore;
 
-inline constexpr const char* kProxySection = "Option\\Proxy";
 // The port field takes at most this many characters (so at most 99999; not range-checked).
 inline constexpr int kProxyPortMaxLength = 5;
 

@@ -1,25 +1,18 @@
 #include "core/settings/settings_file.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <map>
 #include <set>
-#include <thread>
 #include <utility>
 
 #include "core/settings/settings_notice.h"
 #include "platform/bounded_file.h"
+#include "platform/durable_file.h"
 #include "platform/os_clock.h"
 
 namespace norvane {
@@ -39,7 +32,7 @@ struct SharedSettings {
     bool saveBlocked = false;  // the file could not be read or copied aside: leave it alone
     bool saveLater = false;    // the closing accessor leaves the save to the next one
     int users = 0;
-    int lockFd = -1;
+    FileLock lock;
 };
 
 namespace {
@@ -52,7 +45,6 @@ std::mutex g_filesMutex;  // guards the map and every open and close
 std::map<QString, std::shared_ptr<SharedSettings>> g_files;
 std::mutex g_reportMutex;
 std::set<QString> g_reported;
-std::atomic<SaveFaultHook> g_hook{nullptr};
 
 Q_LOGGING_CATEGORY(lcSettings, "norvane.settings")
 
@@ -65,21 +57,6 @@ void ReportOnce(const QString& kind, const QString& path, const QString& message
         if (!g_reported.insert(kind + QLatin1Char(':') + path).second) return;
     }
     Report(message);
-}
-
-QString ErrnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
-
-// The error a test injects at this step, or 0.
-int InjectedError(SaveStep step) {
-    SaveFaultHook hook = g_hook.load();
-    return hook ? hook(step) : 0;
-}
-
-// Fails with the injected error, as the system call would.
-bool Inject(SaveStep step) {
-    const int e = InjectedError(step);
-    if (e != 0) errno = e;
-    return e != 0;
 }
 
 struct ResolvedPath {
@@ -100,108 +77,6 @@ ResolvedPath ResolvePath(const QString& given) {
     return r;
 }
 
-bool WriteAll(int fd, const QByteArray& bytes) {
-    const char* p = bytes.constData();
-    auto left = static_cast<size_t>(bytes.size());
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-bool WriteNewFile(const QString& path, const QByteArray& bytes, QString& error) {
-    QByteArray name = QFile::encodeName(path);
-    int fd = Inject(SaveStep::CopyAside) ? -1 : ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        error = ErrnoText();
-        return false;
-    }
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    if (!ok) error = ErrnoText();
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = ErrnoText();
-    }
-    if (!ok) ::unlink(name.constData());
-    return ok;
-}
-
-// Temporary files left by a save that was cut off. Called with the lock held (or
-// where no lock can be had at all), so no other process is in the middle of a save.
-void RemoveStaleTemporaries(const QString& path) {
-    QFileInfo info(path);
-    QDir dir = info.absoluteDir();
-    const auto stale = dir.entryList({info.fileName() + QStringLiteral(".tmp-??????")},
-                                     QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : stale) dir.remove(name);
-}
-
-// Flushes the folder's entries (the names of the files in it) to disk.
-bool SyncFolder(const QString& path) {
-    int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                    O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    // Some file systems cannot flush a folder; their renames are then as safe as they get.
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
-    const int e = errno;
-    ::close(fd);
-    errno = e;
-    return ok;
-}
-
-// Writes a temporary file beside the target, flushes it and its folder to disk and
-// renames it over the target, so that the file is always either the old or the new
-// one, also after a crash or a power cut. On failure the temporary is removed.
-bool ReplaceFile(const QString& path, const QByteArray& bytes, QString& error, int& code) {
-    auto failed = [&] {
-        code = errno;
-        error = ErrnoText();
-    };
-    RemoveStaleTemporaries(path);
-    QByteArray temp = QFile::encodeName(path) + ".tmp-XXXXXX";
-    const int fd = Inject(SaveStep::CreateTemporary) ? -1 : ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) {
-        failed();
-        return false;
-    }
-    struct stat old {};
-    bool ok = ::stat(QFile::encodeName(path).constData(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
-    if (ok) {
-        if (const int e = InjectedError(SaveStep::WriteTemporary)) {
-            WriteAll(fd, bytes.left(bytes.size() / 2));
-            errno = e;
-            ok = false;
-        } else {
-            ok = WriteAll(fd, bytes);
-        }
-    }
-    ok = ok && !Inject(SaveStep::Flush) && ::fsync(fd) == 0;
-    if (!ok) failed();
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        failed();
-    }
-    if (ok && !SyncFolder(path)) {
-        ok = false;
-        failed();
-    }
-    if (ok && (Inject(SaveStep::Rename) ||
-               ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0)) {
-        ok = false;
-        failed();
-    }
-    if (!ok) {
-        ::unlink(temp.constData());
-        return false;
-    }
-    SyncFolder(path);  // the rename itself; the file is whole either way
-    return true;
-}
-
 void LockFile(SharedSettings& s) {
     // Nothing is made beside what is no file (a device, a folder): it is only refused.
     const FileKind kind = StatFile(s.path).kind;
@@ -210,51 +85,30 @@ void LockFile(SharedSettings& s) {
     // Beside the link when there is one: nothing is made beside its target before
     // the target has read as a settings file.
     const QString& base = s.link.isEmpty() ? s.path : s.link;
-    QByteArray name = QFile::encodeName(base + QStringLiteral(".lock"));
-    int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
-    if (fd < 0) fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return;  // the folder cannot be written: no other process can save either
-    auto give_up = std::chrono::steady_clock::now() + kLockWait;
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            s.lockFd = fd;
-            return;
-        }
-        if (errno == EINTR) continue;
-        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() > give_up) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    Result<FileLock> lock = FileLock::Acquire(base + QStringLiteral(".lock"), kLockWait);
+    if (lock) {
+        s.lock = std::move(lock).value();
+        return;
     }
+    // A folder that cannot be written: no other process can save either.
+    if (lock.failure().code != EWOULDBLOCK) return;
     ReportOnce(QStringLiteral("lock"), s.path,
                QStringLiteral("the settings file %1 stayed locked by another process; "
                               "going on without the lock").arg(s.path));
-    ::close(fd);
 }
 
 // Every save adds one to a count kept in the lock file, so that the other
 // processes know their document is old even where the file's stamp cannot tell
 // (a save of the same size within one tick of the file system's clock).
-std::uint64_t SaveCount(const SharedSettings& s) {
-    std::uint64_t count = 0;
-    if (s.lockFd < 0 || ::pread(s.lockFd, &count, sizeof count, 0) != static_cast<ssize_t>(sizeof count)) return 0;
-    return count;
-}
-
 // After a save, with the lock held. False when the count could not be kept.
 bool CountSave(SharedSettings& s) {
-    s.saves = SaveCount(s) + 1;
-    return s.lockFd >= 0 && ::pwrite(s.lockFd, &s.saves, sizeof s.saves, 0) == static_cast<ssize_t>(sizeof s.saves);
+    s.saves = s.lock.Count() + 1;
+    return s.lock.SetCount(s.saves);
 }
 
 // The document is that of the file on disk: nothing to read again.
 bool UpToDate(const SharedSettings& s) {
-    return s.loaded && s.settled && StatFile(s.path) == s.stamp && SaveCount(s) == s.saves;
-}
-
-void Unlock(SharedSettings& s) {
-    if (s.lockFd < 0) return;
-    ::flock(s.lockFd, LOCK_UN);
-    ::close(s.lockFd);
-    s.lockFd = -1;
+    return s.loaded && s.settled && StatFile(s.path) == s.stamp && s.lock.Count() == s.saves;
 }
 
 QString BadCopyName(const QString& path) {
@@ -284,8 +138,8 @@ void CopyAside(SharedSettings& s, const QByteArray& bytes, const RegParseResult&
     const QString damage = SettingsDamageText(r.headerMissing, !clean, static_cast<int>(r.badLines.size()),
                                               r.badLines.empty() ? 0 : r.badLines.front());
     const QString copy = BadCopyName(s.path);
-    QString error;
-    if (WriteNewFile(copy, bytes, error)) {
+    const Status written = WriteNewFileDurably(copy, bytes);
+    if (written) {
         s.dirty = true;
         QueueSettingsNotice({SettingsNoticeKind::Damaged, s.path, damage, copy});
         Report(QStringLiteral("the settings file %1 %2; every setting that could be read is kept, "
@@ -294,6 +148,7 @@ void CopyAside(SharedSettings& s, const QByteArray& bytes, const RegParseResult&
         return;
     }
     s.saveBlocked = true;
+    const QString& error = written.failure().message;
     QueueSettingsNotice({SettingsNoticeKind::DamagedNotCopied, s.path, damage, error});
     ReportOnce(QStringLiteral("bad"), s.path,
                QStringLiteral("the settings file %1 %2; it could not be copied aside (%3), so it is "
@@ -322,7 +177,7 @@ void Load(SharedSettings& s) {
     const FileRead read = ReadBoundedFile(s.path, kMaxSettingsBytes);
     s.loaded = true;
     s.stamp = read.stamp;
-    s.saves = SaveCount(s);
+    s.saves = s.lock.Count();
     s.settled = !RecentlyModified(read.stamp);
     const QString problem = FileReadProblem(read, kMaxSettingsBytes);
     const QString leftAlone = QStringLiteral("the settings file %1 %2; the defaults are used and nothing is saved "
@@ -361,20 +216,20 @@ void Load(SharedSettings& s) {
 }
 
 bool Save(SharedSettings& s) {
-    QString error;
-    int code = 0;
-    if (ReplaceFile(s.path, FormatRegText(s.doc).toUtf8(), error, code)) {
+    const Status saved = ReplaceFileDurably(s.path, FormatRegText(s.doc).toUtf8());
+    if (saved) {
         // What is on disk now is this document.
         s.stamp = StatFile(s.path);
         s.settled = CountSave(s);
         s.loaded = true;
         return true;
     }
-    QueueSettingsNotice({SaveFailureKind(code), s.path, error});
+    const Failure& failure = saved.failure();
+    QueueSettingsNotice({SaveFailureKind(failure.code), s.path, failure.message});
     ReportOnce(QStringLiteral("save"), s.path,
                QStringLiteral("cannot save the settings to %1 (%2); changed settings are kept in "
                               "memory while the program runs")
-                   .arg(s.path, error));
+                   .arg(s.path, failure.message));
     return false;
 }
 
@@ -391,7 +246,7 @@ std::shared_ptr<SharedSettings> Acquire(const QString& given) {
         LockFile(*s);
         // A save cut off by a crash leaves its temporary; with the lock held no save
         // is under way, so it goes now rather than lingering until the next save.
-        if (s->lockFd >= 0) RemoveStaleTemporaries(s->path);
+        if (s->lock.held()) RemoveStaleTemporaries(s->path);
         // Unsaved values of an earlier failed save win; a file unchanged on disk
         // is not read again.
         if (!s->dirty && !UpToDate(*s)) Load(*s);
@@ -406,7 +261,7 @@ void Release(const std::shared_ptr<SharedSettings>& s) {
     if (--s->users > 0) return;
     const bool later = std::exchange(s->saveLater, false);
     if (s->dirty && !s->saveBlocked && !later && Save(*s)) s->dirty = false;
-    Unlock(*s);
+    s->lock.Release();
 }
 
 }  // namespace
@@ -425,8 +280,6 @@ void SettingsFile::SaveLater() {
     std::lock_guard guard(g_filesMutex);
     if (shared_->users == 1) shared_->saveLater = true;
 }
-
-void SetSaveFaultHook(SaveFaultHook hook) { g_hook.store(hook); }
 
 void ReportSettingsProblemOnce(const QString& key, const QString& message) {
     ReportOnce(QStringLiteral("other"), key, message);

@@ -36,15 +36,4 @@ private:
 // in this process.
 void ReportSettingsProblemOnce(const QString& key, const QString& message);
 
-// The steps of a save: a temporary file beside the settings file is created,
-// written and flushed to disk with its folder, then renamed over the file. Before
-// a damaged file is replaced, its copy aside is made (CopyAside).
-enum class SaveStep { CreateTemporary, WriteTemporary, Flush, Rename, CopyAside };
-// Tests stand in for a full or read-only disk here: called before each step, a
-// hook that returns an errno value makes the step fail with it (a write takes
-// half of the bytes first, as a disk that fills up does); 0 lets the step run.
-// It may also end the process, as a crash at that moment would. nullptr: no hook.
-using SaveFaultHook = int (*)(SaveStep);
-void SetSaveFaultHook(SaveFaultHook hook);
-
 }  // namespace norvane

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <type_traits>
+
+#include "core/settings/setting_keys.h"
 
 namespace norvane {
 
@@ -36,6 +39,39 @@ public:
     void WriteInteger(const QString& section, const QString& name, int value);
     void WriteBool(const QString& section, const QString& name, bool value);
 
+    // The same through an entry of the key table (setting_keys.h), its fallback
+    // for a missing value: a bool, an int or a text, as the entry says.
+    template <class Key>
+    auto Read(const Key& key) const {
+        return Read(key, key.fallback);
+    }
+    // With a fallback of the caller's, where a dialog offers another value than
+    // the window starts with.
+    template <class Key, class F>
+    auto Read(const Key& key, const F& fallback) const {
+        using T = decltype(key.fallback);
+        if constexpr (std::is_same_v<T, bool>)
+            return ReadBool(KeyText(key.section), KeyText(key.name), fallback);
+        else if constexpr (std::is_same_v<T, int>)
+            return ReadInteger(KeyText(key.section), KeyText(key.name), fallback);
+        else
+            return ReadString(KeyText(key.section), KeyText(key.name), KeyText(fallback));
+    }
+    template <class Key, class V>
+    void Write(const Key& key, const V& value) {
+        using T = decltype(key.fallback);
+        if constexpr (std::is_same_v<T, bool>)
+            WriteBool(KeyText(key.section), KeyText(key.name), value);
+        else if constexpr (std::is_same_v<T, int>)
+            WriteInteger(KeyText(key.section), KeyText(key.name), value);
+        else
+            WriteString(KeyText(key.section), KeyText(key.name), value);
+    }
+    template <class Key>
+    bool Exists(const Key& key) const {
+        return ValueExists(KeyText(key.section), KeyText(key.name));
+    }
+
     // This batch's changes reach the disk with the next accessor that closes
     // rather than with this one, so that a click need not wait for the disk.
     // Until then every accessor of this process reads them. When other accessors
@@ -52,6 +88,9 @@ public:
     QStringList ValueNames(const QString& section) const;
 
 private:
+    static QString KeyText(const char* text) { return QString::fromUtf8(text); }
+    static const QString& KeyText(const QString& text) { return text; }
+
     std::unique_ptr<SettingsFile> file_;
 };
 

@@ -2,16 +2,11 @@
 
 namespace norvane {
 
-VersionTexts ComputeVersionTexts(const std::optional<VersionRecord>& record) {
-    VersionTexts t;
-    t.title = VersionStringOf(record, "FileDescription");
-    t.version = "Version " + VersionStringOf(record, "ProductVersion");
-    t.copyright = VersionStringOf(record, "LegalCopyright");
-    t.address = VersionStringOf(record, "CompanyName");
-    return t;
+VersionTexts ComputeVersionTexts(const BuildInfo& info) {
+    return {info.product, "Version " + info.version, info.copyright, info.website};
 }
 
-std::string WebPageAddress() { return VersionStringOf(ProgramVersionRecord(), "CompanyName"); }
+std::string WebPageAddress() { return ProgramBuildInfo().website; }
 
 std::string UpdateProgramPath(const std::string& folder) { return folder + "quillnet"; }
 

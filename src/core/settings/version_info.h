@@ -1,23 +1,22 @@
 #pragma once
 // What the version dialog shows, and what the web and update commands hand on:
-// all read from a version-information record.
-#include <optional>
+// all taken from the program's build record.
 #include <string>
 #include <vector>
 
-#include "core/time/support.h"
+#include "core/time/build_info.h"
 
 namespace norvane {
 
-// The dialog's texts. A missing record leaves them empty ("Version " alone on
-// the version line); a record without a translation table reads "UnKnown".
+// The dialog's texts. An empty record leaves them empty ("Version " alone on
+// the version line).
 struct VersionTexts {
-    std::string title;      // "FileDescription"
-    std::string version;    // "Version " + "ProductVersion"
-    std::string copyright;  // "LegalCopyright"
-    std::string address;    // "CompanyName", which holds the maker's web address
+    std::string title;      // the product
+    std::string version;    // "Version " + the version
+    std::string copyright;
+    std::string address;    // the maker's web address
 };
-VersionTexts ComputeVersionTexts(const std::optional<VersionRecord>& record);
+VersionTexts ComputeVersionTexts(const BuildInfo& info);
 
 // The page the web command opens: the program's own web address.
 std::string WebPageAddress();

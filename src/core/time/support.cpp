@@ -1,10 +1,7 @@
 #include "core/time/support.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
-
-#include "buildinfo.h"
 
 namespace norvane {
 namespace {
@@ -30,45 +27,6 @@ std::string BallistaIniPath(const std::string& exePath) { return FolderPart(exeP
 std::string SkillIniPath(const std::string& exePath) { return FolderPart(exePath) + "skill.ini"; }
 std::string TimerIniPath(const std::string& exePath) { return FolderPart(exePath) + "timer.ini"; }
 std::string HelpFilePath(const std::string& exePath) { return FolderPart(exePath) + "norvane.hlp"; }
-
-VersionRecord ProgramVersionRecord() {
-    VersionRecord r;
-    const std::uint32_t lang = 0x0411, codePage = 0x04B0;
-    r.translations = std::vector<std::uint32_t>{lang | (codePage << 16)};
-    const std::string base = "\\StringFileInfo\\041104b0\\";
-    r.strings[base + "FileDescription"] = buildinfo::kFileDescription;
-    r.strings[base + "ProductVersion"] = buildinfo::kProductVersion;
-    r.strings[base + "FileVersion"] = buildinfo::kProductVersion;
-    r.strings[base + "LegalCopyright"] = buildinfo::kLegalCopyright;
-    r.strings[base + "CompanyName"] = buildinfo::kCompanyName;
-    r.strings[base + "ProductName"] = "Norvane";
-    return r;
-}
-
-std::optional<VersionRecord> LoadVersionRecord(const std::string& file) {
-    std::error_code ec;
-    auto target = std::filesystem::canonical(file, ec);
-    if (ec) return std::nullopt;
-    auto self = ProgramPath();
-    if (self.empty() || target.string() != self) return std::nullopt;
-    return ProgramVersionRecord();
-}
-
-std::string VersionStringOf(const std::optional<VersionRecord>& record, const std::string& name) {
-    if (!record) return {};
-    if (!record->translations || record->translations->empty()) return "UnKnown";
-    std::uint32_t entry = record->translations->front();
-    char path[64];
-    std::snprintf(path, sizeof path, "\\StringFileInfo\\%4.4x%4.4x\\", entry & 0xFFFFu,
-                  (entry >> 16) & 0xFFFFu);
-    auto it = record->strings.find(path + name);
-    return it == record->strings.end() ? std::string() : it->second;
-}
-
-std::string VersionString(const std::string& file, const std::string& name) {
-    if (file.empty()) return {};
-    return VersionStringOf(LoadVersionRecord(file), name);
-}
 
 bool IsXPOrLaterVersion(unsigned major, unsigned minor) {
     if (major < 5) return false;

@@ -1,9 +1,6 @@
 #pragma once
-// Small routines shared across the program: where its data files lie, its
-// version information, and the splitting of a two-field comma list.
-#include <cstdint>
-#include <map>
-#include <optional>
+// Small routines shared across the program: where its data files lie and the
+// splitting of a two-field comma list.
 #include <string>
 #include <vector>
 
@@ -19,23 +16,6 @@ std::string BallistaIniPath(const std::string& exePath);
 std::string SkillIniPath(const std::string& exePath);
 std::string TimerIniPath(const std::string& exePath);
 std::string HelpFilePath(const std::string& exePath);
-
-// A version-information record: an optional translation table (language in the
-// low 16 bits, code page in the high 16 bits of each entry) and string values
-// keyed by their full query path ("\StringFileInfo\041104b0\ProductVersion").
-struct VersionRecord {
-    std::optional<std::vector<std::uint32_t>> translations;
-    std::map<std::string, std::string> strings;
-};
-
-// The record of a file, if it has one. Only the running program has one here.
-std::optional<VersionRecord> LoadVersionRecord(const std::string& file);
-// The program's own record, generated at build time.
-VersionRecord ProgramVersionRecord();
-// Reads a string of a record; "UnKnown" when it has no translation table.
-std::string VersionStringOf(const std::optional<VersionRecord>& record, const std::string& name);
-// VersionStringOf(LoadVersionRecord(file), name); empty for an empty path.
-std::string VersionString(const std::string& file, const std::string& name);
 
 // Version rule: 5.1 and later.
 bool IsXPOrLaterVersion(unsigned major, unsigned minor);

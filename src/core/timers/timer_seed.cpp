@@ -14,7 +14,6 @@
 namespace norvane {
 namespace {
 
-const QString kTimer = QStringLiteral("Timer");
 
 int FieldInteger(const std::string& field) {
     bool ok = false;
@@ -44,7 +43,7 @@ QStringList SplitLines(const QString& text) {
 // The highest index of a stored "Timer-SetNN" key, or -1 when there is none.
 int HighestStoredSetIndex(const SettingsStore& store) {
     int highest = -1;
-    for (const QString& name : store.SubSections(kTimer)) {
+    for (const QString& name : store.SubSections(QString::fromUtf8(setting::kTimerSection))) {
         if (name.size() != 11 || !name.startsWith(QStringLiteral("Timer-Set"), Qt::CaseInsensitive)) continue;
         bool ok = false;
         const int index = name.mid(9).toInt(&ok, 10);
@@ -124,7 +123,7 @@ int SeedTimerSetsFromLines(SettingsStore& store, const QStringList& lines) {
         if (count >= kMaxTimerSets) break;
         if (auto set = ParseTimerLine(line)) WriteTimerSet(store, count++, *set);
     }
-    store.WriteInteger(kTimer, QStringLiteral("Count"), count);
+    store.Write(setting::kTimerSetCount, count);
     return count;
 }
 
@@ -139,30 +138,30 @@ int AppendChainSets(SettingsStore& store) {
     const int added = std::clamp(kMaxTimerSets - n, 0, 8);
     if (added == 0) return 0;
     for (int j = 0; j < added; ++j) WriteTimerSet(store, n + j, ChainSet(j));
-    store.WriteInteger(kTimer, QStringLiteral("Count"), n + added);
+    store.Write(setting::kTimerSetCount, n + added);
     return added;
 }
 
 bool SeedTimerSetsOnFirstStart(SettingsStore& store, const QString& timerIniPath) {
-    if (store.ReadBool(kTimer, QStringLiteral("Flag"), false)) return false;
+    if (store.Read(setting::kTimerSetsSeeded)) return false;
     // Set keys without their flags mean a "Timer" key lost to damage, not a first
     // start: the player's sets stay as they are and only what was lost is made
     // again. A gap stays an empty slot so that no set is hidden beyond Count.
     if (const int highest = HighestStoredSetIndex(store); highest >= 0) {
-        if (!store.ValueExists(kTimer, QStringLiteral("Count"))) store.WriteInteger(kTimer, QStringLiteral("Count"), highest + 1);
-        store.WriteBool(kTimer, QStringLiteral("Flag"), true);
-        if (!store.ValueExists(kTimer, QStringLiteral("Flag2"))) store.WriteBool(kTimer, QStringLiteral("Flag2"), true);
+        if (!store.Exists(setting::kTimerSetCount)) store.Write(setting::kTimerSetCount, highest + 1);
+        store.Write(setting::kTimerSetsSeeded, true);
+        if (!store.Exists(setting::kChainSetsAdded)) store.Write(setting::kChainSetsAdded, true);
         return false;
     }
     SeedTimerSets(store, QFileInfo(timerIniPath).isFile(), timerIniPath);
-    store.WriteBool(kTimer, QStringLiteral("Flag"), true);
+    store.Write(setting::kTimerSetsSeeded, true);
     return true;
 }
 
 bool AppendChainSetsOnce(SettingsStore& store) {
-    if (store.ReadBool(kTimer, QStringLiteral("Flag2"), false)) return false;
+    if (store.Read(setting::kChainSetsAdded)) return false;
     AppendChainSets(store);
-    store.WriteBool(kTimer, QStringLiteral("Flag2"), true);
+    store.Write(setting::kChainSetsAdded, true);
     return true;
 }
 

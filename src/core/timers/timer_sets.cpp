@@ -7,51 +7,33 @@
 namespace norvane {
 namespace {
 
-const QString kTimer = QStringLiteral("Timer");
-const QString kAlarm = QStringLiteral("Alarm");
-const QString kTimerAlarm = QStringLiteral("Timer\\Alarm");
-const QString kCount = QStringLiteral("Count");
-const QString kSecond = QStringLiteral("Second");
-
-QString SubSection(const QString& set, int k) {
-    return set + QStringLiteral("\\Section%1").arg(k);
-}
-
-QString RowItem(int cell) { return QStringLiteral("Item%1").arg(cell + 1); }
-QString AlarmItem(int cell) { return QStringLiteral("Item%1").arg(cell); }
-
 void WriteAlarmSet(SettingsStore& store, int index, const TAlarmSet& set) {
-    const QString section = AlarmSetSection(index);
-    store.WriteString(section, QStringLiteral("Name"), set.Name);
-    for (int k = 0; k < 3; ++k) {
-        const auto& s = set.Section[static_cast<std::size_t>(k)];
-        store.WriteString(SubSection(section, k), QStringLiteral("Filename"), s.Filename);
-        store.WriteInteger(SubSection(section, k), kSecond, s.Second);
+    const setting::AlarmSetKeys keys = setting::AlarmSetKeysOf(index);
+    store.Write(keys.name, set.Name);
+    for (std::size_t k = 0; k < 3; ++k) {
+        store.Write(keys.files[k], set.Section[k].Filename);
+        store.Write(keys.seconds[k], set.Section[k].Second);
     }
 }
 
 }  // namespace
 
-QString TimerSetSection(int index) { return QString::asprintf("Timer\\Timer-Set%.2d", index); }
-QString AlarmSetSection(int index) { return QString::asprintf("Alarm\\Alarm-Set%.2d", index); }
-
 int ReadTimerSetCount(const SettingsStore& store) {
-    return std::clamp(store.ReadInteger(kTimer, kCount, 0), 0, kMaxTimerSets);
+    return std::clamp(store.Read(setting::kTimerSetCount), 0, kMaxTimerSets);
 }
 
 int ReadAlarmSetCount(const SettingsStore& store) {
-    return std::clamp(store.ReadInteger(kAlarm, kCount, 0), 0, kMaxAlarmSets);
+    return std::clamp(store.Read(setting::kAlarmSetCount), 0, kMaxAlarmSets);
 }
 
 TTimerSet ReadTimerSet(const SettingsStore& store, int index) {
-    const QString section = TimerSetSection(index);
+    const setting::TimerSetKeys keys = setting::TimerSetKeysOf(index);
     TTimerSet set;
     set.Used = true;
-    set.Name = store.ReadString(section, QStringLiteral("Name"), QString());
-    set.Kind = store.ReadString(section, QStringLiteral("Option"), QString());
-    set.Value = store.ReadInteger(section, QStringLiteral("Timer"), 0);
-    for (int k = 0; k < 3; ++k)
-        set.Section[static_cast<std::size_t>(k)] = store.ReadInteger(SubSection(section, k), kSecond, 0);
+    set.Name = store.Read(keys.name);
+    set.Kind = store.Read(keys.kind);
+    set.Value = store.Read(keys.value);
+    for (std::size_t k = 0; k < 3; ++k) set.Section[k] = store.Read(keys.seconds[k]);
     return set;
 }
 
@@ -67,14 +49,14 @@ std::vector<TAlarmSet> ReadAlarmSets(const SettingsStore& store) {
     std::vector<TAlarmSet> sets;
     const int count = ReadAlarmSetCount(store);
     for (int i = 0; i < count; ++i) {
-        const QString section = AlarmSetSection(i);
+        const setting::AlarmSetKeys keys = setting::AlarmSetKeysOf(i);
         TAlarmSet set;
         set.Used = true;
-        set.Name = store.ReadString(section, QStringLiteral("Name"), QString());
-        for (int k = 0; k < 3; ++k) {
-            auto& s = set.Section[static_cast<std::size_t>(k)];
-            s.Filename = store.ReadString(SubSection(section, k), QStringLiteral("Filename"), QString());
-            s.Second = store.ReadInteger(SubSection(section, k), kSecond, 0);
+        set.Name = store.Read(keys.name);
+        for (std::size_t k = 0; k < 3; ++k) {
+            auto& s = set.Section[k];
+            s.Filename = store.Read(keys.files[k]);
+            s.Second = store.Read(keys.seconds[k]);
             s.Enabled = !s.Filename.isEmpty();
         }
         sets.push_back(std::move(set));
@@ -83,12 +65,11 @@ std::vector<TAlarmSet> ReadAlarmSets(const SettingsStore& store) {
 }
 
 void WriteTimerSet(SettingsStore& store, int index, const TTimerSet& set) {
-    const QString section = TimerSetSection(index);
-    store.WriteString(section, QStringLiteral("Name"), set.Name);
-    store.WriteString(section, QStringLiteral("Option"), set.Kind);
-    store.WriteInteger(section, QStringLiteral("Timer"), set.Value);
-    for (int k = 0; k < 3; ++k)
-        store.WriteInteger(SubSection(section, k), kSecond, set.Section[static_cast<std::size_t>(k)]);
+    const setting::TimerSetKeys keys = setting::TimerSetKeysOf(index);
+    store.Write(keys.name, set.Name);
+    store.Write(keys.kind, set.Kind);
+    store.Write(keys.value, set.Value);
+    for (std::size_t k = 0; k < 3; ++k) store.Write(keys.seconds[k], set.Section[k]);
 }
 
 void WriteTimerSets(SettingsStore& store, const std::vector<TTimerSet>& working) {
@@ -99,10 +80,10 @@ void WriteTimerSets(SettingsStore& store, const std::vector<TTimerSet>& working)
             WriteTimerSet(store, i, working[slot]);
             ++count;
         } else {
-            store.EraseSection(TimerSetSection(i));
+            store.EraseSection(setting::TimerSetSection(i));
         }
     }
-    store.WriteInteger(kTimer, kCount, count);
+    store.Write(setting::kTimerSetCount, count);
 }
 
 void WriteAlarmSets(SettingsStore& store, const std::vector<TAlarmSet>& working) {
@@ -113,34 +94,34 @@ void WriteAlarmSets(SettingsStore& store, const std::vector<TAlarmSet>& working)
             WriteAlarmSet(store, i, working[slot]);
             ++count;
         } else {
-            store.EraseSection(AlarmSetSection(i));
+            store.EraseSection(setting::AlarmSetSection(i));
         }
     }
-    store.WriteInteger(kAlarm, kCount, count);
+    store.Write(setting::kAlarmSetCount, count);
 }
 
 std::array<int, kTimerCellCount> ReadTimerRowSelections(const SettingsStore& store) {
     std::array<int, kTimerCellCount> rows{};
     for (int c = 0; c < kTimerCellCount; ++c)
-        rows[static_cast<std::size_t>(c)] = store.ReadInteger(kTimer, RowItem(c), -1);
+        rows[static_cast<std::size_t>(c)] = store.Read(setting::CellTimerSet(c));
     return rows;
 }
 
 void WriteTimerRowSelections(SettingsStore& store, const std::array<int, kTimerCellCount>& rows) {
     for (int c = 0; c < kTimerCellCount; ++c)
-        store.WriteInteger(kTimer, RowItem(c), rows[static_cast<std::size_t>(c)]);
+        store.Write(setting::CellTimerSet(c), rows[static_cast<std::size_t>(c)]);
 }
 
 std::array<int, kTimerCellCount> ReadAlarmAssignments(const SettingsStore& store) {
     std::array<int, kTimerCellCount> cells{};
     for (int c = 0; c < kTimerCellCount; ++c)
-        cells[static_cast<std::size_t>(c)] = store.ReadInteger(kTimerAlarm, AlarmItem(c), 0);
+        cells[static_cast<std::size_t>(c)] = store.Read(setting::CellAlarmSet(c));
     return cells;
 }
 
 void WriteAlarmAssignment(SettingsStore& store, int cell, int assignment) {
     if (cell < 0 || cell >= kTimerCellCount) return;
-    store.WriteInteger(kTimerAlarm, AlarmItem(cell), assignment);
+    store.Write(setting::CellAlarmSet(cell), assignment);
 }
 
 void WriteAlarmAssignments(SettingsStore& store, const std::array<int, kTimerCellCount>& cells) {

@@ -57,10 +57,6 @@ struct TAlarmSet {
     friend bool operator==(const TAlarmSet&, const TAlarmSet&) = default;
 };
 
-// "Timer\Timer-Set07", "Alarm\Alarm-Set07".
-QString TimerSetSection(int index);
-QString AlarmSetSection(int index);
-
 // "Count" as stored, held to 0..100 (timer) and 0..20 (alarm) so that a hand-edited
 // value never reaches past the lists.
 int ReadTimerSetCount(const SettingsStore& store);

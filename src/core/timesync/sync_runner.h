@@ -3,7 +3,7 @@
 // that owns the runner, so that the window keeps ticking while it waits:
 //
 //   runner_ = new SyncRunner(this);
-//   connect(runner_, &SyncRunner::finished, this, &TfrmMain::SyncFinished);
+//   connect(runner_, &SyncRunner::finished, this, &TSyncController::RunnerFinished);
 //   if (!runner_->Start(server, true)) { /* one is already running */ }
 //
 // Only one exchange runs at a time in the whole program: Start refuses while any

@@ -7,8 +7,6 @@
 namespace norvane {
 namespace {
 
-const QString kTime = QStringLiteral("Time");
-const QString kHistory = QStringLiteral("Time\\History");
 
 std::string Trim(const std::string& s) {
     std::size_t b = 0, e = s.size();
@@ -72,15 +70,15 @@ std::optional<TimeServer> ParseTimeServer(const std::string& raw) {
 }
 
 QString ReadTimeServerSetting(const SettingsStore& store) {
-    const QString server = store.ReadString(kTime, QStringLiteral("Server"), QString()).trimmed();
+    const QString server = store.Read(setting::kTimeServer).trimmed();
     return server.isEmpty() ? QString::fromUtf8(kDefaultTimeServers[0]) : server;
 }
 
 QStringList ReadServerHistory(const SettingsStore& store) {
     QStringList list;
-    const int count = store.ReadInteger(kHistory, QStringLiteral("Count"), 0);
+    const int count = store.Read(setting::kServerHistoryCount);
     for (int i = 0; i < count; ++i) {
-        const QString item = store.ReadString(kHistory, QStringLiteral("Item%1").arg(i, 2, 10, QLatin1Char('0')), {});
+        const QString item = store.Read(setting::ServerHistoryItem(i));
         if (!item.isEmpty()) list.append(item);
     }
     if (list.isEmpty())
@@ -102,16 +100,16 @@ QStringList PutServerOnTop(QStringList list, const QString& text) {
 
 QStringList ApplyTimeServerOptions(SettingsStore& store, const QStringList& list, const QString& text,
                                    bool executeSync) {
-    store.WriteString(kTime, QStringLiteral("Server"), text);
+    store.Write(setting::kTimeServer, text);
     const QStringList updated = PutServerOnTop(list, text);
     int written = 0;
     for (const QString& item : updated) {
         if (item.isEmpty()) continue;
-        store.WriteString(kHistory, QStringLiteral("Item%1").arg(written, 2, 10, QLatin1Char('0')), item);
+        store.Write(setting::ServerHistoryItem(written), item);
         ++written;
     }
-    store.WriteInteger(kHistory, QStringLiteral("Count"), written);
-    store.WriteBool(kTime, QStringLiteral("ExecuteSync"), executeSync);
+    store.Write(setting::kServerHistoryCount, written);
+    store.Write(setting::kExecuteSync, executeSync);
     return updated;
 }
 

@@ -142,14 +142,7 @@ void TScrollBoxEx::focusOutEvent(QFocusEvent* event) {
 
 void TScrollBoxEx::wheelEvent(QWheelEvent* event) {
     bool handled = false;
-    emit mouseWheel(event, handled);
-    if (!handled) {
-        const int delta = event->angleDelta().y();
-        if (delta < 0)
-            emit mouseWheelDown(event, handled);
-        else if (delta > 0)
-            emit mouseWheelUp(event, handled);
-    }
+    if (event->angleDelta().y() < 0) emit mouseWheelDown(event, handled);
     if (handled) {
         event->accept();
         return;

@@ -50,11 +50,9 @@ public:
 signals:
     void focusEntered();
     void focusLeft();
-    // Wheel events, offered first to the owner; setting `handled` stops the
-    // box's own scrolling. mouseWheelDown is the wheel turned toward the user.
-    void mouseWheel(QWheelEvent* event, bool& handled);
+    // The wheel turned toward the user, offered first to the owner; setting
+    // `handled` stops the box's own scrolling.
     void mouseWheelDown(QWheelEvent* event, bool& handled);
-    void mouseWheelUp(QWheelEvent* event, bool& handled);
     void clicked();
     void doubleClicked();
     void resized();

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "gui/controls/edge_panel.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 

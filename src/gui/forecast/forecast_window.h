@@ -32,7 +32,7 @@ public:
 signals:
     // FormMouseDown: the main window clears its open mark for this window.
     void pressed();
-    // FormCloseQuery: the timer is stopped; the main window restores its
+    // On closing: the timer is stopped; the main window restores its
     // always-on-top state if it had one.
     void closed();
 

@@ -14,7 +14,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 

@@ -17,7 +17,7 @@
 #include "gui/forecast/moon_window.h"
 #include "gui/forecast/week_window.h"
 #include "gui/main_window/work_area.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 
@@ -194,15 +194,15 @@ void TClockPanel::SetSimpleMode(bool simple) {
                                  : RoundKinds(rkTopLeft) | rkTopRight);
 }
 
-void TClockPanel::SetColours(Colour back, Colour bace, Colour edge) {
-    SetEdgeColor(bace);
+void TClockPanel::SetColours(Colour back, Colour base, Colour edge) {
+    SetEdgeColor(base);
     SetLineColor(edge);
     frameColour_ = back;
 }
 
-void TClockPanel::SetTimeColours(Colour vana, Colour eart) {
+void TClockPanel::SetTimeColours(Colour vana, Colour earth) {
     SetTextColour(lblVanaTime, ToQColor(vana));
-    SetTextColour(lblEarthTime, ToQColor(eart));
+    SetTextColour(lblEarthTime, ToQColor(earth));
 }
 
 // --- The tick -------------------------------------------------------------------
@@ -332,7 +332,7 @@ void TClockPanel::OpenForecast(QWidget* popup, QWidget* picture, bool& shownFlag
     const QPoint tl = picture->mapToGlobal(QPoint(0, 0));
     const QRect pic(tl, picture->size());
     const QPoint p = ForecastPosition(pic, popup->width(), popup->height(), DesktopWorkArea(window_));
-    if (allways_) {
+    if (alwaysOnTop_) {
         // Let the forecast window come in front; it hands the state back on closing.
         if (QWindow* w = window_->windowHandle()) w->setFlag(Qt::WindowStaysOnTopHint, false);
     }

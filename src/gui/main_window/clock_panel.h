@@ -36,11 +36,11 @@ public:
     // Shows the logo (normal mode) or the image buttons with all corners round (simple).
     void SetSimpleMode(bool simple);
     // The skin: the panel's edge and line, and the forecast windows' frame.
-    void SetColours(Colour back, Colour bace, Colour edge);
+    void SetColours(Colour back, Colour base, Colour edge);
     // The skin's text colours of the game time and the Earth time.
-    void SetTimeColours(Colour vana, Colour eart);
+    void SetTimeColours(Colour vana, Colour earth);
     // A window kept on top lets a forecast window in front while it shows.
-    void SetAllways(bool allways) { allways_ = allways; }
+    void SetAlwaysOnTop(bool alwaysOnTop) { alwaysOnTop_ = alwaysOnTop; }
 
     // The pictures, their captions and the image buttons take a press for
     // themselves: it never drags the window.
@@ -113,7 +113,7 @@ private:
     // Opened by a press since the main window last lost the activation.
     bool weekJustOpened_ = false;
     bool moonJustOpened_ = false;
-    bool allways_ = false;
+    bool alwaysOnTop_ = false;
     Colour frameColour_ = 0;
 };
 

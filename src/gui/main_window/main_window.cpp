@@ -31,7 +31,7 @@
 #include "gui/timers/timer_controller.h"
 #include "gui/timesync/sync_controller.h"
 #include "platform/os_clock.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 
@@ -112,8 +112,8 @@ TfrmMain::TfrmMain(const std::vector<std::string>& args, QWidget* parent, BuildO
     UpdateWindowRegion();
     LayoutNormal();
     if (st.maximized) setWindowState(windowState() | Qt::WindowMaximized);
-    alwaysOnTop_ = st.allways;
-    ApplyAllways();
+    alwaysOnTop_ = st.alwaysOnTop;
+    ApplyAlwaysOnTop();
     emit alwaysOnTopChanged(alwaysOnTop_);
     wheelOwn_ = st.wheelOwn;
     wheelLines_ = st.wheelLines;
@@ -179,7 +179,7 @@ void TfrmMain::CreateClockPanel() {
     connect(clockPanel_, &TClockPanel::menuClicked, mnuMain, [this](QPoint below) { mnuMain->popup(below); });
     connect(clockPanel_, &TClockPanel::forecastClosed, this, &TfrmMain::ForecastClosed);
     connect(this, &TfrmMain::modeChanged, clockPanel_, &TClockPanel::SetSimpleMode);
-    connect(this, &TfrmMain::alwaysOnTopChanged, clockPanel_, &TClockPanel::SetAllways);
+    connect(this, &TfrmMain::alwaysOnTopChanged, clockPanel_, &TClockPanel::SetAlwaysOnTop);
     WatchClockPanel();
 }
 
@@ -210,7 +210,7 @@ void TfrmMain::CreatePages() {
         fill->addWidget(box);
         *boxes[i] = box;
     }
-    schedules_ = new TSchedulePages({scrShip, scrGuild, scrRacial, scrChoco, scrSkill, scrCalen}, skin_.Item, skin_.Bace, this);
+    schedules_ = new TSchedulePages({scrShip, scrGuild, scrRacial, scrChoco, scrSkill, scrCalen}, skin_.Item, skin_.Base, this);
     connect(this, &TfrmMain::modeChanged, schedules_, [this](bool simple) { schedules_->SetNormalMode(!simple); });
     connect(pclMain, &TLinePageControl::changed, this, &TfrmMain::pclMainChange);
 }
@@ -244,15 +244,15 @@ void TfrmMain::pclMainChange() {
 
 void TfrmMain::ApplySkinColours() {
     pnlMenu->SetEdgeColor(skin_.Back);
-    pnlMenu->SetColor(skin_.Bace);
-    clockPanel_->SetColours(skin_.Back, skin_.Bace, skin_.Edge);
-    clockPanel_->SetTimeColours(skin_.Vana, skin_.Eart);
-    pclMain->SetEdgeColor(skin_.Bace);
+    pnlMenu->SetColor(skin_.Base);
+    clockPanel_->SetColours(skin_.Back, skin_.Base, skin_.Edge);
+    clockPanel_->SetTimeColours(skin_.Vana, skin_.Earth);
+    pclMain->SetEdgeColor(skin_.Base);
     pclMain->SetLineColor(skin_.Edge);
     pclMain->TabStyle()->SetPassiveTabColor(skin_.Item);
     tbsMain->SetColor(skin_.Back);
     if (timers_) timers_->SetItemColour(skin_.Item);
-    schedules_->SetColours(skin_.Item, skin_.Bace);
+    schedules_->SetColours(skin_.Item, skin_.Base);
     StyleMenus();
     QPalette pal = lblHelp->palette();
     pal.setColor(QPalette::WindowText, Qt::white);
@@ -286,7 +286,7 @@ CloseState TfrmMain::CurrentCloseState() const {
     QRect g = normalGeometry().isValid() && isMaximized() ? normalGeometry() : geometry();
     c.bounds = {g.x(), g.y(), g.width(), g.height()};
     c.simplePos = {x(), y()};
-    c.allways = alwaysOnTop_;
+    c.alwaysOnTop = alwaysOnTop_;
     c.page = pclMain->ActivePage();
     schedules_->CollectChoices(c);
     return c;

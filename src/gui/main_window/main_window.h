@@ -78,7 +78,7 @@ public:
     // The window's mode; modeChanged tells of every switch.
     bool IsNormalMode() const { return !simple_; }
     // Kept in front of other windows; alwaysOnTopChanged tells of every change.
-    bool IsAllways() const { return alwaysOnTop_; }
+    bool IsAlwaysOnTop() const { return alwaysOnTop_; }
     // The window was maximized when it last entered simple mode.
     bool WasMaximized() const { return wasMaximized_; }
     const SkinColours& Skin() const { return skin_; }
@@ -108,7 +108,7 @@ public:
     void ShowPage(Page page) { actPageExecute(page); }
     void actSimpleExecute();
     void actNormalExecute();
-    void actAllwaysExecute();
+    void actAlwaysOnTopExecute();
     // The clock tick (500 ms): the clock panel, then the page that shows.
     void tmrClockTimer();
     // "NORVANE Main Active Message": bring this window forward.
@@ -213,7 +213,7 @@ private:
     // Shows `hint` in the hint line (empty: none).
     void ShowHint(const QString& hint);
     void LayoutSimple();
-    void ApplyAllways();
+    void ApplyAlwaysOnTop();
     void ForecastClosed();
 
     // The frame and the mouse on it (window_frame.cpp).
@@ -257,7 +257,7 @@ private:
     QActionGroup* grpPage;
     QAction* actSimple;
     QAction* actNormal;
-    QAction* actAllways;
+    QAction* actAlwaysOnTop;
     QAction* actExit;
     QHash<QString, QAction*> commands_;  // the command table's actions by name
 

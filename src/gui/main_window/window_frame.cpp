@@ -128,7 +128,7 @@ void TfrmMain::PaintFrame(Gdi& gdi) {
     p.setFont(bold);
     gdi.TextOut(26, 8, QStringLiteral("Norvane"), Rgb(255, 255, 255));
 
-    auto a = [&](int w) { return ShadeColor(skin_.Bace, skin_.Back, w); };
+    auto a = [&](int w) { return ShadeColor(skin_.Base, skin_.Back, w); };
     auto b = [&](int w) { return ShadeColor(skin_.Back, Rgb(102, 102, 102), w); };
     const Colour A2 = a(10), A3 = a(14), B0 = b(2), B1 = b(5), B2 = b(11);
 
@@ -156,7 +156,7 @@ void TfrmMain::PaintFrame(Gdi& gdi) {
     gdi.Polygon({{cw - 4, ch - 3}, {cw - 3, ch - 4}, {cw - 4, ch - 3}}, B0, B0);
     const QPoint grip[6] = {{cw - 7, ch - 7},   {cw - 11, ch - 7}, {cw - 15, ch - 7},
                             {cw - 11, ch - 11}, {cw - 7, ch - 11}, {cw - 7, ch - 15}};
-    for (QPoint g : grip) gdi.FillRect(QRect(g, QSize(2, 2)), skin_.Bace);
+    for (QPoint g : grip) gdi.FillRect(QRect(g, QSize(2, 2)), skin_.Base);
     for (QPoint g : grip) gdi.FillRect(QRect(g - QPoint(1, 1), QSize(2, 2)), B2);
 }
 

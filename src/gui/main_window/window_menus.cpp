@@ -54,9 +54,9 @@ void TfrmMain::CreateActions() {
     connect(actSimple, &QAction::triggered, this, &TfrmMain::actSimpleExecute);
     actNormal = Command("actNormal");
     connect(actNormal, &QAction::triggered, this, &TfrmMain::actNormalExecute);
-    actAllways = Command("actAllways");
-    actAllways->setCheckable(true);
-    connect(actAllways, &QAction::triggered, this, &TfrmMain::actAllwaysExecute);
+    actAlwaysOnTop = Command("actAllways");
+    actAlwaysOnTop->setCheckable(true);
+    connect(actAlwaysOnTop, &QAction::triggered, this, &TfrmMain::actAlwaysOnTopExecute);
     actExit = Command("actExit");
     connect(actExit, &QAction::triggered, this, &TfrmMain::actExitExecute);
     connect(Command("actHelp"), &QAction::triggered, this, [this] { ShowHelp(this, 0); });
@@ -131,11 +131,11 @@ void TfrmMain::StyleMenus() {
     // The menu bar's colour scheme, shared by the toolbar and the pop-up menus.
     // A palette rather than a style sheet: style sheets cost a re-polish each time.
     QPalette pal = mbrMenu->palette();
-    const QColor bace = ToQColor(skin_.Bace);
-    pal.setColor(QPalette::Window, bace);
-    pal.setColor(QPalette::Button, bace);
-    pal.setColor(QPalette::Base, bace);
-    pal.setColor(QPalette::Highlight, ToQColor(ShadeColor(skin_.Bace, skin_.Back, 6)));
+    const QColor base = ToQColor(skin_.Base);
+    pal.setColor(QPalette::Window, base);
+    pal.setColor(QPalette::Button, base);
+    pal.setColor(QPalette::Base, base);
+    pal.setColor(QPalette::Highlight, ToQColor(ShadeColor(skin_.Base, skin_.Back, 6)));
     pal.setColor(QPalette::HighlightedText, Qt::white);
     for (QWidget* w : std::initializer_list<QWidget*>{mbrHolder_, mbrMenu, tbrMenu}) {
         w->setPalette(pal);

@@ -67,7 +67,7 @@ void TfrmMain::EnterSimpleMode(const QRect& normal) {
         p = FitToWorkArea(wa, ReadSimplePosition(store), kSimpleWidth, kSimpleHeight);
     }
     SwitchMode(true, QRect(p, QSize(kSimpleWidth, kSimpleHeight)));
-    ApplyAllways();
+    ApplyAlwaysOnTop();
 }
 
 void TfrmMain::actNormalExecute() {
@@ -82,7 +82,7 @@ void TfrmMain::actNormalExecute() {
     QPoint p = FitToWorkArea(wa, {b.left, b.top}, b.width, b.height);
     SwitchMode(false, QRect(p, QSize(b.width, b.height)));
     if (wasMaximized_) showMaximized();
-    ApplyAllways();
+    ApplyAlwaysOnTop();
 }
 
 void TfrmMain::SwitchMode(bool simple, const QRect& bounds) {
@@ -161,15 +161,15 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 
 // --- Always on top ------------------------------------------------------------------
 
-void TfrmMain::actAllwaysExecute() {
+void TfrmMain::actAlwaysOnTopExecute() {
     alwaysOnTop_ = !alwaysOnTop_;
-    ApplyAllways();
+    ApplyAlwaysOnTop();
     emit alwaysOnTopChanged(alwaysOnTop_);
 }
 
-void TfrmMain::ApplyAllways() {
-    actAllways->setChecked(alwaysOnTop_);
-    actAllways->setIcon(CommandIcon(alwaysOnTop_ ? kAllwaysOnPicture : kAllwaysOffPicture));
+void TfrmMain::ApplyAlwaysOnTop() {
+    actAlwaysOnTop->setChecked(alwaysOnTop_);
+    actAlwaysOnTop->setIcon(CommandIcon(alwaysOnTop_ ? kAlwaysOnTopOnPicture : kAlwaysOnTopOffPicture));
     // Changing the stays-on-top state of the native window updates the window
     // manager's state in place: the window is not hidden or moved.
     if (QWindow* w = windowHandle())
@@ -179,7 +179,7 @@ void TfrmMain::ApplyAllways() {
 }
 
 void TfrmMain::ForecastClosed() {
-    if (alwaysOnTop_) ApplyAllways();
+    if (alwaysOnTop_) ApplyAlwaysOnTop();
 }
 
 }  // namespace norvane

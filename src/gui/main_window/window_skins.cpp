@@ -78,7 +78,7 @@ public:
     void Record(const std::string& file) {
         {
             SettingsStore store;
-            store.WriteString("Option", "Skin", QString::fromStdString(file));
+            store.Write(setting::kSkin, QString::fromStdString(file));
             store.SaveLater();
         }
         // Choices quicker than the event loop share one save.
@@ -119,7 +119,7 @@ void TfrmMain::BuildSkinMenu() {
     std::string chosen;
     {
         SettingsStore store;
-        chosen = store.ReadString("Option", "Skin", QString::fromUtf8(kDefaultSkinFile)).toStdString();
+        chosen = store.Read(setting::kSkin).toStdString();
     }
     const int chosenIndex = ChosenSkinIndex(skinList_, chosen);
     for (int i = 0; i < static_cast<int>(skinList_.size()); ++i) {
@@ -155,7 +155,7 @@ void TfrmMain::ApplySkin(int index) {
     SplitPair(skinList_, index, file, name);
     {
         SettingsStore store;
-        store.WriteString("Option", "Skin", QString::fromStdString(file));
+        store.Write(setting::kSkin, QString::fromStdString(file));
     }
     RecolourFromSkinFile(file);
 }

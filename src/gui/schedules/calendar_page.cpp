@@ -259,8 +259,8 @@ void TCalendarPage::Layout() {
     }
 }
 
-void TCalendarPage::ApplyColours(Colour item, Colour bace) {
-    const Colour mid = MidColour(item, bace);
+void TCalendarPage::ApplyColours(Colour item, Colour base) {
+    const Colour mid = MidColour(item, base);
     for (TShape* s : shpCalenHead) s->SetBrushColor(mid);
     for (TShape* s : shpCalenLine) s->SetBrushColor(item);
     for (QCheckBox* c : {chkCalenBallista, chkCalenRacial, chkCalenJeuno}) {

@@ -36,7 +36,7 @@ public:
 private:
     void BuildControls() override;
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
 
     // What the three check boxes ask column D to list.
     CalendarEntries Entries() const;

@@ -146,8 +146,8 @@ void TChocoboPage::Layout() {
     }
 }
 
-void TChocoboPage::ApplyColours(Colour item, Colour bace) {
-    const Colour mid = MidColour(item, bace);
+void TChocoboPage::ApplyColours(Colour item, Colour base) {
+    const Colour mid = MidColour(item, base);
     for (TShape* s : shpChocoHead) s->SetBrushColor(mid);
     for (TShape* s : shpChocoLineB) s->SetBrushColor(item);
 }

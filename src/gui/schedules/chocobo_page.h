@@ -29,7 +29,7 @@ public:
 private:
     void BuildControls() override;
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
     // The list for the chosen town; with none chosen it keeps what it shows.
     void btnChocoRefClick();
     void ShowSchedule(const VanaDateTime& now, int town, int bias);

@@ -202,8 +202,8 @@ void TGuildPage::Layout() {
     }
 }
 
-void TGuildPage::ApplyColours(Colour item, Colour bace) {
-    const Colour mid = MidColour(item, bace);
+void TGuildPage::ApplyColours(Colour item, Colour base) {
+    const Colour mid = MidColour(item, base);
     for (TShape* s : shpGuildHead) s->SetBrushColor(mid);
     for (TShape* s : shpGuildLine) s->SetBrushColor(item);
     for (std::size_t r = 1; r < kRows; r += 2) SetBackground(lblGuildLineG[r], item);

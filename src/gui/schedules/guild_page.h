@@ -29,7 +29,7 @@ public:
 private:
     void BuildControls() override;
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
     // The fixed parts: bold state texts, the hours texts, the holiday pictures
     // out of `weekPictures` (one per weekday) and the shop icons that repeat.
     void SetUp(const QVector<QPixmap>& weekPictures);

@@ -155,8 +155,8 @@ void TRacialPage::Layout() {
     }
 }
 
-void TRacialPage::ApplyColours(Colour item, Colour bace) {
-    const Colour mid = MidColour(item, bace);
+void TRacialPage::ApplyColours(Colour item, Colour base) {
+    const Colour mid = MidColour(item, base);
     for (TShape* s : shpRacialHead) s->SetBrushColor(mid);
     for (TShape* s : shpRacialLine) s->SetBrushColor(item);
 }

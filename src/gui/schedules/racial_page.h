@@ -28,7 +28,7 @@ public:
 private:
     void BuildControls() override;
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
     // The list for the chosen race; with none chosen it keeps what it shows.
     void btnRacialRefClick();
     void ShowSchedule(const VanaDateTime& now, int race, int bias);

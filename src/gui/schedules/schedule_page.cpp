@@ -11,7 +11,7 @@
 #include "gui/main_window/app_style.h"
 #include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/shape.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 
@@ -20,9 +20,9 @@ namespace {
 constexpr Colour kFrameColour = Rgb(184, 190, 204);
 }  // namespace
 
-Colour MidColour(Colour item, Colour bace) {
+Colour MidColour(Colour item, Colour base) {
     const Colour i = NearestColor(ColorToRgb(item));
-    const Colour b = NearestColor(ColorToRgb(bace));
+    const Colour b = NearestColor(ColorToRgb(base));
     auto mid = [](int from, int to) { return from + (to - from) * 2 / 4; };
     return Rgb(mid(RValue(i), RValue(b)), mid(GValue(i), GValue(b)), mid(BValue(i), BValue(b)));
 }
@@ -50,17 +50,17 @@ void TSchedulePage::Build() {
         // Hundreds of controls: the scroll range is worked out once they are all in.
         const TScrollBoxEx::RangeHold hold(box_);
         BuildControls();
-        ApplyColours(item_, bace_);
+        ApplyColours(item_, base_);
         FitToControls();
         show();
     }
     Relayout();
 }
 
-void TSchedulePage::SetColours(Colour item, Colour bace) {
+void TSchedulePage::SetColours(Colour item, Colour base) {
     item_ = item;
-    bace_ = bace;
-    if (built_) ApplyColours(item_, bace_);
+    base_ = base;
+    if (built_) ApplyColours(item_, base_);
 }
 
 void TSchedulePage::Relayout() {

@@ -23,9 +23,9 @@ namespace norvane {
 class TScrollBoxEx;
 class TShape;
 
-// Header bands: per channel Item + (Bace - Item) * 2 / 4, halfway between the
+// Header bands: per channel Item + (Base - Item) * 2 / 4, halfway between the
 // row colour and the panel colour (division truncating toward zero).
-Colour MidColour(Colour item, Colour bace);
+Colour MidColour(Colour item, Colour base);
 
 // A label the page refreshes, with what it was last given. The page is the
 // label's only writer, so comparing with the copy spares converting the text.
@@ -68,8 +68,8 @@ public:
     virtual void StoreChoices(CloseState& c) const { (void)c; }
     virtual void UseDataFiles(const ScheduleDataFiles& files) { (void)files; }
 
-    // Header bands take the middle of Item and Bace, row stripes Item.
-    void SetColours(Colour item, Colour bace);
+    // Header bands take the middle of Item and Base, row stripes Item.
+    void SetColours(Colour item, Colour base);
     // The column layouts run only in normal mode: in simple mode the pages are
     // hidden and their sizes mean nothing.
     void SetNormalMode(bool normal) { normalMode_ = normal; }
@@ -81,7 +81,7 @@ protected:
     virtual void BuildControls() = 0;
     // Places the columns after the width of the header band.
     virtual void Layout() = 0;
-    virtual void ApplyColours(Colour item, Colour bace) = 0;
+    virtual void ApplyColours(Colour item, Colour base) = 0;
 
     int LineHeight() const { return lineHeight_; }
     // The width the page's bands take: the box less its vertical scroll bar
@@ -125,7 +125,7 @@ private:
     bool built_ = false;
     bool normalMode_ = true;
     Colour item_ = kColourBlack;
-    Colour bace_ = kColourBlack;
+    Colour base_ = kColourBlack;
 };
 
 // What a choice box of `count` entries shows for a stored index: that entry, or

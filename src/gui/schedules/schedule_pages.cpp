@@ -32,14 +32,14 @@ TSchedulePage* MakeSchedulePage(Page page, TScrollBoxEx* box) {
 
 }  // namespace
 
-TSchedulePages::TSchedulePages(const Boxes& boxes, Colour item, Colour bace, QObject* parent) : QObject(parent) {
+TSchedulePages::TSchedulePages(const Boxes& boxes, Colour item, Colour base, QObject* parent) : QObject(parent) {
     // The pages' controls are built when a page is first shown: hundreds of
     // labels nobody may look at would slow the start and hold memory.
     const ScheduleDataFiles files{SkillIniPath(ProgramPath()), BallistaIniPath(ProgramPath())};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         boxes[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         pages_[i] = MakeSchedulePage(kBoxPages[i], boxes[i]);
-        pages_[i]->SetColours(item, bace);
+        pages_[i]->SetColours(item, base);
         pages_[i]->UseDataFiles(files);
     }
 }
@@ -63,8 +63,8 @@ void TSchedulePages::SetDataFiles(std::string skillIni, std::string ballistaIni)
     for (TSchedulePage* p : pages_) p->UseDataFiles(files);
 }
 
-void TSchedulePages::SetColours(Colour item, Colour bace) {
-    for (TSchedulePage* p : pages_) p->SetColours(item, bace);
+void TSchedulePages::SetColours(Colour item, Colour base) {
+    for (TSchedulePage* p : pages_) p->SetColours(item, base);
 }
 
 void TSchedulePages::SetNormalMode(bool normal) {

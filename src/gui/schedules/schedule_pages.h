@@ -25,8 +25,8 @@ public:
     // The scroll boxes of the ship, guild, racial, chocobo, skill and calendar
     // pages, in that order.
     using Boxes = std::array<TScrollBoxEx*, 6>;
-    // `item` and `bace` are the skin's colours until SetColours.
-    TSchedulePages(const Boxes& boxes, Colour item, Colour bace, QObject* parent);
+    // `item` and `base` are the skin's colours until SetColours.
+    TSchedulePages(const Boxes& boxes, Colour item, Colour base, QObject* parent);
 
     // The controls of a page; nullptr until it is built, and for the timer page.
     TSchedulePage* View(Page page) const;
@@ -45,8 +45,8 @@ public:
     // racial and chocobo lists for their choices, and the calendar's rows.
     void Selected(Page page);
 
-    // Header bands take the middle of Item and Bace, row stripes Item.
-    void SetColours(Colour item, Colour bace);
+    // Header bands take the middle of Item and Base, row stripes Item.
+    void SetColours(Colour item, Colour base);
     // The column layouts run only in normal mode.
     void SetNormalMode(bool normal);
     // A page's scroll box changed size: its columns follow.

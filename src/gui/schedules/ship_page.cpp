@@ -179,8 +179,8 @@ void TShipPage::Layout() {
     }
 }
 
-void TShipPage::ApplyColours(Colour item, Colour bace) {
-    const Colour mid = MidColour(item, bace);
+void TShipPage::ApplyColours(Colour item, Colour base) {
+    const Colour mid = MidColour(item, base);
     for (TShape* s : shpShipHead) s->SetBrushColor(mid);
 }
 

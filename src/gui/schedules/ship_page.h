@@ -25,7 +25,7 @@ public:
 private:
     void BuildControls() override;
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
 
     // Bands over rows 0-3, 4-7 and row 8; shpShipHead0's width drives the layout.
     std::array<TShape*, 3> shpShipHead{};

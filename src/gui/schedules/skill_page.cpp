@@ -195,8 +195,8 @@ void TSkillPage::Layout() {
     }
 }
 
-void TSkillPage::ApplyColours(Colour item, Colour bace) {
-    const Colour mid = MidColour(item, bace);
+void TSkillPage::ApplyColours(Colour item, Colour base) {
+    const Colour mid = MidColour(item, base);
     for (TShape* s : shpSkillHead) s->SetBrushColor(mid);
     shpSkillTate[0]->SetBrushColor(item);
     shpSkillTate[1]->SetBrushColor(item);

@@ -31,7 +31,7 @@ public:
 private:
     void BuildControls() override;
     void Layout() override;
-    void ApplyColours(Colour item, Colour bace) override;
+    void ApplyColours(Colour item, Colour base) override;
 
     // The job (0-14) and level as the controls show them; kNoJob when none is chosen.
     int Job() const;

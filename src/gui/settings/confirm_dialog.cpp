@@ -15,7 +15,7 @@
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/user_messages.h"
 #include "gui/settings/dialog_metrics.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 
@@ -114,10 +114,10 @@ void TfrmDlg::showEvent(QShowEvent* event) {
 }
 
 DialogResult ConfirmInternetAccess(QWidget* parent, const QString& caption, const QString& message,
-                                   const char* section, const char* value) {
+                                   const SettingKey<bool>& ask) {
     {
         SettingsStore store;
-        if (!ShouldAskInternetAccess(store, section, value)) return DialogResult::Yes;
+        if (!ShouldAskInternetAccess(store, ask)) return DialogResult::Yes;
     }
     // The store is not held while the question waits: other windows may save meanwhile.
     TfrmDlg dlg(parent);
@@ -130,13 +130,13 @@ DialogResult ConfirmInternetAccess(QWidget* parent, const QString& caption, cons
     userMessages().Beep(BeepKind::Question);
     const auto result = dlg.exec() == static_cast<int>(DialogResult::Yes) ? DialogResult::Yes : DialogResult::No;
     SettingsStore store;
-    StoreInternetAccessAnswer(store, section, value, result, dlg.DontAskAgain());
+    StoreInternetAccessAnswer(store, ask, result, dlg.DontAskAgain());
     return result;
 }
 
 DialogResult ConfirmInternetAccess(QWidget* parent, const InternetAccess& access) {
     return ConfirmInternetAccess(parent, QString::fromUtf8(access.caption), QString::fromUtf8(access.message),
-                                 access.section, access.value);
+                                 *access.ask);
 }
 
 }  // namespace norvane

@@ -38,11 +38,10 @@ private:
     QString message_;
 };
 
-// Asks before one kind of internet access unless (section, value) says not to
-// ask again: Yes to go ahead, No not to. Yes with "do not show again" checked
-// stores false there.
+// Asks before one kind of internet access unless `ask` says not to ask again:
+// Yes to go ahead, No not to. Yes with "do not show again" checked stores false there.
 DialogResult ConfirmInternetAccess(QWidget* parent, const QString& caption, const QString& message,
-                                   const char* section, const char* value);
+                                   const SettingKey<bool>& ask);
 DialogResult ConfirmInternetAccess(QWidget* parent, const InternetAccess& access);
 
 }  // namespace norvane

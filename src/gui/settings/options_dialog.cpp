@@ -31,7 +31,7 @@
 #include "gui/timers/timer_controller.h"
 #include "gui/timers/timer_options.h"
 #include "gui/timesync/sync_controller.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 namespace {

@@ -16,7 +16,7 @@
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/work_area.h"
 #include "gui/settings/dialog_metrics.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 

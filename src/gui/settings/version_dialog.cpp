@@ -15,14 +15,15 @@
 
 #include "core/settings/internet_access.h"
 #include "core/settings/version_info.h"
+#include "core/time/support.h"
 #include "gui/art/pictures.h"
 #include "gui/art/version_pictures.h"
 #include "gui/controls/link_label.h"
 #include "gui/main_window/app_style.h"
 #include "gui/settings/confirm_dialog.h"
 #include "gui/settings/dialog_metrics.h"
-#include "platform/ui_font.h"
-#include "platform/url_opener.h"
+#include "platform_gui/ui_font.h"
+#include "platform_gui/url_opener.h"
 
 namespace norvane {
 
@@ -52,9 +53,9 @@ QLabel* NewLabel(const char* name, const QString& text = QString()) {
 }  // namespace
 
 TfrmVer::TfrmVer(QWidget* parent)
-    : TfrmVer(parent, LoadVersionRecord(ProgramPath()), QString::fromStdString(ProgramFolder())) {}
+    : TfrmVer(parent, ProgramBuildInfo(), QString::fromStdString(ProgramFolder())) {}
 
-TfrmVer::TfrmVer(QWidget* parent, const std::optional<VersionRecord>& record, const QString& bannerFolder)
+TfrmVer::TfrmVer(QWidget* parent, const BuildInfo& info, const QString& bannerFolder)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmVer");
     setWindowTitle(QStringLiteral("バージョン情報"));
@@ -106,7 +107,7 @@ TfrmVer::TfrmVer(QWidget* parent, const std::optional<VersionRecord>& record, co
     imgIcon->setFixedSize(32, 32);
     imgIcon->setPixmap(WindowIcon().pixmap(32, 32));
 
-    const VersionTexts texts = ComputeVersionTexts(record);
+    const VersionTexts texts = ComputeVersionTexts(info);
     lblTitle = NewLabel("lblTitle", Text(texts.title));
     QFont bold = font();
     bold.setBold(true);

@@ -2,9 +2,8 @@
 // The version dialog: the program's title, version and copyright, and a link to
 // the maker's web site.
 #include <QDialog>
-#include <optional>
 
-#include "core/time/support.h"
+#include "core/time/build_info.h"
 
 class QAction;
 class QLabel;
@@ -22,7 +21,7 @@ public:
     // The program's own record and banner file (beside the executable).
     explicit TfrmVer(QWidget* parent = nullptr);
     // A given record, and the folder where "tobrinb.bmp" is looked for.
-    TfrmVer(QWidget* parent, const std::optional<VersionRecord>& record, const QString& bannerFolder);
+    TfrmVer(QWidget* parent, const BuildInfo& info, const QString& bannerFolder);
 
     // A click on the link or the banner: after the confirmation, the address
     // opens in the browser and the dialog closes.

@@ -10,7 +10,7 @@
 #include "gui/settings/confirm_dialog.h"
 #include "gui/settings/version_dialog.h"
 #include "platform/process_launcher.h"
-#include "platform/url_opener.h"
+#include "platform_gui/url_opener.h"
 
 namespace norvane {
 
@@ -22,7 +22,7 @@ void actWebExecute(QWidget* window) {
 void actUpdateExecute(QWidget* window) {
     if (ConfirmInternetAccess(window, kNewVersionAccess) != DialogResult::Yes) return;
     const int left = window ? window->frameGeometry().left() : 0;
-    const std::string version = VersionString(ProgramPath(), "ProductVersion");
+    const std::string& version = ProgramBuildInfo().version;
     QStringList arguments;
     for (const std::string& a : UpdateArguments(left, version)) arguments.append(QString::fromStdString(a));
     processLauncher().StartDetached(QString::fromStdString(UpdateProgramPath(ProgramFolder())), arguments);

@@ -22,7 +22,7 @@
 #include "gui/settings/dialog_metrics.h"
 #include "gui/timers/sound_notice.h"
 #include "platform/sound.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 namespace {

@@ -221,13 +221,13 @@ void TTimerController::OpenAlarmMenu(int k, QPoint below) {
     // The entries are no radio group: the marks are set by hand.
     for (QAction* a : mnuAlarm->actions())
         if (IsAlarmEntry(a)) a->setChecked(a->data().toInt() == checked);
-    AlarmCell = k;
+    alarmCell_ = k;
     mnuAlarm->popup(below);
 }
 
 void TTimerController::actAlmSetExecute(int tag) {
     SettingsStore store;
-    ChooseCellAlarm(store, pagTimer->Cells, AlarmCell, tag);
+    ChooseCellAlarm(store, pagTimer->Cells, alarmCell_, tag);
 }
 
 }  // namespace norvane

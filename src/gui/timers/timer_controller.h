@@ -83,7 +83,7 @@ private:
     QAction* actAlmOption = nullptr;
     QAction* actAlmSet = nullptr;          // the hint the alarm-menu entries share
     QMenu* mnuAlarm = nullptr;
-    int AlarmCell = 0;                     // icon (0..11) whose menu was opened last
+    int alarmCell_ = 0;                    // icon (0..11) whose menu was opened last
 };
 
 }  // namespace norvane

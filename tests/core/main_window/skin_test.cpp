@@ -60,10 +60,10 @@ TEST(SkinColourTest, ReadsDecimalDollarAndZeroXHexadecimal) {
 TEST(SkinColourTest, MissingKeysAndNonNumbersTakeTheDesignColours) {
     const SkinColours d;
     EXPECT_EQ(d.Vana, Colour(10502144));
-    EXPECT_EQ(d.Eart, Colour(6316128));
+    EXPECT_EQ(d.Earth, Colour(6316128));
     EXPECT_EQ(d.Back, Colour(11683841));
     EXPECT_EQ(d.Edge, Colour(11103050));
-    EXPECT_EQ(d.Bace, Colour(16244438));
+    EXPECT_EQ(d.Base, Colour(16244438));
     EXPECT_EQ(d.Item, Colour(16774378));
 
     EXPECT_EQ(ReadSkinColours(IniFile()), d);

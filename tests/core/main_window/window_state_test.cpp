@@ -22,7 +22,7 @@ TEST_F(WindowStateTest, EmptySettingsGiveTheDefaults) {
     auto r = ReadStartupSettings(s);
     EXPECT_EQ(r.bounds, (NormalBounds{10, 10, 514, 324}));
     EXPECT_FALSE(r.maximized);
-    EXPECT_FALSE(r.allways);
+    EXPECT_FALSE(r.alwaysOnTop);
     EXPECT_FALSE(r.wheelOwn);
     EXPECT_EQ(r.wheelLines, 3);
     EXPECT_EQ(r.page, 0);
@@ -38,7 +38,7 @@ TEST_F(WindowStateTest, EmptySettingsGiveTheDefaults) {
 TEST_F(WindowStateTest, CloseInNormalModeWritesBoundsAndOnTop) {
     CloseState c;
     c.bounds = {100, 50, 600, 400};
-    c.allways = true;
+    c.alwaysOnTop = true;
     c.page = 3;
     c.racial = 2;
     c.calenJeuno = false;
@@ -49,7 +49,7 @@ TEST_F(WindowStateTest, CloseInNormalModeWritesBoundsAndOnTop) {
     SettingsStore s(path_);
     auto r = ReadStartupSettings(s);
     EXPECT_EQ(r.bounds, c.bounds);
-    EXPECT_TRUE(r.allways);
+    EXPECT_TRUE(r.alwaysOnTop);
     EXPECT_FALSE(r.maximized);
     EXPECT_EQ(r.page, 3);
     EXPECT_EQ(r.racial, 2);
@@ -78,7 +78,7 @@ TEST_F(WindowStateTest, CloseInSimpleModeWritesOnlyItsPosition) {
         c.simpleMode = true;
         c.simplePos = {77, 88};
         c.maximized = true;  // never written from simple mode
-        c.allways = true;
+        c.alwaysOnTop = true;
         WriteCloseState(s, c);
     }
     SettingsStore s(path_);

@@ -28,7 +28,7 @@ struct Session {
     FakeOsClock& clock;
     NotifyChoices choices;
     std::string stored;  // "Notify" "Sent"
-    UpcomingEvents upcoming;
+    UpcomingEvents upcoming{ComputeUpcomingEvents};
     TimerCells* cells = nullptr;
 
     std::int64_t Now() const { return EarthMilliseconds(clock.utcNow()); }
@@ -147,7 +147,7 @@ TEST_F(NotifyTest, TimerEventsFallWhereTheCellsSoundAndKeepTheirInstants) {
     NotifyChoices timersOnly;
     timersOnly.timers = true;
     timersOnly.minutesAhead = 0;
-    Session s{clock_, timersOnly, {}, {}, &cells};
+    Session s{clock_, timersOnly, {}, UpcomingEvents{ComputeUpcomingEvents}, &cells};
     s.Tick();
     const std::vector<UpcomingEvent> first = s.upcoming.At(CurrentScheduleMoment());
     std::vector<UpcomingEvent> timers;

@@ -13,12 +13,12 @@ TEST(InternetAccess, EachKindAsksUntilItsOwnValueSaysNotTo) {
     QTemporaryDir dir;
     SettingsStore s(dir.filePath("Norvane.reg"));
     for (const InternetAccess* a : {&kTimeServerAccess, &kWebAccess, &kNewVersionAccess})
-        EXPECT_TRUE(ShouldAskInternetAccess(s, a->section, a->value)) << a->value;
+        EXPECT_TRUE(ShouldAskInternetAccess(s, *a->ask)) << a->ask->name;
     // Stored as text "0", as an older settings file may have it.
     s.WriteString("Option", "WebAccess", "0");
-    EXPECT_FALSE(ShouldAskInternetAccess(s, kWebAccess.section, kWebAccess.value));
-    EXPECT_TRUE(ShouldAskInternetAccess(s, kTimeServerAccess.section, kTimeServerAccess.value));
-    EXPECT_TRUE(ShouldAskInternetAccess(s, kNewVersionAccess.section, kNewVersionAccess.value));
+    EXPECT_FALSE(ShouldAskInternetAccess(s, *kWebAccess.ask));
+    EXPECT_TRUE(ShouldAskInternetAccess(s, *kTimeServerAccess.ask));
+    EXPECT_TRUE(ShouldAskInternetAccess(s, *kNewVersionAccess.ask));
 }
 
 TEST(InternetAccess, OnlyYesWithTheBoxCheckedSilencesTheQuestion) {
@@ -37,8 +37,8 @@ TEST(InternetAccess, OnlyYesWithTheBoxCheckedSilencesTheQuestion) {
     for (const Case& c : cases) {
         QTemporaryDir dir;
         SettingsStore s(dir.filePath("Norvane.reg"));
-        StoreInternetAccessAnswer(s, "Option", "TimeServerAccess", c.result, c.dontAskAgain);
-        EXPECT_EQ(ShouldAskInternetAccess(s, "Option", "TimeServerAccess"), c.asksAfter)
+        StoreInternetAccessAnswer(s, setting::kAskTimeServerAccess, c.result, c.dontAskAgain);
+        EXPECT_EQ(ShouldAskInternetAccess(s, setting::kAskTimeServerAccess), c.asksAfter)
             << static_cast<int>(c.result) << " " << c.dontAskAgain;
         // Nothing at all is written unless the question is silenced.
         EXPECT_EQ(s.ValueExists("Option", "TimeServerAccess"), !c.asksAfter);
@@ -52,14 +52,14 @@ TEST(InternetAccess, TheThreeCallersTextsAndValues) {
     EXPECT_STREQ(kWebAccess.caption, "ウェブサイト表示の確認 - Norvane");
     EXPECT_STREQ(kNewVersionAccess.caption, "最新バージョンの確認 - Norvane");
     for (const InternetAccess* a : {&kTimeServerAccess, &kWebAccess, &kNewVersionAccess}) {
-        EXPECT_STREQ(a->section, "Option");
+        EXPECT_STREQ(a->ask->section, "Option");
         // Two lines, the second the same question.
         const QString m = QString::fromUtf8(a->message);
-        EXPECT_EQ(m.count('\n'), 1) << a->value;
-        EXPECT_TRUE(m.endsWith("インターネットへ接続します。よろしいですか？")) << a->value;
+        EXPECT_EQ(m.count('\n'), 1) << a->ask->name;
+        EXPECT_TRUE(m.endsWith("インターネットへ接続します。よろしいですか？")) << a->ask->name;
     }
-    EXPECT_STREQ(kWebAccess.value, "WebAccess");
-    EXPECT_STREQ(kNewVersionAccess.value, "NewVersionAccess");
+    EXPECT_STREQ(kWebAccess.ask->name, "WebAccess");
+    EXPECT_STREQ(kNewVersionAccess.ask->name, "NewVersionAccess");
 }
 
 }  // namespace

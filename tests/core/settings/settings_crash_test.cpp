@@ -81,10 +81,8 @@ int WholeSave(const RegDocument& doc) {
 TEST(SettingsCrash, AKilledSaveLeavesOneWholeSaveAndNothingBesideIt) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Norvane.reg"));
-    std::random_device seed;
-    const unsigned seedValue = seed();
-    std::mt19937 random(seedValue);
-    SCOPED_TRACE(testing::Message() << "random seed " << seedValue);
+    // A fixed seed, so that a failing run's kill times can be had again.
+    std::mt19937 random(20261210u);
 
     int finished = 0;       // the last save a child reported finished
     int torn = 0, lost = 0;

@@ -19,6 +19,7 @@
 #include "core/settings/settings_file.h"
 #include "core/settings/settings_notice.h"
 #include "core/settings/settings_store.h"
+#include "platform/durable_file.h"
 #include "platform/os_clock.h"
 #include "settings/test_files.h"
 #include "support/fake_os_clock.h"
@@ -409,7 +410,7 @@ TEST_F(SettingsFileTest, ADamagedFileThatCannotBeCopiedIsLeftAsItIsAndTheChanges
         const QByteArray broken = AroundDamage(kKey + "Timer\n");
         WriteBytes(file, broken);
         ResetSettingsNotices();
-        g_fault = {SaveStep::CopyAside, error};
+        g_fault = {SaveStep::CreateNew, error};
         SetSaveFaultHook(InjectFault);
         CaptureStderr();
         for (int i = 1; i <= 3; ++i) {

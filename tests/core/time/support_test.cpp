@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace norvane {
 namespace {
 
@@ -16,28 +14,6 @@ TEST(Paths, DataFilesBesideTheExecutable) {
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
     EXPECT_EQ(SkillIniPath(ProgramPath()), folder + "skill.ini");
-}
-
-TEST(VersionInfo, QueryRules) {
-    EXPECT_EQ(VersionStringOf(std::nullopt, "ProductVersion"), "");
-    VersionRecord noTable;
-    EXPECT_EQ(VersionStringOf(noTable, "ProductVersion"), "UnKnown");
-    VersionRecord r;
-    r.translations = std::vector<std::uint32_t>{0x04B00411u, 0x04E40409u};
-    r.strings["\\StringFileInfo\\041104b0\\ProductVersion"] = "2.5";
-    r.strings["\\StringFileInfo\\040904e4\\ProductVersion"] = "wrong";
-    EXPECT_EQ(VersionStringOf(r, "ProductVersion"), "2.5");
-    EXPECT_EQ(VersionStringOf(r, "Comments"), "");
-}
-
-TEST(VersionInfo, ProgramHasItsOwnRecordOthersNone) {
-    EXPECT_FALSE(VersionString(ProgramPath(), "ProductVersion").empty());
-    EXPECT_FALSE(VersionString(ProgramPath(), "CompanyName").empty());
-    EXPECT_EQ(VersionString("", "ProductVersion"), "");
-    std::string other = testing::TempDir() + "/other-file";
-    std::ofstream(other) << "x";
-    EXPECT_EQ(VersionString(other, "ProductVersion"), "");
-    EXPECT_EQ(VersionString("/no/such/file", "ProductVersion"), "");
 }
 
 TEST(SystemVersion, XPRule) {

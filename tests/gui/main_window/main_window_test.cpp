@@ -15,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <iterator>
@@ -26,6 +25,7 @@
 #include "core/settings/settings_file.h"
 #include "core/settings/settings_notice.h"
 #include "gui/art/pictures.h"
+#include "platform/durable_file.h"
 #include "gui/controls/edge_panel.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_page_control.h"
@@ -35,44 +35,19 @@
 #include "gui/main_window/user_messages.h"
 #include "gui/main_window/work_area.h"
 #include "gui/schedules/schedule_pages.h"
-#include "support/fake_os_clock.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
 
-// Each test gets its own settings file and a clock standing at the base instant
-// (game 0934/08/04 18:00:00, weekday 5, moon 5).
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public WindowFixture {
 protected:
-    MainWindowTest() : scope_(clock_) {
-        path_ = dir_.filePath("Norvane.reg");
-        qputenv("NORVANE_SETTINGS", path_.toUtf8());
-        clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
-        clock_.setBias(-540);
-    }
-
     void Write(std::initializer_list<std::tuple<const char*, const char*, int>> values) {
         SettingsStore s(path_);
         for (auto [section, name, value] : values) s.WriteInteger(section, name, value);
     }
-
-    std::unique_ptr<TfrmMain> Start(std::vector<std::string> args = {"norvane"}) {
-        return std::make_unique<TfrmMain>(args);
-    }
-
-    QTemporaryDir dir_;
-    QString path_;
-    FakeOsClock clock_;
-    ScopedOsClock scope_;
 };
 
-// A control of the window, found by its object name.
-template <typename T = QWidget>
-T* Child(const QWidget& w, const char* name) {
-    T* c = w.findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
 QLabel* Label(const QWidget& w, const char* name) { return Child<QLabel>(w, name); }
 QAction* Action(const QWidget& w, const char* name) { return Child<QAction>(w, name); }
 TLinePageControl* PageControl(const QWidget& w) { return Child<TLinePageControl>(w, "pclMain"); }
@@ -84,7 +59,7 @@ TEST_F(MainWindowTest, EmptySettingsStartInNormalModeOnTheFirstPage) {
     EXPECT_EQ(w->CurrentPage(), Page::Timer);
     EXPECT_EQ(PageControl(*w)->ActivePage(), 0);
     EXPECT_TRUE(Action(*w, "actPage1")->isChecked());
-    EXPECT_FALSE(w->IsAllways());
+    EXPECT_FALSE(w->IsAlwaysOnTop());
     EXPECT_EQ(w->windowTitle(), "Norvane");
 }
 
@@ -172,7 +147,7 @@ TEST_F(MainWindowTest, StartUpReadsTheStoredWindow) {
            {"Window", "Top", 30}, {"Window", "Allways", 1}, {"Option", "Page", 2}});
     auto w = Start();
     EXPECT_EQ(w->geometry(), QRect(20, 30, 600, 400));
-    EXPECT_TRUE(w->IsAllways());
+    EXPECT_TRUE(w->IsAlwaysOnTop());
     EXPECT_TRUE(Action(*w, "actAllways")->isChecked());
     EXPECT_EQ(w->CurrentPage(), Page::Guild);
     EXPECT_TRUE(Action(*w, "actPage3")->isChecked());
@@ -375,13 +350,13 @@ TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     QSignalSpy modes(w.get(), &TfrmMain::modeChanged);
     QSignalSpy onTop(w.get(), &TfrmMain::alwaysOnTopChanged);
     w->setGeometry(60, 70, 520, 330);
-    w->actAllwaysExecute();
+    w->actAlwaysOnTopExecute();
     w->actSimpleExecute();
     // A second request while simple changes nothing, and tells nothing.
     w->actSimpleExecute();
     EXPECT_FALSE(w->IsNormalMode());
     EXPECT_EQ(w->size(), QSize(426, 56));
-    EXPECT_TRUE(w->IsAllways());
+    EXPECT_TRUE(w->IsAlwaysOnTop());
     EXPECT_FALSE(PageControl(*w)->isVisibleTo(w.get()));
     // A compositor may later ask for the size it last knew, the normal one.
     w->resize(520, 330);
@@ -390,7 +365,7 @@ TEST_F(MainWindowTest, ModeSwitchesRestoreBoundsAndKeepOnTop) {
     w->actNormalExecute();
     EXPECT_TRUE(w->IsNormalMode());
     EXPECT_EQ(w->geometry(), QRect(60, 70, 520, 330));
-    EXPECT_TRUE(w->IsAllways());
+    EXPECT_TRUE(w->IsAlwaysOnTop());
     w->resize(800, 600);
     EXPECT_EQ(w->size(), QSize(800, 600));
     ASSERT_EQ(modes.size(), 2);

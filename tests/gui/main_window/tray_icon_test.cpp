@@ -8,26 +8,21 @@
 #include <QApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "activate_window.h"
 #include "core/main_window/tray_text.h"
 #include "core/settings/settings_store.h"
 #include "gui/main_window/main_window.h"
-#include "support/fake_os_clock.h"
 #include "support/fake_sound_player.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
 
-class TrayIconTest : public testing::Test {
+class TrayIconTest : public WindowFixture {
 protected:
-    TrayIconTest() : clockScope_(clock_), soundScope_(sound_) {
-        qputenv("NORVANE_SETTINGS", dir_.filePath("Norvane.reg").toUtf8());
-        clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
-        clock_.setBias(-540);
-    }
+    TrayIconTest() : soundScope_(sound_) {}
     ~TrayIconTest() override { QGuiApplication::setQuitOnLastWindowClosed(true); }
 
     static void Store(bool enabled, bool closeToTray) {
@@ -46,9 +41,6 @@ protected:
     static QSystemTrayIcon* Tray(TfrmMain& w) { return w.findChild<QSystemTrayIcon*>("trayClock"); }
     static bool Ended(TfrmMain& w) { return !w.findChild<QTimer*>("tmrClock")->isActive(); }
 
-    QTemporaryDir dir_;
-    FakeOsClock clock_;
-    ScopedOsClock clockScope_;
     FakeSoundPlayer sound_;
     ScopedSoundPlayer soundScope_;
 };

@@ -15,7 +15,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusTipEvent>
-#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -31,28 +30,15 @@
 #include "gui/schedules/schedule_pages.h"
 #include "gui/timers/timer_controller.h"
 #include "gui/timers/timer_page.h"
-#include "support/fake_os_clock.h"
 #include "support/fake_sound_player.h"
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '{' << l.join(", ").toStdString() << '}'; }
-QT_END_NAMESPACE
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
 
-class WindowCommandsTest : public testing::Test {
+class WindowCommandsTest : public WindowFixture {
 protected:
-    WindowCommandsTest() : clockScope_(clock_), soundScope_(sound_) {
-        path_ = dir_.filePath("Norvane.reg");
-        qputenv("NORVANE_SETTINGS", path_.toUtf8());
-        clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
-        clock_.setBias(-540);
-        clock_.setTick(5000);
-    }
-
-    std::unique_ptr<TfrmMain> Start() { return std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"}); }
+    WindowCommandsTest() : soundScope_(sound_) { clock_.setTick(5000); }
 
     // A key typed into the focused control, with the character it makes; then
     // what it queued (a synthesized function key) runs.
@@ -80,10 +66,6 @@ protected:
         return out.trimmed();
     }
 
-    QTemporaryDir dir_;
-    QString path_;
-    FakeOsClock clock_;
-    ScopedOsClock clockScope_;
     FakeSoundPlayer sound_;
     ScopedSoundPlayer soundScope_;
 };
@@ -145,11 +127,11 @@ TEST_F(WindowCommandsTest, MenusAndToolbarListTheCommandsInOrder) {
         EXPECT_EQ(!a->icon().isNull(), c.picture) << c.name;
     }
     // The on-top picture follows the state.
-    QAction* allways = w->findChild<QAction*>("actAllways");
-    const qint64 off = allways->icon().cacheKey();
-    allways->trigger();
-    EXPECT_NE(allways->icon().cacheKey(), off);
-    allways->trigger();
+    QAction* alwaysOnTop = w->findChild<QAction*>("actAllways");
+    const qint64 off = alwaysOnTop->icon().cacheKey();
+    alwaysOnTop->trigger();
+    EXPECT_NE(alwaysOnTop->icon().cacheKey(), off);
+    alwaysOnTop->trigger();
 }
 
 TEST_F(WindowCommandsTest, TheHintLineShowsWhatIsPointedAtAndEmptiesAfter) {

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QApplication>
 
@@ -24,20 +23,17 @@
 #include "gui/main_window/app_style.h"
 #include "gui/main_window/main_window.h"
 #include "gui/schedules/schedule_page.h"
+#include "platform/durable_file.h"
 #include "platform/sleep_clock.h"
-#include "support/fake_os_clock.h"
 #include "support/fake_user_messages.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
 
-class WindowSkinsTest : public testing::Test {
+class WindowSkinsTest : public WindowFixture {
 protected:
-    WindowSkinsTest() : scope_(clock_) {
-        path_ = dir_.filePath("Norvane.reg");
-        qputenv("NORVANE_SETTINGS", path_.toUtf8());
-        clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
-        clock_.setBias(-540);
+    WindowSkinsTest() {
         skins_ = dir_.filePath("skins") + "/";
         QDir().mkpath(skins_);
     }
@@ -54,16 +50,12 @@ protected:
     QString Chosen() const { return SettingsStore(path_).ReadString("Option", "Skin", "(none)"); }
 
     std::unique_ptr<TfrmMain> Start() {
-        auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+        auto w = WindowFixture::Start();
         w->SetSkinFolder(skins_.toStdString());
         return w;
     }
 
-    QTemporaryDir dir_;
-    QString path_;
     QString skins_;
-    FakeOsClock clock_;
-    ScopedOsClock scope_;
 };
 
 QMenu* BarColourMenu(const TfrmMain& w) {
@@ -193,9 +185,9 @@ TEST_F(WindowSkinsTest, EveryColourOfTheTableReachesItsControls) {
     w->ShowPage(Page::Ship);
     EXPECT_EQ(w->findChild<QLabel*>("lblVanaTime")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(w->findChild<QLabel*>("lblEarthTime")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    // Header shapes take the colour halfway between Item and Bace.
+    // Header shapes take the colour halfway between Item and Base.
     EXPECT_EQ(w->findChild<TShape*>("shpShipHead0")->BrushColor(), Rgb(191, 191, 191));
-    EXPECT_EQ(MidColour(SkinColours().Item, SkinColours().Bace), Rgb(224, 233, 251));
+    EXPECT_EQ(MidColour(SkinColours().Item, SkinColours().Base), Rgb(224, 233, 251));
     EXPECT_EQ(w->findChild<QMenuBar*>("mbrMenu")->palette().color(QPalette::Window), QColor(255, 255, 255));
     // The pop-ups share the menu bar's colours, those made after the bar too.
     for (const char* menu : {"mnuMain", "mnuMenu", "mnuColor", "mbrColor", "mnuAlarm"})

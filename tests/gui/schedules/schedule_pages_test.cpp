@@ -30,6 +30,7 @@
 #include "gui/schedules/schedule_pages.h"
 #include "gui/schedules/ship_page.h"
 #include "support/fake_os_clock.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
@@ -367,7 +368,7 @@ TEST_P(PagesTest, ListsAreRebuiltByTheChoiceAndTheButtonNotByTheClock) {
 
 TEST_P(PagesTest, HeaderBandsAndStripesTakeTheWindowColours) {
     auto w = Start();
-    // Item (234, 244, 255) and Bace (214, 222, 247) meet halfway at (224, 233, 251).
+    // Item (234, 244, 255) and Base (214, 222, 247) meet halfway at (224, 233, 251).
     const Colour mid = Rgb(224, 233, 251);
     for (const char* name : {"shpShipHead0", "shpShipHead2", "shpGuildHead1", "shpRacialHead2", "shpChocoHead0",
                              "shpSkillHead0", "shpSkillHead1", "shpCalenHead0", "shpCalenHead1"})
@@ -661,17 +662,6 @@ TEST_P(PagesTest, ResizingInSimpleModeChangesNothing) {
     box->resize(300, 100);
     w->SchedulePages()->scrPageResize(Page::Ship);
     EXPECT_EQ(Box(*w, "lblShipHead3"), before);
-}
-
-// A turn of the mouse wheel over `target` as the window system delivers it:
-// what the widget leaves ignored travels on to its parents. Straight to notify,
-// as sendEvent would clear the mark of a window-system event.
-void Wheel(QWidget* target, int notches) {
-    const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QSpontaneKeyEvent::setSpontaneous(&event);
-    qApp->notify(target, &event);
 }
 
 TEST_P(PagesTest, TheWheelOverAChoiceWithoutTheFocusScrollsThePageInstead) {

@@ -21,7 +21,7 @@
 #include "gui/settings/version_dialog.h"
 #include "gui/timers/set_dialog.h"
 #include "layout_check.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -98,7 +98,7 @@ TEST_P(DialogLayoutsTest, TheProxyVersionAndEachQuestion) {
         Expect(&d, QStringLiteral("proxy"));
     }
     {
-        TfrmVer d(main_.get(), ProgramVersionRecord(), QString());
+        TfrmVer d(main_.get(), ProgramBuildInfo(), QString());
         Expect(&d, QStringLiteral("version"));
     }
     for (const InternetAccess* access : {&kTimeServerAccess, &kWebAccess, &kNewVersionAccess}) {
@@ -108,7 +108,7 @@ TEST_P(DialogLayoutsTest, TheProxyVersionAndEachQuestion) {
         face.setFamily(GetParam());
         d.setFont(face);
         d.SetMessage(QString::fromUtf8(access->caption), QString::fromUtf8(access->message));
-        Expect(&d, QString::fromLatin1(access->value));
+        Expect(&d, QString::fromLatin1(access->ask->name));
     }
 }
 

@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -27,19 +26,12 @@
 #include "gui/main_window/main_window.h"
 #include "layout_check.h"
 #include "modal_answer.h"
-#include "platform/ui_font.h"
-#include "support/fake_os_clock.h"
+#include "platform_gui/ui_font.h"
 #include "support/fake_user_messages.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
-
-template <typename T = QWidget>
-T* Child(const QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
 
 // The four controls the wheel box switches, as "1111" when all are enabled.
 std::string WheelControlsEnabled(const QWidget* d) {
@@ -49,23 +41,12 @@ std::string WheelControlsEnabled(const QWidget* d) {
     return s;
 }
 
-class OptionsDialogTest : public testing::Test {
+class OptionsDialogTest : public WindowFixture {
 protected:
-    OptionsDialogTest() : clockScope_(clock_), messagesScope_(messages_) {
-        path_ = dir_.filePath("Norvane.reg");
-        qputenv("NORVANE_SETTINGS", path_.toUtf8());
-        clock_.setUtc({2026, 12, 9, 8, 30, 5, 0});
-        clock_.setBias(-540);
-    }
+    OptionsDialogTest() : messagesScope_(messages_) { clock_.setUtc({2026, 12, 9, 8, 30, 5, 0}); }
 
-    std::unique_ptr<TfrmMain> StartMain() {
-        return std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
-    }
+    static std::unique_ptr<TfrmMain> StartMain() { return Start(); }
 
-    QTemporaryDir dir_;
-    QString path_;
-    FakeOsClock clock_;
-    ScopedOsClock clockScope_;
     FakeUserMessages messages_;
     ScopedUserMessages messagesScope_;
 };

@@ -19,16 +19,10 @@
 #include "layout_check.h"
 #include "modal_answer.h"
 #include "support/fake_user_messages.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
-
-template <typename T>
-T* Child(const QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
 
 // Each test gets its own settings file and records the beeps.
 class SettingsDialogsTest : public testing::Test {
@@ -110,8 +104,7 @@ TEST_F(SettingsDialogsTest, ASilencedKindGoesAheadWithoutDialogOrBeepUntilTurned
     bool shown = false;
     WhenModalShows<TfrmDlg>([&](TfrmDlg* d) { shown = true; d->reject(); }, 300);
     EXPECT_EQ(ConfirmInternetAccess(nullptr, kWebAccess), DialogResult::Yes);
-    QTest::qWait(400);
-    EXPECT_FALSE(shown);
+    EXPECT_FALSE(QTest::qWaitFor([&] { return shown; }, 400));
     EXPECT_TRUE(messages_.beeps.empty());
     // Checked again in the options dialog: the question comes back.
     {
@@ -152,7 +145,7 @@ struct ProxyControls {
 // Each question wraps between phrases only, and the dialog gives the lines room.
 TEST_F(SettingsDialogsTest, TheQuestionBreaksOnlyBetweenPhrasesAndFitsItsDialog) {
     for (const InternetAccess* access : {&kTimeServerAccess, &kWebAccess, &kNewVersionAccess}) {
-        SCOPED_TRACE(access->value);
+        SCOPED_TRACE(access->ask->name);
         TfrmDlg d;
         const QString message = QString::fromUtf8(access->message);
         d.SetMessage(QString::fromUtf8(access->caption), message);

@@ -16,6 +16,7 @@
 
 #include "core/settings/settings_store.h"
 #include "core/settings/version_info.h"
+#include "core/time/support.h"
 #include "gui/controls/link_label.h"
 #include "gui/main_window/main_window.h"
 #include "gui/settings/confirm_dialog.h"
@@ -26,26 +27,13 @@
 #include "support/fake_sound_player.h"
 #include "support/fake_url_opener.h"
 #include "support/fake_user_messages.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
 
-template <typename T>
-T* Child(const QObject* w, const char* name) {
-    T* c = w->findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
-
-VersionRecord Record() {
-    VersionRecord r;
-    r.translations = std::vector<std::uint32_t>{0x04B00411u};
-    const std::string base = "\\StringFileInfo\\041104b0\\";
-    r.strings[base + "FileDescription"] = "Norvane - Vana'diel clock";
-    r.strings[base + "ProductVersion"] = "2.5.1";
-    r.strings[base + "LegalCopyright"] = "Copyright (C) 2026 Tobrin";
-    r.strings[base + "CompanyName"] = "https://tobrin.example/norvane/";
-    return r;
+BuildInfo Record() {
+    return {"Norvane - Vana'diel clock", "2.5.1", "Copyright (C) 2026 Tobrin", "https://tobrin.example/norvane/"};
 }
 
 // Each test gets its own settings file; beeps are recorded, addresses and
@@ -72,14 +60,14 @@ protected:
     ScopedProcessLauncher launcherScope_;
 };
 
-TEST_F(VersionDialogTest, ShowsTheRecordsTextsOrEmptyOrUnknownAndTheBannerFileWhenPresent) {
+TEST_F(VersionDialogTest, ShowsTheRecordsTextsOrEmptyOnesAndTheBannerFileWhenPresent) {
     QTemporaryDir withBanner;
     QImage bmp(88, 31, QImage::Format_RGB32);
     bmp.fill(Qt::red);
     ASSERT_TRUE(bmp.save(withBanner.filePath("tobrinb.bmp"), "BMP"));
     struct Case {
         const char* what;
-        std::optional<VersionRecord> record;
+        BuildInfo record;
         QString folder;
         QString title, version, copyright, address;
         bool banner;
@@ -87,9 +75,7 @@ TEST_F(VersionDialogTest, ShowsTheRecordsTextsOrEmptyOrUnknownAndTheBannerFileWh
     const Case cases[] = {
         {"record and banner", Record(), withBanner.path() + "/", "Norvane - Vana'diel clock", "Version 2.5.1",
          "Copyright (C) 2026 Tobrin", "https://tobrin.example/norvane/", true},
-        {"no record, no banner", std::nullopt, dir_.path() + "/", "", "Version ", "", "", false},
-        {"no translation table", VersionRecord{}, dir_.path() + "/", "UnKnown", "Version UnKnown", "UnKnown",
-         "UnKnown", false},
+        {"empty record, no banner", BuildInfo{}, dir_.path() + "/", "", "Version ", "", "", false},
     };
     for (const Case& c : cases) {
         TfrmVer d(nullptr, c.record, c.folder);
@@ -206,7 +192,7 @@ TEST_F(WebCommandsTest, UpdateHandsTheWindowsLeftEdgeAndVersionToTheProgramBesid
 
     Store("NewVersionAccess", "0");
     launcher_.starts = false;  // a missing program: no message either
-    const QString version = QString::fromStdString(VersionString(ProgramPath(), "ProductVersion"));
+    const QString version = QString::fromStdString(ProgramBuildInfo().version);
     ASSERT_FALSE(version.isEmpty());
     for (int left : {120, -1200}) {
         launcher_.started.clear();
@@ -236,7 +222,7 @@ TEST_F(WebCommandsTest, WebOpensThePageAtOnceWhenNotToBeAskedAndVersionShowsTheD
         Child<QPushButton>(d, "cmdOK")->click();
     });
     Child<QAction>(&w, "actVersion")->trigger();
-    EXPECT_EQ(version, "Version " + QString::fromStdString(VersionString(ProgramPath(), "ProductVersion")));
+    EXPECT_EQ(version, "Version " + QString::fromStdString(ProgramBuildInfo().version));
     EXPECT_EQ(address, QString::fromStdString(WebPageAddress()));
     EXPECT_EQ(family, w.font().family());
     EXPECT_TRUE(launcher_.started.empty());

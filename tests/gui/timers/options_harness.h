@@ -7,7 +7,7 @@
 
 #include "core/settings/settings_store.h"
 #include "gui/timers/timer_options.h"
-#include "platform/ui_font.h"
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 

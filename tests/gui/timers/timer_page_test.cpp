@@ -45,12 +45,8 @@
 #include "support/fake_os_clock.h"
 #include "support/fake_sound_player.h"
 #include "support/fake_user_messages.h"
+#include "window_fixture.h"
 
-// Readable failure messages for texts and text lists.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '{' << l.join(", ").toStdString() << '}'; }
-QT_END_NAMESPACE
 
 namespace norvane {
 namespace {
@@ -799,17 +795,6 @@ TEST_F(TimerPageTest, TheListDropsDownTwelveLinesWithinTheScreen) {
         << popup->frameGeometry().x() << "," << popup->frameGeometry().y() << " "
         << popup->frameGeometry().width() << "x" << popup->frameGeometry().height();
     list->hidePopup();
-}
-
-// A turn of the mouse wheel over `target` as the window system delivers it:
-// what the widget leaves ignored travels on to its parents.
-void Wheel(QWidget* target, int notches) {
-    const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    // Straight to notify: sendEvent would clear the mark of a window-system event.
-    QSpontaneKeyEvent::setSpontaneous(&event);
-    qApp->notify(target, &event);
 }
 
 TEST_F(TimerPageTest, TheWheelOverAListWithoutTheFocusScrollsThePage) {

@@ -1,4 +1,4 @@
-#include "platform/url_opener.h"
+#include "platform_gui/url_opener.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
