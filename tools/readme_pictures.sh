@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the README's pictures from the built program as a user sees it, under
 # Xvfb with a window manager: each of the seven pages opened by a click on its
-# tab, then the window switched to simple mode by its toolbar button; last, the
-# program started again with the dark skin, on the ships page. Every run shows
+# tab, then the window switched to simple mode by its toolbar button; then the
+# program started again with the dark skin, on the ships page; last, a desktop
+# notification it sent, as a notification service draws it. Every run shows
 # the same moment (NORVANE_FAKE_TIME, Tokyo time) and starts from the same
 # settings file, so the pictures change only when the program does.
 #   tools/readme_pictures.sh [BUILD_DIR [DOCS_DIR]]
@@ -114,4 +115,30 @@ start
 xdotool mousemove 1000 700
 sleep 0.5
 "$shot" "$docs/norvane-dark.png" "$win" || fail "picture of the dark skin"
+stop
+
+# A notification as the desktop shows it: a notification service of its own on
+# a private bus, and the settings above, whose first route leaves within the
+# three minutes they ask for.
+command -v dunst >/dev/null || fail "dunst missing (scripts/setup installs it)"
+exec 3> "$work/bus"
+dbus-daemon --session --nofork --print-address=3 >/dev/null 2>&1 & pids+=($!)
+exec 3>&-
+for _ in $(seq 50); do [ -s "$work/bus" ] && break; sleep 0.1; done
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+export DBUS_SESSION_BUS_ADDRESS
+dunst -config /dev/null >/dev/null 2>&1 & pids+=($!)
+sleep 0.5
+settings blue.skn 1 > "$NORVANE_SETTINGS"
+start
+xdotool mousemove 1000 700
+note=
+for _ in $(seq 100); do
+  note=$(xdotool search --onlyvisible --class '^Dunst$' 2>/dev/null | head -n 1)
+  [ -n "$note" ] && break
+  sleep 0.1
+done
+[ -n "$note" ] || fail "no notification shown"
+sleep 0.5
+"$shot" "$docs/notification.png" "$note" || fail "picture of a notification"
 echo "readme_pictures: the pictures are in $docs"
