@@ -4,21 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QtCore/qtestsupport_core.h>
 
 #include "support/fake_notification_service.h"
 
 namespace norvane {
 namespace {
-
-// Runs the event loop until `done` or two seconds have passed.
-template <typename F>
-bool Await(F done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 2'000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 QStringList g_log;
 void Collect(QtMsgType, const QMessageLogContext& context, const QString& text) {
@@ -72,9 +63,9 @@ TEST_F(NotifierTest, SendsTheTextsIconAndActionAndHearsTheClickAndTheClose) {
 
     service_->Invoke(id, "other");
     service_->Invoke(id, "default");
-    ASSERT_TRUE(Await([&] { return !activated.empty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !activated.empty(); }));
     service_->Close(id, 2);
-    ASSERT_TRUE(Await([&] { return !closed.empty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !closed.empty(); }));
     EXPECT_EQ(activated, std::vector<std::uint32_t>{id});
     EXPECT_EQ(closed, std::vector<std::uint32_t>{id});
     notifier_->SetHandlers({});

@@ -30,8 +30,8 @@ TraySettings ReadTraySettings(const SettingsStore& s) {
 }
 
 void WriteTraySettings(SettingsStore& s, const TraySettings& tray) {
-    s.WriteBool("Tray", "Enabled", tray.enabled);
-    s.WriteBool("Tray", "CloseToTray", tray.closeToTray);
+    s.Write(setting::kTrayEnabled, tray.enabled);
+    s.Write(setting::kCloseToTray, tray.closeToTray);
 }
 
 }  // namespace norvane

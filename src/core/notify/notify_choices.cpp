@@ -4,16 +4,17 @@
 #include <charconv>
 #include <string_view>
 
+#include "core/settings/setting_keys.h"
 #include "core/settings/settings_store.h"
 
 namespace norvane {
 namespace {
 
-const QString kSection = QStringLiteral("Notify");
+using TextKey = SettingKey<const char*>;
 
 template <std::size_t N>
-std::bitset<N> ReadBits(const SettingsStore& store, const QString& name) {
-    const QString text = store.ReadString(kSection, name, QString());
+std::bitset<N> ReadBits(const SettingsStore& store, const TextKey& key) {
+    const QString text = store.Read(key);
     std::bitset<N> bits;
     for (std::size_t i = 0; i < N && i < static_cast<std::size_t>(text.size()); ++i)
         bits[i] = text[static_cast<qsizetype>(i)] == QLatin1Char('1');
@@ -21,10 +22,10 @@ std::bitset<N> ReadBits(const SettingsStore& store, const QString& name) {
 }
 
 template <std::size_t N>
-void WriteBits(SettingsStore& store, const QString& name, const std::bitset<N>& bits) {
+void WriteBits(SettingsStore& store, const TextKey& key, const std::bitset<N>& bits) {
     QString text;
     for (std::size_t i = 0; i < N; ++i) text += bits[i] ? QLatin1Char('1') : QLatin1Char('0');
-    store.WriteString(kSection, name, text);
+    store.Write(key, text);
 }
 
 bool ParseInt(std::string_view s, std::int64_t& out) {
@@ -51,26 +52,26 @@ bool NotifyChoices::Any() const {
 
 NotifyChoices ReadNotifyChoices(const SettingsStore& store) {
     NotifyChoices c;
-    c.events.routes = ReadBits<kShipRouteCount>(store, "Routes");
-    c.events.guilds = ReadBits<kGuildShopCount>(store, "Guilds");
-    c.events.weekdays = ReadBits<8>(store, "Weekdays");
-    c.events.moonPhases = ReadBits<12>(store, "MoonPhases");
-    c.events.racial = store.ReadBool(kSection, "Racial", false);
-    c.events.chocobo = store.ReadBool(kSection, "Chocobo", false);
-    c.timers = store.ReadBool(kSection, "Timers", false);
-    c.minutesAhead = std::clamp(store.ReadInteger(kSection, "MinutesAhead", 3), 0, kNotifyMinutesMax);
+    c.events.routes = ReadBits<kShipRouteCount>(store, setting::kNotifyRoutes);
+    c.events.guilds = ReadBits<kGuildShopCount>(store, setting::kNotifyGuilds);
+    c.events.weekdays = ReadBits<8>(store, setting::kNotifyWeekdays);
+    c.events.moonPhases = ReadBits<12>(store, setting::kNotifyMoonPhases);
+    c.events.racial = store.Read(setting::kNotifyRacial);
+    c.events.chocobo = store.Read(setting::kNotifyChocobo);
+    c.timers = store.Read(setting::kNotifyTimers);
+    c.minutesAhead = std::clamp(store.Read(setting::kNotifyMinutesAhead), 0, kNotifyMinutesMax);
     return c;
 }
 
 void WriteNotifyChoices(SettingsStore& store, const NotifyChoices& c) {
-    WriteBits(store, "Routes", c.events.routes);
-    WriteBits(store, "Guilds", c.events.guilds);
-    WriteBits(store, "Weekdays", c.events.weekdays);
-    WriteBits(store, "MoonPhases", c.events.moonPhases);
-    store.WriteBool(kSection, "Racial", c.events.racial);
-    store.WriteBool(kSection, "Chocobo", c.events.chocobo);
-    store.WriteBool(kSection, "Timers", c.timers);
-    store.WriteInteger(kSection, "MinutesAhead", std::clamp(c.minutesAhead, 0, kNotifyMinutesMax));
+    WriteBits(store, setting::kNotifyRoutes, c.events.routes);
+    WriteBits(store, setting::kNotifyGuilds, c.events.guilds);
+    WriteBits(store, setting::kNotifyWeekdays, c.events.weekdays);
+    WriteBits(store, setting::kNotifyMoonPhases, c.events.moonPhases);
+    store.Write(setting::kNotifyRacial, c.events.racial);
+    store.Write(setting::kNotifyChocobo, c.events.chocobo);
+    store.Write(setting::kNotifyTimers, c.timers);
+    store.Write(setting::kNotifyMinutesAhead, std::clamp(c.minutesAhead, 0, kNotifyMinutesMax));
 }
 
 NotifiedKey KeyOf(const UpcomingEvent& e) { return {e.kind, e.subject, e.utcMs}; }
@@ -107,11 +108,11 @@ std::vector<NotifiedKey> ParseNotifiedKeys(const std::string& text) {
 }
 
 std::vector<NotifiedKey> ReadNotifiedKeys(const SettingsStore& store) {
-    return ParseNotifiedKeys(store.ReadString(kSection, "Sent", QString()).toStdString());
+    return ParseNotifiedKeys(store.Read(setting::kNotifySent).toStdString());
 }
 
 void WriteNotifiedKeys(SettingsStore& store, const std::vector<NotifiedKey>& keys) {
-    store.WriteString(kSection, "Sent", QString::fromStdString(FormatNotifiedKeys(keys)));
+    store.Write(setting::kNotifySent, QString::fromStdString(FormatNotifiedKeys(keys)));
 }
 
 }  // namespace norvane

@@ -72,6 +72,19 @@ NumberedKey<const char*> ServerHistoryItem(int index);  // "Item00" ...
 inline constexpr SettingKey<bool> kTrayEnabled{"Tray", "Enabled", false};
 inline constexpr SettingKey<bool> kCloseToTray{"Tray", "CloseToTray", false};
 
+// What the desktop notifications announce: each family of events a text of
+// '0'/'1', one character per route, guild, weekday or moon phase; how many Earth
+// minutes ahead; and the events already announced ("kind,subject,instant;...").
+inline constexpr SettingKey<const char*> kNotifyRoutes{"Notify", "Routes", ""};
+inline constexpr SettingKey<const char*> kNotifyGuilds{"Notify", "Guilds", ""};
+inline constexpr SettingKey<const char*> kNotifyWeekdays{"Notify", "Weekdays", ""};
+inline constexpr SettingKey<const char*> kNotifyMoonPhases{"Notify", "MoonPhases", ""};
+inline constexpr SettingKey<bool> kNotifyRacial{"Notify", "Racial", false};
+inline constexpr SettingKey<bool> kNotifyChocobo{"Notify", "Chocobo", false};
+inline constexpr SettingKey<bool> kNotifyTimers{"Notify", "Timers", false};
+inline constexpr SettingKey<int> kNotifyMinutesAhead{"Notify", "MinutesAhead", 3};
+inline constexpr SettingKey<const char*> kNotifySent{"Notify", "Sent", ""};
+
 // Timer and alarm sets: their counts, the first-start flags, the twelve cells'
 // sets and alarms.
 inline constexpr const char* kTimerSection = "Timer";

@@ -293,8 +293,8 @@ void TfrmOpt::CreateAdvancedPage(QWidget* page) {
 void TfrmOpt::FormCreate() {
     SettingsStore store;
     // 1. Internet time.
-    ShowServerList(ReadServerHistory(store), store.ReadString("Time", "Server", QString()));
-    chkExecuteSync->setChecked(store.ReadBool("Time", "ExecuteSync", false));
+    ShowServerList(ReadServerHistory(store), store.Read(setting::kTimeServer));
+    chkExecuteSync->setChecked(store.Read(setting::kExecuteSync));
 
     // 2. The wheel; its dependent controls follow the box.
     const GeneralOptions o = ReadGeneralOptions(store);

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
+#include <QtCore/qtestsupport_core.h>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -24,14 +24,6 @@
 
 namespace norvane {
 namespace {
-
-template <typename F>
-bool Await(F done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 2'000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 class NotifyWindowTest : public testing::Test {
 protected:
@@ -120,7 +112,7 @@ TEST_F(NotifyWindowTest, ChosenOnThePageShownOnceAlsoAfterARestartAndAClickOpens
         // Clicked while the window is out of sight: back, on the ships' page.
         w.hide();
         service_->Invoke(id, "default");
-        ASSERT_TRUE(Await([&] { return w.isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.isVisible(); }));
         EXPECT_EQ(w.CurrentPage(), Page::Ship);
     }
     // A restart at the same moment: nothing again.
