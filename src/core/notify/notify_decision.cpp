@@ -22,6 +22,11 @@ std::string RouteName(int route) {
 }
 
 std::string Two(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+// The game year as the window shows it: four digits ("0934").
+std::string Four(int n) {
+    const std::string digits = std::to_string(n);
+    return std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits;
+}
 
 std::string CountdownText(std::int64_t ms) {
     const std::int64_t s = (ms + 999) / 1000;
@@ -121,7 +126,7 @@ NotificationText NotificationTextFor(const UpcomingEvent& e, std::int64_t nowUtc
             break;
     }
     const VanaDateTime game = SecondsToVana(e.vanaSeconds);
-    t.body = "地球時間 " + FormatEarthTime(e.local) + "\nヴァナ・ディール " + std::to_string(game.Year) + "/" +
+    t.body = "地球時間 " + FormatEarthTime(e.local) + "\nヴァナ・ディール " + Four(game.Year) + "/" +
              Two(game.Month) + "/" + Two(game.Day) + " " + Two(game.Hour) + ":" + Two(game.Minute) + "\n" +
              CountdownText(e.utcMs - nowUtcMs);
     return t;

@@ -252,8 +252,12 @@ TEST(NotifyText, SaysWhatWhenInBothTimesAndTheTimeLeft) {
     EXPECT_EQ(t.page, Page::Timer);
     const VanaDateTime g = SecondsToVana(alarm.vanaSeconds);
     char game[32];
-    std::snprintf(game, sizeof game, "%d/%02d/%02d %02d:%02d", g.Year, g.Month, g.Day, g.Hour, g.Minute);
+    std::snprintf(game, sizeof game, "%04d/%02d/%02d %02d:%02d", g.Year, g.Month, g.Day, g.Hour, g.Minute);
     EXPECT_EQ(t.body, "地球時間 2026/03/01 12:03:05\nヴァナ・ディール " + std::string(game) + "\nあと 3 分 5 秒です。");
+    // A game year below 1000 keeps the window's four digits.
+    const EarthTime early{2003, 12, 1, 9, 0, 0, 0};
+    UpcomingEvent old{EventKind::TimerEnds, 0, VanaSecondsAt(early), {2003, 12, 1, 18, 0, 0, 0}, EarthMilliseconds(early)};
+    EXPECT_NE(NotificationTextFor(old, old.utcMs).body.find("ヴァナ・ディール 0934/"), std::string::npos);
     EXPECT_NE(NotificationTextFor(alarm, now + 185'000).body.find("まもなくです。"), std::string::npos);
 }
 
