@@ -40,6 +40,16 @@ template <class T = QWidget>
 T* Child(const QObject& parent, const char* name) {
     return Child<T>(&parent, name);
 }
+template <class T = QWidget>
+T* Child(const QObject& parent, const QString& name) {
+    return Child<T>(&parent, name.toUtf8().constData());
+}
+
+// The control `name` of timer cell `cell` (0..11): ("cmbTimer", 0) is "cmbTimer1".
+template <class T>
+T* CellChild(const QObject& parent, const char* name, int cell) {
+    return Child<T>(parent, QString::fromLatin1(name) + QString::number(cell + 1));
+}
 
 // A turn of the mouse wheel over `target` as the window system delivers it:
 // what the widget leaves ignored travels on to its parents.

@@ -20,7 +20,6 @@
 #include <QWheelEvent>
 
 #include "activate_window.h"
-#include "main_window/window_child.h"
 #include "core/settings/settings_store.h"
 #include "gui/controls/line_page_control.h"
 #include "gui/controls/scroll_box_ex.h"

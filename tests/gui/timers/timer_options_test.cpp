@@ -22,7 +22,6 @@
 #include <QTreeWidget>
 
 #include "activate_window.h"
-#include "main_window/window_child.h"
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_sets.h"
 #include "gui/art/dialog_pictures.h"
@@ -37,11 +36,7 @@
 #include "support/fake_os_clock.h"
 #include "support/fake_sound_player.h"
 #include "support/fake_user_messages.h"
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '{' << l.join(", ").toStdString() << '}'; }
-QT_END_NAMESPACE
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {

@@ -25,7 +25,6 @@
 #include <utility>
 
 #include "activate_window.h"
-#include "main_window/window_child.h"
 #include "core/settings/settings_store.h"
 #include "gui/art/timer_pictures.h"
 #include "gui/controls/image_ex.h"
