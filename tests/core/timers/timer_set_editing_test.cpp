@@ -14,6 +14,8 @@ namespace {
 
 using testing_support::MakeAlarm;
 using testing_support::MakeSet;
+using testing_support::MakeSoundFolders;
+using testing_support::SoundFolders;
 using testing_support::TempFolder;
 
 TEST(TimerSetEditingTest, DeletingAnAlarmSetClearsItsCellsAndMovesLaterOnesUp) {
@@ -114,14 +116,9 @@ TEST(TimerSetEditingTest, AStopwatchStoresNothingButItsNameAndShowsDashes) {
 
 TEST(TimerSetEditingTest, SoundListShowsTheFoldersWaveFilesAndAPathMovesTheFolder) {
     TempFolder folder;
-    const QString sounds = folder.file("sounds/");
-    const QString other = folder.file("other/");
-    QDir().mkpath(sounds);
-    QDir().mkpath(other);
-    for (const QString& f : {sounds + "bell.wav", sounds + "gong.wav", sounds + "notes.txt", other + "horn.wav"}) {
-        QFile file(f);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    SoundFolders folders;
+    ASSERT_TRUE(MakeSoundFolders(folder.path(), folders));
+    const QString &sounds = folders.sounds, &other = folders.other;
     QStringList listed = SoundFileChoices(sounds);
     ASSERT_FALSE(listed.isEmpty());
     EXPECT_EQ(listed.takeFirst(), "(なし)");

@@ -24,6 +24,7 @@
 #include "activate_window.h"
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_sets.h"
+#include "core/timers/timer_test_support.h"
 #include "gui/art/dialog_pictures.h"
 #include "gui/main_window/main_window.h"
 #include "gui/timers/set_dialog.h"
@@ -362,14 +363,9 @@ TEST_F(TimerOptionsTest, SetDialogEditsNormaliseAndFollowTheKind) {
 }
 
 TEST_F(TimerOptionsTest, SoundListOffersTheFoldersWaveFilesPlaysAndBrowses) {
-    const QString sounds = dir_.filePath("sounds/");
-    const QString other = dir_.filePath("other/");
-    QDir().mkpath(sounds);
-    QDir().mkpath(other);
-    for (const QString& f : {sounds + "bell.wav", sounds + "gong.wav", sounds + "readme.txt", other + "horn.wav"}) {
-        QFile file(f);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    testing_support::SoundFolders folders;
+    ASSERT_TRUE(testing_support::MakeSoundFolders(dir_.path(), folders));
+    const QString &sounds = folders.sounds, &other = folders.other;
     TfrmOptSet d;
     d.SetDefaultSoundFolder(sounds);
     d.EditAlarmSet(Alarm("al", "", 0));
