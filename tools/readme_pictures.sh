@@ -48,13 +48,7 @@ centre() { awk -v n="$1" '$1 == n {print int($2 + $4 / 2), int($3 + $5 / 2)}' "$
 geometry() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
 start() {  # starts the program, sets $win
   "$prog" >/dev/null 2>&1 & pids+=($!)
-  win=
-  for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --name '^Norvane$' 2>/dev/null | head -n 1)
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
-  [ -n "$win" ] || fail "no window"
+  win=$(await_window 100 --name '^Norvane$') || fail "no window"
   sleep 1
 }
 stop() {
@@ -90,13 +84,7 @@ stop
 start
 xdotool windowactivate --sync "$win" 2>/dev/null
 xdotool key alt+m o
-opt=
-for _ in $(seq 50); do
-  opt=$(xdotool search --onlyvisible --name '^オプション - Norvane$' 2>/dev/null | head -n 1)
-  [ -n "$opt" ] && break
-  sleep 0.1
-done
-[ -n "$opt" ] || fail "no options dialog"
+opt=$(await_window 50 --name '^オプション - Norvane$') || fail "no options dialog"
 xdotool mousemove 1000 700
 sleep 0.5
 "$shot" "$docs/options-general.png" "$opt" || fail "picture of the options dialog"
@@ -132,13 +120,7 @@ sleep 0.5
 settings blue.skn 1 > "$NORVANE_SETTINGS"
 start
 xdotool mousemove 1000 700
-note=
-for _ in $(seq 100); do
-  note=$(xdotool search --onlyvisible --class '^Dunst$' 2>/dev/null | head -n 1)
-  [ -n "$note" ] && break
-  sleep 0.1
-done
-[ -n "$note" ] || fail "no notification shown"
+note=$(await_window 100 --class '^Dunst$') || fail "no notification shown"
 sleep 0.5
 "$shot" "$docs/notification.png" "$note" || fail "picture of a notification"
 echo "readme_pictures: the pictures are in $docs"

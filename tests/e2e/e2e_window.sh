@@ -34,14 +34,7 @@ for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sle
 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
 if command -v openbox >/dev/null; then openbox >/dev/null 2>&1 & pids+=($!); sleep 0.5; fi
 
-wait_window() {  # prints the id of the visible window titled exactly "Norvane"
-  for _ in $(seq 150); do
-    id=$(xdotool search --onlyvisible --name '^Norvane$' 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+wait_window() { await_window 150 --name '^Norvane$'; }  # the window titled exactly "Norvane"
 wait_exit() {  # pid, tenths of a second
   for _ in $(seq "$2"); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
   return 1
@@ -64,13 +57,7 @@ count=$(xdotool search --onlyvisible --name '^Norvane$' | wc -l)
 # The menu's "ヘルプ トピック(&H)" and a network-error message open the help
 # shipped beside the program.
 help_window() {  # WHEN: waits for the help window, looks at it, closes it
-  help=
-  for _ in $(seq 50); do
-    help=$(xdotool search --onlyvisible --name '^Norvane ヘルプ$' 2>/dev/null | head -n 1)
-    [ -n "$help" ] && break
-    sleep 0.1
-  done
-  [ -n "$help" ] || fail "$1 opened no help window"
+  help=$(await_window 50 --name '^Norvane ヘルプ$') || fail "$1 opened no help window"
   sleep 0.5
   "$shot" "$out/help.png" "$help" || fail "screenshot of the help"
   xdotool windowactivate --sync "$help" key alt+F4 2>/dev/null

@@ -12,3 +12,16 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+
+# Prints the id of the first visible window `xdotool search` finds with ARGS,
+# waiting up to TENTHS tenths of a second for one; fails when none shows.
+await_window() {  # TENTHS ARGS...
+  local tenths=$1 id
+  shift
+  for _ in $(seq "$tenths"); do
+    id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
