@@ -76,6 +76,18 @@ QHBoxLayout* SpinRow(QLineEdit* edit, TUpDown* spin) {
     return row;
 }
 
+// The seconds beside an event list: the edit with its spin, its caption below.
+QVBoxLayout* SecondsColumn(QLineEdit* edit, TUpDown* spin, QLabel* caption) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(kFieldGap + 1);
+    QHBoxLayout* row = SpinRow(edit, spin);
+    row->addStretch(1);
+    column->addLayout(row);
+    column->addWidget(caption);
+    column->addStretch(1);
+    return column;
+}
+
 // The edit's text as its number, rewritten in place when it said anything else.
 int NormaliseEdit(QLineEdit* edit, TUpDown* spin, int emptyValue, int max) {
     const int v = NormalisedEditValue(edit->text(), emptyValue, max);
@@ -240,13 +252,7 @@ void TfrmOptSet::BuildTimerPage() {
     lblTimEvent = MakeLabel(QStringLiteral("秒に区切りを設定(&A)"), "lblTimEvent");
     lblTimEvent->setBuddy(edtTimEvent);
     connect(edtTimEvent, &QLineEdit::textChanged, this, &TfrmOptSet::edtTimEventChange);
-    auto* seconds = new QVBoxLayout;
-    seconds->setSpacing(kFieldGap + 1);
-    QHBoxLayout* spin = SpinRow(edtTimEvent, updTimEvent);
-    spin->addStretch(1);
-    seconds->addLayout(spin);
-    seconds->addWidget(lblTimEvent);
-    seconds->addStretch(1);
+    QVBoxLayout* seconds = SecondsColumn(edtTimEvent, updTimEvent, lblTimEvent);
     auto* group = new QHBoxLayout(gbxTimEvent);
     group->setContentsMargins(kGroupInset, kFieldGap, kRowGap, kGroupInset - 3);
     group->setSpacing(kTreeGap);
@@ -306,13 +312,7 @@ void TfrmOptSet::BuildAlarmPage() {
     connect(btnSecBrow, &QPushButton::clicked, this, &TfrmOptSet::btnSecBrowClick);
     for (QPushButton* b : {btnSecPlay, btnSecBrow}) FitButton(b, kSmallButton);
 
-    auto* seconds = new QVBoxLayout;
-    seconds->setSpacing(kFieldGap + 1);
-    QHBoxLayout* spin = SpinRow(edtSecSec, updSecSec);
-    spin->addStretch(1);
-    seconds->addLayout(spin);
-    seconds->addWidget(lblSecSec);
-    seconds->addStretch(1);
+    QVBoxLayout* seconds = SecondsColumn(edtSecSec, updSecSec, lblSecSec);
     auto* events = new QHBoxLayout;
     events->setSpacing(kTreeGap);
     events->addWidget(lsvSecEvent);
