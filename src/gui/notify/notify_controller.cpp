@@ -43,15 +43,16 @@ void TNotifyController::Tick(const TimerCells& cells) {
         WriteNotifiedKeys(store, keys_);
     }
     if (d.due.empty()) return;
-    if (icon_.isNull())
+    if (icon_.isNull()) {
         icon_ = WindowIcon().pixmap(48, 48).toImage().convertToFormat(QImage::Format_RGBA8888);
-    for (const UpcomingEvent& e : d.due) {
-        const NotificationText text = NotificationTextFor(e, now);
-        Notification n{text.summary, text.body, icon_.width(), icon_.height(), {}};
         for (int y = 0; y < icon_.height(); ++y) {
             const uchar* row = icon_.constScanLine(y);
-            n.iconRgba.insert(n.iconRgba.end(), row, row + icon_.width() * 4);
+            iconRgba_.insert(iconRgba_.end(), row, row + icon_.width() * 4);
         }
+    }
+    for (const UpcomingEvent& e : d.due) {
+        const NotificationText text = NotificationTextFor(e, now);
+        const Notification n{text.summary, text.body, icon_.width(), icon_.height(), iconRgba_};
         if (const std::uint32_t id = notifier().Show(n)) shown_[id] = text.page;
     }
 }

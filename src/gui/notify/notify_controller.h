@@ -37,6 +37,7 @@ private:
     std::vector<NotifiedKey> keys_;
     std::map<std::uint32_t, Page> shown_;  // notification id -> its page
     QImage icon_;
+    std::vector<unsigned char> iconRgba_;  // its rows, as each notification sends them
 };
 
 }  // namespace norvane
