@@ -16,8 +16,9 @@ constexpr int kPartGap = 6;
 }  // namespace
 
 void TRacialPage::BuildControls() {
-    const int y = BuildNow();
-    BuildList(BuildChoice(y + kPartGap) + kPartGap);
+    BuildNow();
+    BuildChoice();
+    BuildList();
     // Only the user's choice runs the change handler; building shows the list itself.
     connect(cmbRacial, &QComboBox::activated, this, &TRacialPage::btnRacialRefClick);
     connect(btnRacialRef, &QPushButton::clicked, this, &TRacialPage::btnRacialRefClick);
@@ -42,75 +43,96 @@ void TRacialPage::btnRacialRefClick() {
     if (cmbRacial->currentIndex() >= 0) ShowSchedule(GetVanaTime(), cmbRacial->currentIndex(), GetLocalBias());
 }
 
-// This week: headers and one line of values. Returns the part's bottom.
-int TRacialPage::BuildNow() {
+namespace {
+
+// The page's columns, all from the width of the bands.
+enum RacialColumn { kHead0, kHead1, kHead2, kHead4, kValueA, kValueB, kRowB };
+
+ColumnRule RacialColumns() {
+    return [](int width) {
+        const RacialLayout l = LayoutRacialPage(width, 0, 0, width);
+        return std::vector<ColumnSpan>{{0, l.width},          {l.head1Left, l.width}, {l.head2Left, l.width},
+                                       {l.head1Left, l.head4Width}, {l.a0Left, l.valueWidth},
+                                       {l.b0Left, l.valueWidth}, {l.rowBLeft, l.rowBWidth}};
+    };
+}
+
+}  // namespace
+
+// This week: headers and one line of values, the dungeon column and the part framed.
+void TRacialPage::BuildNow() {
     const int lh = LineHeight();
-    const int headHeight = lh + 3;
-    shpRacialHead[0] = MakeBand(QStringLiteral("shpRacialHead0"), 0, headHeight);
+    const ColumnRule columns = RacialColumns();
+    TScheduleSection* part = AddSection(columns, 0);
+    TScheduleRow* head = AddRow(part, lh + 3, columns, QStringLiteral("shpRacialHead0"));
+    shpRacialHead[0] = head->findChild<TShape*>();
     const std::string_view captions[3] = {kRacialHead0Caption, kRacialHead1Caption, kRacialHead2Caption};
     for (int i = 0; i < 3; ++i) {
-        QLabel* l = MakeHeadLabel(RowName("lblRacialHead", i), captions[i], 1);
-        l->resize(l->width(), lh + 1);
+        QLabel* l = RowLabel(RowName("lblRacialHead", i), captions[i], lh + 1);
+        l->setAlignment(Qt::AlignCenter);
+        head->Columns()->Add(l, kHead0 + i, Qt::AlignTop, {0, 1, 0, 0});
         lblRacialHead[static_cast<std::size_t>(i)] = l;
     }
-    const int valueTop = headHeight + 3;
-    lblRacialA0 = MakeLabel(QStringLiteral("lblRacialA0"), kRaceNames[0], 1, valueTop);
-    lblRacialB0 = MakeLabel(QStringLiteral("lblRacialB0"), kDungeonNames[0], 1, valueTop);
-    lblRacialC0 = MakeLabel(QStringLiteral("lblRacialC0"), "00:00:00", 1, valueTop);
+    TScheduleRow* values = AddRow(part, lh + 6, columns);
+    lblRacialA0 = RowLabel(QStringLiteral("lblRacialA0"), kRaceNames[0], lh);
+    lblRacialB0 = RowLabel(QStringLiteral("lblRacialB0"), kDungeonNames[0], lh);
+    lblRacialC0 = RowLabel(QStringLiteral("lblRacialC0"), "00:00:00", lh);
     lblRacialC0->setFont(BoldArial());
-    lblRacialC0->adjustSize();
-    for (QLabel* l : {lblRacialA0, lblRacialB0, lblRacialC0}) {
-        l->setAlignment(Qt::AlignCenter);
-        l->resize(l->width(), lh);
-    }
+    lblRacialC0->resize(lblRacialC0->sizeHint().width(), lh);
+    for (QLabel* l : {lblRacialA0, lblRacialB0, lblRacialC0}) l->setAlignment(Qt::AlignCenter);
     QFont bold = lblRacialA0->font();
     bold.setBold(true);
     lblRacialA0->setFont(bold);
+    const QMargins below(0, 3, 0, 0);
+    values->Columns()->Add(lblRacialA0, kValueA, Qt::AlignTop, below);
+    values->Columns()->Add(lblRacialB0, kValueB, Qt::AlignTop, below);
+    values->Columns()->Add(lblRacialC0, kHead2, Qt::AlignHCenter | Qt::AlignTop, below);
     Bind(race_, lblRacialA0);
     Bind(dungeon_, lblRacialB0);
     Bind(timeLeft_, lblRacialC0);
-    const int bottom = valueTop + lh + 3;
-    shpRacialTate[0] = MakeFrame(QStringLiteral("shpRacialTate0"), 0, bottom);
-    shpRacialWaku1 = MakeFrame(QStringLiteral("shpRacialWaku1"), 0, bottom);
-    return bottom;
+    shpRacialTate[0] = AddFrame(part, QStringLiteral("shpRacialTate0"), kHead1);
+    shpRacialWaku1 = AddFrame(part, QStringLiteral("shpRacialWaku1"), TColumnLayout::kWholeRow);
 }
 
-// The choice line: race, caption, refresh button. Returns its bottom.
-int TRacialPage::BuildChoice(int y) {
-    const ChoiceLine line = MakeChoiceLine(QStringLiteral("Racial"), y, kRaceNames, kRacialLabelCaption, kRacialRefCaption);
+// The choice line: race, caption, refresh button.
+void TRacialPage::BuildChoice() {
+    const ChoiceLine line = MakeChoiceLine(AddSection({}, kPartGap), QStringLiteral("Racial"), kRaceNames,
+                                           kRacialLabelCaption, kRacialRefCaption);
     shpRacialHead[1] = line.band;
     cmbRacial = line.box;
     lblRacial = line.caption;
     btnRacialRef = line.refresh;
-    return line.bottom;
 }
 
-void TRacialPage::BuildList(int y) {
+void TRacialPage::BuildList() {
     const int lh = LineHeight();
-    const int headHeight = lh + 3;
-    const int rowPitch = lh + 2;
-    shpRacialHead[2] = MakeBand(QStringLiteral("shpRacialHead2"), y, headHeight);
+    const ColumnRule columns = RacialColumns();
+    TScheduleSection* part = AddSection(columns, kPartGap);
+    TScheduleRow* head = AddRow(part, lh + 3, columns, QStringLiteral("shpRacialHead2"));
+    shpRacialHead[2] = head->findChild<TShape*>();
     const std::string_view captions[2] = {kRacialHead3Caption, kRacialHead4Caption};
     for (int i = 0; i < 2; ++i) {
-        QLabel* l = MakeHeadLabel(RowName("lblRacialHead", 3 + i), captions[i], y + 1);
-        l->resize(l->width(), lh + 1);
+        QLabel* l = RowLabel(RowName("lblRacialHead", 3 + i), captions[i], lh + 1);
+        l->setAlignment(Qt::AlignCenter);
+        head->Columns()->Add(l, i == 0 ? kHead0 : kHead4, Qt::AlignTop, {0, 1, 0, 0});
         lblRacialHead[static_cast<std::size_t>(3 + i)] = l;
     }
-    const int rowsTop = y + headHeight + 1;
+    part->AddSpacing(1);
     for (std::size_t r = 0; r < kRows; ++r) {
-        const int top = rowsTop + static_cast<int>(r) * rowPitch;
-        if (r % 2 == 1)
-            shpRacialLine[r / 2] = MakeBand(RowName("shpRacialLine", static_cast<int>(r / 2)), top, rowPitch);
-        lblRacialLineA[r] = MakeLabel(RowName("lblRacialLineA", static_cast<int>(r)), "", 1, top + 1);
+        const QString stripe = r % 2 == 1 ? RowName("shpRacialLine", static_cast<int>(r / 2)) : QString();
+        TScheduleRow* row = AddRow(part, lh + 2, columns, stripe);
+        if (r % 2 == 1) shpRacialLine[r / 2] = row->findChild<TShape*>();
+        lblRacialLineA[r] = RowLabel(RowName("lblRacialLineA", static_cast<int>(r)), "", lh);
         lblRacialLineA[r]->setAlignment(Qt::AlignCenter);
-        lblRacialLineB[r] = MakeLabel(RowName("lblRacialLineB", static_cast<int>(r)), "", 0, top + 1);
-        for (QLabel* l : {lblRacialLineA[r], lblRacialLineB[r]}) l->resize(l->width(), lh);
+        lblRacialLineB[r] = RowLabel(RowName("lblRacialLineB", static_cast<int>(r)), "", lh);
+        row->Columns()->Add(lblRacialLineA[r], kValueA, Qt::AlignTop, {0, 1, 0, 0});
+        row->Columns()->Add(lblRacialLineB[r], kRowB, Qt::AlignTop, {0, 1, 0, 0});
         Bind(rowDungeon_[r], lblRacialLineA[r]);
         Bind(rowPeriod_[r], lblRacialLineB[r]);
     }
-    const int bottom = rowsTop + static_cast<int>(kRows) * rowPitch + 1;
-    shpRacialTate[1] = MakeFrame(QStringLiteral("shpRacialTate1"), y, bottom - y);
-    shpRacialWaku0 = MakeFrame(QStringLiteral("shpRacialWaku0"), y, bottom - y);
+    part->AddSpacing(1);
+    shpRacialTate[1] = AddFrame(part, QStringLiteral("shpRacialTate1"), kHead0);
+    shpRacialWaku0 = AddFrame(part, QStringLiteral("shpRacialWaku0"), TColumnLayout::kWholeRow);
 }
 
 void TRacialPage::Refresh(const VanaDateTime& now) {
@@ -128,30 +150,6 @@ void TRacialPage::ShowSchedule(const VanaDateTime& now, int race, int bias) {
     for (std::size_t r = 0; r < rows.size() && r < kRows; ++r) {
         SetText(rowDungeon_[r], rows[r].dungeonText);
         SetText(rowPeriod_[r], rows[r].period);
-    }
-}
-
-void TRacialPage::Layout() {
-    const int width = AvailableWidth();
-    for (TShape* s : shpRacialHead) s->resize(width, s->height());
-    for (TShape* s : shpRacialLine) s->resize(width, s->height());
-    for (TShape* s : {shpRacialWaku0, shpRacialWaku1}) s->resize(width, s->height());
-    const RacialLayout l = LayoutRacialPage(shpRacialHead[0]->width(), lblRacialHead[0]->x(),
-                                            lblRacialC0->width(), shpRacialWaku0->width());
-    auto setLeftWidth = [](QWidget* w, int left, int wide) { w->setGeometry(left, w->y(), wide, w->height()); };
-    setLeftWidth(lblRacialHead[0], lblRacialHead[0]->x(), l.width);
-    setLeftWidth(lblRacialHead[1], l.head1Left, l.width);
-    setLeftWidth(lblRacialHead[2], l.head2Left, l.width);
-    setLeftWidth(lblRacialHead[3], lblRacialHead[3]->x(), l.width);
-    setLeftWidth(lblRacialHead[4], l.head1Left, l.head4Width);
-    setLeftWidth(shpRacialTate[0], l.head1Left, l.width);
-    setLeftWidth(shpRacialTate[1], shpRacialTate[1]->x(), l.width);
-    setLeftWidth(lblRacialA0, l.a0Left, l.valueWidth);
-    setLeftWidth(lblRacialB0, l.b0Left, l.valueWidth);
-    lblRacialC0->move(l.c0Left, lblRacialC0->y());
-    for (std::size_t r = 0; r < kRows; ++r) {
-        setLeftWidth(lblRacialLineA[r], lblRacialLineA[r]->x(), l.valueWidth);
-        setLeftWidth(lblRacialLineB[r], l.rowBLeft, l.rowBWidth);
     }
 }
 

@@ -27,14 +27,12 @@ public:
 
 private:
     void BuildControls() override;
-    void Layout() override;
     void ApplyColours(Colour item, Colour base) override;
     // The list for the chosen race; with none chosen it keeps what it shows.
     void btnRacialRefClick();
     void ShowSchedule(const VanaDateTime& now, int race, int bias);
 
     // Bands: this week's headers, the choice line, the list's headers.
-    // shpRacialHead0's width drives the layout.
     std::array<TShape*, 3> shpRacialHead{};
     std::array<QLabel*, 5> lblRacialHead{};
     QLabel* lblRacialA0 = nullptr;
@@ -42,7 +40,7 @@ private:
     QLabel* lblRacialC0 = nullptr;
     // Frames: the dungeon column above and below, and the outlines of both parts.
     std::array<TShape*, 2> shpRacialTate{};
-    TShape* shpRacialWaku0 = nullptr;  // the list; its width sets the period labels'
+    TShape* shpRacialWaku0 = nullptr;  // the list
     TShape* shpRacialWaku1 = nullptr;  // this week
     QComboBox* cmbRacial = nullptr;
     QLabel* lblRacial = nullptr;
@@ -51,9 +49,9 @@ private:
     std::array<QLabel*, kRows> lblRacialLineA{};
     std::array<QLabel*, kRows> lblRacialLineB{};
 
-    int BuildNow();
-    int BuildChoice(int y);
-    void BuildList(int y);
+    void BuildNow();
+    void BuildChoice();
+    void BuildList();
 
     int stored_ = -1;  // the stored choice, shown once the box exists
 

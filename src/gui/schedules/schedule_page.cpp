@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "gui/controls/labels.h"
@@ -70,13 +72,28 @@ void TSchedulePage::Relayout() {
 }
 
 void TSchedulePage::FitToControls() {
+    if (sections_) {
+        // The bands as wide as the box leaves; a section whose line of controls
+        // asks for more is that wide, and the box scrolls to it.
+        const int bands = AvailableWidth();
+        int width = bands;
+        for (auto* section : findChildren<TScheduleSection*>(Qt::FindDirectChildrenOnly)) {
+            section->setFixedWidth(std::max(bands, section->sizeHint().width()));
+            width = std::max(width, section->width());
+        }
+        resize(width, sections_->sizeHint().height());
+        // A page on a hidden tab lays out now, not when first shown, so that
+        // its geometry is right as soon as it is built. Parents come first.
+        for (QLayout* l : findChildren<QLayout*>()) l->activate();
+        return;
+    }
     const QRect used = childrenRect();
     resize(used.isNull() ? QSize(0, 0) : QSize(std::max(0, used.right() + 1), std::max(0, used.bottom() + 1)));
 }
 
 int TSchedulePage::AvailableWidth() const {
-    const QRect used = childrenRect();
-    const bool scrolls = used.bottom() + 1 > box_->height();
+    const int height = sections_ ? sections_->sizeHint().height() : childrenRect().bottom() + 1;
+    const bool scrolls = height > box_->height();
     // Two pixels spare: the column formulas may reach that far past the band.
     return box_->width() - (scrolls ? box_->verticalScrollBar()->sizeHint().width() : 0) - 2;
 }
@@ -153,6 +170,78 @@ TSchedulePage::ChoiceLine TSchedulePage::MakeChoiceLine(const QString& name, int
     refresh->adjustSize();
     refresh->setGeometry(label->x() + label->width() + 8, y + 2, refresh->width(), height);
     return {band, box, label, refresh, y + height + 4};
+}
+
+TScheduleSection* TSchedulePage::AddSection(ColumnRule frameRule, int gap) {
+    if (!sections_) {
+        sections_ = new QVBoxLayout(this);
+        sections_->setContentsMargins(0, 0, 0, 0);
+        sections_->setSpacing(0);
+        sections_->setSizeConstraint(QLayout::SetNoConstraint);
+    } else if (gap > 0) {
+        sections_->addSpacing(gap);
+    }
+    auto* section = new TScheduleSection(this, std::move(frameRule));
+    sections_->addWidget(section, 0, Qt::AlignLeft);
+    return section;
+}
+
+TScheduleRow* TSchedulePage::AddRow(TScheduleSection* section, int height, ColumnRule rule, const QString& band) {
+    TScheduleRow* row = section->AddRow(height, std::move(rule));
+    if (!band.isEmpty()) {
+        auto* s = new TShape(row);
+        s->setObjectName(band);
+        s->SetPenClear(true);
+        row->SetBand(s);
+    }
+    return row;
+}
+
+TShape* TSchedulePage::AddFrame(TScheduleSection* section, const QString& name, int column) {
+    auto* s = new TShape(section->Overlay());
+    s->setObjectName(name);
+    s->SetBrushClear(true);
+    s->SetPenColor(kFrameColour);
+    section->AddFrame(s, column);
+    return s;
+}
+
+QLabel* TSchedulePage::RowLabel(const QString& name, std::string_view text, int height) {
+    QLabel* l = MakeLabel(name, text, 0, 0);
+    l->resize(l->width(), height);
+    return l;
+}
+
+TSchedulePage::ChoiceLine TSchedulePage::MakeChoiceLine(TScheduleSection* section, const QString& name,
+                                                        std::span<const std::string_view> items,
+                                                        std::string_view caption,
+                                                        std::string_view refreshCaption) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(QStringLiteral("cmb") + name);
+    WheelOnlyWhenFocused(box);
+    for (std::string_view item : items) box->addItem(FromView(item));
+    // Nothing is chosen until the user or the stored choice picks an entry.
+    box->setCurrentIndex(-1);
+    const int height = box->sizeHint().height();
+    QLabel* label = MakeLabel(QStringLiteral("lbl") + name, caption, 0, 0);
+    label->setBuddy(box);
+    label->setFixedSize(label->size());
+    auto* refresh = new QPushButton(FromView(refreshCaption), this);
+    refresh->setObjectName(QStringLiteral("btn%1Ref").arg(name));
+    refresh->setFixedHeight(height);
+    TScheduleRow* row = AddRow(section, height + 4, {}, QStringLiteral("shp%1Head1").arg(name));
+    // The box, its caption and the button from the left, as wide as they ask.
+    auto* line = new QHBoxLayout;
+    line->setContentsMargins(2, 2, 0, 2);
+    line->setSpacing(0);
+    line->addWidget(box);
+    line->addSpacing(4);
+    line->addWidget(label, 0, Qt::AlignVCenter);
+    line->addSpacing(8);
+    line->addWidget(refresh);
+    line->addStretch(1);
+    row->Columns()->Add(line, TColumnLayout::kWholeRow, {});
+    return {row->findChild<TShape*>(), box, label, refresh, 0};
 }
 
 QFont TSchedulePage::BoldArial() { return ArialFont(12, true); }

@@ -13,10 +13,12 @@
 #include "core/schedules/schedule_common.h"
 #include "core/time/vanatime.h"
 #include "gui/controls/gdi.h"
+#include "gui/schedules/schedule_rows.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 namespace norvane {
 
@@ -80,7 +82,7 @@ protected:
     // Makes the page's controls, as children of this widget.
     virtual void BuildControls() = 0;
     // Places the columns after the width of the header band.
-    virtual void Layout() = 0;
+    virtual void Layout() {}
     virtual void ApplyColours(Colour item, Colour base) = 0;
 
     int LineHeight() const { return lineHeight_; }
@@ -112,6 +114,19 @@ protected:
     };
     ChoiceLine MakeChoiceLine(const QString& name, int y, std::span<const std::string_view> items,
                               std::string_view caption, std::string_view refreshCaption);
+    // The same line as the one row of `section`.
+    ChoiceLine MakeChoiceLine(TScheduleSection* section, const QString& name, std::span<const std::string_view> items,
+                              std::string_view caption, std::string_view refreshCaption);
+
+    // The page's sections, stacked by a layout with `gap` pixels between them.
+    TScheduleSection* AddSection(ColumnRule frameRule, int gap);
+    // A row of `height` under the section's last, with a band named `band`
+    // filling it behind its controls (none for an empty name).
+    TScheduleRow* AddRow(TScheduleSection* section, int height, ColumnRule rule, const QString& band = {});
+    // A frame named `name` over the section, in frame column `column`.
+    TShape* AddFrame(TScheduleSection* section, const QString& name, int column);
+    // A label made for a row: named, sized to `text`, black, not yet placed.
+    QLabel* RowLabel(const QString& name, std::string_view text, int height);
 
     static QFont BoldArial();
     static void SetBackground(QLabel* label, Colour colour);
@@ -121,6 +136,7 @@ private:
     void FitToControls();
 
     TScrollBoxEx* box_;
+    QVBoxLayout* sections_ = nullptr;  // made with the first section
     int lineHeight_ = 0;
     bool built_ = false;
     bool normalMode_ = true;
