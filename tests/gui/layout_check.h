@@ -20,6 +20,12 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QFontDatabase>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 
@@ -117,25 +123,29 @@ inline void CheckCaption(const QWidget* w, QStringList& faults) {
     }
 }
 
-inline void Walk(const QWidget* window, const QWidget* parent, QStringList& faults) {
+inline void Walk(const QWidget* window, const QWidget* parent, QStringList& faults, int sharedEdge) {
     const QRect windowRect = window->rect();
     std::vector<const QWidget*> shown;
     for (const QObject* o : parent->children()) {
         const auto* w = qobject_cast<const QWidget*>(o);
         if (!w || w->isWindow() || !w->isVisible() || w->size().isEmpty()) continue;
+        // What the mouse passes through is drawing under or over the controls
+        // (a page's bands and frames), not a control.
+        if (w->testAttribute(Qt::WA_TransparentForMouseEvents)) continue;
         shown.push_back(w);
         if (!parent->rect().contains(w->geometry()))
             faults << QStringLiteral("%1 is cut by %2").arg(Name(w), Name(parent));
         const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
         if (!windowRect.contains(inWindow)) faults << QStringLiteral("%1 is cut by the window").arg(Name(w));
         CheckCaption(w, faults);
-        if (!IsWhole(w)) Walk(window, w, faults);
+        if (!IsWhole(w)) Walk(window, w, faults, sharedEdge);
     }
     // A tab control's pages lie under its tab bar's corner; they are not siblings side by side.
     if (qobject_cast<const QTabWidget*>(parent) || qobject_cast<const QStackedWidget*>(parent)) return;
     for (std::size_t i = 0; i < shown.size(); ++i)
         for (std::size_t j = i + 1; j < shown.size(); ++j)
-            if (shown[i]->geometry().intersects(shown[j]->geometry()))
+            if (const QRect both = shown[i]->geometry().intersected(shown[j]->geometry());
+                both.width() > sharedEdge && both.height() > sharedEdge)
                 faults << QStringLiteral("%1 overlaps %2").arg(Name(shown[i]), Name(shown[j]));
 }
 
@@ -152,10 +162,27 @@ inline void ClickTitleCheckBox(QGroupBox* group) {
     QTest::mouseClick(group, Qt::LeftButton, {}, box.center());
 }
 
-// Every fault of the shown `window`, one line each; none when it is well laid out.
-inline QStringList LayoutFaults(const QWidget* window) {
+// The program's face first, then every other installed face that writes Japanese.
+inline QStringList JapaneseFaces() {
+    QStringList faces{UiFamily()};
+    for (const QString& f : QFontDatabase::families(QFontDatabase::Japanese))
+        if (!faces.contains(f) && !QFontDatabase::isPrivateFamily(f)) faces << f;
+    return faces;
+}
+
+// A test name for a face: its letters and digits.
+inline std::string FaceTestName(const testing::TestParamInfo<QString>& face) {
+    QString name = face.param;
+    name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
+    return name.isEmpty() ? QStringLiteral("face%1").arg(face.index).toStdString() : name.toStdString();
+}
+
+// Every fault of the shown `window`, one line each; none when it is well laid
+// out. Controls may share `sharedEdge` pixels along an edge (the columns of a
+// schedule page share the pixel their frame line runs on).
+inline QStringList LayoutFaults(const QWidget* window, int sharedEdge = 0) {
     QStringList faults;
-    layout_check::Walk(window, window, faults);
+    layout_check::Walk(window, window, faults, sharedEdge);
     return faults;
 }
 

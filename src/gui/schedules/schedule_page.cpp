@@ -36,7 +36,6 @@ QString FromView(std::string_view text) {
 }
 
 TSchedulePage::TSchedulePage(TScrollBoxEx* box) : QWidget(box->Contents()), box_(box) {
-    lineHeight_ = QFontMetrics(font()).height();
     // Nothing of the page counts for the scrolled area until it is built.
     hide();
     resize(0, 0);
@@ -48,6 +47,8 @@ TSchedulePage::~TSchedulePage() = default;
 void TSchedulePage::Build() {
     if (built_) return;
     built_ = true;
+    // The rows follow the face the page has when it is built.
+    lineHeight_ = QFontMetrics(font()).height();
     {
         // Hundreds of controls: the scroll range is worked out once they are all in.
         const TScrollBoxEx::RangeHold hold(box_);

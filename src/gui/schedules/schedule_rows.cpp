@@ -1,5 +1,6 @@
 #include "gui/schedules/schedule_rows.h"
 
+#include <QLabel>
 #include <QStackedLayout>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -46,7 +47,18 @@ void TColumnLayout::Insert(QLayoutItem* item, int column, Qt::Alignment how, QMa
 
 void TColumnLayout::Add(QWidget* widget, int column, Qt::Alignment how, QMargins margins) {
     addChildWidget(widget);
-    Insert(new QWidgetItem(widget), column, how, margins, widget->size());
+    QSize size = widget->size();
+    // A label is never shorter than its face's line (a bold countdown in a row
+    // of the page's face); it grows about its middle, so its text stays put.
+    if (qobject_cast<QLabel*>(widget) && (how & Qt::AlignVertical_Mask)) {
+        const int grow = widget->fontMetrics().height() - size.height();
+        if (grow > 0) {
+            size.setHeight(size.height() + grow);
+            if (how & Qt::AlignTop) margins.setTop(std::max(0, margins.top() - grow / 2));
+            else if (how & Qt::AlignBottom) margins.setBottom(std::max(0, margins.bottom() - (grow + 1) / 2));
+        }
+    }
+    Insert(new QWidgetItem(widget), column, how, margins, size);
 }
 
 void TColumnLayout::Add(QLayout* layout, int column, Qt::Alignment how, QMargins margins) {
@@ -103,7 +115,8 @@ void TColumnLayout::setGeometry(const QRect& rect) {
             const ColumnSpan span =
                 c.column >= 0 && static_cast<std::size_t>(c.column) < spans.size() ? spans[static_cast<std::size_t>(c.column)]
                                                                                    : ColumnSpan{};
-            column = QRect(rect.left() + span.left, rect.top(), span.width, rect.height());
+            // A column the rule lets run past the row ends with it.
+            column = QRect(rect.left() + span.left, rect.top(), span.width, rect.height()).intersected(rect);
         }
         const QRect at = Place(column.marginsRemoved(c.margins), c.size, c.how);
         if (QWidget* w = c.item->widget()) {

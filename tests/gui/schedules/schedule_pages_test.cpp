@@ -466,7 +466,8 @@ TEST_P(PagesTest, LayoutsFollowTheWidthOfTheHeaderBands) {
         const QRect timeLeft = Box(*w, "lblRacialC0");
         EXPECT_EQ(timeLeft.x(), r2.x() + (a3 + 1 - timeLeft.width()) / 2);
         EXPECT_EQ(Box(*w, "lblRacialLineB3").x(), a3 + 4);
-        EXPECT_EQ(Box(*w, "lblRacialLineB3").width(), Box(*w, "shpRacialWaku0").width() - a3 - 3);
+        // The period ends with the band, not past it.
+        EXPECT_EQ(Box(*w, "lblRacialLineB3").right(), Box(*w, "shpRacialWaku0").right());
 
         ShowAt(*w, Page::Chocobo, QSize(width, 324));
         const int cw = Box(*w, "shpChocoHead0").width();

@@ -30,14 +30,6 @@ QT_END_NAMESPACE
 namespace norvane {
 namespace {
 
-// The program's face first, then every other face that writes Japanese.
-QStringList Faces() {
-    QStringList faces{UiFamily()};
-    for (const QString& f : QFontDatabase::families(QFontDatabase::Japanese))
-        if (!faces.contains(f) && !QFontDatabase::isPrivateFamily(f)) faces << f;
-    return faces;
-}
-
 class DialogLayoutsTest : public testing::TestWithParam<QString> {
 protected:
     DialogLayoutsTest() {
@@ -112,13 +104,7 @@ TEST_P(DialogLayoutsTest, TheProxyVersionAndEachQuestion) {
     }
 }
 
-std::string FaceName(const testing::TestParamInfo<QString>& face) {
-    QString name = face.param;
-    name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
-    return name.isEmpty() ? QStringLiteral("face%1").arg(face.index).toStdString() : name.toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(Faces, DialogLayoutsTest, testing::ValuesIn(Faces()), FaceName);
+INSTANTIATE_TEST_SUITE_P(Faces, DialogLayoutsTest, testing::ValuesIn(JapaneseFaces()), FaceTestName);
 
 }  // namespace
 }  // namespace norvane
