@@ -207,6 +207,14 @@ TShape* TSchedulePage::AddFrame(TScheduleSection* section, const QString& name, 
     return s;
 }
 
+TShape* TSchedulePage::AddFill(TScheduleSection* section, const QString& name, int column, QMargins margins) {
+    auto* s = new TShape(section->Backdrop());
+    s->setObjectName(name);
+    s->SetPenClear(true);
+    section->AddFill(s, column, margins);
+    return s;
+}
+
 QLabel* TSchedulePage::RowLabel(const QString& name, std::string_view text, int height) {
     QLabel* l = MakeLabel(name, text, 0, 0);
     l->resize(l->width(), height);

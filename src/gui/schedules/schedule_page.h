@@ -125,6 +125,9 @@ protected:
     TScheduleRow* AddRow(TScheduleSection* section, int height, ColumnRule rule, const QString& band = {});
     // A frame named `name` over the section, in frame column `column`.
     TShape* AddFrame(TScheduleSection* section, const QString& name, int column);
+    // A fill named `name` behind the section's rows, in frame column `column`
+    // less `margins`.
+    TShape* AddFill(TScheduleSection* section, const QString& name, int column, QMargins margins = {});
     // A label made for a row: named, sized to `text`, black, not yet placed.
     QLabel* RowLabel(const QString& name, std::string_view text, int height);
 

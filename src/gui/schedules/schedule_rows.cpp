@@ -165,4 +165,21 @@ void TScheduleSection::AddSpacing(int pixels) { static_cast<QVBoxLayout*>(rows_-
 
 void TScheduleSection::AddFrame(TShape* frame, int column) { frames_->Add(frame, column); }
 
+QWidget* TScheduleSection::Backdrop() {
+    if (!backdrop_) {
+        backdrop_ = new QWidget(this);
+        backdrop_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        fills_ = new TColumnLayout(backdrop_, frames_->Rule());
+        // Added under the rows: the stack keeps the frames' overlay on top.
+        static_cast<QStackedLayout*>(layout())->insertWidget(0, backdrop_);
+        backdrop_->lower();
+    }
+    return backdrop_;
+}
+
+void TScheduleSection::AddFill(TShape* fill, int column, QMargins margins) {
+    Backdrop();
+    fills_->Add(fill, column, {}, margins);
+}
+
 }  // namespace norvane

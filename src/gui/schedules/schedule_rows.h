@@ -41,6 +41,7 @@ public:
     void Add(QLayout* layout, int column, Qt::Alignment how, QMargins margins = {});
     // Moves a control already added to another place.
     void SetPlace(QWidget* widget, int column, Qt::Alignment how, QMargins margins = {});
+    const ColumnRule& Rule() const { return rule_; }
 
     void addItem(QLayoutItem* item) override;
     int count() const override { return static_cast<int>(cells_.size()); }
@@ -91,11 +92,18 @@ public:
     void AddFrame(TShape* frame, int column);
     // Where frames are made.
     QWidget* Overlay() const { return overlay_; }
+    // A fill made on this section's backdrop, behind the rows, in frame column
+    // `column` less `margins`: a column shaded across several rows.
+    void AddFill(TShape* fill, int column, QMargins margins);
+    // Where fills are made; made on first use, under the rows.
+    QWidget* Backdrop();
 
 private:
     QWidget* rows_;
     QWidget* overlay_;
     TColumnLayout* frames_;
+    QWidget* backdrop_ = nullptr;
+    TColumnLayout* fills_ = nullptr;
 };
 
 }  // namespace norvane

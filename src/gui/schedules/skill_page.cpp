@@ -1,15 +1,17 @@
 #include "gui/schedules/skill_page.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "core/schedules/column_layout.h"
-#include "gui/controls/scroll_box_ex.h"
 #include "gui/controls/shape.h"
 #include "gui/controls/up_down.h"
 #include "gui/main_window/app_style.h"
@@ -42,7 +44,8 @@ int ShownLevel(int stored) { return std::clamp(stored, kMinSkillLevel, kMaxSkill
 }  // namespace
 
 void TSkillPage::BuildControls() {
-    BuildList(BuildChoice() + kPartGap);
+    BuildChoice();
+    BuildList();
     cmbSkillMain->setCurrentIndex(ShownChoice(storedJob_, cmbSkillMain->count()));
     {
         // The stored level and job are shown once both are in place.
@@ -87,8 +90,27 @@ void TSkillPage::btnSkillRefClick() {
     if (Job() >= 0) ShowCaps(ComputeSkillPage(skillIni_, Job(), Level()));
 }
 
-// The job, the level with its spin, the refresh button. Returns the line's bottom.
-int TSkillPage::BuildChoice() {
+namespace {
+
+// The page's columns, all from the width of the bands.
+enum SkillColumn { kHead0, kHead1, kHead2, kHead3, kTate0, kTate1, kLineA, kLineB, kLineC, kLineRight };
+
+ColumnRule SkillColumns() {
+    return [](int width) {
+        const SkillLayout l = LayoutSkillPage(width, kRowLeft, kRowLeft, kRowLeft);
+        std::vector<ColumnSpan> spans;
+        for (std::size_t i = 0; i < l.headLefts.size(); ++i) spans.push_back({l.headLefts[i], l.headWidths[i]});
+        spans.insert(spans.end(), {{kRowLeft, l.tateWidth}, {l.tate1Left, l.tateWidth}, {kRowLeft, l.aWidth},
+                                   {l.bLeft, l.bWidth}, {l.cLeft, l.cWidth}, {l.rightLeft, l.rightWidth}});
+        return spans;
+    };
+}
+
+}  // namespace
+
+// The job, the level with its spin, the refresh button, from the left.
+void TSkillPage::BuildChoice() {
+    TScheduleSection* part = AddSection({}, 0);
     cmbSkillMain = new QComboBox(this);
     cmbSkillMain->setObjectName(QStringLiteral("cmbSkillMain"));
     WheelOnlyWhenFocused(cmbSkillMain);
@@ -96,8 +118,8 @@ int TSkillPage::BuildChoice() {
     cmbSkillMain->setCurrentIndex(kNoJob);
     cmbSkillMain->adjustSize();
     const int height = cmbSkillMain->height();
-    shpSkillHead[1] = MakeBand(QStringLiteral("shpSkillHead1"), 0, height + 4);
-    cmbSkillMain->move(2, 2);
+    TScheduleRow* row = AddRow(part, height + 4, {}, QStringLiteral("shpSkillHead1"));
+    shpSkillHead[1] = row->findChild<TShape*>();
 
     edtSkillMLv = new QLineEdit(QStringLiteral("1"), this);
     edtSkillMLv->setObjectName(QStringLiteral("edtSkillMLv"));
@@ -111,52 +133,69 @@ int TSkillPage::BuildChoice() {
     updSkillMLv->SetRange(kMinSkillLevel, kMaxSkillLevel);
     updSkillMLv->SetAssociate(edtSkillMLv);
     updSkillMLv->SetPosition(kMinSkillLevel);
+    // The level's edit and spin sit side by side as one control, at their own sizes.
+    auto* level = new QHBoxLayout;
+    level->setSpacing(0);
+    for (QWidget* w : std::initializer_list<QWidget*>{edtSkillMLv, updSkillMLv}) {
+        w->setFixedSize(w->size());
+        level->addWidget(w);
+    }
 
     btnSkillRef = new QPushButton(FromView(kSkillRefCaption), this);
     btnSkillRef->setObjectName(QStringLiteral("btnSkillRef"));
-    btnSkillRef->adjustSize();
-    btnSkillRef->setGeometry(updSkillMLv->x() + updSkillMLv->width() + 8, 2, btnSkillRef->width(), height);
+    btnSkillRef->setFixedHeight(height);
+    auto* line = new QHBoxLayout;
+    line->setContentsMargins(2, 2, 0, 2);
+    line->setSpacing(0);
+    line->addWidget(cmbSkillMain);
+    line->addSpacing(6);
+    line->addLayout(level);
+    line->addSpacing(8);
+    line->addWidget(btnSkillRef);
+    line->addStretch(1);
+    row->Columns()->Add(line, TColumnLayout::kWholeRow, {});
     EnableLevel(false);
-    return height + 4;
 }
 
-void TSkillPage::BuildList(int y) {
+// The column headers and the thirty skills, the name columns filled and framed.
+void TSkillPage::BuildList() {
     const int lh = LineHeight();
     const int headHeight = lh + 3;
-    const int rowPitch = lh + 2;
-    shpSkillHead[0] = MakeBand(QStringLiteral("shpSkillHead0"), y, headHeight);
+    const ColumnRule columns = SkillColumns();
+    TScheduleSection* part = AddSection(columns, kPartGap);
+    TScheduleRow* head = AddRow(part, headHeight, columns, QStringLiteral("shpSkillHead0"));
+    shpSkillHead[0] = head->findChild<TShape*>();
     for (std::size_t i = 0; i < lblSkillHead.size(); ++i) {
-        QLabel* l = MakeHeadLabel(RowName("lblSkillHead", static_cast<int>(i)), kSkillHeadCaptions[i], y + 1);
-        l->move(kRowLeft, l->y());
-        l->resize(l->width(), lh + 1);
+        QLabel* l = RowLabel(RowName("lblSkillHead", static_cast<int>(i)), kSkillHeadCaptions[i], lh + 1);
+        l->setAlignment(Qt::AlignCenter);
+        head->Columns()->Add(l, kHead0 + static_cast<int>(i), Qt::AlignTop, {0, 1, 0, 0});
         lblSkillHead[i] = l;
     }
-    const int rowsTop = y + headHeight + 1;
-    const int bottom = rowsTop + static_cast<int>(kRows) * rowPitch + 1;
-    // The name columns are filled behind their labels and outlined.
-    for (int i = 0; i < 2; ++i) {
-        TShape* fill = MakeBand(RowName("shpSkillTate", i), y + headHeight, bottom - y - headHeight);
-        fill->move(kRowLeft, fill->y());
-        shpSkillTate[static_cast<std::size_t>(i)] = fill;
-        TShape* frame = MakeFrame(RowName("shpSkillTate", i + 2), y, bottom - y);
-        frame->move(kRowLeft, y);
-        shpSkillTate[static_cast<std::size_t>(i + 2)] = frame;
-    }
+    part->AddSpacing(1);
+    const QMargins below(0, 1, 0, 0);
     for (std::size_t r = 0; r < kRows; ++r) {
-        const int top = rowsTop + static_cast<int>(r) * rowPitch + 1;
-        const int row = static_cast<int>(r);
-        lblSkillLineA[r] = MakeLabel(RowName("lblSkillLineA", row), kSkillNames[r], kRowLeft, top);
-        lblSkillLineC[r] = MakeLabel(RowName("lblSkillLineC", row), kSkillNames[r + kRows], kRowLeft, top);
-        lblSkillLineB[r] = MakeLabel(RowName("lblSkillLineB", row), "", kRowLeft, top);
-        lblSkillLineB[r + kRows] = MakeLabel(RowName("lblSkillLineB", row + static_cast<int>(kRows)), "", kRowLeft, top);
-        for (QLabel* l : {lblSkillLineA[r], lblSkillLineC[r]}) {
-            l->setAlignment(Qt::AlignCenter);
-            l->resize(l->width(), lh);
+        TScheduleRow* row = AddRow(part, lh + 2, columns);
+        const int n = static_cast<int>(r);
+        lblSkillLineA[r] = RowLabel(RowName("lblSkillLineA", n), kSkillNames[r], lh);
+        lblSkillLineB[r] = RowLabel(RowName("lblSkillLineB", n), "", lh);
+        lblSkillLineC[r] = RowLabel(RowName("lblSkillLineC", n), kSkillNames[r + kRows], lh);
+        lblSkillLineB[r + kRows] = RowLabel(RowName("lblSkillLineB", n + static_cast<int>(kRows)), "", lh);
+        const std::pair<QLabel*, SkillColumn> cells[] = {{lblSkillLineA[r], kLineA},
+                                                         {lblSkillLineB[r], kLineB},
+                                                         {lblSkillLineC[r], kLineC},
+                                                         {lblSkillLineB[r + kRows], kLineRight}};
+        for (const auto& [label, column] : cells) {
+            label->setAlignment(Qt::AlignCenter);
+            row->Columns()->Add(label, column, Qt::AlignTop, below);
         }
-        for (QLabel* l : {lblSkillLineB[r], lblSkillLineB[r + kRows]}) {
-            l->setAlignment(Qt::AlignCenter);
-            l->resize(l->width(), lh);
-        }
+    }
+    part->AddSpacing(1);
+    // The name columns are filled behind their labels under the headers, and
+    // outlined with the headers.
+    for (int i = 0; i < 2; ++i) {
+        shpSkillTate[static_cast<std::size_t>(i)] =
+            AddFill(part, RowName("shpSkillTate", i), kTate0 + i, {0, headHeight, 0, 0});
+        shpSkillTate[static_cast<std::size_t>(i + 2)] = AddFrame(part, RowName("shpSkillTate", i + 2), kTate0 + i);
     }
     for (std::size_t s = 0; s < kSkillSlotCount; ++s) Bind(caps_[s], lblSkillLineB[s]);
 }
@@ -175,24 +214,6 @@ void TSkillPage::ShowCaps(const SkillPageView& view) {
 void TSkillPage::EnableLevel(bool enabled) {
     edtSkillMLv->setEnabled(enabled);
     updSkillMLv->setEnabled(enabled);
-}
-
-void TSkillPage::Layout() {
-    const int width = AvailableWidth();
-    for (TShape* s : shpSkillHead) s->resize(width, s->height());
-    const SkillLayout l = LayoutSkillPage(shpSkillHead[0]->width(), lblSkillHead[0]->x(), shpSkillTate[0]->x(),
-                                          lblSkillLineA[0]->x());
-    auto setLeftWidth = [](QWidget* w, int left, int wide) { w->setGeometry(left, w->y(), wide, w->height()); };
-    for (std::size_t i = 0; i < lblSkillHead.size(); ++i) setLeftWidth(lblSkillHead[i], l.headLefts[i], l.headWidths[i]);
-    setLeftWidth(shpSkillTate[1], l.tate1Left, l.tateWidth);
-    setLeftWidth(shpSkillTate[3], l.tate1Left, l.tateWidth);
-    for (std::size_t i : {std::size_t{0}, std::size_t{2}}) setLeftWidth(shpSkillTate[i], shpSkillTate[i]->x(), l.tateWidth);
-    for (std::size_t r = 0; r < kRows; ++r) {
-        setLeftWidth(lblSkillLineA[r], lblSkillLineA[r]->x(), l.aWidth);
-        setLeftWidth(lblSkillLineB[r], l.bLeft, l.bWidth);
-        setLeftWidth(lblSkillLineC[r], l.cLeft, l.cWidth);
-        setLeftWidth(lblSkillLineB[r + kRows], l.rightLeft, l.rightWidth);
-    }
 }
 
 void TSkillPage::ApplyColours(Colour item, Colour base) {

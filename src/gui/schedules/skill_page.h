@@ -30,7 +30,6 @@ public:
 
 private:
     void BuildControls() override;
-    void Layout() override;
     void ApplyColours(Colour item, Colour base) override;
 
     // The job (0-14) and level as the controls show them; kNoJob when none is chosen.
@@ -50,7 +49,7 @@ private:
     QLineEdit* edtSkillMLv = nullptr;
     TUpDown* updSkillMLv = nullptr;
     QPushButton* btnSkillRef = nullptr;
-    // Band 0 carries the column headers and drives the layout; band 1 the choice line.
+    // Band 0 carries the column headers, band 1 the choice line.
     std::array<TShape*, 2> shpSkillHead{};
     std::array<QLabel*, 4> lblSkillHead{};
     // 0 and 1 fill the name columns, 2 and 3 outline them.
@@ -59,8 +58,8 @@ private:
     std::array<QLabel*, kSkillSlotCount> lblSkillLineB{};
     std::array<QLabel*, kRows> lblSkillLineC{};
 
-    int BuildChoice();
-    void BuildList(int y);
+    void BuildChoice();
+    void BuildList();
 
     std::string skillIni_;
     int storedJob_ = -1;
