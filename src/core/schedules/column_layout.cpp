@@ -1,5 +1,6 @@
 #include "core/schedules/column_layout.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace norvane {
@@ -21,17 +22,19 @@ ShipColumns LayoutShipColumns(int headWidth, int firstColumnLeft) {
     return c;
 }
 
-ShipRowLefts LayoutShipRow(const ShipColumns& cols, const ShipRowWidths& w) {
-    ShipRowLefts r;
-    r.a = (cols.width - w.iconWidth - w.a - w.imageSpacing) / 2 + w.iconWidth + w.imageSpacing;
-    r.b = (cols.width - w.iconWidth - w.b - w.imageSpacing) / 2;
-    r.c = cols.lefts[1] + cols.offset;
-    r.d = r.c + w.c + 5;
-    r.e = cols.lefts[2] + cols.offset;
-    r.f = r.e + w.e + 5;
-    r.g = cols.lefts[3] + cols.offset;
-    r.h = r.g + w.g + 5;
-    return r;
+ShipCaptions LayoutShipCaptions(const ShipColumns& cols, int crest, int spacing, int a, int b) {
+    ShipCaptions c;
+    c.aSpacing = spacing;
+    c.aLeft = (cols.width - crest - a - spacing) / 2 + crest + spacing;
+    c.bLeft = (cols.width - crest - b - spacing) / 2;
+    const int right = cols.lefts[1] - 1;
+    if (c.aLeft + a > right) {
+        // Left as far as the crest may go, the gap to the crest narrowed if need be.
+        c.aSpacing = std::clamp(right - cols.lefts[0] - crest - a, 0, spacing);
+        c.aLeft = std::max(cols.lefts[0] + crest + c.aSpacing, right - a);
+    }
+    if (const int over = c.bLeft + b + spacing + crest - right; over > 0) c.bLeft -= over;
+    return c;
 }
 
 GuildColumns LayoutGuildColumns(int headWidth, int head0Left) {

@@ -17,15 +17,14 @@ struct ShipColumns {
 };
 ShipColumns LayoutShipColumns(int headWidth, int firstColumnLeft);
 
-struct ShipRowWidths {
-    int iconWidth = 0;
-    int imageSpacing = 0;
-    int a = 0, b = 0, c = 0, e = 0, g = 0;
+// A route's two captions in the route column, each centred with its crest
+// (`crest` wide, `spacing` from the caption): the origin's crest on its left,
+// the destination's on its right. Both stay clear of the first column's line,
+// the origin's gap to its crest narrowed if need be.
+struct ShipCaptions {
+    int aLeft = 0, aSpacing = 0, bLeft = 0;
 };
-struct ShipRowLefts {
-    int a = 0, b = 0, c = 0, d = 0, e = 0, f = 0, g = 0, h = 0;
-};
-ShipRowLefts LayoutShipRow(const ShipColumns& cols, const ShipRowWidths& w);
+ShipCaptions LayoutShipCaptions(const ShipColumns& cols, int crest, int spacing, int a, int b);
 
 // Guild page: route-like name and location columns of width W around a middle
 // column of 2W that holds the holiday, hours and time left.

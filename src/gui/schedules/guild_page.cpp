@@ -31,98 +31,123 @@ const GuildPicture kDesignIcons[kGuildShopCount] = {
 
 bool HasDesignIcon(std::size_t row) { return row != 1 && row != 11 && row != 12; }
 
+// The page's columns, all from the width of the bands.
+enum GuildColumn { kName, kMiddle, kPlace, kNameText, kState, kHoliday, kPicture, kHours, kLeft, kLocation };
+
+// With a shop's row, the rule places its controls too and wraps its location
+// to the location column's width.
+ColumnRule GuildColumnsRule(TImageLabel* name = nullptr, QLabel* holiday = nullptr, QLabel* hours = nullptr,
+                            QLabel* location = nullptr, QString text = {}) {
+    const int crest = name ? name->LabelImage()->width() : 0, spacing = name ? name->ImageSpacing() : 0;
+    const int a = name ? name->width() : 0, c = holiday ? holiday->width() : 0, f = hours ? hours->width() : 0;
+    return [=](int width) {
+        const GuildColumns cols = LayoutGuildColumns(width, 0);
+        std::vector<ColumnSpan> spans{{0, cols.width}, {cols.head1Left, cols.middleWidth}, {cols.head2Left, cols.width}};
+        if (name) {
+            const GuildRowLayout x = LayoutGuildRow(cols, {crest, spacing, a, c, kPictureSize, f});
+            spans.insert(spans.end(), {{x.aLeft, a}, {1, x.bWidth}, {x.cLeft, c}, {x.dLeft, kPictureSize},
+                                       {x.eLeft, f}, {x.gLeft, 0}, {x.hLeft, x.hWidth}});
+            const QString wrapped = WrapAtPhrases(text, location->fontMetrics(), x.hWidth);
+            if (location->text() != wrapped) location->setText(wrapped);
+        }
+        return spans;
+    };
+}
+
 }  // namespace
 
 void TGuildPage::BuildControls() {
-    const int y = BuildBand(0, 0, 0, 10);
-    BuildBand(1, y + kBandGap, 10, 3);
+    BuildBand(0, 0, 0, 10);
+    BuildBand(1, kBandGap, 10, 3);
     for (std::size_t r = 0; r < kRows; ++r)
         if (HasDesignIcon(r)) lblGuildLineA[r]->LabelImage()->SetPicture(GuildIcon(kDesignIcons[r]));
     SetUp(WeekPictures());
 }
 
-int TGuildPage::BuildBand(int band, int y, int firstRow, int rows) {
+void TGuildPage::BuildBand(int band, int gap, int firstRow, int rows) {
     const int lh = LineHeight();
-    const int headHeight = lh + 3;
     const int rowPitch = std::max(kPictureSize + 4, 2 * lh + 4);
     const auto b = static_cast<std::size_t>(band);
-    shpGuildHead[b] = MakeBand(RowName("shpGuildHead", band), y, headHeight);
+    const ColumnRule columns = GuildColumnsRule();
+    TScheduleSection* part = AddSection(columns, gap);
+    TScheduleRow* head = AddRow(part, lh + 3, columns, RowName("shpGuildHead", band));
+    shpGuildHead[b] = head->findChild<TShape*>();
     for (std::size_t i = 3 * b; i < 3 * b + 3; ++i) {
-        lblGuildHead[i] = MakeHeadLabel(RowName("lblGuildHead", static_cast<int>(i)), kGuildHeadCaptions[i], y + 1);
-        lblGuildHead[i]->resize(lblGuildHead[i]->width(), lh + 1);
+        lblGuildHead[i] = RowLabel(RowName("lblGuildHead", static_cast<int>(i)), kGuildHeadCaptions[i], lh + 1);
+        lblGuildHead[i]->setAlignment(Qt::AlignCenter);
+        head->Columns()->Add(lblGuildHead[i], kName + static_cast<int>(i - 3 * b), Qt::AlignTop, {0, 1, 0, 0});
     }
+    part->AddSpacing(2);
     const QFontMetrics metrics(this->font());
-    int top = y + headHeight + 2;
     for (int row = firstRow; row < firstRow + rows; ++row) {
         // Two lines of text beside the picture, more where a long location wraps.
         const QString location = FromView(kGuildShops[static_cast<std::size_t>(row)].location);
         const int wrapped = static_cast<int>(WrapAtPhrases(location, metrics, kNarrowestLocation).count('\n') + 1) *
                             metrics.lineSpacing();
-        const int pitch = std::max(rowPitch, wrapped + 4);
-        if (row % 2 == 1) {
-            const auto k = static_cast<std::size_t>(row / 2);
-            shpGuildLine[k] = MakeBand(RowName("shpGuildLine", static_cast<int>(k)), top, pitch);
-        }
-        MakeRow(row, top, pitch);
-        top += pitch;
+        MakeRow(part, row, std::max(rowPitch, wrapped + 4));
     }
-    const int bottom = top + 1;
-    shpGuildTate[b] = MakeFrame(band == 0 ? QStringLiteral("shpGuildTate") : QStringLiteral("shpGuildTate1"), y,
-                                bottom - y);
-    return bottom;
+    part->AddSpacing(1);
+    shpGuildTate[b] = AddFrame(part, band == 0 ? QStringLiteral("shpGuildTate") : QStringLiteral("shpGuildTate1"),
+                               kMiddle);
 }
 
-void TGuildPage::MakeRow(int row, int y, int pitch) {
+void TGuildPage::MakeRow(TScheduleSection* part, int row, int pitch) {
     const auto r = static_cast<std::size_t>(row);
     const GuildShop& shop = kGuildShops[r];
     const int lh = LineHeight();
-    const int textTop = y + (pitch - 2 * lh) / 2;  // the two lines of name and state, of hours
+    const int textTop = (pitch - 2 * lh) / 2;  // the two lines of name and state, of hours
 
     auto* a = new TImageLabel(FromView(shop.name), this);
     a->setObjectName(RowName("lblGuildLineA", row));
-    a->move(0, textTop);
     a->adjustSize();
     a->resize(a->width(), lh);
     lblGuildLineA[r] = a;
 
-    QLabel* b = MakeLabel(RowName("lblGuildLineB", row), kGuildOpenText, 1, textTop + lh);
+    QLabel* b = RowLabel(RowName("lblGuildLineB", row), kGuildOpenText, lh);
     b->setAlignment(Qt::AlignCenter);
-    b->resize(b->width(), lh);
     lblGuildLineB[r] = b;
 
     std::string holiday(kGuildHolidayCaption);
     holiday.erase(std::remove(holiday.begin(), holiday.end(), '\r'), holiday.end());
-    QLabel* c = MakeLabel(RowName("lblGuildLineC", row), holiday, 0, y);
+    QLabel* c = MakeLabel(RowName("lblGuildLineC", row), holiday, 0, 0);
     c->setAlignment(Qt::AlignCenter);
-    c->move(0, y + (pitch - c->height()) / 2);
     lblGuildLineC[r] = c;
 
-    QLabel* d = MakeLabel(RowName("imgGuildLineD", row), "", 0, y + (pitch - kPictureSize) / 2);
+    QLabel* d = RowLabel(RowName("imgGuildLineD", row), "", kPictureSize);
     d->resize(kPictureSize, kPictureSize);
     imgGuildLineD[r] = d;
 
-    QLabel* e = MakeLabel(RowName("lblGuildLineE", row), kGuildHoursCaption, 0, textTop);
-    e->resize(e->width(), lh);
+    QLabel* e = RowLabel(RowName("lblGuildLineE", row), kGuildHoursCaption, lh);
     lblGuildLineE[r] = e;
-    QLabel* f = MakeLabel(RowName("lblGuildLineF", row), "00:00~00:00", 0, textTop + lh);
+    QLabel* f = RowLabel(RowName("lblGuildLineF", row), "00:00~00:00", lh);
     f->setFont(BoldArial());
-    f->adjustSize();
-    f->resize(f->width(), lh);
+    f->resize(f->sizeHint().width(), lh);
     lblGuildLineF[r] = f;
 
-    QLabel* g = MakeLabel(RowName("lblGuildLineG", row), "00:00", 0, y + (pitch - lh) / 2);
+    QLabel* g = RowLabel(RowName("lblGuildLineG", row), "00:00", lh);
     g->setFont(BoldArial());
-    g->adjustSize();
-    g->resize(g->width(), lh);
+    g->resize(g->sizeHint().width(), lh);
     lblGuildLineG[r] = g;
 
-    QLabel* h = MakeLabel(RowName("lblGuildLineH", row), shop.location, 0, y + 1);
+    QLabel* h = RowLabel(RowName("lblGuildLineH", row), shop.location, pitch - 2);
     // Wrapped by the page, between places and never inside a name.
     h->setTextFormat(Qt::PlainText);
     h->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    h->resize(h->width(), pitch - 2);
     h->setToolTip(h->text());
     lblGuildLineH[r] = h;
+
+    const QString stripe = row % 2 == 1 ? RowName("shpGuildLine", row / 2) : QString();
+    TScheduleRow* line = AddRow(part, pitch, GuildColumnsRule(a, c, f, h, FromView(shop.location)), stripe);
+    if (row % 2 == 1) shpGuildLine[static_cast<std::size_t>(row / 2)] = line->findChild<TShape*>();
+    TColumnLayout* at = line->Columns();
+    at->Add(a, kNameText, Qt::AlignTop, {0, textTop, 0, 0});
+    at->Add(b, kState, Qt::AlignTop, {0, textTop + lh, 0, 0});
+    at->Add(c, kHoliday, Qt::AlignVCenter);
+    at->Add(d, kPicture, Qt::AlignVCenter);
+    at->Add(e, kHours, Qt::AlignLeft | Qt::AlignTop, {0, textTop, 0, 0});
+    at->Add(f, kHours, Qt::AlignTop, {0, textTop + lh, 0, 0});
+    at->Add(g, kLeft, Qt::AlignLeft | Qt::AlignVCenter);
+    at->Add(h, kLocation, {}, {0, 1, 0, 1});
 
     for (QLabel* l : {c, d}) l->setStatusTip(FromView(kGuildHolidayHint));
     for (QLabel* l : {e, f}) l->setStatusTip(FromView(kGuildHoursHint));
@@ -163,42 +188,6 @@ void TGuildPage::Refresh(const VanaDateTime& now) {
             hint_[r] = row.timeLeftHint;
             lblGuildLineG[r]->setStatusTip(FromView(row.timeLeftHint));
         }
-    }
-}
-
-void TGuildPage::Layout() {
-    const int width = AvailableWidth();
-    for (TShape* s : shpGuildHead) s->resize(width, s->height());
-    for (TShape* s : shpGuildLine) s->resize(width, s->height());
-    const GuildColumns cols = LayoutGuildColumns(shpGuildHead[0]->width(), lblGuildHead[0]->x());
-    const int lefts[6] = {lblGuildHead[0]->x(), cols.head1Left, cols.head2Left,
-                          lblGuildHead[3]->x(), cols.head1Left, cols.head2Left};
-    for (std::size_t i = 0; i < 6; ++i) {
-        QLabel* l = lblGuildHead[i];
-        l->setGeometry(lefts[i], l->y(), i % 3 == 1 ? cols.middleWidth : cols.width, l->height());
-    }
-    for (TShape* s : shpGuildTate) s->setGeometry(cols.head1Left, s->y(), cols.middleWidth, s->height());
-    for (std::size_t r = 0; r < kRows; ++r) {
-        GuildRowWidths w;
-        w.iconWidth = lblGuildLineA[r]->LabelImage()->width();
-        w.imageSpacing = lblGuildLineA[r]->ImageSpacing();
-        w.a = lblGuildLineA[r]->width();
-        w.c = lblGuildLineC[r]->width();
-        w.d = imgGuildLineD[r]->width();
-        w.f = lblGuildLineF[r]->width();
-        const GuildRowLayout x = LayoutGuildRow(cols, w);
-        auto place = [](QWidget* l, int left) { l->move(left, l->y()); };
-        place(lblGuildLineA[r], x.aLeft);
-        lblGuildLineB[r]->resize(x.bWidth, lblGuildLineB[r]->height());
-        place(lblGuildLineC[r], x.cLeft);
-        place(imgGuildLineD[r], x.dLeft);
-        place(lblGuildLineE[r], x.eLeft);
-        place(lblGuildLineF[r], x.fLeft);
-        place(lblGuildLineG[r], x.gLeft);
-        QLabel* h = lblGuildLineH[r];
-        h->setGeometry(x.hLeft, h->y(), x.hWidth, h->height());
-        const QString wrapped = WrapAtPhrases(FromView(kGuildShops[r].location), h->fontMetrics(), x.hWidth);
-        if (h->text() != wrapped) h->setText(wrapped);
     }
 }
 

@@ -28,13 +28,12 @@ public:
 
 private:
     void BuildControls() override;
-    void Layout() override;
     void ApplyColours(Colour item, Colour base) override;
     // The fixed parts: bold state texts, the hours texts, the holiday pictures
     // out of `weekPictures` (one per weekday) and the shop icons that repeat.
     void SetUp(const QVector<QPixmap>& weekPictures);
 
-    // Bands over rows 0-9 (its width drives the layout) and rows 10-12.
+    // Bands over rows 0-9 and rows 10-12.
     std::array<TShape*, 2> shpGuildHead{};
     // lblGuildHead0-5: name, hours and holiday, location; twice.
     std::array<QLabel*, 6> lblGuildHead{};
@@ -45,8 +44,8 @@ private:
     std::array<QLabel*, kRows> lblGuildLineB{}, lblGuildLineC{}, imgGuildLineD{}, lblGuildLineE{},
         lblGuildLineF{}, lblGuildLineG{}, lblGuildLineH{};
 
-    int BuildBand(int band, int y, int firstRow, int rows);
-    void MakeRow(int row, int y, int pitch);
+    void BuildBand(int band, int gap, int firstRow, int rows);
+    void MakeRow(TScheduleSection* part, int row, int pitch);
 
     std::array<TLabelSlot, kRows> state_{};     // B
     std::array<TLabelSlot, kRows> timeLeft_{};  // G

@@ -37,7 +37,13 @@ TColumnLayout::TColumnLayout(QWidget* row, ColumnRule rule) : QLayout(row), rule
 }
 
 TColumnLayout::~TColumnLayout() {
-    for (Cell& c : cells_) delete c.item;
+    // A nested layout, deleted, tells this one it is gone (takeAt): each item
+    // leaves the list before it is deleted.
+    while (!cells_.empty()) {
+        QLayoutItem* item = cells_.back().item;
+        cells_.pop_back();
+        delete item;
+    }
 }
 
 void TColumnLayout::Insert(QLayoutItem* item, int column, Qt::Alignment how, QMargins margins, QSize size) {

@@ -1,5 +1,6 @@
 #include "gui/schedules/ship_page.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <algorithm>
 
@@ -19,12 +20,37 @@ constexpr int kDesignSpacing = 2;
 constexpr int kTimePairWidth = 105;
 // Space between a band's last row and the next band.
 constexpr int kBandGap = 6;
+
+// The page's columns, all from the width of the bands: the four captioned
+// columns, where each column's time pair starts, and a route's two captions.
+enum ShipColumn { kRoute, kArrive, kDepart, kDestination, kPair1, kPair2, kPair3, kCaptionA, kCaptionB };
+
+// With a route's two captions, the rule places them too; the origin's
+// gap to its crest follows the width with them.
+ColumnRule ShipColumnsRule(TImageLabel* origin = nullptr, TImageLabel* destination = nullptr) {
+    const int crest = origin ? origin->LabelImage()->width() : 0;
+    const int a = origin ? origin->width() : 0, b = destination ? destination->width() : 0;
+    return [=](int width) {
+        const ShipColumns c = LayoutShipColumns(width, 0);
+        std::vector<ColumnSpan> spans;
+        for (int left : c.lefts) spans.push_back({left, c.width});
+        for (std::size_t i = 1; i < 4; ++i) spans.push_back({c.lefts[i] + c.offset, c.width - c.offset});
+        if (origin) {
+            const ShipCaptions at = LayoutShipCaptions(c, crest, kDesignSpacing, a, b);
+            origin->SetImageSpacing(at.aSpacing);
+            spans.push_back({at.aLeft, a});
+            spans.push_back({at.bLeft, b});
+        }
+        return spans;
+    };
+}
+
 }  // namespace
 
 void TShipPage::BuildControls() {
-    int y = BuildBand(0, 0, 0, 4);
-    y = BuildBand(1, y + kBandGap, 4, 4);
-    BuildBand(2, y + kBandGap, 8, 1);
+    BuildBand(0, 0, 0, 4);
+    BuildBand(1, kBandGap, 4, 4);
+    BuildBand(2, kBandGap, 8, 1);
     // The town pictures of the design; the other captions get copies.
     lblShipLineA[0]->LabelImage()->SetPicture(TownIcon(TownPicture::Jeuno));
     const TownPicture ports[4] = {TownPicture::SandOria, TownPicture::Bastok, TownPicture::Windurst,
@@ -34,47 +60,51 @@ void TShipPage::BuildControls() {
     CopyTownIcons();
 }
 
-// Returns the bottom of the band's frames.
-int TShipPage::BuildBand(int band, int y, int firstRow, int rows) {
+// A header band, its routes and the frames of its middle columns.
+void TShipPage::BuildBand(int band, int gap, int firstRow, int rows) {
     const int lh = LineHeight();
-    const int headHeight = lh + 3;
-    const int rowPitch = 2 * lh + 4;
-    shpShipHead[static_cast<std::size_t>(band)] = MakeBand(RowName("shpShipHead", band), y, headHeight);
+    const ColumnRule columns = ShipColumnsRule();
+    TScheduleSection* part = AddSection(columns, gap);
+    TScheduleRow* head = AddRow(part, lh + 3, columns, RowName("shpShipHead", band));
+    shpShipHead[static_cast<std::size_t>(band)] = head->findChild<TShape*>();
     static const char* const kPrefixes[3] = {"lblShipHead", "lblShipMiddle", "lblShipBottom"};
     std::array<QLabel*, 4>& heads = band == 0 ? lblShipHead : band == 1 ? lblShipMiddle : lblShipBottom;
     const auto& captions = band == 2 ? kShipBottomCaptions : kShipHeadCaptions;
     static const int kNumbers[4] = {0, 2, 3, 4};
     for (std::size_t i = 0; i < 4; ++i) {
-        heads[i] = MakeHeadLabel(RowName(kPrefixes[band], kNumbers[i]), captions[i], y + 1);
-        heads[i]->resize(heads[i]->width(), lh + 1);
+        heads[i] = RowLabel(RowName(kPrefixes[band], kNumbers[i]), captions[i], lh + 1);
+        heads[i]->setAlignment(Qt::AlignCenter);
+        head->Columns()->Add(heads[i], kRoute + static_cast<int>(i), Qt::AlignTop, {0, 1, 0, 0});
     }
-    const int rowsTop = y + headHeight + 2;
-    for (int r = 0; r < rows; ++r) MakeRow(firstRow + r, rowsTop + r * rowPitch);
-    const int bottom = rowsTop + rows * rowPitch + 1;
+    // Each route row starts a pixel above its captions, so that the origin's
+    // crest, a little taller than its caption, stays inside the row.
+    part->AddSpacing(1);
+    for (int r = 0; r < rows; ++r) MakeRow(part, firstRow + r);
+    part->AddSpacing(2);
     for (int k = 0; k < 2; ++k)
         shpShipTate[static_cast<std::size_t>(2 * band + k)] =
-            MakeFrame(RowName("shpShipTate", 2 * band + k), y, bottom - y);
-    return bottom;
+            AddFrame(part, RowName("shpShipTate", 2 * band + k), k == 0 ? kArrive : kDepart);
 }
 
-void TShipPage::MakeRow(int row, int y) {
+void TShipPage::MakeRow(TScheduleSection* part, int row) {
     const auto r = static_cast<std::size_t>(row);
     const ShipRoute& route = kShipRoutes[r];
     const int lh = LineHeight();
-    auto caption = [&](const char* prefix, std::string_view text, TImagePosition side, int top) {
+    auto caption = [&](const char* prefix, std::string_view text, TImagePosition side) {
         auto* l = new TImageLabel(FromView(text), this);
         l->setObjectName(RowName(prefix, row));
         l->SetImagePosition(side);
-        l->move(0, top);
         l->adjustSize();
         l->resize(l->width(), lh);
         return l;
     };
-    lblShipLineA[r] = caption("lblShipLineA", route.originCaption, ipLeft, y + 1);
-    lblShipLineB[r] = caption("lblShipLineB", route.destCaption, ipRight, y + 1 + lh);
+    lblShipLineA[r] = caption("lblShipLineA", route.originCaption, ipLeft);
+    lblShipLineB[r] = caption("lblShipLineB", route.destCaption, ipRight);
     lblShipLineB[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TScheduleRow* line = AddRow(part, 2 * lh + 4, ShipColumnsRule(lblShipLineA[r], lblShipLineB[r]));
+    line->Columns()->Add(lblShipLineA[r], kCaptionA, Qt::AlignTop, {0, 2, 0, 0});
+    line->Columns()->Add(lblShipLineB[r], kCaptionB, Qt::AlignTop, {0, 2 + lh, 0, 0});
 
-    const int mid = y + 1 + lh / 2;  // centred on the two caption lines
     static const char* const kNames[6] = {"lblShipLineC", "lblShipLineD", "lblShipLineE",
                                           "lblShipLineF", "lblShipLineG", "lblShipLineH"};
     static const char* const kDesign[3] = {" 00:00着", " 00:00発", " 00:00着"};
@@ -82,15 +112,21 @@ void TShipPage::MakeRow(int row, int y) {
                                               &lblShipLineF, &lblShipLineG, &lblShipLineH};
     for (int c = 0; c < 3; ++c) {
         const bool departs = c == kShipDepart;
-        QLabel* time = MakeLabel(RowName(kNames[2 * c], row), kDesign[c], 0, mid);
-        QLabel* count = MakeLabel(RowName(kNames[2 * c + 1], row), "00:00", 0, mid);
+        QLabel* time = RowLabel(RowName(kNames[2 * c], row), kDesign[c], lh);
+        QLabel* count = RowLabel(RowName(kNames[2 * c + 1], row), "00:00", lh);
         count->setFont(BoldArial());
-        count->adjustSize();
         // Widen the time label so that the pair fills the width it is centred by.
-        time->resize(std::max(time->width(), kTimePairWidth - 5 - count->width()), lh);
-        count->resize(count->width(), lh);
+        count->setFixedSize(count->sizeHint().width(), lh);
+        time->setFixedSize(std::max(time->width(), kTimePairWidth - 5 - count->width()), lh);
         time->setStatusTip(FromView(departs ? kShipDepartHint : kShipArriveHint));
         count->setStatusTip(FromView(departs ? kShipDepartCountdownHint : kShipArriveCountdownHint));
+        // Centred on the two caption lines.
+        auto* pair = new QHBoxLayout;
+        pair->setContentsMargins(0, 0, 0, 0);
+        pair->setSpacing(5);
+        pair->addWidget(time);
+        pair->addWidget(count);
+        line->Columns()->Add(pair, kPair1 + c, Qt::AlignLeft | Qt::AlignTop, {0, 2 + lh / 2, 0, 0});
         (*columns[2 * c])[r] = time;
         (*columns[2 * c + 1])[r] = count;
         Bind(cells_[r][static_cast<std::size_t>(2 * c)], time);
@@ -125,57 +161,6 @@ void TShipPage::Refresh(const VanaDateTime& now) {
             SetText(count, col.countdown);
             SetColour(count, col.countdownColour);
         }
-    }
-}
-
-void TShipPage::Layout() {
-    // The bands stretch with the box; the columns follow the first band.
-    for (TShape* s : shpShipHead) s->resize(AvailableWidth(), s->height());
-    const ShipColumns cols = LayoutShipColumns(shpShipHead[0]->width(), lblShipHead[0]->x());
-    for (auto* heads : {&lblShipHead, &lblShipMiddle, &lblShipBottom})
-        for (std::size_t i = 0; i < 4; ++i) {
-            QLabel* l = (*heads)[i];
-            l->setGeometry(cols.lefts[i], l->y(), cols.width, l->height());
-        }
-    for (std::size_t k = 0; k < shpShipTate.size(); ++k) {
-        TShape* s = shpShipTate[k];
-        s->setGeometry(k % 2 == 0 ? cols.lefts[1] : cols.oddFrameLeft, s->y(), cols.width, s->height());
-    }
-    for (std::size_t r = 0; r < kRows; ++r) {
-        lblShipLineA[r]->SetImageSpacing(kDesignSpacing);
-        ShipRowWidths w;
-        w.iconWidth = lblShipLineA[r]->LabelImage()->width();
-        w.imageSpacing = lblShipLineA[r]->ImageSpacing();
-        w.a = lblShipLineA[r]->width();
-        w.b = lblShipLineB[r]->width();
-        w.c = lblShipLineC[r]->width();
-        w.e = lblShipLineE[r]->width();
-        w.g = lblShipLineG[r]->width();
-        const ShipRowLefts x = LayoutShipRow(cols, w);
-        auto place = [](QWidget* l, int left) { l->move(left, l->y()); };
-        place(lblShipLineA[r], x.a);
-        place(lblShipLineB[r], x.b);
-        // The captions and their crests stay clear of the first column's line,
-        // whatever the face's widths: the destination's crest stands right of
-        // its caption.
-        const int line = cols.lefts[1];
-        TImageLabel* a = lblShipLineA[r];
-        if (const int right = line - 1; a->x() + a->width() > right) {
-            // Left as far as the crest may go, the gap to the crest narrowed if need be.
-            const int bandLeft = shpShipHead[0]->x(), crest = a->LabelImage()->width();
-            const int gap = std::clamp(right - bandLeft - crest - a->width(), 0, kDesignSpacing);
-            a->SetImageSpacing(gap);
-            place(a, std::max(bandLeft + crest + gap, right - a->width()));
-        }
-        TImageLabel* b = lblShipLineB[r];
-        if (const int over = b->x() + b->width() + b->ImageSpacing() + b->LabelImage()->width() - (line - 1); over > 0)
-            place(b, b->x() - over);
-        place(lblShipLineC[r], x.c);
-        place(lblShipLineD[r], x.d);
-        place(lblShipLineE[r], x.e);
-        place(lblShipLineF[r], x.f);
-        place(lblShipLineG[r], x.g);
-        place(lblShipLineH[r], x.h);
     }
 }
 

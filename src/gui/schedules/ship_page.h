@@ -24,10 +24,9 @@ public:
 
 private:
     void BuildControls() override;
-    void Layout() override;
     void ApplyColours(Colour item, Colour base) override;
 
-    // Bands over rows 0-3, 4-7 and row 8; shpShipHead0's width drives the layout.
+    // Bands over rows 0-3, 4-7 and row 8.
     std::array<TShape*, 3> shpShipHead{};
     // Two per band, framing columns 1 and 3.
     std::array<TShape*, 6> shpShipTate{};
@@ -44,8 +43,8 @@ private:
     std::array<QLabel*, kRows> lblShipLineC{}, lblShipLineD{}, lblShipLineE{}, lblShipLineF{},
         lblShipLineG{}, lblShipLineH{};
 
-    int BuildBand(int band, int y, int firstRow, int rows);
-    void MakeRow(int row, int y);
+    void BuildBand(int band, int gap, int firstRow, int rows);
+    void MakeRow(TScheduleSection* part, int row);
     void CopyTownIcons();
 
     // Per row: C, D, E, F, G, H.

@@ -11,13 +11,17 @@ TEST(PageLayout, ShipColumnsShareOnePixelAndCentreTheTimes) {
     EXPECT_EQ(cols.lefts, (std::array<int, 4>{8, 158, 308, 458}));
     EXPECT_EQ(cols.oddFrameLeft, 308);
     EXPECT_EQ(cols.offset, 21);
-    auto row = LayoutShipRow(cols, {16, 4, 60, 80, 40, 40, 40});
-    EXPECT_EQ(row.a, 35 + 20);  // (151 - 16 - 60 - 4) / 2 + 16 + 4
-    EXPECT_EQ(row.b, 25);
-    EXPECT_EQ(row.c, 179);
-    EXPECT_EQ(row.d, 224);
-    EXPECT_EQ(row.e, 329);
-    EXPECT_EQ(row.h, 479 + 45);
+    // Each caption centred with its crest in the route column.
+    auto row = LayoutShipCaptions(cols, 16, 4, 60, 80);
+    EXPECT_EQ(row.aLeft, 35 + 20);  // (151 - 16 - 60 - 4) / 2 + 16 + 4
+    EXPECT_EQ(row.aSpacing, 4);
+    EXPECT_EQ(row.bLeft, 25);
+    // Too wide for a narrow column: both end left of the first column's line,
+    // the origin's crest kept inside the band by a narrower gap.
+    auto narrow = LayoutShipCaptions(LayoutShipColumns(169, 0), 16, 2, 60, 88);
+    EXPECT_EQ(narrow.aLeft, 16);
+    EXPECT_EQ(narrow.aSpacing, 0);
+    EXPECT_EQ(narrow.bLeft, -65);
     // A narrow page gives a negative offset; division truncates toward zero.
     EXPECT_EQ(LayoutShipColumns(404, 0).offset, -3);  // (102 - 109) / 2
 }
