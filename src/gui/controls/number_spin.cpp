@@ -1,5 +1,6 @@
 #include "gui/controls/number_spin.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWheelEvent>
@@ -39,12 +40,24 @@ int TNumberSpin::valueFromText(const QString& text) const {
 // Plain digits whatever the locale: the edit holds what the settings store.
 QString TNumberSpin::textFromValue(int value) const { return QString::number(value); }
 
+namespace {
+bool AllDigits(const QString& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+}  // namespace
+
 bool TNumberSpin::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
+        // A letter typed with Alt (a mnemonic nothing took) would still be inserted;
+        // only Ctrl makes a key an editing shortcut (Ctrl+A, Ctrl+V ...).
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        for (const QChar c : key->text())
-            if (!shortcut && c.isPrint() && !(c >= QLatin1Char('0') && c <= QLatin1Char('9'))) return true;
+        const QString text = key->text();
+        const bool shortcut = key->modifiers() & Qt::ControlModifier;
+        if (!shortcut && !text.isEmpty() && text.at(0).isPrint() && !AllDigits(text)) return true;
+    } else if (event->type() == QEvent::InputMethod) {
+        // What an input method commits is typed too.
+        if (!AllDigits(static_cast<QInputMethodEvent*>(event)->commitString())) return true;
     }
     return QSpinBox::eventFilter(watched, event);
 }

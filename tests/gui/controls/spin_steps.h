@@ -2,6 +2,7 @@
 // What a player does to a spin box and what its edit then shows, for the tables
 // of the spin boxes' tests. The spin's window must be active, for the focus.
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -10,7 +11,7 @@
 
 namespace norvane::testing_support {
 
-enum class SpinAct { Type, Paste, Key, Wheel, WheelUnfocused };
+enum class SpinAct { Type, Commit, Paste, Key, Wheel, WheelUnfocused };
 
 struct SpinStep {
     QString before;  // the edit's text first
@@ -20,10 +21,12 @@ struct SpinStep {
     QString shows;
 };
 
+constexpr int WithAlt(int key) { return key | static_cast<int>(Qt::AltModifier); }
+
 // Keys go where a real keyboard sends them: to the focused spin box.
-inline void SendKey(QWidget* to, int key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+inline void SendKey(QWidget* to, int key, const QString& text, Qt::KeyboardModifiers modifiers = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(to, &press);
     QApplication::sendEvent(to, &release);
 }
@@ -37,13 +40,22 @@ inline void Perform(QSpinBox* spin, const SpinStep& step) {
         case SpinAct::Type:
             for (const QChar c : step.text) SendKey(spin, Qt::Key_unknown, QString(c));
             break;
+        case SpinAct::Commit: {
+            QInputMethodEvent commit;
+            commit.setCommitString(step.text);
+            QApplication::sendEvent(spin, &commit);
+            break;
+        }
         case SpinAct::Paste:
             edit->insert(step.text);
             break;
-        case SpinAct::Key:
+        case SpinAct::Key: {
             edit->end(false);
-            SendKey(spin, step.key, step.key == Qt::Key_Backspace ? QStringLiteral("\b") : QString());
+            const int key = step.key & ~Qt::KeyboardModifierMask;
+            const QString text = key == Qt::Key_Backspace ? QStringLiteral("\b") : step.text;
+            SendKey(spin, key, text, Qt::KeyboardModifiers(step.key & Qt::KeyboardModifierMask));
             break;
+        }
         case SpinAct::WheelUnfocused:
             spin->clearFocus();
             [[fallthrough]];

@@ -156,14 +156,16 @@ TEST_P(SkillCalendarTest, TheLevelSpinTakesDigitsOnlyWithinOneToSeventyFive) {
         {"1", SpinAct::Type, "7x-", 0, "7"},
         {"7", SpinAct::Type, "50", 0, "50"},
         {"50", SpinAct::Type, " 6", 0, "6"},
-        {"6", SpinAct::Type, "５", 0, "6"},   // nor full-width digits
-        {"5", SpinAct::Paste, "1a", 0, "1"},  // not a number
+        {"6", SpinAct::Type, "５", 0, "6"},    // nor full-width digits
+        {"6", SpinAct::Commit, "５", 0, "6"},  // by an input method either
+        {"5", SpinAct::Paste, "1a", 0, "1"},   // not a number
         {"12", SpinAct::Key, "", Qt::Key_Backspace, "1"},
         {"1", SpinAct::Key, "", Qt::Key_Backspace, "1"},  // erased, it is the first level
         {"74", SpinAct::Key, "", Qt::Key_Up, "75"},
         {"75", SpinAct::Key, "", Qt::Key_Up, "75"},  // no wrapping round
         {"1", SpinAct::Key, "", Qt::Key_Down, "1"},
         {"30", SpinAct::Key, "", Qt::Key_PageDown, "20"},
+        {"30", SpinAct::Key, "r", testing_support::WithAlt(Qt::Key_R), "30"},  // the button's mnemonic
         {"30", SpinAct::Wheel, "", 1, "31"},
         {"30", SpinAct::WheelUnfocused, "", 1, "30"},  // the page scrolls instead
     };

@@ -379,6 +379,9 @@ TEST_F(TimerOptionsTest, EachSetDialogSpinTakesDigitsStepsAndStoresWhatItShows) 
         {"30", SpinAct::Paste, "1a", 0, "empty"},
         {"5", SpinAct::Key, "", Qt::Key_Backspace, "empty"},
         {"30", SpinAct::Key, "", Qt::Key_Up, "31"},
+        {"30", SpinAct::Key, "a", testing_support::WithAlt(Qt::Key_A), "30"},  // a mnemonic is not typed
+        {"30", SpinAct::Commit, "７z", 0, "30"},  // nor is what an input method gives
+        {"30", SpinAct::Commit, "7", 0, "7"},
         {"0", SpinAct::Key, "", Qt::Key_Down, "0"},  // no wrapping round
         {"max", SpinAct::Key, "", Qt::Key_Up, "max"},
         {"30", SpinAct::Key, "", Qt::Key_PageUp, "40"},
