@@ -2,18 +2,16 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <initializer_list>
 #include <utility>
 
 #include "core/schedules/column_layout.h"
+#include "gui/controls/number_spin.h"
 #include "gui/controls/shape.h"
-#include "gui/controls/up_down.h"
 #include "gui/main_window/app_style.h"
 
 namespace norvane {
@@ -23,20 +21,6 @@ constexpr int kPartGap = 6;
 // Rows start two pixels in, where the name columns' fill begins.
 constexpr int kRowLeft = 2;
 }  // namespace
-
-bool TSkillLevelKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        // Only printable characters count as typed: the moving and deleting keys
-        // and the editing shortcuts (Ctrl+A, Ctrl+C ...) work as usual, and what
-        // a paste brings in is mended by the change handler.
-        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (!shortcut && !text.isEmpty() && text.at(0).isPrint() && !IsSkillLevelKey(text.at(0).unicode()))
-            return true;
-    }
-    return QObject::eventFilter(watched, event);
-}
 
 namespace {
 // The level the spin shows for a stored one: its position stays within 1-75.
@@ -49,12 +33,12 @@ void TSkillPage::BuildControls() {
     cmbSkillMain->setCurrentIndex(ShownChoice(storedJob_, cmbSkillMain->count()));
     {
         // The stored level and job are shown once both are in place.
-        const QSignalBlocker quiet(edtSkillMLv);
-        updSkillMLv->SetPosition(ShownLevel(storedLevel_));
+        const QSignalBlocker quiet(updSkillMLv);
+        updSkillMLv->setValue(ShownLevel(storedLevel_));
     }
     cmbSkillMainChange();
     connect(cmbSkillMain, &QComboBox::currentIndexChanged, this, &TSkillPage::cmbSkillMainChange);
-    connect(edtSkillMLv, &QLineEdit::textChanged, this, &TSkillPage::edtSkillMLvChange);
+    connect(updSkillMLv, &QSpinBox::valueChanged, this, &TSkillPage::edtSkillMLvChange);
     connect(btnSkillRef, &QPushButton::clicked, this, &TSkillPage::btnSkillRefClick);
 }
 
@@ -65,7 +49,7 @@ void TSkillPage::LoadChoices(const StartupSettings& st) {
 
 void TSkillPage::StoreChoices(CloseState& c) const {
     c.skillJob = IsBuilt() ? Job() : ShownChoice(storedJob_, static_cast<int>(kJobNames.size()));
-    c.skillLv = IsBuilt() ? updSkillMLv->Position() : ShownLevel(storedLevel_);
+    c.skillLv = IsBuilt() ? updSkillMLv->value() : ShownLevel(storedLevel_);
 }
 
 void TSkillPage::cmbSkillMainChange() {
@@ -74,17 +58,7 @@ void TSkillPage::cmbSkillMainChange() {
     if (job >= 0) ShowCaps(ComputeSkillPage(skillIni_, job, Level()));
 }
 
-void TSkillPage::edtSkillMLvChange() {
-    const std::string text = edtSkillMLv->text().toStdString();
-    const std::string shown = NormaliseSkillLevelText(text);
-    // Rewriting the text comes back here with the rewritten one, which goes on.
-    if (shown != text) {
-        edtSkillMLv->setText(QString::fromStdString(shown));
-        return;
-    }
-    updSkillMLv->FollowText();
-    btnSkillRefClick();
-}
+void TSkillPage::edtSkillMLvChange() { btnSkillRefClick(); }
 
 void TSkillPage::btnSkillRefClick() {
     if (Job() >= 0) ShowCaps(ComputeSkillPage(skillIni_, Job(), Level()));
@@ -121,25 +95,17 @@ void TSkillPage::BuildChoice() {
     TScheduleRow* row = AddRow(part, height + 4, {}, QStringLiteral("shpSkillHead1"));
     shpSkillHead[1] = row->findChild<TShape*>();
 
-    edtSkillMLv = new QLineEdit(QStringLiteral("1"), this);
-    edtSkillMLv->setObjectName(QStringLiteral("edtSkillMLv"));
-    edtSkillMLv->setMaxLength(2);
-    edtSkillMLv->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edtSkillMLv->installEventFilter(new TSkillLevelKeys(edtSkillMLv));
-    const int digits = edtSkillMLv->fontMetrics().horizontalAdvance(QStringLiteral("00"));
-    edtSkillMLv->setGeometry(cmbSkillMain->x() + cmbSkillMain->width() + 6, 2, digits + 14, height);
-    updSkillMLv = new TUpDown(this);
+    // Any text reads as a level: not a number is the first, and it is held within the range.
+    updSkillMLv = new TNumberSpin(
+        kMinSkillLevel, kMaxSkillLevel, 2,
+        [](const QString& text) { return SkillLevelOfText(text.toStdString()); }, this);
     updSkillMLv->setObjectName(QStringLiteral("updSkillMLv"));
-    updSkillMLv->SetRange(kMinSkillLevel, kMaxSkillLevel);
-    updSkillMLv->SetAssociate(edtSkillMLv);
-    updSkillMLv->SetPosition(kMinSkillLevel);
-    // The level's edit and spin sit side by side as one control, at their own sizes.
-    auto* level = new QHBoxLayout;
-    level->setSpacing(0);
-    for (QWidget* w : std::initializer_list<QWidget*>{edtSkillMLv, updSkillMLv}) {
-        w->setFixedSize(w->size());
-        level->addWidget(w);
-    }
+    QLineEdit* edtSkillMLv = updSkillMLv->lineEdit();
+    edtSkillMLv->setObjectName(QStringLiteral("edtSkillMLv"));
+    updSkillMLv->setValue(kMinSkillLevel);
+    // Two digits' room in the edit, the arrows beside it.
+    const int digits = edtSkillMLv->fontMetrics().horizontalAdvance(QStringLiteral("00"));
+    updSkillMLv->setFixedSize(digits + 14 + kSpinArrowsWidth, height);
 
     btnSkillRef = new QPushButton(FromView(kSkillRefCaption), this);
     btnSkillRef->setObjectName(QStringLiteral("btnSkillRef"));
@@ -149,7 +115,7 @@ void TSkillPage::BuildChoice() {
     line->setSpacing(0);
     line->addWidget(cmbSkillMain);
     line->addSpacing(6);
-    line->addLayout(level);
+    line->addWidget(updSkillMLv);
     line->addSpacing(8);
     line->addWidget(btnSkillRef);
     line->addStretch(1);
@@ -202,7 +168,7 @@ void TSkillPage::BuildList() {
 
 int TSkillPage::Job() const { return cmbSkillMain->currentIndex(); }
 
-int TSkillPage::Level() const { return SkillLevelOfText(edtSkillMLv->text().toStdString()); }
+int TSkillPage::Level() const { return updSkillMLv->value(); }
 
 void TSkillPage::ShowCaps(const SkillPageView& view) {
     for (std::size_t s = 0; s < kSkillSlotCount; ++s) {
@@ -211,10 +177,7 @@ void TSkillPage::ShowCaps(const SkillPageView& view) {
     }
 }
 
-void TSkillPage::EnableLevel(bool enabled) {
-    edtSkillMLv->setEnabled(enabled);
-    updSkillMLv->setEnabled(enabled);
-}
+void TSkillPage::EnableLevel(bool enabled) { updSkillMLv->setEnabled(enabled); }
 
 void TSkillPage::ApplyColours(Colour item, Colour base) {
     const Colour mid = MidColour(item, base);

@@ -2,7 +2,6 @@
 // The skill page's controls on its scroll box: the job, the level with its spin
 // and the refresh button above, the thirty skills in two columns of name and
 // cap below. What the caps say comes from ComputeSkillPage.
-#include <QObject>
 #include <array>
 #include <string>
 
@@ -11,12 +10,11 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace norvane {
 
-class TUpDown;
+class TNumberSpin;
 
 class TSkillPage final : public TSchedulePage {
 public:
@@ -42,12 +40,12 @@ private:
     // Caps are computed when asked, never by the tick; the file is read afresh
     // each time, so corrections to it show at once.
     void cmbSkillMainChange();
+    // Every change of the level, typed or stepped, shows its caps.
     void edtSkillMLvChange();
     void btnSkillRefClick();
 
     QComboBox* cmbSkillMain = nullptr;
-    QLineEdit* edtSkillMLv = nullptr;
-    TUpDown* updSkillMLv = nullptr;
+    TNumberSpin* updSkillMLv = nullptr;  // its edit is "edtSkillMLv"
     QPushButton* btnSkillRef = nullptr;
     // Band 0 carries the column headers, band 1 the choice line.
     std::array<TShape*, 2> shpSkillHead{};
@@ -66,15 +64,6 @@ private:
     int storedLevel_ = kMinSkillLevel;
 
     std::array<TLabelSlot, kSkillSlotCount> caps_{};
-};
-
-// edtSkillMLv's key rule: typed characters other than the digits are dropped.
-class TSkillLevelKeys : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace norvane

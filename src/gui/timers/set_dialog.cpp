@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +16,7 @@
 
 #include "core/timers/timer_set_editing.h"
 #include "gui/art/dialog_pictures.h"
-#include "gui/controls/up_down.h"
+#include "gui/controls/number_spin.h"
 #include "gui/main_window/app_style.h"
 #include "gui/settings/dialog_metrics.h"
 #include "gui/timers/sound_notice.h"
@@ -44,57 +43,33 @@ QLabel* MakeLabel(const QString& text, const char* name) {
     return l;
 }
 
-QLineEdit* MakeNumberEdit(const char* name, int width, int maxLength, QObject* keyFilter) {
-    auto* e = new QLineEdit;
-    e->setObjectName(QLatin1String(name));
-    e->setFixedWidth(width);
-    FitHeight(e, kEditHeight);
-    e->setMaxLength(maxLength);
-    e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+// A number with its arrows: whatever the edit is given reads as a number from 0
+// to `max`, `emptyValue` when it says none.
+TNumberSpin* MakeSpin(const char* spinName, const char* editName, int editWidth, int maxLength, int max,
+                      int emptyValue) {
+    auto* s = new TNumberSpin(0, max, maxLength, [emptyValue, max](const QString& text) {
+        return NormalisedEditValue(text, emptyValue, max);
+    });
+    s->setObjectName(QLatin1String(spinName));
+    s->lineEdit()->setObjectName(QLatin1String(editName));
+    s->setFixedWidth(editWidth + kSpinArrowsWidth);
+    // As tall as the dialog's edit boxes: its frame leaves the text the same room as theirs.
+    const QLineEdit box;
+    s->setFixedHeight(std::max(kEditHeight, box.minimumSizeHint().height()));
     // Keys are judged one by one; an input method would go around that.
-    e->setAttribute(Qt::WA_InputMethodEnabled, false);
-    e->installEventFilter(keyFilter);
-    return e;
+    for (QWidget* w : {static_cast<QWidget*>(s), static_cast<QWidget*>(s->lineEdit())})
+        w->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return s;
 }
 
-// The spin sits at the edit's right edge, as tall as it.
-TUpDown* MakeSpin(const char* name, QLineEdit* edit, int max) {
-    auto* u = new TUpDown;
-    u->setObjectName(QLatin1String(name));
-    u->SetRange(0, max);
-    u->SetAssociate(edit);
-    u->setFixedSize(u->width(), edit->height());
-    return u;
-}
-
-// An edit box with its spin, side by side.
-QHBoxLayout* SpinRow(QLineEdit* edit, TUpDown* spin) {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(0);
-    row->addWidget(edit);
-    row->addWidget(spin);
-    return row;
-}
-
-// The seconds beside an event list: the edit with its spin, its caption below.
-QVBoxLayout* SecondsColumn(QLineEdit* edit, TUpDown* spin, QLabel* caption) {
+// The seconds beside an event list: the spin, its caption below.
+QVBoxLayout* SecondsColumn(TNumberSpin* spin, QLabel* caption) {
     auto* column = new QVBoxLayout;
     column->setSpacing(kFieldGap + 1);
-    QHBoxLayout* row = SpinRow(edit, spin);
-    row->addStretch(1);
-    column->addLayout(row);
+    column->addWidget(spin, 0, Qt::AlignLeft);
     column->addWidget(caption);
     column->addStretch(1);
     return column;
-}
-
-// The edit's text as its number, rewritten in place when it said anything else.
-int NormaliseEdit(QLineEdit* edit, TUpDown* spin, int emptyValue, int max) {
-    const int v = NormalisedEditValue(edit->text(), emptyValue, max);
-    const QString text = QString::number(v);
-    if (edit->text() != text) edit->setText(text);
-    spin->SetPosition(v);
-    return v;
 }
 
 void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
@@ -229,16 +204,16 @@ void TfrmOptSet::BuildTimerPage() {
     connect(cmbTimOption, &QComboBox::currentIndexChanged, this, &TfrmOptSet::cmbTimOptionChange);
 
     lblTimCount = MakeLabel(QStringLiteral("時間(&T) :"), "lblTimCount");
-    edtTimCount = MakeNumberEdit("edtTimCount", kValueWidth, 5, this);
-    updTimCount = MakeSpin("updTimCount", edtTimCount, kTimerValueMax);
-    lblTimCount->setBuddy(edtTimCount);
+    updTimCount = MakeSpin("updTimCount", "edtTimCount", kValueWidth, 5, kTimerValueMax, 0);
+    lblTimCount->setBuddy(updTimCount);
     lblTimCountUnit = MakeLabel(QStringLiteral("秒"), "lblTimCountUnit");
-    QHBoxLayout* count = SpinRow(edtTimCount, updTimCount);
+    auto* count = new QHBoxLayout;
+    count->setSpacing(0);
+    count->addWidget(updTimCount);
     count->addSpacing(kRowGap);
     count->addWidget(lblTimCountUnit);
     count->addStretch(1);
     AddField(fields, lblTimCount, nullptr, count);
-    connect(edtTimCount, &QLineEdit::textChanged, this, &TfrmOptSet::edtTimCountChange);
 
     gbxTimEvent = new QGroupBox(QStringLiteral("カウントダウン イベント"));
     gbxTimEvent->setObjectName("gbxTimEvent");
@@ -247,12 +222,11 @@ void TfrmOptSet::BuildTimerPage() {
     trvTimEvent->setMinimumHeight(kTimerTree.height());
     connect(trvTimEvent, &QTreeWidget::itemSelectionChanged, this, &TfrmOptSet::trvTimEventChange);
     connect(trvTimEvent, &QTreeWidget::currentItemChanged, this, &TfrmOptSet::trvTimEventChange);
-    edtTimEvent = MakeNumberEdit("edtTimEvent", kSecondsWidth, 4, this);
-    updTimEvent = MakeSpin("updTimEvent", edtTimEvent, kSecondsMax);
+    updTimEvent = MakeSpin("updTimEvent", "edtTimEvent", kSecondsWidth, 4, kSecondsMax, 0);
     lblTimEvent = MakeLabel(QStringLiteral("秒に区切りを設定(&A)"), "lblTimEvent");
-    lblTimEvent->setBuddy(edtTimEvent);
-    connect(edtTimEvent, &QLineEdit::textChanged, this, &TfrmOptSet::edtTimEventChange);
-    QVBoxLayout* seconds = SecondsColumn(edtTimEvent, updTimEvent, lblTimEvent);
+    lblTimEvent->setBuddy(updTimEvent);
+    connect(updTimEvent, &QSpinBox::valueChanged, this, &TfrmOptSet::edtTimEventChange);
+    QVBoxLayout* seconds = SecondsColumn(updTimEvent, lblTimEvent);
     auto* group = new QHBoxLayout(gbxTimEvent);
     group->setContentsMargins(kGroupInset, kFieldGap, kRowGap, kGroupInset - 3);
     group->setSpacing(kTreeGap);
@@ -287,11 +261,10 @@ void TfrmOptSet::BuildAlarmPage() {
     connect(lsvSecEvent, &QTreeWidget::itemSelectionChanged, this, &TfrmOptSet::lsvSecEventChange);
     connect(lsvSecEvent, &QTreeWidget::currentItemChanged, this, &TfrmOptSet::lsvSecEventChange);
 
-    edtSecSec = MakeNumberEdit("edtSecSec", kSecondsWidth, 4, this);
-    updSecSec = MakeSpin("updSecSec", edtSecSec, kSecondsMax);
+    updSecSec = MakeSpin("updSecSec", "edtSecSec", kSecondsWidth, 4, kSecondsMax, kAlarmSecondsWhenEmpty);
     lblSecSec = MakeLabel(QStringLiteral("秒に音を鳴らす(&A)"), "lblSecSec");
-    lblSecSec->setBuddy(edtSecSec);
-    connect(edtSecSec, &QLineEdit::textChanged, this, &TfrmOptSet::edtSecSecChange);
+    lblSecSec->setBuddy(updSecSec);
+    connect(updSecSec, &QSpinBox::valueChanged, this, &TfrmOptSet::edtSecSecChange);
 
     lblSecFile = MakeLabel(QStringLiteral("サウンドファイル(&F) :"), "lblSecFile");
     cmbSecFile = new QComboBox;
@@ -312,7 +285,7 @@ void TfrmOptSet::BuildAlarmPage() {
     connect(btnSecBrow, &QPushButton::clicked, this, &TfrmOptSet::btnSecBrowClick);
     for (QPushButton* b : {btnSecPlay, btnSecBrow}) FitButton(b, kSmallButton);
 
-    QVBoxLayout* seconds = SecondsColumn(edtSecSec, updSecSec, lblSecSec);
+    QVBoxLayout* seconds = SecondsColumn(updSecSec, lblSecSec);
     auto* events = new QHBoxLayout;
     events->setSpacing(kTreeGap);
     events->addWidget(lsvSecEvent);
@@ -342,8 +315,7 @@ void TfrmOptSet::EditTimerSet(const TTimerSet& set) {
     edtTimName->setText(set.Name);
     divisions_ = set.Section;
     // The spin holds a 16-bit position.
-    updTimCount->SetPosition(static_cast<qint16>(set.Value));
-    edtTimCount->setText(QString::number(updTimCount->Position()));
+    updTimCount->setValue(static_cast<qint16>(set.Value));
     cmbTimOption->setCurrentIndex(KindPosition(set.Kind));
     cmbTimOptionChange();
     trvTimEvent->setCurrentItem(nullptr);
@@ -353,7 +325,8 @@ void TfrmOptSet::EditTimerSet(const TTimerSet& set) {
 }
 
 TTimerSet TfrmOptSet::TimerSet() const {
-    return TimerSetFromEditor(edtTimName->text(), cmbTimOption->currentIndex(), updTimCount->Position(), divisions_);
+    return TimerSetFromEditor(edtTimName->text(), cmbTimOption->currentIndex(), updTimCount->value(),
+                              divisions_);
 }
 
 void TfrmOptSet::EditAlarmSet(const TAlarmSet& set) {
@@ -384,7 +357,7 @@ TAlarmSet TfrmOptSet::AlarmSet() const {
 void TfrmOptSet::cmbTimOptionChange() {
     const int kind = cmbTimOption->currentIndex();
     const bool shown = kind != 1;
-    for (QWidget* w : std::initializer_list<QWidget*>{lblTimCount, edtTimCount, updTimCount, lblTimCountUnit, gbxTimEvent})
+    for (QWidget* w : std::initializer_list<QWidget*>{lblTimCount, updTimCount, lblTimCountUnit, gbxTimEvent})
         w->setVisible(shown);
     if (kind == 2) {
         lblTimCount->setText(QStringLiteral("敵のレベル(&L) :"));
@@ -397,36 +370,30 @@ void TfrmOptSet::cmbTimOptionChange() {
 
 void TfrmOptSet::trvTimEventChange() {
     const int k = SelectedDivision(trvTimEvent);
-    SetEnabled({edtTimEvent, updTimEvent, lblTimEvent}, k >= 0);
+    SetEnabled({updTimEvent, lblTimEvent}, k >= 0);
     filling_ = true;
-    edtTimEvent->setText(QString::number(k >= 0 ? divisions_[static_cast<std::size_t>(k)] : 0));
-    updTimEvent->FollowText();
+    updTimEvent->setValue(k >= 0 ? divisions_[static_cast<std::size_t>(k)] : 0);
     filling_ = false;
 }
 
 void TfrmOptSet::edtTimEventChange() {
-    const int v = NormaliseEdit(edtTimEvent, updTimEvent, 0, kSecondsMax);
     const int k = SelectedDivision(trvTimEvent);
-    if (!filling_ && k >= 0) divisions_[static_cast<std::size_t>(k)] = v;
+    if (!filling_ && k >= 0) divisions_[static_cast<std::size_t>(k)] = updTimEvent->value();
 }
-
-void TfrmOptSet::edtTimCountChange() { NormaliseEdit(edtTimCount, updTimCount, 0, kTimerValueMax); }
 
 void TfrmOptSet::lsvSecEventChange() {
     const int k = SelectedDivision(lsvSecEvent);
-    SetEnabled({edtSecSec, updSecSec, lblSecSec, lblSecFile, cmbSecFile, btnSecPlay, btnSecBrow}, k >= 0);
+    SetEnabled({updSecSec, lblSecSec, lblSecFile, cmbSecFile, btnSecPlay, btnSecBrow}, k >= 0);
     filling_ = true;
     if (k < 0) {
-        edtSecSec->setText(QStringLiteral("0"));
-        updSecSec->FollowText();
+        updSecSec->setValue(0);
         cmbSecFile->clear();
         cmbSecFile->setEditText(QString());
         filling_ = false;
         return;
     }
     const TSectionSet& s = sections_[static_cast<std::size_t>(k)];
-    edtSecSec->setText(QString::number(s.Second));
-    updSecSec->FollowText();
+    updSecSec->setValue(s.Second);
     const SoundPick pick = SoundPickForSection(s, defaultSoundFolder_);
     soundFolder_ = pick.folder;
     RefillSoundFiles(pick.text);
@@ -434,9 +401,8 @@ void TfrmOptSet::lsvSecEventChange() {
 }
 
 void TfrmOptSet::edtSecSecChange() {
-    const int v = NormaliseEdit(edtSecSec, updSecSec, kAlarmSecondsWhenEmpty, kSecondsMax);
     const int k = SelectedDivision(lsvSecEvent);
-    if (!filling_ && k >= 0) sections_[static_cast<std::size_t>(k)].Second = v;
+    if (!filling_ && k >= 0) sections_[static_cast<std::size_t>(k)].Second = updSecSec->value();
 }
 
 void TfrmOptSet::RefillSoundFiles(const QString& text) {
@@ -481,17 +447,6 @@ void TfrmOptSet::btnSecBrowClick() {
         RefillSoundFiles(chosen.fileName());
     }
     cmbSecFileChange();
-}
-
-bool TfrmOptSet::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        (watched == edtTimCount || watched == edtTimEvent || watched == edtSecSec)) {
-        // Only typed characters are judged: editing keys and shortcuts carry no printable text.
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        for (const QChar c : text)
-            if (c.isPrint() && !IsNumberEditKey(c)) return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace norvane

@@ -16,7 +16,7 @@ class QTreeWidgetItem;
 
 namespace norvane {
 
-class TUpDown;
+class TNumberSpin;
 
 class TfrmOptSet : public QDialog {
     Q_OBJECT
@@ -39,15 +39,11 @@ public:
     void cmbTimOptionChange();
     void trvTimEventChange();
     void edtTimEventChange();
-    void edtTimCountChange();
     void lsvSecEventChange();
     void edtSecSecChange();
     void cmbSecFileChange();
     void btnSecPlayClick();
     void btnSecBrowClick();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildTimerPage();
@@ -61,22 +57,19 @@ private:
     QLineEdit* edtTimName;
     QComboBox* cmbTimOption;
     QLabel* lblTimCount;
-    QLineEdit* edtTimCount;
-    TUpDown* updTimCount;
+    TNumberSpin* updTimCount;  // its edit is "edtTimCount"
     QLabel* lblTimCountUnit;
     QGroupBox* gbxTimEvent;
     QTreeWidget* trvTimEvent;
     QLabel* lblTimEvent;
-    QLineEdit* edtTimEvent;
-    TUpDown* updTimEvent;
+    TNumberSpin* updTimEvent;  // "edtTimEvent"
 
     QWidget* tstAlarmSet;
     QLineEdit* edtSecName;
     QLabel* lblSecEvent;
     QTreeWidget* lsvSecEvent;
     QLabel* lblSecSec;
-    QLineEdit* edtSecSec;
-    TUpDown* updSecSec;
+    TNumberSpin* updSecSec;  // "edtSecSec"
     QLabel* lblSecFile;
     QComboBox* cmbSecFile;
     QPushButton* btnSecPlay;

@@ -10,15 +10,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <QtTest/QTest>
 
+#include "activate_window.h"
+#include "controls/spin_steps.h"
 #include "core/schedules/calendar_schedule.h"
 #include "core/schedules/skill_schedule.h"
 #include "core/settings/settings_store.h"
 #include "gui/controls/image_label.h"
-#include "gui/controls/up_down.h"
 #include "gui/main_window/main_window.h"
 #include "gui/schedules/schedule_page.h"
 #include "gui/schedules/schedule_pages.h"
@@ -123,15 +124,16 @@ protected:
 
 INSTANTIATE_TEST_SUITE_P(Zones, SkillCalendarTest, ::testing::Values(-540, 300));
 
-TEST_P(SkillCalendarTest, TheLevelEditTakesDigitsOnlyWithinOneToSeventyFive) {
+TEST_P(SkillCalendarTest, TheLevelSpinTakesDigitsOnlyWithinOneToSeventyFive) {
     auto w = Start();
-    w->show();
+    ActivateWindow(*w);
     w->ShowPage(Page::Skill);
     QApplication::processEvents();
     auto* job = Child<QComboBox>(*w, "cmbSkillMain");
     auto* edit = Child<QLineEdit>(*w, "edtSkillMLv");
-    auto* spin = Child<TUpDown>(*w, "updSkillMLv");
+    auto* spin = Child<QSpinBox>(*w, "updSkillMLv");
     ASSERT_EQ(job->count(), 15);
+    EXPECT_EQ(edit->parentWidget(), spin);
     // No job: the level cannot be edited and nothing is computed.
     EXPECT_EQ(job->currentIndex(), -1);
     EXPECT_FALSE(edit->isEnabled());
@@ -145,51 +147,45 @@ TEST_P(SkillCalendarTest, TheLevelEditTakesDigitsOnlyWithinOneToSeventyFive) {
     EXPECT_TRUE(spin->isEnabled());
     ExpectCaps(*w, 0, 1);
 
-    // What a player types, and what the box then shows.
-    const struct {
-        const char* keys;
-        const char* shows;
-        int level;
-    } typed[] = {
-        {"a", "1", 1},     // letters do not get in
-        {"99", "75", 75},  // above the top level
-        {"0", "1", 1},     // below the first
-        {"7x-", "7", 7},
-        {"50", "50", 50},
-        {" 6", "6", 6},
+    // What a player does, what the box then shows; the caps follow every change.
+    using testing_support::SpinAct;
+    const testing_support::SpinStep steps[] = {
+        {"1", SpinAct::Type, "a", 0, "1"},    // letters do not get in
+        {"1", SpinAct::Type, "99", 0, "75"},  // above the top level
+        {"75", SpinAct::Type, "0", 0, "1"},   // below the first
+        {"1", SpinAct::Type, "7x-", 0, "7"},
+        {"7", SpinAct::Type, "50", 0, "50"},
+        {"50", SpinAct::Type, " 6", 0, "6"},
+        {"6", SpinAct::Type, "５", 0, "6"},    // nor full-width digits
+        {"6", SpinAct::Commit, "５", 0, "6"},  // by an input method either
+        {"5", SpinAct::Paste, "1a", 0, "1"},   // not a number
+        {"12", SpinAct::Key, "", Qt::Key_Backspace, "1"},
+        {"1", SpinAct::Key, "", Qt::Key_Backspace, "1"},  // erased, it is the first level
+        {"74", SpinAct::Key, "", Qt::Key_Up, "75"},
+        {"75", SpinAct::Key, "", Qt::Key_Up, "75"},  // no wrapping round
+        {"1", SpinAct::Key, "", Qt::Key_Down, "1"},
+        {"30", SpinAct::Key, "", Qt::Key_PageDown, "20"},
+        {"30", SpinAct::Key, "r", testing_support::WithAlt(Qt::Key_R), "30"},  // the button's mnemonic
+        {"30", SpinAct::Wheel, "", 1, "31"},
+        {"30", SpinAct::WheelUnfocused, "", 1, "30"},  // the page scrolls instead
     };
-    for (const auto& t : typed) {
-        SCOPED_TRACE(t.keys);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, QString::fromLatin1(t.keys));
-        EXPECT_EQ(edit->text().toStdString(), t.shows);
-        EXPECT_EQ(spin->Position(), t.level);
-        ExpectCaps(*w, 0, t.level);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.before.toStdString() + " then " + step.text.toStdString() + " " +
+                     std::to_string(step.key));
+        testing_support::Perform(spin, step);
+        EXPECT_EQ(edit->text(), step.shows);
+        EXPECT_EQ(spin->value(), step.shows.toInt());
+        ExpectCaps(*w, 0, step.shows.toInt());
     }
     // The editing shortcuts still work: all selected, then replaced.
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, QStringLiteral("3"));
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+    testing_support::SendKey(spin, Qt::Key_3, QStringLiteral("3"));
     EXPECT_EQ(edit->text(), "3");
-    // Erasing the last digit leaves the first level.
-    edit->setText("12");
-    edit->end(false);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(edit->text(), "1");
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(edit->text(), "1");
 
-    // The spin steps within the range and the caps follow.
-    const QList<QToolButton*> arrows = spin->findChildren<QToolButton*>();
-    ASSERT_EQ(arrows.size(), 2);
-    QToolButton* up = arrows[0]->arrowType() == Qt::UpArrow ? arrows[0] : arrows[1];
-    QToolButton* down = up == arrows[0] ? arrows[1] : arrows[0];
-    down->click();
-    EXPECT_EQ(edit->text(), "1");
-    edit->setText("74");
-    up->click();
-    EXPECT_EQ(edit->text(), "75");
-    up->click();
+    spin->setValue(74);
+    spin->stepUp();
+    spin->stepUp();
     EXPECT_EQ(edit->text(), "75");
     EXPECT_EQ(Text(*w, "lblSkillLineB2"), "A-   269");
     EXPECT_EQ(Text(*w, "lblSkillLineB0"), "-");  // an unknown grade

@@ -16,12 +16,15 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <functional>
 
 #include "activate_window.h"
+#include "controls/spin_steps.h"
 #include "core/settings/settings_store.h"
 #include "core/timers/timer_sets.h"
 #include "core/timers/timer_test_support.h"
@@ -245,7 +248,8 @@ TEST_F(TimerOptionsTest, ACountdownTurnedStopwatchStoresZerosAndShowsDashesWhere
     list->setCurrentItem(list->topLevelItem(0));
     WhenModalShows<TfrmOptSet>([&](TfrmOptSet* d) {
         Find<QComboBox>(*d, "cmbTimOption")->setCurrentIndex(1);
-        EXPECT_TRUE(Find<QLineEdit>(*d, "edtTimCount")->isHidden());
+        EXPECT_TRUE(Find<QSpinBox>(*d, "updTimCount")->isHidden());
+        EXPECT_FALSE(Find<QLineEdit>(*d, "edtTimCount")->isVisibleTo(d));
         Find<QPushButton>(*d, "btnOk")->click();
     });
     Find<QPushButton>(h, "btnTimerProp")->click();
@@ -310,7 +314,6 @@ TEST_F(TimerOptionsTest, SetDialogEditsNormaliseAndFollowTheKind) {
     d.EditTimerSet(Set("x", kKindCountdown, 90, 60, 30, 15));
     auto* tree = Find<QTreeWidget>(d, "trvTimEvent");
     auto* division = Find<QLineEdit>(d, "edtTimEvent");
-    auto* value = Find<QLineEdit>(d, "edtTimCount");
     // The divisions keep their own picture when the tree opens; only the root shows it open.
     auto picture = [](QTreeWidgetItem* item) { return item->icon(0).pixmap(16, 16).toImage(); };
     EXPECT_EQ(picture(tree->topLevelItem(0)), DialogPicture(kIconExpanded).toImage());
@@ -319,22 +322,14 @@ TEST_F(TimerOptionsTest, SetDialogEditsNormaliseAndFollowTheKind) {
     tree->setCurrentItem(tree->topLevelItem(0)->child(1));
     EXPECT_TRUE(division->isEnabled());
     EXPECT_EQ(division->text(), "30");
-    division->clear();
+    // Each division keeps its own seconds; showing another stores nothing.
+    division->setText("12");
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+    EXPECT_EQ(division->text(), "60");
+    tree->setCurrentItem(tree->topLevelItem(0));
+    EXPECT_FALSE(division->isEnabled());
     EXPECT_EQ(division->text(), "0");
-    division->selectAll();
-    QTest::keyClicks(division, "1x2-");
-    EXPECT_EQ(division->text(), "12");
-    value->setText("99999");
-    EXPECT_EQ(value->text(), "32767");
-    EXPECT_EQ(d.TimerSet(), Set("x", kKindCountdown, 32767, 60, 12, 15));
-    value->clear();
-    EXPECT_EQ(value->text(), "0");
-    EXPECT_EQ(d.TimerSet().Value, 0);
-    // Full-width digits pasted in are the same number, written back as ASCII.
-    value->selectAll();
-    value->insert("２３");
-    EXPECT_EQ(value->text(), "23");
-    EXPECT_EQ(d.TimerSet().Value, 23);
+    EXPECT_EQ(d.TimerSet(), Set("x", kKindCountdown, 90, 60, 12, 15));
 
     auto* kind = Find<QComboBox>(d, "cmbTimOption");
     kind->setCurrentIndex(2);
@@ -351,15 +346,80 @@ TEST_F(TimerOptionsTest, SetDialogEditsNormaliseAndFollowTheKind) {
     EXPECT_FALSE(seconds->isEnabled());
     auto* events = Find<QTreeWidget>(a, "lsvSecEvent");
     events->setCurrentItem(events->topLevelItem(0)->child(2));
-    seconds->clear();
-    EXPECT_EQ(seconds->text(), "60");
-    EXPECT_EQ(a.AlarmSet().Section[2].Second, 60);
-    seconds->setText("１０");
-    EXPECT_EQ(seconds->text(), "10");
-    seconds->setText("0042");
-    EXPECT_EQ(seconds->text(), "42");
+    EXPECT_TRUE(seconds->isEnabled());
+    seconds->setText("42");
     EXPECT_EQ(a.AlarmSet().Section[2].Second, 42);
     EXPECT_EQ(a.AlarmSet().Section[0].Second, 0);
+}
+
+TEST_F(TimerOptionsTest, EachSetDialogSpinTakesDigitsStepsAndStoresWhatItShows) {
+    const struct {
+        const char* spin;
+        const char* edit;
+        bool alarm;
+        int max, whenEmpty;
+        std::function<int(const TfrmOptSet&)> stored;
+    } spins[] = {
+        {"updTimCount", "edtTimCount", false, kTimerValueMax, 0,
+         [](const TfrmOptSet& d) { return d.TimerSet().Value; }},
+        {"updTimEvent", "edtTimEvent", false, kSecondsMax, 0,
+         [](const TfrmOptSet& d) { return d.TimerSet().Section[1]; }},
+        {"updSecSec", "edtSecSec", true, kSecondsMax, kAlarmSecondsWhenEmpty,
+         [](const TfrmOptSet& d) { return d.AlarmSet().Section[2].Second; }},
+    };
+    // "max" and "empty" stand for the spin's top and what an empty text reads as.
+    using testing_support::SpinAct;
+    const testing_support::SpinStep steps[] = {
+        {"30", SpinAct::Type, "1x2-", 0, "12"},  // only the digits get in
+        {"30", SpinAct::Type, "５", 0, "30"},    // full-width ones are not typed
+        {"30", SpinAct::Paste, "２３", 0,
+         "23"},  // but pasted, they are the same number, written back as ASCII
+        {"30", SpinAct::Paste, "0042", 0, "42"},
+        {"30", SpinAct::Paste, "99999", 0, "max"},
+        {"30", SpinAct::Paste, "1a", 0, "empty"},
+        {"5", SpinAct::Key, "", Qt::Key_Backspace, "empty"},
+        {"30", SpinAct::Key, "", Qt::Key_Up, "31"},
+        {"30", SpinAct::Key, "a", testing_support::WithAlt(Qt::Key_A), "30"},  // a mnemonic is not typed
+        {"30", SpinAct::Commit, "７z", 0, "30"},  // nor is what an input method gives
+        {"30", SpinAct::Commit, "7", 0, "7"},
+        {"0", SpinAct::Key, "", Qt::Key_Down, "0"},  // no wrapping round
+        {"max", SpinAct::Key, "", Qt::Key_Up, "max"},
+        {"30", SpinAct::Key, "", Qt::Key_PageUp, "40"},
+        {"30", SpinAct::Wheel, "", -1, "29"},
+        {"30", SpinAct::WheelUnfocused, "", 1, "30"},
+    };
+    for (const auto& s : spins) {
+        SCOPED_TRACE(s.spin);
+        TfrmOptSet d;
+        d.SetDefaultSoundFolder(QString());
+        if (s.alarm) {
+            d.EditAlarmSet(Alarm("al", "", 0));
+            auto* events = Find<QTreeWidget>(d, "lsvSecEvent");
+            events->setCurrentItem(events->topLevelItem(0)->child(2));
+        } else {
+            d.EditTimerSet(Set("x", kKindCountdown, 90, 60, 30, 15));
+            auto* tree = Find<QTreeWidget>(d, "trvTimEvent");
+            tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+        }
+        ActivateWindow(d);
+        auto* spin = Find<QSpinBox>(d, s.spin);
+        auto* edit = Find<QLineEdit>(d, s.edit);
+        EXPECT_EQ(edit->parentWidget(), spin);
+        const auto number = [&](const QString& text) {
+            return text == "max"     ? QString::number(s.max)
+                   : text == "empty" ? QString::number(s.whenEmpty)
+                                     : text;
+        };
+        for (auto step : steps) {
+            SCOPED_TRACE(step.before.toStdString() + " then " + step.text.toStdString() + " " +
+                         std::to_string(step.key));
+            step.before = number(step.before);
+            testing_support::Perform(spin, step);
+            EXPECT_EQ(edit->text(), number(step.shows));
+            EXPECT_EQ(spin->value(), number(step.shows).toInt());
+            EXPECT_EQ(s.stored(d), number(step.shows).toInt());
+        }
+    }
 }
 
 TEST_F(TimerOptionsTest, SoundListOffersTheFoldersWaveFilesPlaysAndBrowses) {
