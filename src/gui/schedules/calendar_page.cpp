@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <algorithm>
 
@@ -21,12 +22,14 @@ namespace {
 constexpr int kMargin = 3;
 constexpr int kPictureSize = 16;
 constexpr QSize kBallistaSize(50, 15);
+constexpr int kBallistaSpacing = 2;  // between the ballista picture and its text
 
 void SetPictureOf(TImageLabel* label, const QPixmap& picture) { label->LabelImage()->SetPicture(picture); }
 }  // namespace
 
 void TCalendarPage::BuildControls() {
-    BuildRows(BuildHead());
+    BuildHead();
+    BuildRows();
     SetEntries(stored_);
     // Every change of a box rebuilds, by the mouse, Space or Enter alike;
     // setting the stored states above comes before, and does not.
@@ -58,115 +61,132 @@ void TCalendarPage::btnCalenRefClick() {
     Relayout();
 }
 
-// The panel: the switches and the button on one band, the column captions on
-// the other. Returns its bottom.
-int TCalendarPage::BuildHead() {
-    pnlCalenHead = new QWidget(this);
+int TCalendarPage::SectionWidth() const { return LayoutCalendarPage(Box()->viewport()->width(), 0).bandWidth; }
+
+// The header panel: the switches and the button on one band, the column
+// captions on the other, whose widths fit the widest text each column shows,
+// with its picture.
+void TCalendarPage::BuildHead() {
+    auto* panel = AddSection({}, 0);
+    // The panel and the rows stand in from the box's left edge.
+    layout()->setContentsMargins(kMargin, 0, 0, 0);
+    pnlCalenHead = panel;
     pnlCalenHead->setObjectName(QStringLiteral("pnlCalenHead"));
-    pnlCalenHead->move(kMargin, 0);
 
     auto check = [this](const char* name, std::string_view caption) {
-        auto* c = new QCheckBox(FromView(caption), pnlCalenHead);
+        auto* c = new QCheckBox(FromView(caption), this);
         c->setObjectName(QString::fromLatin1(name));
         c->setChecked(true);
         c->setAutoFillBackground(true);
-        c->adjustSize();
+        c->setFixedSize(c->sizeHint());
         return c;
     };
     chkCalenBallista = check("chkCalenBallista", kCalenBallistaCaption);
     chkCalenRacial = check("chkCalenRacial", kCalenRacialCaption);
     chkCalenJeuno = check("chkCalenJeuno", kCalenJeunoCaption);
-    btnCalenRef = new QPushButton(FromView(kCalenRefCaption), pnlCalenHead);
+    btnCalenRef = new QPushButton(FromView(kCalenRefCaption), this);
     btnCalenRef->setObjectName(QStringLiteral("btnCalenRef"));
-    btnCalenRef->adjustSize();
-    const int lineHeight = std::max(btnCalenRef->height(), chkCalenBallista->height());
-    shpCalenHead[1] = new TShape(pnlCalenHead);
-    shpCalenHead[1]->setObjectName(QStringLiteral("shpCalenHead1"));
-    shpCalenHead[1]->SetPenClear(true);
-    shpCalenHead[1]->setGeometry(0, 0, Box()->width(), lineHeight + 4);
-    int x = 4;
-    for (QCheckBox* c : {chkCalenBallista, chkCalenRacial, chkCalenJeuno}) {
-        c->move(x, 2 + (lineHeight - c->height()) / 2);
-        x += c->width() + 8;
-    }
-    btnCalenRef->setGeometry(x, 2, btnCalenRef->width(), lineHeight);
+    const int lineHeight = std::max(btnCalenRef->sizeHint().height(), chkCalenBallista->height());
+    btnCalenRef->setFixedHeight(lineHeight);
+    TScheduleRow* switches = AddRow(panel, lineHeight + 4, {}, QStringLiteral("shpCalenHead1"));
+    shpCalenHead[1] = switches->findChild<TShape*>();
+    auto* line = new QHBoxLayout;
+    line->setContentsMargins(4, 2, 0, 2);
+    line->setSpacing(8);
+    for (QCheckBox* c : {chkCalenBallista, chkCalenRacial, chkCalenJeuno}) line->addWidget(c, 0, Qt::AlignVCenter);
+    line->addWidget(btnCalenRef);
+    line->addStretch(1);
+    switches->Columns()->Add(line, TColumnLayout::kWholeRow, {});
 
-    // Column widths fit the widest text each column shows, with its picture.
     const QFontMetrics fm(this->font());
     const int lh = LineHeight();
-    const int headTop = lineHeight + 4;
-    shpCalenHead[0] = new TShape(pnlCalenHead);
-    shpCalenHead[0]->setObjectName(QStringLiteral("shpCalenHead0"));
-    shpCalenHead[0]->SetPenClear(true);
-    shpCalenHead[0]->setGeometry(0, headTop, Box()->width(), lh + 3);
     int widestMoon = 0;
     for (std::string_view name : MoonPhaseShortNames) widestMoon = std::max(widestMoon, fm.horizontalAdvance(FromView(name)));
     auto head = [&](std::string_view caption) { return fm.horizontalAdvance(FromView(caption)) + 10; };
-    const int widths[3] = {
+    const std::array<int, 3> widths = {
         std::max(head(kCalenHeadCaptions[0]), fm.horizontalAdvance(QStringLiteral("00/00(水) 00:00")) + 10),
         std::max(head(kCalenHeadCaptions[1]), fm.horizontalAdvance(QStringLiteral("0000/00/00")) + 8 + kPictureSize + 6),
         std::max(head(kCalenHeadCaptions[2]), widestMoon + 8 + kPictureSize + 6)};
+    // Neighbouring columns share their edge pixel; the schedule takes the rest.
+    std::array<ColumnSpan, 4> heads{};
     int left = 0;
-    for (std::size_t i = 0; i < lblCalenHead.size(); ++i) {
-        QLabel* l = norvane::MakeLabel(pnlCalenHead, RowName("lblCalenHead", static_cast<int>(i)),
-                                       FromView(kCalenHeadCaptions[i]), QPoint(left, headTop + 1));
-        SetTextColour(l, Qt::black);
-        l->setAlignment(Qt::AlignCenter);
-        l->resize(i < 3 ? widths[i] : l->width(), lh + 1);
-        lblCalenHead[i] = l;
-        if (i < 3) left += widths[i] - 1;
+    for (std::size_t i = 0; i < 3; ++i) {
+        heads[i] = {left, widths[i]};
+        left += widths[i] - 1;
     }
-    shpCalenHead[0]->lower();
-    shpCalenHead[1]->lower();
-    const int bottom = headTop + lh + 3;
-    pnlCalenHead->resize(Box()->width(), bottom);
-    return bottom;
+    heads[3] = {left, 0};
+    heads_ = [heads](int width) {
+        std::vector<ColumnSpan> spans(heads.begin(), heads.end());
+        spans[3].width = std::max(0, LayoutCalendarPage(width + 2 * kMargin, spans[3].left).head3Width);
+        return spans;
+    };
+    TScheduleRow* captions = AddRow(panel, lh + 3, heads_, QStringLiteral("shpCalenHead0"));
+    shpCalenHead[0] = captions->findChild<TShape*>();
+    for (std::size_t i = 0; i < lblCalenHead.size(); ++i) {
+        QLabel* l = RowLabel(RowName("lblCalenHead", static_cast<int>(i)), kCalenHeadCaptions[i], lh + 1);
+        l->setAlignment(Qt::AlignCenter);
+        captions->Columns()->Add(l, static_cast<int>(i), Qt::AlignTop, {0, 1, 0, 0});
+        lblCalenHead[i] = l;
+    }
 }
 
-void TCalendarPage::BuildRows(int y) {
+namespace {
+// A row's columns: the Earth start, the game date, the moon, and the schedule
+// without or with the ballista picture before it.
+enum CalendarColumn { kEarth, kGame, kMoon, kSchedule, kSchedulePictured };
+}  // namespace
+
+void TCalendarPage::BuildRows() {
     const int lh = LineHeight();
     const QFontMetrics fm(this->font());
-    const int rowsTop = y + 1;
-    const int textOffset = (kRowPitch - lh) / 2;
     const int gameWidth = fm.horizontalAdvance(QStringLiteral("0000/00/00")) + 2;
     int moonWidth = 0;
     for (std::string_view name : MoonPhaseShortNames) moonWidth = std::max(moonWidth, fm.horizontalAdvance(FromView(name)));
     moonWidth += 2;
-    const int aLeft = kMargin + lblCalenHead[0]->x() + 2;
-    const int aWidth = lblCalenHead[0]->width() - 6;
-    const int bLeft = kMargin + lblCalenHead[1]->x() + 4;
-    const int cLeft = kMargin + lblCalenHead[2]->x() + 4;
+    const ColumnRule columns = [heads = heads_, gameWidth, moonWidth](int width) {
+        const int pictureWidth = kBallistaSize.width(), spacing = kBallistaSpacing;
+        const std::vector<ColumnSpan> h = heads(width);
+        const CalendarScheduleCell plain = LayoutCalendarSchedule(h[3].left, h[3].width, false, pictureWidth, spacing);
+        const CalendarScheduleCell pictured = LayoutCalendarSchedule(h[3].left, h[3].width, true, pictureWidth, spacing);
+        return std::vector<ColumnSpan>{{h[0].left + 2, h[0].width - 6},
+                                       {h[1].left + 4, gameWidth},
+                                       {h[2].left + 4, moonWidth},
+                                       {plain.left, std::max(0, plain.width)},
+                                       {pictured.left, std::max(0, pictured.width)}};
+    };
+    TScheduleSection* list = AddSection(columns, 0);
+    list->AddSpacing(1);
+    const QMargins text(0, (kRowPitch - lh) / 2, 0, 0);
     for (std::size_t r = 0; r < kRows; ++r) {
         const int row = static_cast<int>(r);
-        const int top = rowsTop + row * kRowPitch;
-        if (r % 2 == 1) {
-            TShape* band = MakeBand(RowName("shpCalenLine", row / 2), top, kRowPitch);
-            band->move(kMargin, top);
-            shpCalenLine[r / 2] = band;
-        }
-        QLabel* a = norvane::MakeLabel(this, RowName("lblCalenLineA", row), QString(),
-                                       QPoint(aLeft, top + textOffset), QSize(aWidth, lh));
+        const QString band = r % 2 == 1 ? RowName("shpCalenLine", row / 2) : QString();
+        TScheduleRow* line = AddRow(list, kRowPitch, columns, band);
+        if (r % 2 == 1) shpCalenLine[r / 2] = line->findChild<TShape*>();
+        rowLines_[r] = line;
+        QLabel* a = RowLabel(RowName("lblCalenLineA", row), "", lh);
         a->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        SetTextColour(a, Qt::black);
+        line->Columns()->Add(a, kEarth, Qt::AlignTop, text);
         lblCalenLineA[r] = a;
 
-        auto imageLabel = [&](const char* prefix, int left, int width, TImagePosition position) {
+        auto imageLabel = [&](const char* prefix, int column, TImagePosition position) {
             auto* l = new TImageLabel(this);
             l->setObjectName(RowName(prefix, row));
             l->SetImagePosition(position);
-            l->setGeometry(left, top + textOffset, width, lh);
+            l->resize(l->width(), lh);
             SetTextColour(l, Qt::black);
+            line->Columns()->Add(l, column, Qt::AlignTop, text);
             return l;
         };
-        TImageLabel* b = imageLabel("lblCalenLineB", bLeft, gameWidth, ipRight);
+        TImageLabel* b = imageLabel("lblCalenLineB", kGame, ipRight);
         b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         b->LabelImage()->resize(kPictureSize, kPictureSize);
         lblCalenLineB[r] = b;
-        TImageLabel* c = imageLabel("lblCalenLineC", cLeft, moonWidth, ipRight);
+        TImageLabel* c = imageLabel("lblCalenLineC", kMoon, ipRight);
         c->LabelImage()->resize(kPictureSize, kPictureSize);
         lblCalenLineC[r] = c;
-        TImageLabel* d = imageLabel("lblCalenLineD", cLeft, 10, ipLeft);
+        TImageLabel* d = imageLabel("lblCalenLineD", kSchedule, ipLeft);
         d->LabelImage()->resize(kBallistaSize);
+        d->SetImageSpacing(kBallistaSpacing);
         // The entries of a day may be longer than the column: cut at the end, whole in the tip.
         d->SetElideRight(true);
         // Shown on purpose, so that showing the page does not show the label
@@ -182,11 +202,8 @@ void TCalendarPage::BuildRows(int y) {
         Bind(s.moon, c);
         Bind(s.schedule, d);
     }
-    const int bottom = rowsTop + static_cast<int>(kRows) * kRowPitch + 1;
-    shpCalenWaku = MakeFrame(QStringLiteral("shpCalenWaku"), y, bottom - y);
-    shpCalenWaku->move(kMargin, y);
-    // The outline lies over the rows; the rows' hints must still reach the mouse.
-    shpCalenWaku->setAttribute(Qt::WA_TransparentForMouseEvents);
+    list->AddSpacing(1);
+    shpCalenWaku = AddFrame(list, QStringLiteral("shpCalenWaku"), TColumnLayout::kWholeRow);
 }
 
 CalendarEntries TCalendarPage::Entries() const {
@@ -234,28 +251,13 @@ void TCalendarPage::ShowRows(const CalendarView& view) {
             ball->SetPicture(row.ballista >= 0 ? matches.value(row.ballista) : QPixmap());
         }
         ball->setVisible(row.ballista >= 0);
+        // The text moves right of the picture while it shows.
+        rowLines_[r]->Columns()->SetPlace(lblCalenLineD[r], row.ballista >= 0 ? kSchedulePictured : kSchedule,
+                                          Qt::AlignTop, {0, (kRowPitch - LineHeight()) / 2, 0, 0});
         if (s.ballistaHint != row.ballistaHint) {
             s.ballistaHint = row.ballistaHint;
             ball->setToolTip(QString::fromStdString(row.ballistaHint));
         }
-    }
-}
-
-void TCalendarPage::Layout() {
-    const CalendarLayout l = LayoutCalendarPage(Box()->viewport()->width(), lblCalenHead[3]->x());
-    pnlCalenHead->resize(l.bandWidth, pnlCalenHead->height());
-    for (TShape* s : shpCalenHead) s->resize(l.bandWidth, s->height());
-    shpCalenWaku->resize(l.bandWidth, shpCalenWaku->height());
-    for (TShape* s : shpCalenLine) s->resize(l.bandWidth, s->height());
-    QLabel* head3 = lblCalenHead[3];
-    head3->resize(l.head3Width, head3->height());
-    const int head3Left = kMargin + head3->x();
-    for (std::size_t r = 0; r < kRows; ++r) {
-        TImageLabel* d = lblCalenLineD[r];
-        // What the rows were last given says whether the picture shows.
-        const CalendarScheduleCell cell = LayoutCalendarSchedule(head3Left, head3->width(), rows_[r].ballista >= 0,
-                                                                 d->LabelImage()->width(), d->ImageSpacing());
-        d->setGeometry(cell.left, d->y(), cell.width, d->height());
     }
 }
 

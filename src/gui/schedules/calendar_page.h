@@ -35,7 +35,7 @@ public:
 
 private:
     void BuildControls() override;
-    void Layout() override;
+    int SectionWidth() const override;
     void ApplyColours(Colour item, Colour base) override;
 
     // What the three check boxes ask column D to list.
@@ -58,9 +58,11 @@ private:
     std::array<TImageLabel*, kRows> lblCalenLineB{};
     std::array<TImageLabel*, kRows> lblCalenLineC{};
     std::array<TImageLabel*, kRows> lblCalenLineD{};
+    std::array<TScheduleRow*, kRows> rowLines_{};
+    ColumnRule heads_;  // the header panel's columns, which the rows follow
 
-    int BuildHead();
-    void BuildRows(int y);
+    void BuildHead();
+    void BuildRows();
     void SetHint(QWidget* label, QWidget* picture, std::string& shown, const std::string& hint);
 
     struct RowSlots {

@@ -16,8 +16,9 @@ constexpr int kPartGap = 6;
 }  // namespace
 
 void TChocoboPage::BuildControls() {
-    const int y = BuildNow();
-    BuildList(BuildChoice(y + kPartGap) + kPartGap);
+    BuildNow();
+    BuildChoice();
+    BuildList();
     // Only the user's choice runs the change handler; building shows the list itself.
     connect(cmbChoco, &QComboBox::activated, this, &TChocoboPage::btnChocoRefClick);
     connect(btnChocoRef, &QPushButton::clicked, this, &TChocoboPage::btnChocoRefClick);
@@ -42,68 +43,99 @@ void TChocoboPage::btnChocoRefClick() {
     if (cmbChoco->currentIndex() >= 0) ShowSchedule(GetVanaTime(), cmbChoco->currentIndex(), GetLocalBias());
 }
 
-// Today: headers and one line of values. Returns the part's bottom.
-int TChocoboPage::BuildNow() {
+namespace {
+
+// The page's columns, all from the width of the bands: the five headers of
+// today, the four destinations, the list's two headers and its two values.
+enum ChocoboColumn { kHeadA, kHeadE = kHeadA + 4, kValueA, kDestHead = kValueA + 4, kPeriodHead, kRowDest, kRowPeriod };
+
+ColumnRule ChocoboColumns() {
+    return [](int width) {
+        const ChocoboLayout l = LayoutChocoboPage(width, 0, 0, width);
+        std::vector<ColumnSpan> spans;
+        for (std::size_t i = 0; i < 5; ++i) spans.push_back({l.headLefts[i], i < 4 ? l.width : l.timeHeadWidth});
+        for (int left : l.valueLefts) spans.push_back({left, l.valueWidth});
+        spans.push_back({0, l.destHeadWidth});
+        spans.push_back({l.periodHeadLeft, l.periodHeadWidth});
+        spans.push_back({0, l.rowDestWidth});
+        spans.push_back({l.rowPeriodLeft, l.rowPeriodWidth});
+        return spans;
+    };
+}
+
+}  // namespace
+
+// Today: headers and one line of values, the second and fourth towns and the part framed.
+void TChocoboPage::BuildNow() {
     const int lh = LineHeight();
-    const int headHeight = lh + 3;
-    shpChocoHead[0] = MakeBand(QStringLiteral("shpChocoHead0"), 0, headHeight);
-    const int valueTop = headHeight + 3;
+    const ColumnRule columns = ChocoboColumns();
+    TScheduleSection* part = AddSection(columns, 0);
+    TScheduleRow* head = AddRow(part, lh + 3, columns, QStringLiteral("shpChocoHead0"));
+    shpChocoHead[0] = head->findChild<TShape*>();
+    TScheduleRow* values = AddRow(part, lh + 6, columns);
+    const QMargins headTop(0, 1, 0, 0), below(0, 3, 0, 0);
     for (std::size_t i = 0; i < 5; ++i) {
-        const char column = static_cast<char>('A' + i);
-        const QString suffix = QString(QChar(column)) + u'0';
-        QLabel* head = MakeHeadLabel(QStringLiteral("lblChocoHead") + suffix, kChocoHeadCaptions[i], 1);
-        head->resize(head->width(), lh + 1);
-        lblChocoHead[i] = head;
-        QLabel* value = MakeLabel(QStringLiteral("lblChoco") + suffix, i < 4 ? "" : "00:00:00", 1, valueTop);
+        const int column = static_cast<int>(i);
+        const QString suffix = QString(QChar(static_cast<char>('A' + i))) + u'0';
+        QLabel* caption = RowLabel(QStringLiteral("lblChocoHead") + suffix, kChocoHeadCaptions[i], lh + 1);
+        caption->setAlignment(Qt::AlignCenter);
+        head->Columns()->Add(caption, kHeadA + column, Qt::AlignTop, headTop);
+        lblChocoHead[i] = caption;
+        QLabel* value = RowLabel(QStringLiteral("lblChoco") + suffix, i < 4 ? "" : "00:00:00", lh);
         value->setAlignment(Qt::AlignCenter);
-        if (i == 4) {
+        if (i < 4) {
+            values->Columns()->Add(value, kValueA + column, Qt::AlignTop, below);
+        } else {
+            // The time left keeps its own width, centred under its header.
             value->setFont(BoldArial());
-            value->adjustSize();
+            value->resize(value->sizeHint().width(), lh);
+            values->Columns()->Add(value, kHeadE, Qt::AlignHCenter | Qt::AlignTop, below);
         }
-        value->resize(value->width(), lh);
         lblChocoNow[i] = value;
         Bind(now_[i], value);
     }
-    const int bottom = valueTop + lh + 3;
-    shpChocoTate[0] = MakeFrame(QStringLiteral("shpChocoTate0"), 0, bottom);
-    shpChocoTate[1] = MakeFrame(QStringLiteral("shpChocoTate1"), 0, bottom);
-    shpChocoWaku1 = MakeFrame(QStringLiteral("shpChocoWaku1"), 0, bottom);
-    return bottom;
+    shpChocoTate[0] = AddFrame(part, QStringLiteral("shpChocoTate0"), kHeadA + 1);
+    shpChocoTate[1] = AddFrame(part, QStringLiteral("shpChocoTate1"), kHeadA + 3);
+    shpChocoWaku1 = AddFrame(part, QStringLiteral("shpChocoWaku1"), TColumnLayout::kWholeRow);
 }
 
-// The choice line: town, caption, refresh button. Returns its bottom.
-int TChocoboPage::BuildChoice(int y) {
-    const ChoiceLine line = MakeChoiceLine(QStringLiteral("Choco"), y, kChocoTownNames, kChocoLabelCaption, kChocoRefCaption);
+// The choice line: town, caption, refresh button.
+void TChocoboPage::BuildChoice() {
+    const ChoiceLine line = MakeChoiceLine(AddSection({}, kPartGap), QStringLiteral("Choco"), kChocoTownNames,
+                                           kChocoLabelCaption, kChocoRefCaption);
     shpChocoHead[1] = line.band;
     cmbChoco = line.box;
     lblChoco = line.caption;
     btnChocoRef = line.refresh;
-    return line.bottom;
 }
 
-void TChocoboPage::BuildList(int y) {
+void TChocoboPage::BuildList() {
     const int lh = LineHeight();
-    const int headHeight = lh + 3;
-    const int rowPitch = lh + 2;
-    shpChocoHead[2] = MakeBand(QStringLiteral("shpChocoHead2"), y, headHeight);
-    lblChocoHeadF0 = MakeHeadLabel(QStringLiteral("lblChocoHeadF0"), kChocoHeadFCaption, y + 1);
-    lblChocoHeadG0 = MakeHeadLabel(QStringLiteral("lblChocoHeadG0"), kChocoHeadGCaption, y + 1);
-    for (QLabel* l : {lblChocoHeadF0, lblChocoHeadG0}) l->resize(l->width(), lh + 1);
-    const int rowsTop = y + headHeight + 1;
+    const ColumnRule columns = ChocoboColumns();
+    TScheduleSection* part = AddSection(columns, kPartGap);
+    TScheduleRow* head = AddRow(part, lh + 3, columns, QStringLiteral("shpChocoHead2"));
+    shpChocoHead[2] = head->findChild<TShape*>();
+    lblChocoHeadF0 = RowLabel(QStringLiteral("lblChocoHeadF0"), kChocoHeadFCaption, lh + 1);
+    lblChocoHeadG0 = RowLabel(QStringLiteral("lblChocoHeadG0"), kChocoHeadGCaption, lh + 1);
+    for (QLabel* l : {lblChocoHeadF0, lblChocoHeadG0}) l->setAlignment(Qt::AlignCenter);
+    head->Columns()->Add(lblChocoHeadF0, kDestHead, Qt::AlignTop, {0, 1, 0, 0});
+    head->Columns()->Add(lblChocoHeadG0, kPeriodHead, Qt::AlignTop, {0, 1, 0, 0});
+    part->AddSpacing(1);
     for (std::size_t r = 0; r < kRows; ++r) {
-        const int top = rowsTop + static_cast<int>(r) * rowPitch;
-        if (r % 2 == 1)
-            shpChocoLineB[r / 2] = MakeBand(RowName("shpChocoLineB", static_cast<int>(r / 2)), top, rowPitch);
-        lblChocoLineA[r] = MakeLabel(RowName("lblChocoLineA", static_cast<int>(r)), "", 0, top + 1);
+        const QString stripe = r % 2 == 1 ? RowName("shpChocoLineB", static_cast<int>(r / 2)) : QString();
+        TScheduleRow* row = AddRow(part, lh + 2, columns, stripe);
+        if (r % 2 == 1) shpChocoLineB[r / 2] = row->findChild<TShape*>();
+        lblChocoLineA[r] = RowLabel(RowName("lblChocoLineA", static_cast<int>(r)), "", lh);
         lblChocoLineA[r]->setAlignment(Qt::AlignCenter);
-        lblChocoLineB[r] = MakeLabel(RowName("lblChocoLineB", static_cast<int>(r)), "", 0, top + 1);
-        for (QLabel* l : {lblChocoLineA[r], lblChocoLineB[r]}) l->resize(l->width(), lh);
+        lblChocoLineB[r] = RowLabel(RowName("lblChocoLineB", static_cast<int>(r)), "", lh);
+        row->Columns()->Add(lblChocoLineA[r], kRowDest, Qt::AlignTop, {0, 1, 0, 0});
+        row->Columns()->Add(lblChocoLineB[r], kRowPeriod, Qt::AlignTop, {0, 1, 0, 0});
         Bind(rowDest_[r], lblChocoLineA[r]);
         Bind(rowPeriod_[r], lblChocoLineB[r]);
     }
-    const int bottom = rowsTop + static_cast<int>(kRows) * rowPitch + 1;
-    shpChocoTate[2] = MakeFrame(QStringLiteral("shpChocoTate2"), y, bottom - y);
-    shpChocoWaku0 = MakeFrame(QStringLiteral("shpChocoWaku0"), y, bottom - y);
+    part->AddSpacing(1);
+    shpChocoTate[2] = AddFrame(part, QStringLiteral("shpChocoTate2"), kDestHead);
+    shpChocoWaku0 = AddFrame(part, QStringLiteral("shpChocoWaku0"), TColumnLayout::kWholeRow);
 }
 
 void TChocoboPage::Refresh(const VanaDateTime& now) {
@@ -120,29 +152,6 @@ void TChocoboPage::ShowSchedule(const VanaDateTime& now, int town, int bias) {
     for (std::size_t r = 0; r < rows.size() && r < kRows; ++r) {
         SetText(rowDest_[r], rows[r].destination);
         SetText(rowPeriod_[r], rows[r].period);
-    }
-}
-
-void TChocoboPage::Layout() {
-    const int width = AvailableWidth();
-    for (TShape* s : shpChocoHead) s->resize(width, s->height());
-    for (TShape* s : shpChocoLineB) s->resize(width, s->height());
-    for (TShape* s : {shpChocoWaku0, shpChocoWaku1}) s->resize(width, s->height());
-    const ChocoboLayout l = LayoutChocoboPage(shpChocoHead[0]->width(), lblChocoHead[0]->x(),
-                                              lblChocoNow[4]->width(), shpChocoWaku0->width());
-    auto setLeftWidth = [](QWidget* w, int left, int wide) { w->setGeometry(left, w->y(), wide, w->height()); };
-    for (std::size_t i = 0; i < 5; ++i)
-        setLeftWidth(lblChocoHead[i], l.headLefts[i], i < 4 ? l.width : l.timeHeadWidth);
-    for (std::size_t i = 0; i < 4; ++i) setLeftWidth(lblChocoNow[i], l.valueLefts[i], l.valueWidth);
-    lblChocoNow[4]->move(l.e0Left, lblChocoNow[4]->y());
-    setLeftWidth(lblChocoHeadF0, lblChocoHeadF0->x(), l.destHeadWidth);
-    setLeftWidth(lblChocoHeadG0, l.periodHeadLeft, l.periodHeadWidth);
-    setLeftWidth(shpChocoTate[0], l.headLefts[1], l.width);
-    setLeftWidth(shpChocoTate[1], l.headLefts[3], l.width);
-    setLeftWidth(shpChocoTate[2], lblChocoHeadF0->x(), l.destHeadWidth);
-    for (std::size_t r = 0; r < kRows; ++r) {
-        setLeftWidth(lblChocoLineA[r], lblChocoLineA[r]->x(), l.rowDestWidth);
-        setLeftWidth(lblChocoLineB[r], l.rowPeriodLeft, l.rowPeriodWidth);
     }
 }
 

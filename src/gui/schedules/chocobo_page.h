@@ -28,14 +28,12 @@ public:
 
 private:
     void BuildControls() override;
-    void Layout() override;
     void ApplyColours(Colour item, Colour base) override;
     // The list for the chosen town; with none chosen it keeps what it shows.
     void btnChocoRefClick();
     void ShowSchedule(const VanaDateTime& now, int town, int bias);
 
     // Bands: today's headers, the choice line, the list's headers.
-    // shpChocoHead0's width drives the layout.
     std::array<TShape*, 3> shpChocoHead{};
     // lblChocoHeadA0 ... lblChocoHeadE0: the four towns and the time left.
     std::array<QLabel*, 5> lblChocoHead{};
@@ -46,7 +44,7 @@ private:
     // Frames: the second and fourth town columns above, the destinations below,
     // and the outlines of both parts.
     std::array<TShape*, 3> shpChocoTate{};
-    TShape* shpChocoWaku0 = nullptr;  // the list; its width sets the period labels'
+    TShape* shpChocoWaku0 = nullptr;  // the list
     TShape* shpChocoWaku1 = nullptr;  // today
     QComboBox* cmbChoco = nullptr;
     QLabel* lblChoco = nullptr;  // the choice's caption
@@ -55,9 +53,9 @@ private:
     std::array<QLabel*, kRows> lblChocoLineA{};
     std::array<QLabel*, kRows> lblChocoLineB{};
 
-    int BuildNow();
-    int BuildChoice(int y);
-    void BuildList(int y);
+    void BuildNow();
+    void BuildChoice();
+    void BuildList();
 
     int stored_ = -1;  // the stored choice, shown once the box exists
 

@@ -76,13 +76,15 @@ void TSchedulePage::FitToControls() {
     if (sections_) {
         // The bands as wide as the box leaves; a section whose line of controls
         // asks for more is that wide, and the box scrolls to it.
-        const int bands = AvailableWidth();
+        const int bands = SectionWidth();
         int width = bands;
         for (auto* section : findChildren<TScheduleSection*>(Qt::FindDirectChildrenOnly)) {
             section->setFixedWidth(std::max(bands, section->sizeHint().width()));
             width = std::max(width, section->width());
         }
-        resize(width, sections_->sizeHint().height());
+        // A page may stand its sections in from its edges.
+        const QMargins inset = sections_->contentsMargins();
+        resize(width + inset.left() + inset.right(), sections_->sizeHint().height());
         // A page on a hidden tab lays out now, not when first shown, so that
         // its geometry is right as soon as it is built. Parents come first.
         for (QLayout* l : findChildren<QLayout*>()) l->activate();

@@ -89,6 +89,8 @@ protected:
     // The width the page's bands take: the box less its vertical scroll bar
     // when the contents are taller than the box, less a small margin.
     int AvailableWidth() const;
+    // The width of the page's sections: by default the width its bands take.
+    virtual int SectionWidth() const { return AvailableWidth(); }
 
     void SetText(TLabelSlot& slot, std::string_view text);
     void SetColour(TLabelSlot& slot, Colour colour);

@@ -110,8 +110,9 @@ protected:
             EXPECT_EQ(ball->Picture().isNull(), rows[r].ballista < 0);
             // The schedule text starts right of the picture, or where it would be.
             auto* d = Child<TImageLabel>(w, Row("lblCalenLineD", r));
-            const int start = Child<QWidget>(w, "pnlCalenHead")->x() + Child<QLabel>(w, "lblCalenHead3")->x() + 7;
-            EXPECT_EQ(d->x(), rows[r].ballista >= 0 ? start + ball->width() + d->ImageSpacing() : start);
+            const int start = Child<QLabel>(w, "lblCalenHead3")->mapToGlobal(QPoint(0, 0)).x() + 7;
+            EXPECT_EQ(d->mapToGlobal(QPoint(0, 0)).x(),
+                      rows[r].ballista >= 0 ? start + ball->width() + d->ImageSpacing() : start);
         }
     }
 
