@@ -8,6 +8,7 @@
 #include <QStringListModel>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionToolButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -106,15 +107,17 @@ QSize FitText(const QFontMetrics& fm, QSize design, std::initializer_list<QStrin
     return design.expandedTo(need);
 }
 
-// The design's size, or what the style gives the widest of the captions the
-// button will show.
-QSize FitToolButton(QToolButton* button, QSize design, std::initializer_list<QString> captions) {
+// The design's size, or the widest of the captions the button will show with
+// the style's frame around it.
+QSize FitToolButton(const QToolButton* button, QSize design, std::initializer_list<QString> captions) {
+    QStyleOptionToolButton o;
+    o.initFrom(button);
+    o.toolButtonStyle = button->toolButtonStyle();
+    const QFontMetrics fm = button->fontMetrics();
     QSize need = design;
-    for (const QString& t : captions) {
-        button->setText(t);
-        need = need.expandedTo(button->sizeHint());
-    }
-    button->setText(QString());
+    for (const QString& t : captions)
+        need = need.expandedTo(button->style()->sizeFromContents(
+            QStyle::CT_ToolButton, &o, QSize(fm.horizontalAdvance(t), fm.height()), button));
     return need;
 }
 
@@ -229,8 +232,10 @@ void TTimerCell::Build(Colour item) {
     list_->setEditable(false);
     list_->setModel(setNames_);
     list_->setMaxVisibleItems(12);
-    // The design's width, never the longest set name's.
-    list_->setFixedSize(kListSize.width(), ListHeight(list_));
+    // The design's width or its row's, never the longest set name's.
+    list_->setMinimumWidth(kListSize.width());
+    list_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    list_->setFixedHeight(ListHeight(list_));
     WheelOnlyWhenFocused(list_);
     connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) { emit setChosen(cell_, index); });
 
