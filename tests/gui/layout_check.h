@@ -20,6 +20,14 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QToolButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionToolButton>
+#include <QFontDatabase>
+#include <QRegularExpression>
+#include <string>
+
+#include "platform_gui/ui_font.h"
 
 namespace norvane {
 
@@ -96,6 +104,20 @@ inline void CheckCaption(const QWidget* w, QStringList& faults) {
         const QRect contents = box->style()->subElementRect(
             check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &o, box);
         fits(Shown(box->text()), contents.intersected(box->rect()));
+    } else if (const auto* t = qobject_cast<const QToolButton*>(w)) {
+        if (t->toolButtonStyle() == Qt::ToolButtonIconOnly || t->text().isEmpty()) return;
+        // What the style keeps around a tool button's contents, the rest for the caption.
+        QStyleOptionToolButton o;
+        o.initFrom(t);
+        o.toolButtonStyle = t->toolButtonStyle();
+        const QSize frame = t->style()->sizeFromContents(QStyle::CT_ToolButton, &o, QSize(0, 0), t);
+        fits(Shown(t->text()), QRect(QPoint(), t->size() - frame));
+    } else if (const auto* c = qobject_cast<const QComboBox*>(w)) {
+        if (c->currentText().isEmpty()) return;
+        QStyleOptionComboBox o;
+        o.initFrom(c);
+        o.editable = c->isEditable();
+        fits(c->currentText(), c->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c));
     } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
         if (g->title().isEmpty()) return;
         QStyleOptionGroupBox o;
@@ -140,6 +162,22 @@ inline void Walk(const QWidget* window, const QWidget* parent, QStringList& faul
 }
 
 }  // namespace layout_check
+
+// The program's face first, then every other face installed that writes Japanese:
+// the faces a layout test runs in.
+inline QStringList JapaneseFaces() {
+    QStringList faces{UiFamily()};
+    for (const QString& f : QFontDatabase::families(QFontDatabase::Japanese))
+        if (!faces.contains(f) && !QFontDatabase::isPrivateFamily(f)) faces << f;
+    return faces;
+}
+
+// A face as a test's name: its letters and digits.
+inline std::string FaceTestName(const QString& face, std::size_t index) {
+    QString name = face;
+    name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
+    return name.isEmpty() ? QStringLiteral("face%1").arg(index).toStdString() : name.toStdString();
+}
 
 // A click on the check box that titles `group`, as the mouse gives it.
 inline void ClickTitleCheckBox(QGroupBox* group) {
