@@ -170,6 +170,9 @@ TEST_F(TimerPageTest, CellsFillAsManyColumnsAsTheClientWidthHolds) {
     EXPECT_EQ(TimerColumns(332), 2);
     EXPECT_EQ(TimerColumns(498), 3);
     EXPECT_EQ(TimerColumns(20), 1);
+    // Cells a face made wider stand fewer across; never more than twelve.
+    EXPECT_EQ(TimerColumns(498, 184), 2);
+    EXPECT_EQ(TimerColumns(5000), 12);
 
     auto w = Start();
     TTimerPage& page = *w->Timers()->Page();
