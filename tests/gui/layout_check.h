@@ -20,6 +20,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QToolButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionToolButton>
 #include <QFontDatabase>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -102,6 +105,20 @@ inline void CheckCaption(const QWidget* w, QStringList& faults) {
         const QRect contents = box->style()->subElementRect(
             check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &o, box);
         fits(Shown(box->text()), contents.intersected(box->rect()));
+    } else if (const auto* t = qobject_cast<const QToolButton*>(w)) {
+        if (t->toolButtonStyle() == Qt::ToolButtonIconOnly || t->text().isEmpty()) return;
+        // What the style keeps around a tool button's contents, the rest for the caption.
+        QStyleOptionToolButton o;
+        o.initFrom(t);
+        o.toolButtonStyle = t->toolButtonStyle();
+        const QSize frame = t->style()->sizeFromContents(QStyle::CT_ToolButton, &o, QSize(0, 0), t);
+        fits(Shown(t->text()), QRect(QPoint(), t->size() - frame));
+    } else if (const auto* c = qobject_cast<const QComboBox*>(w)) {
+        if (c->currentText().isEmpty()) return;
+        QStyleOptionComboBox o;
+        o.initFrom(c);
+        o.editable = c->isEditable();
+        fits(c->currentText(), c->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c));
     } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
         if (g->title().isEmpty()) return;
         QStyleOptionGroupBox o;

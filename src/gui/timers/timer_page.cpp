@@ -6,7 +6,11 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QStringListModel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionToolButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <QFontMetrics>
 #include <algorithm>
@@ -24,18 +28,28 @@ namespace {
 
 constexpr Colour kCellBorder = Rgb(192, 192, 192);  // silver
 
-// Places of the controls within a cell, from the cell's top-left corner.
-constexpr QPoint kNumberAt{8, 4};
-constexpr QPoint kDisplayAt{26, 14};
-constexpr QPoint kStartTimeAt{102, 20};
-constexpr QPoint kIconAt{139, 4};
-constexpr QPoint kListAt{8, 38};
-constexpr QPoint kStartAt{8, 62};
-constexpr QPoint kResetAt{100, 62};
+// The design's places within a cell, stated as the layout's edges and gaps:
+// the number at (8, 4), the reading at (26, 14), the start time at (102, 20)
+// under the alarm icon at (139, 4), the list at (8, 38), Start at (8, 62) and
+// Reset at (100, 62).
+constexpr int kCellLeft = 8;        // the cell's left edge to the number, the list and Start
+constexpr int kCellTop = 4;         // the top edge to the number and the icon
+constexpr int kCellRight = 2;       // the start time reaches to just inside the border
+constexpr int kCellBottom = 7;      // the buttons to the bottom edge
+constexpr int kRowsRight = 6;       // the list and the buttons end 8 short of the edge, as they start
+constexpr int kReadingDrop = 10;    // the reading sits this far below the number
+constexpr int kIconRight = 4;       // the icon's right end to the start time's
+constexpr int kIconGap = 1;         // the icon to the start time under it
+constexpr int kListGap = 3;         // the list to the buttons
+constexpr int kButtonGap = 4;       // Start to Reset
 
 // Pixels kept clear between the reading's last digit and the start time.
 constexpr int kReadingGap = 4;
 
+// Sizes of the design; a face that needs more gets it.
+constexpr int kNumberWidth = 18;
+constexpr QSize kReadingSize{76, 24};
+constexpr int kStartTimeWidth = 56;
 constexpr QSize kIconSize{15, 15};
 constexpr QSize kListSize{144, 21};
 constexpr QSize kStartSize{88, 22};
@@ -76,7 +90,7 @@ QFont StartButtonFont(const QFont& base) {
 // in the faces used, so nines stand for every reading of that length.
 QFont FitReading(const QFont& base, int length) {
     const QString widest = QString(std::max(length - 3, 1), QLatin1Char('9')) + QStringLiteral(":59");
-    const int room = kStartTimeAt.x() - kDisplayAt.x() - kReadingGap;
+    const int room = kReadingSize.width() - kReadingGap;
     QFont f = base;
     for (int px = base.pixelSize(); px > 9; --px) {
         f.setPixelSize(px);
@@ -84,6 +98,36 @@ QFont FitReading(const QFont& base, int length) {
     }
     f.setPixelSize(9);
     return f;
+}
+
+// The design's size, or the widest of `texts` and the face's line height.
+QSize FitText(const QFontMetrics& fm, QSize design, std::initializer_list<QString> texts) {
+    QSize need(0, fm.height());
+    for (const QString& t : texts) need.setWidth(std::max(need.width(), fm.horizontalAdvance(t)));
+    return design.expandedTo(need);
+}
+
+// The design's size, or the widest of the captions the button will show with
+// the style's frame around it.
+QSize FitToolButton(const QToolButton* button, QSize design, std::initializer_list<QString> captions) {
+    QStyleOptionToolButton o;
+    o.initFrom(button);
+    o.toolButtonStyle = button->toolButtonStyle();
+    const QFontMetrics fm = button->fontMetrics();
+    QSize need = design;
+    for (const QString& t : captions)
+        need = need.expandedTo(button->style()->sizeFromContents(
+            QStyle::CT_ToolButton, &o, QSize(fm.horizontalAdvance(t), fm.height()), button));
+    return need;
+}
+
+// The design's height, or the face's line plus the style's frame around it.
+int ListHeight(const QComboBox* list) {
+    QStyleOptionComboBox o;
+    o.initFrom(list);
+    o.rect = QRect(QPoint(), kListSize);
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, list);
+    return std::max(kListSize.height(), kListSize.height() - field.height() + list->fontMetrics().height());
 }
 
 void SetTextColour(QLabel* label, std::uint32_t colour) {
@@ -101,27 +145,13 @@ void SetBackground(QLabel* label, Colour colour) {
 
 }  // namespace
 
-int TimerColumns(int clientWidth) { return std::max(1, clientWidth / kTimerCellPitchX); }
-
-std::array<QPoint, kTimerCellCount> TimerCellOrigins(int clientWidth) {
-    std::array<QPoint, kTimerCellCount> at{};
-    int col = 0, line = 0;
-    for (auto& p : at) {
-        p = QPoint(kTimerCellPitchX * col, kTimerCellPitchY * line);
-        // The next cell starts a new row when another column would not fit.
-        if (clientWidth < kTimerCellPitchX * ++col + kTimerCellPitchX) {
-            col = 0;
-            ++line;
-        }
-    }
-    return at;
-}
+int TimerColumns(int clientWidth, int pitch) { return std::clamp(clientWidth / std::max(pitch, 1), 1, kTimerCellCount); }
 
 int TimerCellsInView(QSize client) {
-    const auto origins = TimerCellOrigins(client.width());
-    int shown = 0;
-    while (shown < kTimerCellCount && origins[static_cast<std::size_t>(shown)].y() < client.height()) ++shown;
-    return shown;
+    if (client.height() <= 0) return 0;
+    // Every row whose top lies above the client area's bottom shows.
+    const int rows = (client.height() + kTimerCellPitchY - 1) / kTimerCellPitchY;
+    return std::min(kTimerCellCount, rows * TimerColumns(client.width()));
 }
 
 TTimerFonts::TTimerFonts(const QFont& base) : buttons_(StartButtonFont(base)), reading_(base) {
@@ -140,9 +170,10 @@ const QFont& TTimerFonts::Reading(int length) {
 
 TTimerCell::TTimerCell(int cell, QStringListModel* setNames, TTimerFonts* fonts, QWidget* parent)
     : QWidget(parent), cell_(cell), setNames_(setNames), fonts_(fonts), shownColour_(kTimerColourNormal) {
-    setFixedSize(kTimerCellWidth, kTimerCellHeight);
-    // The grid keeps the cell's place before the page first shows.
-    QSizePolicy policy = sizePolicy();
+    // The design's size, or what its layout needs once built; the grid keeps
+    // the cell's place before the page first shows.
+    setMinimumSize(kTimerCellWidth, kTimerCellHeight);
+    QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     policy.setRetainSizeWhenHidden(true);
     setSizePolicy(policy);
 }
@@ -151,32 +182,36 @@ void TTimerCell::Build(Colour item) {
     if (IsBuilt()) return;
     const QFontMetrics small(font());
 
+    // The frame carries the controls: nothing lies beneath them but it.
     shape_ = new TShape(this);
     shape_->setObjectName(CellName("shpTimer", cell_));
-    shape_->resize(kTimerCellWidth, kTimerCellHeight);
+    shape_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     shape_->SetBrushColor(item);
     shape_->SetPenColor(kCellBorder);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(shape_);
 
-    number_ = MakeLabel(this, CellName("lblTimerN", cell_), TimerNumberCaption(cell_), kNumberAt,
-                        QSize(kDisplayAt.x() - kNumberAt.x(), small.height()));
+    number_ = MakeLabel(shape_, CellName("lblTimerN", cell_), TimerNumberCaption(cell_), QPoint(),
+                        FitText(small, QSize(kNumberWidth, 0), {TimerNumberCaption(kTimerCellCount - 1)}));
 
     const QString zero = FormatTimerReading(0);
-    display_ = MakeLabel(this, CellName("lblTimer", cell_), zero, kDisplayAt,
-                         QSize(kStartTimeAt.x() - kDisplayAt.x(), kListAt.y() - kDisplayAt.y()));
     readingLength_ = static_cast<int>(zero.size());
-    display_->setFont(fonts_->Reading(readingLength_));
+    const QFont& reading = fonts_->Reading(readingLength_);
+    display_ = MakeLabel(shape_, CellName("lblTimer", cell_), zero, QPoint(), FitText(QFontMetrics(reading), kReadingSize, {}));
+    display_->setFont(reading);
     SetTextColour(display_, kTimerColourNormal);
     SetBackground(display_, item);
 
     // Out to the cell's border: "00:00:00" needs more than the design's 52 pixels
     // in some faces.
-    started_ = MakeLabel(this, CellName("lblTimerC", cell_), QStringLiteral("00:00:00"), kStartTimeAt,
-                         QSize(kTimerCellWidth - 2 - kStartTimeAt.x(), small.height()));
+    started_ = MakeLabel(shape_, CellName("lblTimerC", cell_), QStringLiteral("00:00:00"), QPoint(),
+                         FitText(small, QSize(kStartTimeWidth, 0), {QStringLiteral("00:00:00"), QStringLiteral("23:59:59")}));
     SetBackground(started_, item);
 
-    icon_ = new TImageEx(this);
+    icon_ = new TImageEx(shape_);
     icon_->setObjectName(CellName("imgTimer", cell_));
-    icon_->setGeometry(QRect(kIconAt, kIconSize));
+    icon_->setFixedSize(kIconSize);
     icon_->setProperty("Tag", cell_);
     icon_->setStatusTip(kTimerAlarmIconHint);
     icon_->setToolTip(kTimerAlarmIconHint);
@@ -191,38 +226,83 @@ void TTimerCell::Build(Colour item) {
         ShowAlarmPicture(false);
     });
 
-    list_ = new QComboBox(this);
+    list_ = new QComboBox(shape_);
     list_->setObjectName(CellName("cmbTimer", cell_));
     list_->setProperty("Tag", cell_ + 1);
     list_->setEditable(false);
     list_->setModel(setNames_);
     list_->setMaxVisibleItems(12);
-    list_->setFixedSize(kListSize);
-    list_->move(kListAt);
+    // The design's width or its row's, never the longest set name's.
+    list_->setMinimumWidth(kListSize.width());
+    list_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    list_->setFixedHeight(ListHeight(list_));
     WheelOnlyWhenFocused(list_);
     connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) { emit setChosen(cell_, index); });
 
-    auto button = [this](const char* name, QSize size, QPoint at) {
-        auto* b = new QToolButton(this);
+    auto button = [this](const char* name, QSize design, std::initializer_list<QString> captions) {
+        auto* b = new QToolButton(shape_);
         b->setObjectName(CellName(name, cell_));
         b->setProperty("Tag", cell_ + 1);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        b->setFixedSize(size);
-        b->move(at);
         b->setFont(fonts_->Buttons());
+        b->setFixedSize(FitToolButton(b, design, captions));
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
-    start_ = button("btnTimer", kStartSize, kStartAt);
-    reset_ = button("btnTimerR", kResetSize, kResetAt);
+    start_ = button("btnTimer", kStartSize, {TimerChainCaption(10, kTimerCellCount - 1), TimerRestartCaption(kTimerCellCount - 1)});
+    reset_ = button("btnTimerR", kResetSize, {kTimerResetCaption});
+
+    // The number, the reading and, under the icon, the start time side by side;
+    // the list; the two buttons.
+    auto* column = new QVBoxLayout(shape_);
+    column->setContentsMargins(kCellLeft, kCellTop, kCellRight, kCellBottom);
+    column->setSpacing(0);
+    auto* head = new QHBoxLayout;
+    head->setSpacing(0);
+    auto* numberColumn = new QVBoxLayout;
+    numberColumn->addWidget(number_);
+    numberColumn->addStretch(1);
+    auto* readingColumn = new QVBoxLayout;
+    readingColumn->addSpacing(kReadingDrop);
+    readingColumn->addWidget(display_);
+    readingColumn->addStretch(1);
+    auto* iconRow = new QHBoxLayout;
+    iconRow->addStretch(1);
+    iconRow->addWidget(icon_);
+    iconRow->addSpacing(kIconRight);
+    auto* timeColumn = new QVBoxLayout;
+    timeColumn->setSpacing(0);
+    timeColumn->addLayout(iconRow);
+    timeColumn->addSpacing(kIconGap);
+    timeColumn->addWidget(started_);
+    timeColumn->addStretch(1);
+    head->addLayout(numberColumn);
+    head->addLayout(readingColumn);
+    head->addLayout(timeColumn);
+    column->addLayout(head);
+    auto* listRow = new QHBoxLayout;
+    listRow->setContentsMargins(0, 0, kRowsRight, 0);
+    listRow->addWidget(list_);
+    column->addLayout(listRow);
+    column->addSpacing(kListGap);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(0, 0, kRowsRight, 0);
+    buttonRow->setSpacing(kButtonGap);
+    buttonRow->addWidget(start_);
+    buttonRow->addWidget(reset_);
+    buttonRow->addStretch(1);
+    column->addLayout(buttonRow);
+    // Placed at once, not at the first show: the page's grid and what reads the
+    // controls' places come before it.
+    resize(sizeHint().expandedTo(minimumSize()));
+    whole->activate();
+    column->activate();
 
     if (startAction_) start_->setDefaultAction(startAction_);
     if (resetAction_) reset_->setDefaultAction(resetAction_);
 
     // Children added to a shown parent stay hidden until shown themselves.
-    if (isVisible())
-        for (QWidget* w : std::initializer_list<QWidget*>{shape_, number_, display_, started_, icon_, list_, start_, reset_})
-            w->show();
+    if (isVisible()) shape_->show();
 }
 
 void TTimerCell::FollowInTabOrder(const TTimerCell& before) {
@@ -280,7 +360,8 @@ void TTimerCell::ShowAlarmPicture(bool active) { icon_->SetPicture(AlarmIconPict
 void TTimerCell::PressAlarmIcon(bool down) {
     if (pressed_ == down) return;
     pressed_ = down;
-    icon_->move(kIconAt + (down ? QPoint(1, 1) : QPoint()));
+    if (down) iconRest_ = icon_->pos();
+    icon_->move(iconRest_ + (down ? QPoint(1, 1) : QPoint()));
 }
 
 // --- The page -----------------------------------------------------------------------
@@ -315,6 +396,8 @@ void TTimerPage::BuildCells(int count) {
         if (c > 0) cell->FollowInTabOrder(*cells_[i - 1]);
         cell->ShowView(Cells.View(c));
     }
+    // A face that needs wider cells may hold fewer across.
+    LayoutCells(clientWidth_);
 }
 
 void TTimerPage::BindActions(const TimerControls<QAction>& start, const TimerControls<QAction>& reset) {
@@ -323,7 +406,10 @@ void TTimerPage::BindActions(const TimerControls<QAction>& start, const TimerCon
 }
 
 void TTimerPage::LayoutCells(int clientWidth) {
-    const int columns = std::min(TimerColumns(clientWidth), kTimerCellCount);
+    clientWidth_ = clientWidth;
+    int widest = 0;
+    for (const TTimerCell* cell : cells_) widest = std::max(widest, cell->sizeHint().expandedTo(cell->minimumSize()).width());
+    const int columns = TimerColumns(clientWidth, widest + grid_->horizontalSpacing());
     if (columns != columns_) {
         columns_ = columns;
         for (TTimerCell* cell : cells_) grid_->removeWidget(cell);

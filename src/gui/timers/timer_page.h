@@ -26,17 +26,17 @@ namespace norvane {
 class TImageEx;
 class TShape;
 
-// The cell grid: a cell is 160 x 91 pixels, placed every 166 pixels across and
-// every 99 down, as many across as the client width holds (at least one).
+// The cell grid: a cell is 160 x 91 pixels at the design face, placed every
+// 166 pixels across and every 99 down.
 inline constexpr int kTimerCellWidth = 160;
 inline constexpr int kTimerCellHeight = 91;
 inline constexpr int kTimerCellPitchX = 166;
 inline constexpr int kTimerCellPitchY = 99;
-int TimerColumns(int clientWidth);
-// Top-left corner of each cell, in cell order, for a client width.
-std::array<QPoint, kTimerCellCount> TimerCellOrigins(int clientWidth);
+// How many cells across the client width holds (at least one), placed every
+// `pitch` pixels: the grid's one rule, for its layout and for what is in view.
+int TimerColumns(int clientWidth, int pitch = kTimerCellPitchX);
 // How many cells, counted from the first, a client area of this size shows at
-// least in part when scrolled to the top.
+// least in part when scrolled to the top, with cells of the design's size.
 int TimerCellsInView(QSize client);
 
 template <typename T>
@@ -110,6 +110,7 @@ private:
     QToolButton* reset_ = nullptr;
     QAction* startAction_ = nullptr;
     QAction* resetAction_ = nullptr;
+    QPoint iconRest_;
     int readingLength_ = 0;
     std::uint32_t shownColour_;
     bool pressed_ = false;
@@ -139,7 +140,8 @@ public:
     // Binds the Start and Reset buttons to the window's actions.
     void BindActions(const TimerControls<QAction>& start, const TimerControls<QAction>& reset);
 
-    // Places the cells on the grid for the scroll box's client width.
+    // Places the cells on the grid for the scroll box's client width, as many
+    // across as it holds cells as wide as the widest.
     void LayoutCells(int clientWidth);
 
     // After Cells.LoadRows: refills every list with the set names, selects each
@@ -166,6 +168,7 @@ private:
     TTimerFonts fonts_;
     std::array<TTimerCell*, kTimerCellCount> cells_{};
     int columns_ = 0;
+    int clientWidth_ = 0;
     Colour item_ = kTimerCellFill;
 };
 

@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -26,6 +25,7 @@
 
 #include "activate_window.h"
 #include "core/settings/settings_store.h"
+#include "core/timers/timer_sets.h"
 #include "gui/art/timer_pictures.h"
 #include "gui/controls/image_ex.h"
 #include "gui/controls/line_page_control.h"
@@ -41,9 +41,9 @@
 #include "gui/timers/sound_notice.h"
 #include "gui/timers/timer_page.h"
 #include "platform/sound.h"
-#include "support/fake_os_clock.h"
 #include "support/fake_sound_player.h"
 #include "support/fake_user_messages.h"
+#include "layout_check.h"
 #include "window_fixture.h"
 
 
@@ -72,17 +72,9 @@ QPoint CellAt(const TfrmMain& w, int cell) {
     return CellChild<TShape>(w, "shpTimer", cell)->mapTo(TimerBox(w)->Contents(), QPoint());
 }
 
-class TimerPageTest : public testing::Test {
+class TimerPageTest : public WindowFixture {
 protected:
-    TimerPageTest() : clockScope_(clock_), soundScope_(sound_) {
-        path_ = dir_.filePath("Norvane.reg");
-        qputenv("NORVANE_SETTINGS", path_.toUtf8());
-        clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
-        clock_.setBias(-540);  // local 18:00:01
-        clock_.setTick(5000);
-    }
-
-    std::unique_ptr<TfrmMain> Start() { return std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"}); }
+    TimerPageTest() : soundScope_(sound_) { clock_.setTick(5000); }
 
     // A key typed into the window. A key event sent (not posted by the window
     // system) is first offered to the shortcut map, as a real key stroke is.
@@ -121,10 +113,6 @@ protected:
         }
     }
 
-    QTemporaryDir dir_;
-    QString path_;
-    FakeOsClock clock_;
-    ScopedOsClock clockScope_;
     FakeSoundPlayer sound_;
     ScopedSoundPlayer soundScope_;
 };
@@ -182,6 +170,9 @@ TEST_F(TimerPageTest, CellsFillAsManyColumnsAsTheClientWidthHolds) {
     EXPECT_EQ(TimerColumns(332), 2);
     EXPECT_EQ(TimerColumns(498), 3);
     EXPECT_EQ(TimerColumns(20), 1);
+    // Cells a face made wider stand fewer across; never more than twelve.
+    EXPECT_EQ(TimerColumns(498, 184), 2);
+    EXPECT_EQ(TimerColumns(5000), 12);
 
     auto w = Start();
     TTimerPage& page = *w->Timers()->Page();
@@ -196,16 +187,6 @@ TEST_F(TimerPageTest, CellsFillAsManyColumnsAsTheClientWidthHolds) {
     EXPECT_EQ(CellAt(*w, 2), QPoint(332, 0));
     EXPECT_EQ(CellAt(*w, 3), QPoint(0, 99));
     EXPECT_EQ(CellAt(*w, 11), QPoint(332, 99 * 3));
-    // The controls keep their places within the cell.
-    const QPoint o = CellAt(*w, 4);
-    QWidget* contents = TimerBox(*w)->Contents();
-    EXPECT_EQ(CellChild<QLabel>(*w, "lblTimerN", 4)->mapTo(contents, QPoint()) - o, QPoint(8, 4));
-    EXPECT_EQ(CellChild<QLabel>(*w, "lblTimer", 4)->mapTo(contents, QPoint()) - o, QPoint(26, 14));
-    EXPECT_EQ(CellChild<QLabel>(*w, "lblTimerC", 4)->mapTo(contents, QPoint()) - o, QPoint(102, 20));
-    EXPECT_EQ(CellChild<TImageEx>(*w, "imgTimer", 4)->mapTo(contents, QPoint()) - o, QPoint(139, 4));
-    EXPECT_EQ(CellChild<QComboBox>(*w, "cmbTimer", 4)->mapTo(contents, QPoint()) - o, QPoint(8, 38));
-    EXPECT_EQ(CellChild<QToolButton>(*w, "btnTimer", 4)->mapTo(contents, QPoint()) - o, QPoint(8, 62));
-    EXPECT_EQ(CellChild<QToolButton>(*w, "btnTimerR", 4)->mapTo(contents, QPoint()) - o, QPoint(100, 62));
 }
 
 TEST_F(TimerPageTest, ResizingTheWindowLaysTheCellsOutAgain) {
@@ -225,6 +206,64 @@ TEST_F(TimerPageTest, ResizingTheWindowLaysTheCellsOutAgain) {
     // The scrolled area holds every cell.
     EXPECT_GE(TimerBox(*w)->Contents()->height(), CellAt(*w, 11).y() + 91);
 }
+
+// The timer page in each Japanese face, at the window's size and at a larger
+// one: nothing cut, nothing overlapping, every caption whole, and cells that
+// grow for a face still stand side by side only as far as the client width
+// holds them. ctest runs the program at scale factors 1 and 1.5.
+class TimerCellLayoutTest : public WindowFixture, public testing::WithParamInterface<QString> {};
+
+TEST_P(TimerCellLayoutTest, NothingIsCutOrOverlapsAndTheGridKeepsToTheClientWidth) {
+    TfrmMain& w = Show();
+    // The window's own page first, in the program's face.
+    TTimerPage* own = w.Timers()->Page();
+    own->Cells.Select(0, kChainLevel10);
+    own->ShowCell(0);
+    QStringList faults = LayoutFaults(own);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QStringLiteral("\n  ")).toStdString();
+
+    const std::vector<TTimerSet> sets = ReadTimerSets(SettingsStore(path_));
+    std::array<int, kTimerCellCount> chosen;
+    chosen.fill(-1);
+    chosen[0] = kChainLevel10;
+    chosen[11] = 29;  // "チェーン 敵Lv80"
+    const int client = 2 * kTimerCellPitchX;
+    for (const int pixels : {12, 16}) {
+        SCOPED_TRACE(pixels);
+        QWidget box;
+        QFont face = w.font();
+        face.setFamily(GetParam());
+        face.setPixelSize(pixels);
+        box.setFont(face);
+        auto* page = new TTimerPage(&box);
+        TimerControls<QAction> start{}, reset{};
+        for (std::size_t i = 0; i < kTimerCellCount; ++i) {
+            start[i] = new QAction(&box);
+            reset[i] = new QAction(kTimerResetCaption, &box);
+        }
+        page->BindActions(start, reset);
+        page->Cells.LoadRows(sets, chosen);
+        page->ShowRows();
+        page->LayoutCells(client);
+        box.resize(page->size());
+        box.show();
+        QApplication::processEvents();
+        faults = LayoutFaults(&box);
+        EXPECT_TRUE(faults.isEmpty()) << faults.join(QStringLiteral("\n  ")).toStdString();
+        // Wider than the client only where a single column is.
+        const QRect second = CellChild<TShape>(box, "shpTimer", 1)->parentWidget()->geometry();
+        if (second.y() == 0) {
+            EXPECT_LE(second.x() + second.width(), client);
+        }
+        if (pixels == 12) {
+            EXPECT_EQ(second.topLeft(), QPoint(kTimerCellPitchX, 0));
+            EXPECT_EQ(second.size(), QSize(kTimerCellWidth, kTimerCellHeight));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, TimerCellLayoutTest, testing::ValuesIn(JapaneseFaces()),
+                         FaceTestName);
 
 TEST_F(TimerPageTest, CellsInViewCountEveryRowThatShowsEvenInPart) {
     EXPECT_EQ(TimerCellsInView({470, 153}), 4);   // two columns; the second row shows in part
