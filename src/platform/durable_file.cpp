@@ -72,9 +72,10 @@ Status WriteNewFileDurably(const QString& path, const QByteArray& bytes) {
 void RemoveStaleTemporaries(const QString& path) {
     QFileInfo info(path);
     QDir dir = info.absoluteDir();
-    const auto stale = dir.entryList({info.fileName() + QStringLiteral(".tmp-??????")},
-                                     QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : stale) dir.remove(name);
+    // Matched by hand: a name filter would load the expression engine at start.
+    const QString prefix = info.fileName() + QStringLiteral(".tmp-");
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (name.size() == prefix.size() + 6 && name.startsWith(prefix)) dir.remove(name);
 }
 
 Status ReplaceFileDurably(const QString& path, const QByteArray& bytes) {

@@ -432,7 +432,6 @@ void SingleInstance::onPeerReadyRead(InstancePeer* peer) {
 }
 
 void SingleInstance::dispatch(AppMessage message) {
-    emit messageReceived(message);
     switch (message) {
     case AppMessage::MainActive:
         emit activateRequested();

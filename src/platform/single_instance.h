@@ -122,7 +122,6 @@ public:
 signals:
     // Each message is carried out once however often it arrives while it waits
     // or runs (a modal box of a receiver included).
-    void messageReceived(norvane::AppMessage message);
     void activateRequested();
     void exitRequested();
     // The three network-error messages all ask for the help file at context 0.

@@ -1,7 +1,8 @@
 #pragma once
 // What the tests of the main window share: a settings file of the test's own, a
 // clock standing at the base instant (game 0934/08/04 18:00:00, weekday 5,
-// moon 5), the window itself, and controls found by their object names.
+// moon 5) until a test moves it, the window itself, and controls found by
+// their object names.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -13,11 +14,13 @@
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "activate_window.h"
+#include "core/settings/settings_store.h"
 #include "gui/main_window/main_window.h"
 #include "support/fake_os_clock.h"
 
@@ -41,8 +44,12 @@ T* Child(const QObject& parent, const char* name) {
     return Child<T>(&parent, name);
 }
 template <class T = QWidget>
+T* Child(const QObject* parent, const QString& name) {
+    return Child<T>(parent, name.toUtf8().constData());
+}
+template <class T = QWidget>
 T* Child(const QObject& parent, const QString& name) {
-    return Child<T>(&parent, name.toUtf8().constData());
+    return Child<T>(&parent, name);
 }
 
 // The control `name` of timer cell `cell` (0..11): ("cmbTimer", 0) is "cmbTimer1".
@@ -62,13 +69,28 @@ inline void Wheel(QWidget* target, int notches) {
     qApp->notify(target, &event);
 }
 
-class WindowFixture : public testing::Test {
+// `Base` is testing::Test, or testing::TestWithParam<...> for a suite run over
+// a table of values (WindowFixtureWithParam).
+template <class Base>
+class WindowFixtureOf : public Base {
 protected:
-    WindowFixture() : clockScope_(clock_) {
+    WindowFixtureOf() {
+        clockScope_.emplace(clock_);
         path_ = dir_.filePath("Norvane.reg");
         qputenv("NORVANE_SETTINGS", path_.toUtf8());
         clock_.setUtc({2003, 12, 1, 9, 0, 1, 0});
         clock_.setBias(-540);
+    }
+
+    // For tests that need time to pass by itself: the process clock again.
+    void UseRealClock() { clockScope_.reset(); }
+
+    // A number in the test's settings file, written before or read after the window.
+    void Write(const char* section, const char* name, int value) {
+        SettingsStore(path_).WriteInteger(section, name, value);
+    }
+    int Stored(const char* section, const char* name, int missing = 99) const {
+        return SettingsStore(path_).ReadInteger(section, name, missing);
     }
 
     // A window of its own, not yet shown, for tests that look at it before and
@@ -89,16 +111,20 @@ protected:
         return norvane::Child<T>(window_.get(), name);
     }
     // Below any parent: the member above hides the free function in the tests.
-    template <class T = QWidget, class P>
-    static T* Child(const P& parent, const char* name) {
+    template <class T = QWidget, class P, class N>
+    static T* Child(const P& parent, const N& name) {
         return norvane::Child<T>(parent, name);
     }
 
     QTemporaryDir dir_;
     QString path_;
     FakeOsClock clock_;
-    ScopedOsClock clockScope_;
+    std::optional<ScopedOsClock> clockScope_;
     std::unique_ptr<TfrmMain> window_;
 };
+
+using WindowFixture = WindowFixtureOf<testing::Test>;
+template <class P>
+using WindowFixtureWithParam = WindowFixtureOf<testing::TestWithParam<P>>;
 
 }  // namespace norvane

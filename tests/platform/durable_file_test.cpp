@@ -66,5 +66,27 @@ TEST(DurableFile, AReplacementKeepsTheModeAndAFailureLeavesTheOldFileAndItsError
     EXPECT_EQ(exists.failure().code, EEXIST);
 }
 
+// What a save cut short leaves beside the file goes; names that only look alike stay.
+TEST(DurableFile, OnlyTheFilesOwnLeftTemporariesAreRemoved) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Norvane.reg"));
+    const struct {
+        const char* name;
+        bool removed;
+    } cases[] = {
+        {"Norvane.reg.tmp-a1B2c3", true}, {".hidden", false},
+        {"Norvane.reg.tmp-a1B2c", false},  {"Norvane.reg.tmp-a1B2c3x", false},
+        {"Other.reg.tmp-a1B2c3", false},   {"norvane.reg.tmp-a1B2c3", false},
+        {"Norvane.reg", false},
+    };
+    for (const auto& c : cases) {
+        QFile f(dir.filePath(QString::fromUtf8(c.name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << c.name;
+    }
+    RemoveStaleTemporaries(path);
+    for (const auto& c : cases)
+        EXPECT_EQ(QFile::exists(dir.filePath(QString::fromUtf8(c.name))), !c.removed) << c.name;
+}
+
 }  // namespace
 }  // namespace norvane

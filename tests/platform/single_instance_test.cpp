@@ -51,6 +51,13 @@ auto OffThread(F f) {
     return result;
 }
 
+// Counts what the running copy passes on to the window, whatever is asked.
+void CountRequests(SingleInstance& instance, int& count) {
+    QObject::connect(&instance, &SingleInstance::activateRequested, [&count] { ++count; });
+    QObject::connect(&instance, &SingleInstance::exitRequested, [&count] { ++count; });
+    QObject::connect(&instance, &SingleInstance::helpRequested, [&count] { ++count; });
+}
+
 // A peer speaking the raw socket protocol, without any of our client code.
 class RawPeer {
 public:
@@ -125,19 +132,16 @@ TEST_F(SingleInstanceTest, SecondStartFindsTheFirstAndActivatesIt) {
 TEST_F(SingleInstanceTest, EachMessageRaisesItsSignal) {
     SingleInstance instance(folder());
     ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
-    std::vector<AppMessage> seen;
-    int exits = 0;
-    std::vector<int> helpContexts;
-    QObject::connect(&instance, &SingleInstance::messageReceived, [&](AppMessage m) { seen.push_back(m); });
-    QObject::connect(&instance, &SingleInstance::exitRequested, [&] { ++exits; });
-    QObject::connect(&instance, &SingleInstance::helpRequested, [&](int c) { helpContexts.push_back(c); });
+    std::vector<std::string> seen;
+    QObject::connect(&instance, &SingleInstance::activateRequested, [&] { seen.push_back("activate"); });
+    QObject::connect(&instance, &SingleInstance::exitRequested, [&] { seen.push_back("exit"); });
+    QObject::connect(&instance, &SingleInstance::helpRequested,
+                     [&](int c) { seen.push_back("help " + std::to_string(c)); });
 
-    const std::vector<AppMessage> sent = {AppMessage::MainExit, AppMessage::NetworkError0, AppMessage::NetworkError1,
-                                          AppMessage::NetworkError2, AppMessage::MainActive};
+    const AppMessage sent[] = {AppMessage::MainExit, AppMessage::NetworkError0, AppMessage::NetworkError1,
+                               AppMessage::NetworkError2, AppMessage::MainActive};
     for (auto m : sent) EXPECT_EQ(Post(m), PostResult::Delivered);
-    EXPECT_EQ(seen, sent);
-    EXPECT_EQ(exits, 1);
-    EXPECT_EQ(helpContexts, (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"exit", "help 0", "help 0", "help 0", "activate"}));
 }
 
 TEST_F(SingleInstanceTest, LinesMayArriveInPiecesAndSeveralToAConnection) {
@@ -163,7 +167,7 @@ TEST_F(SingleInstanceTest, UnknownTextIsRefusedAndServingGoesOn) {
     SingleInstance instance(folder());
     ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
     int messages = 0;
-    QObject::connect(&instance, &SingleInstance::messageReceived, [&] { ++messages; });
+    CountRequests(instance, messages);
     const QString path = instance.socketPath();
     const std::string reply = OffThread([path] {
         RawPeer peer(path);
@@ -180,7 +184,7 @@ TEST_F(SingleInstanceTest, OverlongLineDropsThePeer) {
     SingleInstance instance(folder());
     ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
     int messages = 0;
-    QObject::connect(&instance, &SingleInstance::messageReceived, [&] { ++messages; });
+    CountRequests(instance, messages);
     const QString path = instance.socketPath();
     for (const std::string tail : {"", "\n"}) {  // with and without an end of line
         const bool closed = OffThread([path, tail] {
@@ -347,7 +351,7 @@ TEST_F(SingleInstanceTest, AFloodOfPeersNeverHoldsUpTheClockNorHidesTheRunningCo
     SingleInstance instance(folder());
     ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
     int messages = 0;
-    QObject::connect(&instance, &SingleInstance::messageReceived, [&] { ++messages; });
+    CountRequests(instance, messages);
 
     QProcess flood;
     flood.start(QStringLiteral(INSTANCE_PROBE), {"--flood", folder(), "3000"});
@@ -414,7 +418,7 @@ TEST_F(SingleInstanceTest, AnotherUserCanNeitherDriveTheWindowNorPoseAsTheRunnin
     ASSERT_EQ(instance.start(), SingleInstance::Role::Primary);
     ::chmod(QFile::encodeName(instance.socketPath()).constData(), 0666);
     int messages = 0;
-    QObject::connect(&instance, &SingleInstance::messageReceived, [&] { ++messages; });
+    CountRequests(instance, messages);
 
     // 0: hung up on without an answer; 1: answered; 2: could not even connect.
     const QString path = instance.socketPath();

@@ -45,7 +45,6 @@ public:
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
 
     bool HasKey(std::string_view section, std::string_view key) const;
-    bool IsEmpty() const { return sections_.empty(); }
 
 private:
     // Case-folded section name -> case-folded key name -> value.

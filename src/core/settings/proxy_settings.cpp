@@ -38,6 +38,5 @@ ProxyControlStates ProxyEnabledStates(bool useProxy, bool useInternetSetting) {
     return {useProxy, useProxy && !useInternetSetting};
 }
 
-bool IsProxyPortKey(QChar c) { return (c >= u'0' && c <= u'9') || c == u'\b'; }
 
 }  // namespace norvane

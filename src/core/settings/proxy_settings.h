@@ -41,7 +41,4 @@ struct ProxyControlStates {
 };
 ProxyControlStates ProxyEnabledStates(bool useProxy, bool useInternetSetting);
 
-// Whether a typed character may enter the port field: the digits and backspace.
-bool IsProxyPortKey(QChar c);
-
 }  // namespace norvane

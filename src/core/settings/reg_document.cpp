@@ -72,12 +72,6 @@ int RegDocument::FindKey(const QString& foldedPath) const {
     return i;
 }
 
-bool RegDocument::KeyExists(const QString& foldedPath) const {
-    for (const auto& k : keys)
-        if (IsAtOrBelow(k, foldedPath)) return true;
-    return false;
-}
-
 QStringList RegDocument::ChildNames(const QStringList& path) const {
     const QString folded = FoldPath(path);
     QStringList names, seen;

@@ -59,9 +59,6 @@ struct RegDocument {
     // Index of the key, or -1. Keys are looked up through an index of folded
     // paths, built when first needed and again when `keys` changed.
     int FindKey(const QString& foldedPath) const;
-    // True when the key or any key below it is present (a key with subkeys
-    // exists even when the file has no line of its own for it).
-    bool KeyExists(const QString& foldedPath) const;
     // Names of the direct subkeys, in file order, each once.
     QStringList ChildNames(const QStringList& path) const;
     // Finds or creates the key and its missing parents down from the first

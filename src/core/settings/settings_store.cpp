@@ -158,12 +158,6 @@ void SettingsStore::EraseSection(const QString& section) {
     if (file_->Document().EraseTree(FoldPath(KeyPath(section)))) file_->MarkChanged();
 }
 
-bool SettingsStore::SectionExists(const QString& section) const {
-    if (SectionParts(section).isEmpty()) return true;
-    auto lock = file_->Lock();
-    return file_->Document().KeyExists(FoldPath(KeyPath(section)));
-}
-
 bool SettingsStore::ValueExists(const QString& section, const QString& name) const {
     auto lock = file_->Lock();
     return FindValue(file_->Document(), section, name) != nullptr;
@@ -172,17 +166,6 @@ bool SettingsStore::ValueExists(const QString& section, const QString& name) con
 QStringList SettingsStore::SubSections(const QString& section) const {
     auto lock = file_->Lock();
     return file_->Document().ChildNames(KeyPath(section));
-}
-
-QStringList SettingsStore::ValueNames(const QString& section) const {
-    auto lock = file_->Lock();
-    const RegDocument& doc = file_->Document();
-    int k = doc.FindKey(FoldPath(KeyPath(section)));
-    QStringList names;
-    if (k < 0) return names;
-    for (const auto& v : doc.keys[static_cast<size_t>(k)].values)
-        if (v.type != RegType::Comment) names << v.name;
-    return names;
 }
 
 }  // namespace norvane

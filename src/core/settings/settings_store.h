@@ -81,11 +81,9 @@ public:
     // Deletes the section with all its subsections.
     void EraseSection(const QString& section);
 
-    bool SectionExists(const QString& section) const;
     bool ValueExists(const QString& section, const QString& name) const;
-    // Names of the direct subsections and of the values of a section, in file order.
+    // Names of the direct subsections of a section, in file order.
     QStringList SubSections(const QString& section) const;
-    QStringList ValueNames(const QString& section) const;
 
 private:
     static QString KeyText(const char* text) { return QString::fromUtf8(text); }

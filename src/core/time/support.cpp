@@ -28,16 +28,6 @@ std::string SkillIniPath(const std::string& exePath) { return FolderPart(exePath
 std::string TimerIniPath(const std::string& exePath) { return FolderPart(exePath) + "timer.ini"; }
 std::string HelpFilePath(const std::string& exePath) { return FolderPart(exePath) + "norvane.hlp"; }
 
-bool IsXPOrLaterVersion(unsigned major, unsigned minor) {
-    if (major < 5) return false;
-    if (major == 5) return minor >= 1;
-    return true;
-}
-
-// Modern systems only: both answer true.
-bool IsWindowsXPOrLater() { return IsXPOrLaterVersion(6, 0); }
-bool IsNTPlatform() { return true; }
-
 std::vector<std::string> SplitCommaText(const std::string& text) {
     std::vector<std::string> out;
     std::size_t i = 0, n = text.size();

@@ -17,11 +17,6 @@ std::string SkillIniPath(const std::string& exePath);
 std::string TimerIniPath(const std::string& exePath);
 std::string HelpFilePath(const std::string& exePath);
 
-// Version rule: 5.1 and later.
-bool IsXPOrLaterVersion(unsigned major, unsigned minor);
-bool IsWindowsXPOrLater();
-bool IsNTPlatform();
-
 // Splits one comma-text line into its fields (quotes, doubled quotes, blanks
 // ending unquoted fields).
 std::vector<std::string> SplitCommaText(const std::string& text);

@@ -3,15 +3,23 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
 
 namespace norvane {
 
+// By hand rather than with a regular expression: the window compares captions
+// while it is built, and the expression engine would be loaded for this alone.
 QString PlainCaption(const QString& caption) {
-    static const QRegularExpression japaneseHotKey(QStringLiteral("\\(&[^)]\\)"));
-    QString s = caption;
-    s.remove(japaneseHotKey);
-    s.remove(QLatin1Char('&'));
+    QString s;
+    s.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // A Japanese hot key "(&X)" goes whole, any other '&' alone.
+        if (caption[i] == u'(' && i + 3 < caption.size() && caption[i + 1] == u'&' && caption[i + 2] != u')' &&
+            caption[i + 3] == u')') {
+            i += 3;
+            continue;
+        }
+        if (caption[i] != u'&') s += caption[i];
+    }
     return s.trimmed().toCaseFolded();
 }
 

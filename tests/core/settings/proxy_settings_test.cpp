@@ -51,12 +51,6 @@ TEST(ProxySettings, ServerAndPortAreOpenOnlyForAProxyOfOurOwn) {
     EXPECT_EQ(ProxyEnabledStates(true, true), (ProxyControlStates{true, false}));
 }
 
-TEST(ProxySettings, ThePortFieldTakesDigitsAndBackspaceOnly) {
-    for (const char c : std::string("0123456789\b")) EXPECT_TRUE(IsProxyPortKey(QChar(c))) << int(c);
-    for (const char c : std::string("aZ -+.:/")) EXPECT_FALSE(IsProxyPortKey(QChar(c))) << c;
-    EXPECT_FALSE(IsProxyPortKey(QChar(0xFF11)));  // full-width 1
-}
-
 // The proxy dialog opens over the options dialog.
 TEST(SubDialogPosition, ASubDialogIsCentredOnItsOwnerThenHeldInTheWorkArea) {
     const QRect wa = Edges(0, 0, 1024, 740);

@@ -16,16 +16,6 @@ TEST(Paths, DataFilesBesideTheExecutable) {
     EXPECT_EQ(SkillIniPath(ProgramPath()), folder + "skill.ini");
 }
 
-TEST(SystemVersion, XPRule) {
-    EXPECT_FALSE(IsXPOrLaterVersion(4, 90));
-    EXPECT_FALSE(IsXPOrLaterVersion(5, 0));
-    EXPECT_TRUE(IsXPOrLaterVersion(5, 1));
-    EXPECT_TRUE(IsXPOrLaterVersion(5, 2));
-    EXPECT_TRUE(IsXPOrLaterVersion(6, 0));
-    EXPECT_TRUE(IsWindowsXPOrLater());
-    EXPECT_TRUE(IsNTPlatform());
-}
-
 TEST(CommaText, QuotedFieldsBlanksAndPairs) {
     std::string a, b;
     SplitPair({"\"x.skn\",\"Blue\""}, 0, a, b);

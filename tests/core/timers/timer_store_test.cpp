@@ -45,9 +45,8 @@ TEST(TimerStoreTest, ListsRoundTripAndShrinkingErasesLeftoverKeys) {
     }
     SettingsStore store(folder.settings());
     EXPECT_EQ(store.ReadInteger("Timer", "Count", 0), 2);
-    EXPECT_TRUE(store.SectionExists("Timer\\Timer-Set01"));
-    EXPECT_FALSE(store.SectionExists("Timer\\Timer-Set02"));
-    EXPECT_FALSE(store.SectionExists("Timer\\Timer-Set02\\Section0"));
+    // Nor any key below the deleted set.
+    EXPECT_EQ(store.SubSections("Timer"), (QStringList{"Timer-Set00", "Timer-Set01"}));
 }
 
 TEST(TimerStoreTest, RowSelectionsAndAlarmChoicesPersist) {

@@ -9,13 +9,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 
 #include "core/schedules/calendar_schedule.h"
 #include "core/schedules/guild_schedule.h"
-#include "core/settings/settings_store.h"
 #include "gui/art/pictures.h"
 #include "gui/controls/image_label.h"
 #include "gui/controls/labels.h"
@@ -29,40 +27,32 @@
 #include "gui/schedules/racial_page.h"
 #include "gui/schedules/schedule_pages.h"
 #include "gui/schedules/ship_page.h"
-#include "support/fake_os_clock.h"
 #include "window_fixture.h"
 
 namespace norvane {
 namespace {
 
-// Each test gets its own settings file and a fixed clock; the parameter is the
-// time-zone bias in minutes.
-class PagesTest : public ::testing::TestWithParam<int> {
+// The window fixture with the clock moved; the parameter is the time-zone bias
+// in minutes.
+class PagesTest : public WindowFixtureWithParam<int> {
 protected:
-    PagesTest() : scope_(clock_) {
-        path_ = dir_.filePath("Norvane.reg");
-        qputenv("NORVANE_SETTINGS", path_.toUtf8());
+    PagesTest() {
         // Game 1453/07/13 13:41:40, a 火 day: two guilds keep their holiday.
         clock_.setUtc({2024, 5, 17, 3, 4, 5, 0});
         clock_.setBias(GetParam());
     }
 
-    void Write(const char* name, int value) { SettingsStore(path_).WriteInteger("Option", name, value); }
-    int Stored(const char* name) const { return SettingsStore(path_).ReadInteger("Option", name, 99); }
+    using WindowFixtureOf::Stored;
+    using WindowFixtureOf::Write;
+    void Write(const char* name, int value) { Write("Option", name, value); }
+    int Stored(const char* name) const { return Stored("Option", name); }
     // The pages are built on first use; these tests look at all four from the start.
-    std::unique_ptr<TfrmMain> Start() {
-        auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+    static std::unique_ptr<TfrmMain> Start() {
+        auto w = WindowFixtureOf::Start();
         w->SchedulePages()->BuildPages();
         return w;
     }
 
-    // A control of the window, found by its object name.
-    template <typename T>
-    static T* Child(TfrmMain& w, const char* name) {
-        auto* c = w.findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
     static QComboBox* Choice(TfrmMain& w, const char* name) { return Child<QComboBox>(w, name); }
     static TSchedulePage* View(TfrmMain& w, Page page) { return w.SchedulePages()->View(page); }
     // What every label of a page shows: text and text colour, in a fixed order.
@@ -79,18 +69,13 @@ protected:
             n += (a[i].first != b[i].first) + (a[i].second != b[i].second);
         return n;
     }
-    static QLabel* Label(TfrmMain& w, const char* name) {
-        auto* l = w.findChild<QLabel*>(name);
-        EXPECT_NE(l, nullptr) << name;
-        return l;
-    }
+    static QLabel* Label(TfrmMain& w, const char* name) { return Child<QLabel>(w, name); }
     static std::string Text(TfrmMain& w, const char* name) { return Label(w, name)->text().toStdString(); }
     static Colour FontColour(TfrmMain& w, const char* name) {
         return FromQColor(Label(w, name)->palette().color(QPalette::WindowText));
     }
     static QRect Box(TfrmMain& w, const char* name) {
-        auto* c = w.findChild<QWidget*>(name);
-        EXPECT_NE(c, nullptr) << name;
+        const QWidget* c = Child(w, name);
         return c ? c->geometry() : QRect();
     }
     // Shows `page` at window size `size`, laid out.
@@ -100,11 +85,6 @@ protected:
         w.ShowPage(page);
         QApplication::processEvents();
     }
-
-    QTemporaryDir dir_;
-    QString path_;
-    FakeOsClock clock_;
-    ScopedOsClock scope_;
 };
 
 INSTANTIATE_TEST_SUITE_P(Zones, PagesTest, ::testing::Values(-540, 300));

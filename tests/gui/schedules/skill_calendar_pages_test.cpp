@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include "activate_window.h"
@@ -20,10 +19,9 @@
 #include "core/schedules/skill_schedule.h"
 #include "core/settings/settings_store.h"
 #include "gui/controls/image_label.h"
-#include "gui/main_window/main_window.h"
 #include "gui/schedules/schedule_page.h"
 #include "gui/schedules/schedule_pages.h"
-#include "support/fake_os_clock.h"
+#include "window_fixture.h"
 
 namespace norvane {
 namespace {
@@ -40,11 +38,11 @@ constexpr const char* kBallistaIni =
     "19=1,30\r\n22=2,60\r\n25=0,50\r\n28=1,99\r\n"
     "[Area0]\r\n01=0\r\n07=1\r\n[Area1]\r\n01=1\r\n07=2\r\n[Area2]\r\n01=2\r\n07=0\r\n";
 
-class SkillCalendarTest : public ::testing::TestWithParam<int> {
+// The window fixture with the clock moved and two data files of the test's own;
+// the parameter is the time-zone bias in minutes.
+class SkillCalendarTest : public WindowFixtureWithParam<int> {
 protected:
-    SkillCalendarTest() : scope_(clock_) {
-        path_ = dir_.filePath("Norvane.reg");
-        qputenv("NORVANE_SETTINGS", path_.toUtf8());
+    SkillCalendarTest() {
         skillIni_ = WriteFile("skill.ini", kSkillIni);
         ballistaIni_ = WriteFile("ballista.ini", kBallistaIni);
         clock_.setUtc({2024, 5, 17, 3, 4, 5, 0});
@@ -57,24 +55,12 @@ protected:
         f.write(text);
         return f.fileName().toStdString();
     }
-    void Write(const char* section, const char* name, int value) {
-        SettingsStore(path_).WriteInteger(section, name, value);
-    }
-    int Stored(const char* section, const char* name) const {
-        return SettingsStore(path_).ReadInteger(section, name, 99);
-    }
     // Starts on the timer page, so the data files are set before either page is built.
     std::unique_ptr<TfrmMain> Start() {
         Write("Option", "Page", 0);
-        auto w = std::make_unique<TfrmMain>(std::vector<std::string>{"norvane"});
+        auto w = WindowFixtureOf::Start();
         w->SchedulePages()->SetDataFiles(skillIni_, ballistaIni_);
         return w;
-    }
-    template <typename T>
-    static T* Child(TfrmMain& w, const QString& name) {
-        auto* c = w.findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
     }
     static std::string Text(TfrmMain& w, const QString& name) {
         return Child<QLabel>(w, name)->text().toStdString();
@@ -116,11 +102,7 @@ protected:
         }
     }
 
-    QTemporaryDir dir_;
-    QString path_;
     std::string skillIni_, ballistaIni_;
-    FakeOsClock clock_;
-    ScopedOsClock scope_;
 };
 
 INSTANTIATE_TEST_SUITE_P(Zones, SkillCalendarTest, ::testing::Values(-540, 300));

@@ -278,7 +278,7 @@ TEST_F(SettingsDialogsTest, CancelStoresNothingAndOkStoresAtOnce) {
         Child<QPushButton>(d, "btnCancel")->click();
     });
     EditProxySettings(nullptr);
-    EXPECT_FALSE(QFile::exists(path_) && SettingsStore(path_).SectionExists("Option\\Proxy"));
+    EXPECT_FALSE(QFile::exists(path_) && SettingsStore(path_).SubSections("Option").contains("Proxy"));
 
     // Centred on its owner (470 x 412, as the options dialog).
     QWidget owner;

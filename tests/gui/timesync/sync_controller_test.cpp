@@ -7,16 +7,15 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <optional>
 #include <set>
 
 #include "core/settings/settings_store.h"
-#include "gui/main_window/main_window.h"
 #include "gui/settings/confirm_dialog.h"
 #include "modal_answer.h"
+#include "window_fixture.h"
 #include "support/fake_pc_clock.h"
 #include "support/fake_sntp_server.h"
 #include "support/fake_user_messages.h"
@@ -36,13 +35,11 @@ FakeSntpServer::Responder Silent() {
     return [](const auto&, Instant) { return Datagrams{}; };
 }
 
-// Each test has its own settings file, a fake clock setter and recorded messages.
-class SyncControllerTest : public testing::Test {
+// The window fixture with a fake clock setter and recorded messages. The
+// window reads the process clock: it must move on while an exchange runs.
+class SyncControllerTest : public WindowFixture {
 protected:
-    SyncControllerTest() : clockScope_(clock_), messagesScope_(messages_) {
-        path_ = dir_.filePath("Norvane.reg");
-        qputenv("NORVANE_SETTINGS", path_.toUtf8());
-    }
+    SyncControllerTest() : pcClockScope_(pcClock_), messagesScope_(messages_) { UseRealClock(); }
 
     void SetServer(const QString& server, bool ask = true, bool atStart = false) {
         SettingsStore s(path_);
@@ -84,10 +81,8 @@ protected:
         return texts;
     }
 
-    QTemporaryDir dir_;
-    QString path_;
-    FakePcClock clock_;
-    ScopedPcClock clockScope_;
+    FakePcClock pcClock_;
+    ScopedPcClock pcClockScope_;
     FakeUserMessages messages_;
     ScopedUserMessages messagesScope_;
     std::vector<QString> asked_;
@@ -116,7 +111,7 @@ TEST_F(SyncControllerTest, TheCommandAsksThenSetsTheClockAndMarksTheWindowSynchr
     ASSERT_TRUE(outcome);
     EXPECT_TRUE(outcome->ok()) << outcome->detail;
     EXPECT_EQ(asked_, std::vector<QString>{"時刻同期の確認 - Norvane"});
-    EXPECT_EQ(clock_.calls().size(), 1u);
+    EXPECT_EQ(pcClock_.calls().size(), 1u);
     EXPECT_EQ(status->text(), kSynced);
     // The wider state takes its room from the hint line, which does not run under it.
     EXPECT_GT(status->width(), statusWidth);
@@ -151,7 +146,7 @@ TEST_F(SyncControllerTest, ASilentServerGivesTheSecondMessageAfterTheBoundedWait
     EXPECT_EQ(Shown(), std::vector<QString>{QString::fromUtf8(kSyncClockNotSetText)});
     EXPECT_EQ(messages_.beeps, std::vector<BeepKind>{BeepKind::Exclamation});
     EXPECT_EQ(messages_.shown[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(clock_.calls().empty());
+    EXPECT_TRUE(pcClock_.calls().empty());
     EXPECT_EQ(w.findChild<QLabel*>("lblTimeHelp")->text(), kNotSynced);
 }
 
@@ -163,7 +158,7 @@ TEST_F(SyncControllerTest, AnUnresolvableNameGivesTheFirstMessageAndLeavesTheSta
     EXPECT_EQ(Shown(), std::vector<QString>{QString::fromUtf8(kSyncNoConnectionText)});
     EXPECT_EQ(messages_.beeps, std::vector<BeepKind>{BeepKind::Exclamation});
     EXPECT_EQ(w.findChild<QLabel*>("lblTimeHelp")->text(), kNotSynced);
-    EXPECT_TRUE(clock_.calls().empty());
+    EXPECT_TRUE(pcClock_.calls().empty());
 }
 
 TEST_F(SyncControllerTest, DecliningContactsNothing) {
@@ -175,7 +170,7 @@ TEST_F(SyncControllerTest, DecliningContactsNothing) {
     EXPECT_EQ(asked_.size(), 1u);
     EXPECT_FALSE(w.Sync()->IsRunning());
     EXPECT_FALSE(QTest::qWaitFor([&] { return server.requests() > 0; }, 200));
-    EXPECT_TRUE(clock_.calls().empty());
+    EXPECT_TRUE(pcClock_.calls().empty());
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(w.findChild<QLabel*>("lblTimeHelp")->text(), kNotSynced);
 }
@@ -193,7 +188,7 @@ TEST_F(SyncControllerTest, TheStartUpSynchronisationAsksTheSameQuestionOnceTheWi
     w.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished; }, 10'000));
     EXPECT_EQ(asked_, std::vector<QString>{"時刻同期の確認 - Norvane"});
-    EXPECT_EQ(clock_.calls().size(), 1u);
+    EXPECT_EQ(pcClock_.calls().size(), 1u);
     EXPECT_EQ(w.findChild<QLabel*>("lblTimeHelp")->text(), kSynced);
     // Shown again later (simple mode and back): not asked again.
     w.hide();
@@ -226,7 +221,7 @@ TEST_F(SyncControllerTest, HostileRepliesNeverSetTheClock) {
         ASSERT_TRUE(WaitFor(sync)) << c.name;
         EXPECT_EQ(Shown(), std::vector<QString>{QString::fromUtf8(c.message)}) << c.name;
     }
-    EXPECT_TRUE(clock_.calls().empty());
+    EXPECT_TRUE(pcClock_.calls().empty());
     EXPECT_EQ(status.text(), kNotSynced);
 }
 
@@ -240,7 +235,7 @@ TEST_F(SyncControllerTest, SyncNowTellsSuccessAndLeavesTheStatusAlone) {
     EXPECT_FALSE(sync.btnTimeSetClick(Host(server)));
     ASSERT_TRUE(WaitFor(sync));
     EXPECT_EQ(server.requests(), 1);
-    EXPECT_EQ(clock_.calls().size(), 1u);
+    EXPECT_EQ(pcClock_.calls().size(), 1u);
     EXPECT_EQ(Shown(), std::vector<QString>{QString::fromUtf8(kSyncSucceededText)});
     EXPECT_EQ(messages_.shown[0].icon, MessageIcon::Information);
     EXPECT_EQ(messages_.beeps, (std::vector<BeepKind>{BeepKind::Asterisk, BeepKind::Asterisk}));
