@@ -28,6 +28,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "gui/controls/image_label.h"
 #include "platform_gui/ui_font.h"
 
 namespace norvane {
@@ -87,8 +88,11 @@ inline void CheckCaption(const QWidget* w, QStringList& faults) {
                               .arg(l->height());
             return;
         }
-        fits(l->textFormat() == Qt::RichText ? QTextDocumentFragment::fromHtml(l->text()).toPlainText()
-                                             : Shown(l->text()),
+        // A caption that ends in "…" where it is cut shows what it draws.
+        const auto* image = qobject_cast<const TImageLabel*>(l);
+        fits(image               ? image->ShownText()
+             : l->textFormat() == Qt::RichText ? QTextDocumentFragment::fromHtml(l->text()).toPlainText()
+                                               : Shown(l->text()),
              room);
     } else if (const auto* b = qobject_cast<const QPushButton*>(w)) {
         QStyleOptionButton o;

@@ -12,21 +12,30 @@ constexpr int kShipTimePairWidth = 109;
 constexpr int kGuildMiddleGroupWidth = 192;
 }  // namespace
 
-ShipColumns LayoutShipColumns(int headWidth, int firstColumnLeft) {
+ShipColumns LayoutShipColumns(int headWidth, int firstColumnLeft, int routeMinimum) {
     ShipColumns c;
     c.width = headWidth / 4 + 1;
+    c.routeWidth = c.width;
+    if (routeMinimum > c.width) {
+        // The four columns still cover the band: the time columns take the rest.
+        c.routeWidth = routeMinimum;
+        c.width = (headWidth + 2 - routeMinimum) / 3;
+    }
     c.lefts[0] = firstColumnLeft;
-    for (std::size_t i = 1; i < c.lefts.size(); ++i) c.lefts[i] = c.lefts[i - 1] + c.width - 1;
+    c.lefts[1] = c.lefts[0] + c.routeWidth - 1;
+    for (std::size_t i = 2; i < c.lefts.size(); ++i) c.lefts[i] = c.lefts[i - 1] + c.width - 1;
     c.oddFrameLeft = c.lefts[2];
     c.offset = (c.width - kShipTimePairWidth) / 2;
     return c;
 }
 
+int ShipRouteWidth(int crest, int spacing, int a, int b) { return std::max(a, b) + crest + spacing + 3; }
+
 ShipCaptions LayoutShipCaptions(const ShipColumns& cols, int crest, int spacing, int a, int b) {
     ShipCaptions c;
     c.aSpacing = spacing;
-    c.aLeft = (cols.width - crest - a - spacing) / 2 + crest + spacing;
-    c.bLeft = (cols.width - crest - b - spacing) / 2;
+    c.aLeft = (cols.routeWidth - crest - a - spacing) / 2 + crest + spacing;
+    c.bLeft = (cols.routeWidth - crest - b - spacing) / 2;
     const int right = cols.lefts[1] - 1;
     if (c.aLeft + a > right) {
         // Left as far as the crest may go, the gap to the crest narrowed if need be.

@@ -8,14 +8,19 @@
 namespace norvane {
 
 // Ship page header bands: four columns of width `width`, adjacent columns
-// sharing one pixel. Index 0 is the route column.
+// sharing one pixel. Index 0 is the route column; where a face's captions need
+// more than a quarter, it takes `routeMinimum` and the time columns share the rest.
 struct ShipColumns {
-    int width = 0;
+    int width = 0;               // of the three time columns
+    int routeWidth = 0;
     std::array<int, 4> lefts{};  // every band's column labels take these
     int oddFrameLeft = 0;        // shpShipTate1, 3 and 5: column 3's left
     int offset = 0;              // of the time labels within their column
 };
-ShipColumns LayoutShipColumns(int headWidth, int firstColumnLeft);
+ShipColumns LayoutShipColumns(int headWidth, int firstColumnLeft, int routeMinimum = 0);
+// The route column a route needs: its wider caption and the crest beside it,
+// clear of the column's lines.
+int ShipRouteWidth(int crest, int spacing, int a, int b);
 
 // A route's two captions in the route column, each centred with its crest
 // (`crest` wide, `spacing` from the caption): the origin's crest on its left,

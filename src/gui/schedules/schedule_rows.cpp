@@ -121,8 +121,11 @@ void TColumnLayout::setGeometry(const QRect& rect) {
             const ColumnSpan span =
                 c.column >= 0 && static_cast<std::size_t>(c.column) < spans.size() ? spans[static_cast<std::size_t>(c.column)]
                                                                                    : ColumnSpan{};
-            // A column the rule lets run past the row ends with it.
-            column = QRect(rect.left() + span.left, rect.top(), span.width, rect.height()).intersected(rect);
+            // A column the rule lets run past the row ends with it; one that
+            // starts past it is empty there.
+            const int left = rect.left() + span.left;
+            const int width = std::clamp(std::min(span.width, rect.right() + 1 - left), 0, std::max(span.width, 0));
+            column = QRect(left, rect.top(), width, rect.height());
         }
         const QRect at = Place(column.marginsRemoved(c.margins), c.size, c.how);
         if (QWidget* w = c.item->widget()) {

@@ -27,13 +27,13 @@ enum ShipColumn { kRoute, kArrive, kDepart, kDestination, kPair1, kPair2, kPair3
 
 // With a route's two captions, the rule places them too; the origin's
 // gap to its crest follows the width with them.
-ColumnRule ShipColumnsRule(TImageLabel* origin = nullptr, TImageLabel* destination = nullptr) {
+ColumnRule ShipColumnsRule(int routeWidth, TImageLabel* origin = nullptr, TImageLabel* destination = nullptr) {
     const int crest = origin ? origin->LabelImage()->width() : 0;
     const int a = origin ? origin->width() : 0, b = destination ? destination->width() : 0;
     return [=](int width) {
-        const ShipColumns c = LayoutShipColumns(width, 0);
-        std::vector<ColumnSpan> spans;
-        for (int left : c.lefts) spans.push_back({left, c.width});
+        const ShipColumns c = LayoutShipColumns(width, 0, routeWidth);
+        std::vector<ColumnSpan> spans{{c.lefts[0], c.routeWidth}};
+        for (std::size_t i = 1; i < 4; ++i) spans.push_back({c.lefts[i], c.width});
         for (std::size_t i = 1; i < 4; ++i) spans.push_back({c.lefts[i] + c.offset, c.width - c.offset});
         if (origin) {
             const ShipCaptions at = LayoutShipCaptions(c, crest, kDesignSpacing, a, b);
@@ -48,6 +48,7 @@ ColumnRule ShipColumnsRule(TImageLabel* origin = nullptr, TImageLabel* destinati
 }  // namespace
 
 void TShipPage::BuildControls() {
+    MakeCaptions();
     BuildBand(0, 0, 0, 4);
     BuildBand(1, kBandGap, 4, 4);
     BuildBand(2, kBandGap, 8, 1);
@@ -60,10 +61,35 @@ void TShipPage::BuildControls() {
     CopyTownIcons();
 }
 
+int TShipPage::SectionWidth() const { return std::max(AvailableWidth(), bandMinimum_); }
+
+// Every route's captions first: the widest says how wide the route column must be.
+void TShipPage::MakeCaptions() {
+    const int lh = LineHeight();
+    auto caption = [&](const char* prefix, int row, std::string_view text, TImagePosition side) {
+        auto* l = new TImageLabel(FromView(text), this);
+        l->setObjectName(RowName(prefix, row));
+        l->SetImagePosition(side);
+        l->adjustSize();
+        l->resize(l->width(), lh);
+        return l;
+    };
+    for (std::size_t r = 0; r < kRows; ++r) {
+        const int row = static_cast<int>(r);
+        lblShipLineA[r] = caption("lblShipLineA", row, kShipRoutes[r].originCaption, ipLeft);
+        lblShipLineB[r] = caption("lblShipLineB", row, kShipRoutes[r].destCaption, ipRight);
+        lblShipLineB[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        routeWidth_ = std::max(routeWidth_, ShipRouteWidth(lblShipLineA[r]->LabelImage()->width(), kDesignSpacing,
+                                                           lblShipLineA[r]->width(), lblShipLineB[r]->width()));
+    }
+    // Narrower than the route and three time pairs, the box scrolls instead of cutting them.
+    bandMinimum_ = routeWidth_ + 3 * (kTimePairWidth + 2);
+}
+
 // A header band, its routes and the frames of its middle columns.
 void TShipPage::BuildBand(int band, int gap, int firstRow, int rows) {
     const int lh = LineHeight();
-    const ColumnRule columns = ShipColumnsRule();
+    const ColumnRule columns = ShipColumnsRule(routeWidth_);
     TScheduleSection* part = AddSection(columns, gap);
     TScheduleRow* head = AddRow(part, lh + 3, columns, RowName("shpShipHead", band));
     shpShipHead[static_cast<std::size_t>(band)] = head->findChild<TShape*>();
@@ -76,11 +102,11 @@ void TShipPage::BuildBand(int band, int gap, int firstRow, int rows) {
         heads[i]->setAlignment(Qt::AlignCenter);
         head->Columns()->Add(heads[i], kRoute + static_cast<int>(i), Qt::AlignTop, {0, 1, 0, 0});
     }
-    // Each route row starts a pixel above its captions, so that the origin's
-    // crest, a little taller than its caption, stays inside the row.
-    part->AddSpacing(1);
+    // Each route row starts right under the band, three pixels above its
+    // captions, so that the origin's crest, taller than its caption and a
+    // pixel high of its middle, stays inside the row.
     for (int r = 0; r < rows; ++r) MakeRow(part, firstRow + r);
-    part->AddSpacing(2);
+    part->AddSpacing(3);
     for (int k = 0; k < 2; ++k)
         shpShipTate[static_cast<std::size_t>(2 * band + k)] =
             AddFrame(part, RowName("shpShipTate", 2 * band + k), k == 0 ? kArrive : kDepart);
@@ -88,22 +114,12 @@ void TShipPage::BuildBand(int band, int gap, int firstRow, int rows) {
 
 void TShipPage::MakeRow(TScheduleSection* part, int row) {
     const auto r = static_cast<std::size_t>(row);
-    const ShipRoute& route = kShipRoutes[r];
     const int lh = LineHeight();
-    auto caption = [&](const char* prefix, std::string_view text, TImagePosition side) {
-        auto* l = new TImageLabel(FromView(text), this);
-        l->setObjectName(RowName(prefix, row));
-        l->SetImagePosition(side);
-        l->adjustSize();
-        l->resize(l->width(), lh);
-        return l;
-    };
-    lblShipLineA[r] = caption("lblShipLineA", route.originCaption, ipLeft);
-    lblShipLineB[r] = caption("lblShipLineB", route.destCaption, ipRight);
-    lblShipLineB[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    TScheduleRow* line = AddRow(part, 2 * lh + 4, ShipColumnsRule(lblShipLineA[r], lblShipLineB[r]));
-    line->Columns()->Add(lblShipLineA[r], kCaptionA, Qt::AlignTop, {0, 2, 0, 0});
-    line->Columns()->Add(lblShipLineB[r], kCaptionB, Qt::AlignTop, {0, 2 + lh, 0, 0});
+    constexpr int kCaptionTop = 3;
+    TScheduleRow* line =
+        AddRow(part, 2 * lh + 4, ShipColumnsRule(routeWidth_, lblShipLineA[r], lblShipLineB[r]));
+    line->Columns()->Add(lblShipLineA[r], kCaptionA, Qt::AlignTop, {0, kCaptionTop, 0, 0});
+    line->Columns()->Add(lblShipLineB[r], kCaptionB, Qt::AlignTop, {0, kCaptionTop + lh, 0, 0});
 
     static const char* const kNames[6] = {"lblShipLineC", "lblShipLineD", "lblShipLineE",
                                           "lblShipLineF", "lblShipLineG", "lblShipLineH"};
@@ -115,8 +131,10 @@ void TShipPage::MakeRow(TScheduleSection* part, int row) {
         QLabel* time = RowLabel(RowName(kNames[2 * c], row), kDesign[c], lh);
         QLabel* count = RowLabel(RowName(kNames[2 * c + 1], row), "00:00", lh);
         count->setFont(BoldArial());
+        // The bold countdown as high as its face's line, about the same middle.
+        const int countHeight = std::max(lh, count->fontMetrics().height());
+        count->setFixedSize(count->sizeHint().width(), countHeight);
         // Widen the time label so that the pair fills the width it is centred by.
-        count->setFixedSize(count->sizeHint().width(), lh);
         time->setFixedSize(std::max(time->width(), kTimePairWidth - 5 - count->width()), lh);
         time->setStatusTip(FromView(departs ? kShipDepartHint : kShipArriveHint));
         count->setStatusTip(FromView(departs ? kShipDepartCountdownHint : kShipArriveCountdownHint));
@@ -124,9 +142,10 @@ void TShipPage::MakeRow(TScheduleSection* part, int row) {
         auto* pair = new QHBoxLayout;
         pair->setContentsMargins(0, 0, 0, 0);
         pair->setSpacing(5);
-        pair->addWidget(time);
-        pair->addWidget(count);
-        line->Columns()->Add(pair, kPair1 + c, Qt::AlignLeft | Qt::AlignTop, {0, 2 + lh / 2, 0, 0});
+        pair->addWidget(time, 0, Qt::AlignVCenter);
+        pair->addWidget(count, 0, Qt::AlignVCenter);
+        const int top = kCaptionTop + lh / 2 - (countHeight - lh) / 2;
+        line->Columns()->Add(pair, kPair1 + c, Qt::AlignLeft | Qt::AlignTop, {0, top, 0, 0});
         (*columns[2 * c])[r] = time;
         (*columns[2 * c + 1])[r] = count;
         Bind(cells_[r][static_cast<std::size_t>(2 * c)], time);

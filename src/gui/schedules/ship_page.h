@@ -25,6 +25,7 @@ public:
 private:
     void BuildControls() override;
     void ApplyColours(Colour item, Colour base) override;
+    int SectionWidth() const override;
 
     // Bands over rows 0-3, 4-7 and row 8.
     std::array<TShape*, 3> shpShipHead{};
@@ -43,10 +44,13 @@ private:
     std::array<QLabel*, kRows> lblShipLineC{}, lblShipLineD{}, lblShipLineE{}, lblShipLineF{},
         lblShipLineG{}, lblShipLineH{};
 
+    void MakeCaptions();
     void BuildBand(int band, int gap, int firstRow, int rows);
     void MakeRow(TScheduleSection* part, int row);
     void CopyTownIcons();
 
+    int routeWidth_ = 0;   // what the widest route's captions need
+    int bandMinimum_ = 0;  // the route and three time pairs
     // Per row: C, D, E, F, G, H.
     std::array<std::array<TLabelSlot, 6>, kRows> cells_{};
 };

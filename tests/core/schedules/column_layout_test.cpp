@@ -24,6 +24,16 @@ TEST(PageLayout, ShipColumnsShareOnePixelAndCentreTheTimes) {
     EXPECT_EQ(narrow.bLeft, -65);
     // A narrow page gives a negative offset; division truncates toward zero.
     EXPECT_EQ(LayoutShipColumns(404, 0).offset, -3);  // (102 - 109) / 2
+    // Captions wider than a quarter widen the route column; the time columns
+    // share the rest and the four still end with the band.
+    EXPECT_EQ(ShipRouteWidth(16, 2, 60, 100), 121);
+    auto wide = LayoutShipColumns(454, 0, 121);
+    EXPECT_EQ(wide.routeWidth, 121);
+    EXPECT_EQ(wide.width, 111);
+    EXPECT_EQ(wide.lefts, (std::array<int, 4>{0, 120, 230, 340}));
+    EXPECT_LE(wide.lefts[3] + wide.width, 454);
+    // A quarter already wide enough keeps the design's columns.
+    EXPECT_EQ(LayoutShipColumns(600, 8, 121).lefts, cols.lefts);
 }
 
 TEST(PageLayout, GuildMiddleColumnIsTwiceAsWide) {
