@@ -109,7 +109,7 @@ void TGuildPage::MakeRow(TScheduleSection* part, int row, int pitch) {
 
     std::string holiday(kGuildHolidayCaption);
     holiday.erase(std::remove(holiday.begin(), holiday.end(), '\r'), holiday.end());
-    QLabel* c = MakeLabel(RowName("lblGuildLineC", row), holiday, 0, 0);
+    QLabel* c = MakeLabel(RowName("lblGuildLineC", row), holiday);
     c->setAlignment(Qt::AlignCenter);
     lblGuildLineC[r] = c;
 

@@ -68,36 +68,33 @@ void TSchedulePage::SetColours(Colour item, Colour base) {
 
 void TSchedulePage::Relayout() {
     if (!built_ || !normalMode_) return;
-    Layout();
     FitToControls();
 }
 
 void TSchedulePage::FitToControls() {
-    if (sections_) {
-        // The bands as wide as the box leaves; a section whose line of controls
-        // asks for more is that wide, and the box scrolls to it.
-        const int bands = SectionWidth();
-        int width = bands;
-        for (auto* section : findChildren<TScheduleSection*>(Qt::FindDirectChildrenOnly)) {
-            section->setFixedWidth(std::max(bands, section->sizeHint().width()));
-            width = std::max(width, section->width());
-        }
-        // A page may stand its sections in from its edges.
-        const QMargins inset = sections_->contentsMargins();
-        resize(width + inset.left() + inset.right(), sections_->sizeHint().height());
-        // A page on a hidden tab lays out now, not when first shown, so that
-        // its geometry is right as soon as it is built. Parents come first.
-        for (QLayout* l : findChildren<QLayout*>()) l->activate();
+    if (!sections_) {
+        resize(0, 0);
         return;
     }
-    const QRect used = childrenRect();
-    resize(used.isNull() ? QSize(0, 0) : QSize(std::max(0, used.right() + 1), std::max(0, used.bottom() + 1)));
+    // The bands as wide as the box leaves; a section whose line of controls
+    // asks for more is that wide, and the box scrolls to it.
+    const int bands = SectionWidth();
+    int width = bands;
+    for (auto* section : findChildren<TScheduleSection*>(Qt::FindDirectChildrenOnly)) {
+        section->setFixedWidth(std::max(bands, section->sizeHint().width()));
+        width = std::max(width, section->width());
+    }
+    // A page may stand its sections in from its edges.
+    const QMargins inset = sections_->contentsMargins();
+    resize(width + inset.left() + inset.right(), sections_->sizeHint().height());
+    // A page on a hidden tab lays out now, not when first shown, so that
+    // its geometry is right as soon as it is built. Parents come first.
+    for (QLayout* l : findChildren<QLayout*>()) l->activate();
 }
 
 int TSchedulePage::AvailableWidth() const {
-    const int height = sections_ ? sections_->sizeHint().height() : childrenRect().bottom() + 1;
-    const bool scrolls = height > box_->height();
-    // Two pixels spare: the column formulas may reach that far past the band.
+    const bool scrolls = sections_ && sections_->sizeHint().height() > box_->height();
+    // Two pixels spare at the right, as the bands were designed.
     return box_->width() - (scrolls ? box_->verticalScrollBar()->sizeHint().width() : 0) - 2;
 }
 
@@ -121,58 +118,10 @@ void TSchedulePage::Bind(TLabelSlot& slot, QLabel* label) {
     slot.colour = FromQColor(label->palette().color(QPalette::WindowText));
 }
 
-QLabel* TSchedulePage::MakeLabel(const QString& name, std::string_view text, int x, int y) {
-    QLabel* l = norvane::MakeLabel(this, name, FromView(text), QPoint(x, y));
+QLabel* TSchedulePage::MakeLabel(const QString& name, std::string_view text) {
+    QLabel* l = norvane::MakeLabel(this, name, FromView(text), QPoint());
     norvane::SetTextColour(l, Qt::black);
     return l;
-}
-
-QLabel* TSchedulePage::MakeHeadLabel(const QString& name, std::string_view text, int y) {
-    QLabel* l = MakeLabel(name, text, 0, y);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
-TShape* TSchedulePage::MakeBand(const QString& name, int y, int height) {
-    auto* s = new TShape(this);
-    s->setObjectName(name);
-    s->setGeometry(0, y, box_->width(), height);
-    s->SetPenClear(true);
-    s->lower();
-    return s;
-}
-
-TShape* TSchedulePage::MakeFrame(const QString& name, int y, int height) {
-    auto* s = new TShape(this);
-    s->setObjectName(name);
-    s->setGeometry(0, y, 1, height);
-    s->SetBrushClear(true);
-    s->SetPenColor(kFrameColour);
-    return s;
-}
-
-TSchedulePage::ChoiceLine TSchedulePage::MakeChoiceLine(const QString& name, int y,
-                                                        std::span<const std::string_view> items,
-                                                        std::string_view caption,
-                                                        std::string_view refreshCaption) {
-    auto* box = new QComboBox(this);
-    box->setObjectName(QStringLiteral("cmb") + name);
-    WheelOnlyWhenFocused(box);
-    for (std::string_view item : items) box->addItem(FromView(item));
-    // Nothing is chosen until the user or the stored choice picks an entry.
-    box->setCurrentIndex(-1);
-    box->adjustSize();
-    const int height = box->height();
-    TShape* band = MakeBand(QStringLiteral("shp%1Head1").arg(name), y, height + 4);
-    box->move(2, y + 2);
-    QLabel* label = MakeLabel(QStringLiteral("lbl") + name, caption, 0, 0);
-    label->setBuddy(box);
-    label->move(box->x() + box->width() + 4, y + 2 + (height - label->height()) / 2);
-    auto* refresh = new QPushButton(FromView(refreshCaption), this);
-    refresh->setObjectName(QStringLiteral("btn%1Ref").arg(name));
-    refresh->adjustSize();
-    refresh->setGeometry(label->x() + label->width() + 8, y + 2, refresh->width(), height);
-    return {band, box, label, refresh, y + height + 4};
 }
 
 TScheduleSection* TSchedulePage::AddSection(ColumnRule frameRule, int gap) {
@@ -218,7 +167,7 @@ TShape* TSchedulePage::AddFill(TScheduleSection* section, const QString& name, i
 }
 
 QLabel* TSchedulePage::RowLabel(const QString& name, std::string_view text, int height) {
-    QLabel* l = MakeLabel(name, text, 0, 0);
+    QLabel* l = MakeLabel(name, text);
     l->resize(l->width(), height);
     return l;
 }
@@ -234,7 +183,7 @@ TSchedulePage::ChoiceLine TSchedulePage::MakeChoiceLine(TScheduleSection* sectio
     // Nothing is chosen until the user or the stored choice picks an entry.
     box->setCurrentIndex(-1);
     const int height = box->sizeHint().height();
-    QLabel* label = MakeLabel(QStringLiteral("lbl") + name, caption, 0, 0);
+    QLabel* label = MakeLabel(QStringLiteral("lbl") + name, caption);
     label->setBuddy(box);
     label->setFixedSize(label->size());
     auto* refresh = new QPushButton(FromView(refreshCaption), this);
@@ -252,7 +201,7 @@ TSchedulePage::ChoiceLine TSchedulePage::MakeChoiceLine(TScheduleSection* sectio
     line->addWidget(refresh);
     line->addStretch(1);
     row->Columns()->Add(line, TColumnLayout::kWholeRow, {});
-    return {row->findChild<TShape*>(), box, label, refresh, 0};
+    return {row->findChild<TShape*>(), box, label, refresh};
 }
 
 QFont TSchedulePage::BoldArial() { return ArialFont(12, true); }

@@ -82,7 +82,6 @@ protected:
     // Makes the page's controls, as children of this widget.
     virtual void BuildControls() = 0;
     // Places the columns after the width of the header band.
-    virtual void Layout() {}
     virtual void ApplyColours(Colour item, Colour base) = 0;
 
     int LineHeight() const { return lineHeight_; }
@@ -96,27 +95,18 @@ protected:
     void SetColour(TLabelSlot& slot, Colour colour);
     void Bind(TLabelSlot& slot, QLabel* label);
 
-    QLabel* MakeLabel(const QString& name, std::string_view text, int x, int y);
-    // A centred caption of a header band.
-    QLabel* MakeHeadLabel(const QString& name, std::string_view text, int y);
-    // A filled band under everything else (header bands, row stripes) and the
-    // outline of a column frame; both as wide as the box until laid out.
-    TShape* MakeBand(const QString& name, int y, int height);
-    TShape* MakeFrame(const QString& name, int y, int height);
+    // A black label named `name`, sized to `text`, for a layout to place.
+    QLabel* MakeLabel(const QString& name, std::string_view text);
 
-    // The line where a page asks what to show: a header band at `y`, a list of
-    // `items` with nothing chosen, its caption and a refresh button, named
-    // shp<name>Head1, cmb<name>, lbl<name> and btn<name>Ref.
+    // The line where a page asks what to show, the one row of `section`: a
+    // band, a list of `items` with nothing chosen, its caption and a refresh
+    // button, named shp<name>Head1, cmb<name>, lbl<name> and btn<name>Ref.
     struct ChoiceLine {
         TShape* band;
         QComboBox* box;
         QLabel* caption;
         QPushButton* refresh;
-        int bottom;  // where the next part of the page starts
     };
-    ChoiceLine MakeChoiceLine(const QString& name, int y, std::span<const std::string_view> items,
-                              std::string_view caption, std::string_view refreshCaption);
-    // The same line as the one row of `section`.
     ChoiceLine MakeChoiceLine(TScheduleSection* section, const QString& name, std::span<const std::string_view> items,
                               std::string_view caption, std::string_view refreshCaption);
 
