@@ -131,12 +131,6 @@ SkillPageView ComputeSkillPage(const std::string& skillIniPath, int job, int lev
     return ComputeSkillPage(IniFile::Load(skillIniPath), job, level);
 }
 
-bool IsSkillLevelKey(char32_t key) { return (key >= U'0' && key <= U'9') || key == U'\b'; }
-
-std::string NormaliseSkillLevelText(std::string_view text) {
-    return std::to_string(SkillLevelOfText(text));
-}
-
 int SkillLevelOfText(std::string_view text) {
     int level = kMinSkillLevel;
     if (!ParseDecimalInteger(text, level)) return kMinSkillLevel;

@@ -85,12 +85,8 @@ SkillPageView ComputeSkillPage(const IniFile& skillIni, int job, int level);
 // Opens and reads "skill.ini" at `skillIniPath` every time, as the page does.
 SkillPageView ComputeSkillPage(const std::string& skillIniPath, int job, int level);
 
-// What edtSkillMLv accepts as a typed character: the digits and backspace.
-bool IsSkillLevelKey(char32_t key);
-// edtSkillMLvChange: the text rewritten as its number, 1 when it is no number,
-// and kept within 1-75 ("0" -> "1", "99" -> "75", "07" -> "7", "" -> "1").
-std::string NormaliseSkillLevelText(std::string_view text);
-// The level a normalised text stands for.
+// The level a text stands for: 1 when it is no number, kept within 1-75
+// ("0" -> 1, "99" -> 75, "07" -> 7, "" -> 1).
 int SkillLevelOfText(std::string_view text);
 
 }  // namespace norvane

@@ -143,7 +143,6 @@ int NormalisedEditValue(const QString& text, int emptyValue, int max) {
     return digits ? max : std::clamp(emptyValue, 0, max);
 }
 
-bool IsNumberEditKey(QChar c) { return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QChar(0x08); }
 
 QString DesktopSoundFolder() {
     const QString found =

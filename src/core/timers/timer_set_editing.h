@@ -99,8 +99,6 @@ inline constexpr int kTimerValueMax = 32767;
 inline constexpr int kSecondsMax = 9999;
 inline constexpr int kAlarmSecondsWhenEmpty = 60;
 int NormalisedEditValue(const QString& text, int emptyValue, int max);
-// Only digits and backspace reach the number edits.
-bool IsNumberEditKey(QChar c);
 
 // The desktop's sound folder with a trailing "/" ("sounds" in the first XDG data
 // folder that has one, /usr/share/sounds/ on most systems), or empty when there is none.
