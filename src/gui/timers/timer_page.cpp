@@ -130,6 +130,16 @@ int ListHeight(const QComboBox* list) {
     return std::max(kListSize.height(), kListSize.height() - field.height() + list->fontMetrics().height());
 }
 
+// A cell's set list: as wide as its row and as high as the design or its face
+// needs, never as wide as the longest set name, so a layout has nothing to
+// measure in it (a plain list would measure every name each time it is asked).
+class TSetList final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    QSize sizeHint() const override { return {kListSize.width(), height()}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 void SetTextColour(QLabel* label, std::uint32_t colour) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, ToQColor(colour));
@@ -226,7 +236,7 @@ void TTimerCell::Build(Colour item) {
         ShowAlarmPicture(false);
     });
 
-    list_ = new QComboBox(shape_);
+    list_ = new TSetList(shape_);
     list_->setObjectName(CellName("cmbTimer", cell_));
     list_->setProperty("Tag", cell_ + 1);
     list_->setEditable(false);
