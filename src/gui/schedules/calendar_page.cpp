@@ -89,7 +89,7 @@ void TCalendarPage::BuildHead() {
     const int lineHeight = std::max(btnCalenRef->sizeHint().height(), chkCalenBallista->height());
     btnCalenRef->setFixedHeight(lineHeight);
     TScheduleRow* switches = AddRow(panel, lineHeight + 4, {}, QStringLiteral("shpCalenHead1"));
-    shpCalenHead[1] = switches->findChild<TShape*>();
+    shpCalenHead[1] = switches->Band();
     auto* line = new QHBoxLayout;
     line->setContentsMargins(4, 2, 0, 2);
     line->setSpacing(8);
@@ -121,7 +121,7 @@ void TCalendarPage::BuildHead() {
         return spans;
     };
     TScheduleRow* captions = AddRow(panel, lh + 3, heads_, QStringLiteral("shpCalenHead0"));
-    shpCalenHead[0] = captions->findChild<TShape*>();
+    shpCalenHead[0] = captions->Band();
     for (std::size_t i = 0; i < lblCalenHead.size(); ++i) {
         QLabel* l = RowLabel(RowName("lblCalenHead", static_cast<int>(i)), kCalenHeadCaptions[i], lh + 1);
         l->setAlignment(Qt::AlignCenter);
@@ -161,7 +161,7 @@ void TCalendarPage::BuildRows() {
         const int row = static_cast<int>(r);
         const QString band = r % 2 == 1 ? RowName("shpCalenLine", row / 2) : QString();
         TScheduleRow* line = AddRow(list, kRowPitch, columns, band);
-        if (r % 2 == 1) shpCalenLine[r / 2] = line->findChild<TShape*>();
+        if (r % 2 == 1) shpCalenLine[r / 2] = line->Band();
         rowLines_[r] = line;
         QLabel* a = RowLabel(RowName("lblCalenLineA", row), "", lh);
         a->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -71,7 +71,7 @@ void TChocoboPage::BuildNow() {
     const ColumnRule columns = ChocoboColumns();
     TScheduleSection* part = AddSection(columns, 0);
     TScheduleRow* head = AddRow(part, lh + 3, columns, QStringLiteral("shpChocoHead0"));
-    shpChocoHead[0] = head->findChild<TShape*>();
+    shpChocoHead[0] = head->Band();
     TScheduleRow* values = AddRow(part, lh + 6, columns);
     const QMargins headTop(0, 1, 0, 0), below(0, 3, 0, 0);
     for (std::size_t i = 0; i < 5; ++i) {
@@ -114,7 +114,7 @@ void TChocoboPage::BuildList() {
     const ColumnRule columns = ChocoboColumns();
     TScheduleSection* part = AddSection(columns, kPartGap);
     TScheduleRow* head = AddRow(part, lh + 3, columns, QStringLiteral("shpChocoHead2"));
-    shpChocoHead[2] = head->findChild<TShape*>();
+    shpChocoHead[2] = head->Band();
     lblChocoHeadF0 = RowLabel(QStringLiteral("lblChocoHeadF0"), kChocoHeadFCaption, lh + 1);
     lblChocoHeadG0 = RowLabel(QStringLiteral("lblChocoHeadG0"), kChocoHeadGCaption, lh + 1);
     for (QLabel* l : {lblChocoHeadF0, lblChocoHeadG0}) l->setAlignment(Qt::AlignCenter);
@@ -124,7 +124,7 @@ void TChocoboPage::BuildList() {
     for (std::size_t r = 0; r < kRows; ++r) {
         const QString stripe = r % 2 == 1 ? RowName("shpChocoLineB", static_cast<int>(r / 2)) : QString();
         TScheduleRow* row = AddRow(part, lh + 2, columns, stripe);
-        if (r % 2 == 1) shpChocoLineB[r / 2] = row->findChild<TShape*>();
+        if (r % 2 == 1) shpChocoLineB[r / 2] = row->Band();
         lblChocoLineA[r] = RowLabel(RowName("lblChocoLineA", static_cast<int>(r)), "", lh);
         lblChocoLineA[r]->setAlignment(Qt::AlignCenter);
         lblChocoLineB[r] = RowLabel(RowName("lblChocoLineB", static_cast<int>(r)), "", lh);

@@ -71,7 +71,7 @@ void TGuildPage::BuildBand(int band, int gap, int firstRow, int rows) {
     const ColumnRule columns = GuildColumnsRule();
     TScheduleSection* part = AddSection(columns, gap);
     TScheduleRow* head = AddRow(part, lh + 3, columns, RowName("shpGuildHead", band));
-    shpGuildHead[b] = head->findChild<TShape*>();
+    shpGuildHead[b] = head->Band();
     for (std::size_t i = 3 * b; i < 3 * b + 3; ++i) {
         lblGuildHead[i] = RowLabel(RowName("lblGuildHead", static_cast<int>(i)), kGuildHeadCaptions[i], lh + 1);
         lblGuildHead[i]->setAlignment(Qt::AlignCenter);
@@ -138,7 +138,7 @@ void TGuildPage::MakeRow(TScheduleSection* part, int row, int pitch) {
 
     const QString stripe = row % 2 == 1 ? RowName("shpGuildLine", row / 2) : QString();
     TScheduleRow* line = AddRow(part, pitch, GuildColumnsRule(a, c, f, h, FromView(shop.location)), stripe);
-    if (row % 2 == 1) shpGuildLine[static_cast<std::size_t>(row / 2)] = line->findChild<TShape*>();
+    if (row % 2 == 1) shpGuildLine[static_cast<std::size_t>(row / 2)] = line->Band();
     TColumnLayout* at = line->Columns();
     at->Add(a, kNameText, Qt::AlignTop, {0, textTop, 0, 0});
     at->Add(b, kState, Qt::AlignTop, {0, textTop + lh, 0, 0});

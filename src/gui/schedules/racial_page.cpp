@@ -65,7 +65,7 @@ void TRacialPage::BuildNow() {
     const ColumnRule columns = RacialColumns();
     TScheduleSection* part = AddSection(columns, 0);
     TScheduleRow* head = AddRow(part, lh + 3, columns, QStringLiteral("shpRacialHead0"));
-    shpRacialHead[0] = head->findChild<TShape*>();
+    shpRacialHead[0] = head->Band();
     const std::string_view captions[3] = {kRacialHead0Caption, kRacialHead1Caption, kRacialHead2Caption};
     for (int i = 0; i < 3; ++i) {
         QLabel* l = RowLabel(RowName("lblRacialHead", i), captions[i], lh + 1);
@@ -109,7 +109,7 @@ void TRacialPage::BuildList() {
     const ColumnRule columns = RacialColumns();
     TScheduleSection* part = AddSection(columns, kPartGap);
     TScheduleRow* head = AddRow(part, lh + 3, columns, QStringLiteral("shpRacialHead2"));
-    shpRacialHead[2] = head->findChild<TShape*>();
+    shpRacialHead[2] = head->Band();
     const std::string_view captions[2] = {kRacialHead3Caption, kRacialHead4Caption};
     for (int i = 0; i < 2; ++i) {
         QLabel* l = RowLabel(RowName("lblRacialHead", 3 + i), captions[i], lh + 1);
@@ -121,7 +121,7 @@ void TRacialPage::BuildList() {
     for (std::size_t r = 0; r < kRows; ++r) {
         const QString stripe = r % 2 == 1 ? RowName("shpRacialLine", static_cast<int>(r / 2)) : QString();
         TScheduleRow* row = AddRow(part, lh + 2, columns, stripe);
-        if (r % 2 == 1) shpRacialLine[r / 2] = row->findChild<TShape*>();
+        if (r % 2 == 1) shpRacialLine[r / 2] = row->Band();
         lblRacialLineA[r] = RowLabel(RowName("lblRacialLineA", static_cast<int>(r)), "", lh);
         lblRacialLineA[r]->setAlignment(Qt::AlignCenter);
         lblRacialLineB[r] = RowLabel(RowName("lblRacialLineB", static_cast<int>(r)), "", lh);

@@ -2,10 +2,10 @@
 
 #include <QFontMetrics>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -201,7 +201,7 @@ TSchedulePage::ChoiceLine TSchedulePage::MakeChoiceLine(TScheduleSection* sectio
     line->addWidget(refresh);
     line->addStretch(1);
     row->Columns()->Add(line, TColumnLayout::kWholeRow, {});
-    return {row->findChild<TShape*>(), box, label, refresh};
+    return {row->Band(), box, label, refresh};
 }
 
 QFont TSchedulePage::BoldArial() { return ArialFont(12, true); }

@@ -145,6 +145,7 @@ TScheduleRow::TScheduleRow(QWidget* parent, int height, ColumnRule rule)
 }
 
 void TScheduleRow::SetBand(TShape* band) {
+    band_ = band;
     columns_->Add(band, TColumnLayout::kWholeRow);
     band->lower();
 }

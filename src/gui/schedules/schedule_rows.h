@@ -74,9 +74,11 @@ public:
     TColumnLayout* Columns() const { return columns_; }
     // `band` (made on this row) fills the row behind the controls.
     void SetBand(TShape* band);
+    TShape* Band() const { return band_; }
 
 private:
     TColumnLayout* columns_;
+    TShape* band_ = nullptr;
 };
 
 // A header band and its rows stacked without gaps, the frames' outlines over

@@ -92,7 +92,7 @@ void TShipPage::BuildBand(int band, int gap, int firstRow, int rows) {
     const ColumnRule columns = ShipColumnsRule(routeWidth_);
     TScheduleSection* part = AddSection(columns, gap);
     TScheduleRow* head = AddRow(part, lh + 3, columns, RowName("shpShipHead", band));
-    shpShipHead[static_cast<std::size_t>(band)] = head->findChild<TShape*>();
+    shpShipHead[static_cast<std::size_t>(band)] = head->Band();
     static const char* const kPrefixes[3] = {"lblShipHead", "lblShipMiddle", "lblShipBottom"};
     std::array<QLabel*, 4>& heads = band == 0 ? lblShipHead : band == 1 ? lblShipMiddle : lblShipBottom;
     const auto& captions = band == 2 ? kShipBottomCaptions : kShipHeadCaptions;

@@ -93,7 +93,7 @@ void TSkillPage::BuildChoice() {
     cmbSkillMain->adjustSize();
     const int height = cmbSkillMain->height();
     TScheduleRow* row = AddRow(part, height + 4, {}, QStringLiteral("shpSkillHead1"));
-    shpSkillHead[1] = row->findChild<TShape*>();
+    shpSkillHead[1] = row->Band();
 
     // Any text reads as a level: not a number is the first, and it is held within the range.
     updSkillMLv = new TNumberSpin(
@@ -130,7 +130,7 @@ void TSkillPage::BuildList() {
     const ColumnRule columns = SkillColumns();
     TScheduleSection* part = AddSection(columns, kPartGap);
     TScheduleRow* head = AddRow(part, headHeight, columns, QStringLiteral("shpSkillHead0"));
-    shpSkillHead[0] = head->findChild<TShape*>();
+    shpSkillHead[0] = head->Band();
     for (std::size_t i = 0; i < lblSkillHead.size(); ++i) {
         QLabel* l = RowLabel(RowName("lblSkillHead", static_cast<int>(i)), kSkillHeadCaptions[i], lh + 1);
         l->setAlignment(Qt::AlignCenter);
